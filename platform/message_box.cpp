@@ -1,0 +1,55 @@
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+namespace platform {
+namespace {
+
+MessageBoxHook& Hook() {
+    static MessageBoxHook hook;
+    return hook;
+}
+
+QMessageBox::Icon IconOf(unsigned style) {
+    switch (style & 0xF0) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int MessageBox(QWidget* owner, const std::string& text, const std::string& title, unsigned style) {
+    MessageBoxCall call{text, title, style};
+    if (Hook()) return Hook()(call);
+    if (!QApplication::instance()) return (style & 0x0F) == MB_YESNO ? IDYES : IDOK;
+
+    QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, owner);
+    switch (style & 0x0F) {
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+}  // namespace platform

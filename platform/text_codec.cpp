@@ -1,0 +1,106 @@
+#include "platform/text_codec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// Runs iconv over the whole input. On an unconvertible or invalid sequence
+// it writes replacement (may be empty), skips skipBytes of input and goes on.
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out,
+             std::string_view replacement) {
+    out.clear();
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    bool clean = true;
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    std::vector<char> buffer(in.size() * 4 + 16);
+    while (srcLeft > 0) {
+        char* dst = buffer.data();
+        std::size_t dstLeft = buffer.size();
+        std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        out.append(buffer.data(), buffer.size() - dstLeft);
+        if (r != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        // EILSEQ or EINVAL: one bad character. Skip one UTF-8 sequence or one byte.
+        clean = false;
+        out.append(replacement);
+        std::size_t skip = 1;
+        if (std::string_view(from) == "UTF-8") {
+            unsigned char lead = static_cast<unsigned char>(*src);
+            skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            if (skip > srcLeft) skip = srcLeft;
+        }
+        src += skip;
+        srcLeft -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return clean;
+}
+
+}  // namespace
+
+bool Utf8ToCp932(std::string_view utf8, std::string& out) {
+    if (!IsValidUtf8(utf8)) {
+        Convert("CP932", "UTF-8", utf8, out, "");
+        return false;
+    }
+    return Convert("CP932", "UTF-8", utf8, out, "");
+}
+
+std::string ToCp932(std::string_view utf8) {
+    std::string out;
+    Utf8ToCp932(utf8, out);
+    return out;
+}
+
+std::string FromCp932(std::string_view cp932) {
+    std::string out;
+    Convert("UTF-8", "CP932", cp932, out, "\xEF\xBF\xBD");
+    return out;
+}
+
+std::size_t Cp932Length(std::string_view utf8) { return ToCp932(utf8).size(); }
+
+bool IsValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t len;
+        unsigned min;
+        unsigned cp;
+        if (c < 0x80) { ++i; continue; }
+        if ((c & 0xE0) == 0xC0) { len = 2; min = 0x80; cp = c & 0x1F; }
+        else if ((c & 0xF0) == 0xE0) { len = 3; min = 0x800; cp = c & 0x0F; }
+        else if ((c & 0xF8) == 0xF0) { len = 4; min = 0x10000; cp = c & 0x07; }
+        else return false;
+        if (i + len > n) return false;
+        for (std::size_t k = 1; k < len; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string EncodeRecordText(std::string_view utf8) {
+    std::string out;
+    if (Utf8ToCp932(utf8, out)) return out;
+    return std::string(utf8);
+}
+
+std::string DecodeRecordText(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    return FromCp932(bytes);
+}
+
+}  // namespace platform
