@@ -1,0 +1,45 @@
+#include "image/image_data.h"
+
+#include <algorithm>
+
+void CImageData::SetFileName(std::string_view name) { fileName_.assign(name); }
+
+void CImageData::SetFileNameFromPath(std::string_view path) {
+    std::size_t slash = path.find_last_of('/');
+    SetFileName(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+bool CImageData::IsAcceptableSize(int width, int height) {
+    return width > 0 && height > 0 && width <= MAX_SIDE && height <= MAX_SIDE &&
+           std::int64_t(width) * height <= MAX_PIXELS;
+}
+
+std::size_t CImageData::BufferBytes(int width, int height) {
+    return IsAcceptableSize(width, height) ? std::size_t(width) * std::size_t(height) * 3 : 0;
+}
+
+bool CImageData::SetImageSize(int width, int height) {
+    pixels_.clear();
+    pixels_.shrink_to_fit();
+    if (!IsAcceptableSize(width, height)) {
+        width_ = height_ = 0;
+        return false;
+    }
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+bool CImageData::StorePixels(const std::uint8_t* source, std::size_t sourceBytes,
+                             bool sourceIsBgr) {
+    std::size_t bytes = BufferBytes(width_, height_);
+    if (bytes == 0 || source == nullptr || sourceBytes < bytes) return false;
+    pixels_.clear();
+    pixels_.shrink_to_fit();
+    pixels_.assign(source, source + bytes);
+    if (sourceIsBgr) {
+        std::uint8_t* p = pixels_.data();
+        for (std::size_t i = 0; i < bytes; i += 3) std::swap(p[i], p[i + 2]);
+    }
+    return true;
+}
