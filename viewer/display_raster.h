@@ -1,0 +1,51 @@
+// The viewer's display raster (the image resampled to the display scale) and
+// the device raster (the display raster in the screen's pixel layout).
+// Pure functions: no window, no Qt.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class CImageData;
+
+// RGB dots, 3 bytes each, rows top-down, each row exactly width x 3 bytes.
+struct DisplayRaster {
+    int width = 0;   // displayWidth
+    int height = 0;  // displayHeight
+    std::vector<std::uint8_t> pixels;
+};
+
+// The display raster in a screen layout of 16, 24 or 32 bits per pixel.
+// It matches these QImage formats on a little-endian machine: 16 bits
+// Format_RGB16, 24 bits Format_BGR888, 32 bits Format_RGB32 (with the
+// fourth byte 0), each with bytesPerLine = rowBytes.
+struct DeviceRaster {
+    int rowBytes = 0;  // deviceRowBytes
+    int rows = 0;      // deviceRows
+    int depth = 0;     // deviceDepth the rows were laid out for
+    int width = 0;     // dots per row
+    std::vector<std::uint8_t> pixels;
+};
+
+// The most dots a display raster may hold.
+constexpr std::int64_t MAX_DISPLAY_DOTS = std::int64_t(1) << 28;
+
+// Size of the display raster of an imageWidth x imageHeight image at scale:
+// each side multiplied and truncated toward zero (the image's own size at
+// exactly 1.0). False when the scale is not above 0 or the raster would
+// exceed MAX_DISPLAY_DOTS.
+bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height);
+
+// Rebuilds raster from image at scale: a plain copy at exactly 1.0, cubic
+// convolution otherwise (white where the 4 x 4 neighbourhood is out of
+// reach). Images of fewer than 4 rows or columns read their last row or
+// column again in place of the missing ones. False, with raster unchanged,
+// when the image has no picture, the scale is refused by DisplayRasterSize
+// or the raster cannot be allocated.
+bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster);
+
+// Converts display into the layout of a depth-bit screen: 16 bits 5-6-5
+// little-endian words, 24 bits blue, green, red with rows padded to an even
+// length, 32 bits blue, green, red, 0. False, with device unchanged, for
+// any other depth or when the buffer cannot be allocated.
+bool BuildDeviceRaster(const DisplayRaster& display, int depth, DeviceRaster& device);
