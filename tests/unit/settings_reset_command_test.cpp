@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/recent_images.h"
+#include "app/settings_reset_command.h"
+#include "platform/message_box_recorder.h"
+
+namespace {
+
+SettingsRecord Customised() {
+    SettingsRecord record;
+    ResetSettings(record);
+    AddRecentImage(record, "/a.jpg");
+    record.colourNumbers = {1, 1, 1, 1, 1, 1};
+    record.zoneRect = {1, 2, 3, 4};
+    record.reserved7676[9] = 0x5A;
+    return record;
+}
+
+}  // namespace
+
+TEST(SettingsResetCommand, NoChangesNothing) {
+    platform::MessageBoxRecorder boxes;
+    boxes.Answer(platform::IDNO);
+    SettingsRecord record = Customised();
+    SettingsRecord before = record;
+
+    EXPECT_FALSE(RunSettingsResetCommand(nullptr, record));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].text, "設定条件を初期化していいですか？");
+    EXPECT_EQ(boxes.calls[0].title, "確認");
+    EXPECT_EQ(boxes.calls[0].style & 0x0F, platform::MB_YESNO);
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+}
+
+TEST(SettingsResetCommand, YesResetsTheRecordAndAsksToCloseTheProgram) {
+    platform::MessageBoxRecorder boxes;
+    boxes.Answer(platform::IDYES);
+    SettingsRecord record = Customised();
+
+    EXPECT_TRUE(RunSettingsResetCommand(nullptr, record));
+    ASSERT_EQ(boxes.calls.size(), 2u);
+    EXPECT_EQ(boxes.calls[1].text, "本ソフトはいったんクローズしてください。");
+    EXPECT_EQ(boxes.calls[1].title, "確認");
+    EXPECT_EQ(boxes.calls[1].style, platform::MB_OK);
+
+    SettingsRecord defaults;
+    ResetSettings(defaults);
+    EXPECT_EQ(std::memcmp(&record, &defaults, sizeof record), 0);
+    EXPECT_TRUE(RecentImages(record).empty());
+}
