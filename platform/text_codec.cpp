@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -101,6 +102,29 @@ std::string EncodeRecordText(std::string_view utf8) {
 std::string DecodeRecordText(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return FromCp932(bytes);
+}
+
+}  // namespace platform
+
+namespace platform {
+
+std::string FitCp932Bytes(std::string_view utf8, std::size_t maxBytes) {
+    std::size_t used = 0;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t len = 1;
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if ((lead & 0xE0) == 0xC0) len = 2;
+        else if ((lead & 0xF0) == 0xE0) len = 3;
+        else if ((lead & 0xF8) == 0xF0) len = 4;
+        len = std::min(len, utf8.size() - i);
+        // A character CP932 cannot hold still takes a byte (it shows as '?').
+        const std::size_t bytes = std::max<std::size_t>(1, Cp932Length(utf8.substr(i, len)));
+        if (used + bytes > maxBytes) break;
+        used += bytes;
+        i += len;
+    }
+    return std::string(utf8.substr(0, i));
 }
 
 }  // namespace platform

@@ -32,3 +32,12 @@ std::string EncodeRecordText(std::string_view utf8);
 std::string DecodeRecordText(std::string_view bytes);
 
 }  // namespace platform
+
+namespace platform {
+
+// The longest leading part of utf8, cut between characters, whose CP932 form
+// takes at most maxBytes bytes: what a fixed text buffer of maxBytes + 1
+// bytes (with its terminating zero) can hold.
+std::string FitCp932Bytes(std::string_view utf8, std::size_t maxBytes);
+
+}  // namespace platform
