@@ -14,3 +14,21 @@ int StoreColourNumbers(const std::array<std::int64_t, COLOUR_NUMBER_COUNT>& edit
     }
     return -1;
 }
+
+std::int64_t ParseColourNumber(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > 18) return -1;  // 18 digits cannot overflow
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -53,3 +54,8 @@ Rgb OverlayColour(const ColourNumbers& numbers, ColourPosition position);
 // bad position, or -1 when all six were stored.
 int StoreColourNumbers(const std::array<std::int64_t, COLOUR_NUMBER_COUNT>& edited,
                        ColourNumbers& stored);
+
+// The number typed into a colour field: blanks around it allowed, an optional
+// sign, decimal digits. Text that is not such a whole number, or one too long
+// for 64 bits, gives -1, which the check then refuses like any bad number.
+std::int64_t ParseColourNumber(std::string_view text);

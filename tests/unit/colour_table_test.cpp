@@ -41,3 +41,14 @@ TEST(ColourTable, StoringStopsAtTheFirstBadNumberKeepingThoseBefore) {
     EXPECT_EQ(StoreColourNumbers({1, 2, 3, 4, 5, 6}, stored), -1);
     EXPECT_EQ(stored, (ColourNumbers{1, 2, 3, 4, 5, 6}));
 }
+
+TEST(ColourTable, FieldTextThatIsNotAWholeNumberIsABadNumber) {
+    EXPECT_EQ(ParseColourNumber("14"), 14);
+    EXPECT_EQ(ParseColourNumber("  7 "), 7);
+    EXPECT_EQ(ParseColourNumber("+3"), 3);
+    EXPECT_EQ(ParseColourNumber("-0"), 0);
+    EXPECT_EQ(ParseColourNumber("-5"), -5);
+    EXPECT_EQ(ParseColourNumber("020"), 20);
+    for (const char* bad : {"", "  ", "-", "1.5", "1e1", "x", "1 2", "１", "9999999999999999999"})
+        EXPECT_FALSE(IsValidColourNumber(ParseColourNumber(bad))) << bad;
+}
