@@ -1,6 +1,7 @@
 #include "image/image_data.h"
 
-#include <algorithm>
+#include <cstring>
+#include <utility>
 
 void CImageData::SetFileName(std::string_view name) { fileName_.assign(name); }
 
@@ -19,8 +20,7 @@ std::size_t CImageData::BufferBytes(int width, int height) {
 }
 
 bool CImageData::SetImageSize(int width, int height) {
-    pixels_.clear();
-    pixels_.shrink_to_fit();
+    pixels_.Reset();
     if (!IsAcceptableSize(width, height)) {
         width_ = height_ = 0;
         return false;
@@ -32,14 +32,27 @@ bool CImageData::SetImageSize(int width, int height) {
 
 bool CImageData::StorePixels(const std::uint8_t* source, std::size_t sourceBytes,
                              bool sourceIsBgr) {
-    std::size_t bytes = BufferBytes(width_, height_);
+    const std::size_t bytes = BufferBytes(width_, height_);
     if (bytes == 0 || source == nullptr || sourceBytes < bytes) return false;
-    pixels_.clear();
-    pixels_.shrink_to_fit();
-    pixels_.assign(source, source + bytes);
+    pixels_.Reset();
+    PixelBuffer copy(bytes);
+    std::uint8_t* p = copy.data();
     if (sourceIsBgr) {
-        std::uint8_t* p = pixels_.data();
-        for (std::size_t i = 0; i < bytes; i += 3) std::swap(p[i], p[i + 2]);
+        for (std::size_t i = 0; i < bytes; i += 3) {
+            p[i] = source[i + 2];
+            p[i + 1] = source[i + 1];
+            p[i + 2] = source[i];
+        }
+    } else {
+        std::memcpy(p, source, bytes);
     }
+    pixels_ = std::move(copy);
+    return true;
+}
+
+bool CImageData::AdoptPixels(PixelBuffer&& buffer) {
+    const std::size_t bytes = BufferBytes(width_, height_);
+    if (bytes == 0 || buffer.size() != bytes) return false;
+    pixels_ = std::move(buffer);
     return true;
 }

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "image/image_kind.h"
+#include "image/pixel_buffer.h"
 
 class CImageData {
 public:
@@ -19,6 +19,8 @@ public:
     static constexpr std::int64_t MAX_PIXELS = std::int64_t(1) << 28;
 
     CImageData() = default;
+    CImageData(CImageData&&) = default;
+    CImageData& operator=(CImageData&&) = default;
 
     // Where the image came from (IMG_JPEG ... IMG_CLIP); set before loading.
     int kind() const { return kind_; }
@@ -45,10 +47,15 @@ public:
     // stores nothing when no size is recorded or sourceBytes is too short.
     bool StorePixels(const std::uint8_t* source, std::size_t sourceBytes, bool sourceIsBgr);
 
+    // Takes buffer, already in red, green, blue order, as the pixels without
+    // copying it. Returns false, keeping nothing, when its size is not
+    // exactly that of the recorded size.
+    bool AdoptPixels(PixelBuffer&& buffer);
+
     // True once the recorded size has been filled with pixels.
     bool HasPicture() const { return !pixels_.empty(); }
     // The pixels (width x height x 3 bytes) or null when there are none.
-    const std::uint8_t* pixels() const { return pixels_.empty() ? nullptr : pixels_.data(); }
+    const std::uint8_t* pixels() const { return pixels_.data(); }
     std::size_t pixelBytes() const { return pixels_.size(); }
 
     // Bytes of a width x height RGB buffer, or 0 when the size is refused.
@@ -60,5 +67,5 @@ private:
     std::string fileName_;
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint8_t> pixels_;
+    PixelBuffer pixels_;
 };

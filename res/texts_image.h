@@ -21,12 +21,11 @@ inline constexpr char CLIP_IMAGE_NAME[] = "クリップ画像";
 inline constexpr char BMP_DEPTH_TEXT[] = "[%s]のピクセルあたりのビット数= %d";
 inline constexpr char BMP_DEPTH_TITLE[] = "本ファイルは32,24,16,8ビットタイプではないため処理できません";
 
-// A clipboard bitmap of a bit depth the converter does not take.
+// A clipboard bitmap of a bit depth the converter does not take (title
+// TITLE_CONFIRM).
 inline constexpr char CLIP_DEPTH_TEXT[] = "BitPixel=%d は想定外です";
-inline constexpr char CLIP_DEPTH_TITLE[] = "確認";
 
-// A failed BMP capture of a screen rectangle.
+// A failed BMP capture of a screen rectangle (title TITLE_CONFIRM).
 inline constexpr char RASTER_GRAB_FAILED_TEXT[] = "画像取得に失敗しました";
-inline constexpr char RASTER_GRAB_FAILED_TITLE[] = "確認";
 
 }  // namespace texts

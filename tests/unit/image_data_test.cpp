@@ -80,3 +80,18 @@ TEST(ImageData, KindLabels) {
     EXPECT_STREQ(ImageKindLabel(3), "画像ﾀｲﾌﾟ  不明\n");
     EXPECT_STREQ(ImageKindLabel(IMG_UNKNOWN), "画像ﾀｲﾌﾟ  不明\n");
 }
+
+TEST(ImageData, AdoptPixelsTakesOnlyABufferOfTheRecordedSize) {
+    CImageData image;
+    ASSERT_TRUE(image.SetImageSize(2, 1));
+    PixelBuffer wrong(5);
+    EXPECT_FALSE(image.AdoptPixels(std::move(wrong)));
+    EXPECT_FALSE(image.HasPicture());
+    PixelBuffer right(6);
+    for (int i = 0; i < 6; ++i) right.data()[i] = std::uint8_t(i);
+    const std::uint8_t* where = right.data();
+    ASSERT_TRUE(image.AdoptPixels(std::move(right)));
+    EXPECT_EQ(image.pixels(), where);  // no copy
+    EXPECT_TRUE(right.empty());
+    EXPECT_EQ(image.pixels()[5], 5);
+}
