@@ -1,0 +1,125 @@
+#include "data/calc_driver.h"
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "data/format_text.h"
+#include "platform/message_box.h"
+#include "res/texts_data.h"
+
+namespace {
+
+// The degree conversion of the results uses this value of pi, not a longer one.
+constexpr double PiForDegrees = 3.1415926;
+
+void Notice(QWidget* owner, const std::string& text, const char* title = texts_data::TITLE_CONFIRM) {
+    platform::MessageBox(owner, text, title, platform::MB_OK);
+}
+
+// Input record i from row i: the type and the two 8-character texts.
+void FillInput(SectionInputPoint& input, const SamplePoint& row) {
+    std::memset(&input, 0, sizeof input);
+    input.type = row.type;
+    std::memcpy(input.xText, row.xText, sizeof input.xText);
+    std::memcpy(input.yText, row.yText, sizeof input.yText);
+}
+
+// What the library writes, kept aside until the whole run has succeeded.
+struct LibraryOutput {
+    std::array<SectionSegment, OS_MAX_SEGMENTS> segments;
+    int32_t segmentCount = 0;
+    SectionResults results;
+    InclinedAxisTable inclined;
+};
+
+}  // namespace
+
+double SweepDegrees(double radians) { return radians * 180 / PiForDegrees; }
+
+void StartEditSession(SampleTable& table, CalcState& state) {
+    table.ClearTable();
+    table.workState = WS_IDLE;
+    state.ResetBuffers();
+    state.ZeroSectionResults();
+}
+
+bool Calculate(SampleTable& table, CalcState& state, double R, QWidget* owner) {
+    if (table.count <= 2) {
+        Notice(owner, texts_data::MSG_TOO_FEW_POINTS);
+        return false;
+    }
+    return RunCalculation(table, state, R, owner);
+}
+
+bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* owner) {
+    const int32_t count = table.count;
+    if (count < 1 || count > OS_MAX_POINTS) return false;
+    for (int32_t i = 0; i < count; ++i) {
+        const SamplePoint& row = table.rows[i];
+        FillInput(state.inputs[i], row);
+        if (row.type == 1) continue;
+        if (row.type == 2) {
+            if (i == count - 1) {
+                Notice(owner, texts_data::MSG_LAST_POINT_ARC);
+                return false;
+            }
+            continue;
+        }
+        Notice(owner, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
+        return false;
+    }
+
+    auto out = std::make_unique<LibraryOutput>();
+    if (osSectionIntegrate(state.inputs.data(), out->segments.data(), count, &out->segmentCount,
+                           &out->results, &out->inclined) == 0) {
+        Notice(owner, texts_data::MSG_CALC_FAILED);
+        return false;
+    }
+    for (int32_t k = 0; k < out->segmentCount; ++k) {
+        const SectionSegment& segment = out->segments[k];
+        if (segment.rowType == 2 && SweepDegrees(segment.sweepAngle) >= 180) {
+            Notice(owner, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
+            return false;
+        }
+    }
+
+    state.segments = out->segments;
+    state.segmentCount = out->segmentCount;
+    state.sectionResults = out->results;
+    state.inclined = out->inclined;
+    table.workState = WS_CALCULATED;
+    if (!(R > 0) || !std::isfinite(R)) R = 1.0;
+    state.results = MakeCalcResults(state.sectionResults, R);
+    return true;
+}
+
+bool ClearSampleData(SampleTable& table, CalcState& state, QWidget* owner) {
+    if (table.count == 0) {
+        Notice(owner, texts_data::MSG_NO_VALID_DATA);
+        return false;
+    }
+    int answer = platform::MessageBox(owner, texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM,
+                                      platform::MB_YESNO);
+    if (answer == platform::IDNO) return false;
+    state.ZeroSectionResults();
+    table.ClearTable();
+    table.workState = WS_IDLE;
+    return true;
+}
+
+std::array<std::string, 9> ResultBoxLines(const CalcResults& results, int32_t workState) {
+    const ResultValues& v = results.shown;
+    const char* note = (v.A != 0 && workState == WS_MODIFIED) ? texts_data::BOX_OLD_DATA_NOTE : "";
+    return {
+        FormatText(texts_data::BOX_R, results.R),
+        FormatText(texts_data::BOX_A, v.A, note),
+        FormatText(texts_data::BOX_L, v.L),
+        FormatText(texts_data::BOX_B, v.B),
+        FormatText(texts_data::BOX_H, v.H),
+        FormatText(texts_data::BOX_XC, v.xC, v.bL, v.bR),
+        FormatText(texts_data::BOX_YC, v.yC, v.hU, v.hL),
+        FormatText(texts_data::BOX_IY, v.IyMax, v.theta),
+        FormatText(texts_data::BOX_IZ, v.IzMin),
+    };
+}
