@@ -4,14 +4,12 @@
 #include <cstring>
 #include <memory>
 
+#include "data/angle_units.h"
 #include "data/format_text.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
 
 namespace {
-
-// The degree conversion of the results uses this value of pi, not a longer one.
-constexpr double PiForDegrees = 3.1415926;
 
 void Notice(QWidget* owner, const std::string& text, const char* title = texts_data::TITLE_CONFIRM) {
     platform::MessageBox(owner, text, title, platform::MB_OK);
@@ -34,8 +32,6 @@ struct LibraryOutput {
 };
 
 }  // namespace
-
-double SweepDegrees(double radians) { return radians * 180 / PiForDegrees; }
 
 void StartEditSession(SampleTable& table, CalcState& state) {
     table.ClearTable();
@@ -78,7 +74,7 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* own
     }
     for (int32_t k = 0; k < out->segmentCount; ++k) {
         const SectionSegment& segment = out->segments[k];
-        if (segment.rowType == 2 && SweepDegrees(segment.sweepAngle) >= 180) {
+        if (segment.rowType == 2 && DegreesFromRadians(segment.sweepAngle) >= 180) {
             Notice(owner, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
             return false;
         }

@@ -36,6 +36,3 @@ bool ClearSampleData(SampleTable& table, CalcState& state, QWidget* owner);
 // The nine lines of the result box (UTF-8), with the note behind the area
 // when the results belong to data changed since.
 std::array<std::string, 9> ResultBoxLines(const CalcResults& results, int32_t workState);
-
-// An arc's sweep in degrees as the check and the reports compute it.
-double SweepDegrees(double radians);

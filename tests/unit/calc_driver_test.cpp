@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "data/angle_units.h"
 #include "data/calc_driver.h"
 #include "platform/message_box_recorder.h"
 
@@ -119,9 +120,9 @@ TEST(CalcDriver, HalfCircleArcIsRefusedWithItsSegmentNumberAndEarlierResultsStay
 }
 
 TEST(CalcDriver, DegreesUseTheShortPi) {
-    EXPECT_EQ(SweepDegrees(3.1415926), 180.0);
-    EXPECT_GT(SweepDegrees(3.14159255), 179.99999);
-    EXPECT_LT(SweepDegrees(3.14159255), 180.0);
+    EXPECT_EQ(DegreesFromRadians(3.1415926), 180.0);
+    EXPECT_GT(DegreesFromRadians(3.14159255), 179.99999);
+    EXPECT_LT(DegreesFromRadians(3.14159255), 180.0);
 }
 
 TEST(CalcDriver, MagnificationTwoConvertsToTheSourceScale) {

@@ -1,0 +1,37 @@
+// The print menu of the edit window: write a report file into the program's
+// directory and hand it to the print program beside the program file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/calc_state.h"
+#include "data/sample_table.h"
+
+class QWidget;
+
+enum class ReportKind {
+    Results,       // "CalRslt.txt"
+    InclinedAxes,  // "InclRslt.txt"
+    Details,       // "DetailDat.txt"
+};
+
+const char* ReportFileName(ReportKind kind);
+
+// The report's contents from the calculation state.
+std::string ReportText(ReportKind kind, const CalcState& state);
+
+// Writes the report as programDir/<file name>; on failure shows the open
+// message and, for the result and inclined-axis reports, the write message.
+// Returns the full path, or an empty string on failure.
+std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& programDir,
+                            QWidget* owner);
+
+// The print program's file and its arguments for a report.
+std::string PrintProgramPath(const std::string& programDir);
+std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName);
+
+// The whole command: refuses unless the table is calculated, writes the
+// file, starts the print program (without waiting). True when started.
+bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,
+                 const std::string& programDir, QWidget* owner);

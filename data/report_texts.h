@@ -1,0 +1,20 @@
+// The three report files' contents (UTF-8 with CR LF line ends; written as
+// Shift-JIS): the result record, the inclined-axis table and the expanded
+// segment data.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "data/calc_results.h"
+#include "osmeca/osmeca.h"
+
+// "CalRslt.txt": at R exactly 1 the shown values; otherwise each line also
+// carries the source-scale value in parentheses.
+std::string CalcReportText(const CalcResults& results);
+
+// "InclRslt.txt": heading, column heading, rule, 61 rows of three blocks.
+std::string InclinedReportText(const InclinedAxisTable& table);
+
+// "DetailDat.txt": heading and one line per segment record.
+std::string DetailReportText(const SectionSegment* segments, int32_t segmentCount);

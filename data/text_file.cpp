@@ -1,0 +1,27 @@
+#include "data/text_file.h"
+
+#include <cstdio>
+
+#include "platform/text_codec.h"
+
+bool WriteCp932TextFile(const std::string& path, const std::string& utf8Text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const std::string bytes = platform::ToCp932(utf8Text);
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    if (dir.back() == '/') return dir + name;
+    return dir + "/" + name;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}

@@ -1,0 +1,16 @@
+// Writing the program's text files: UTF-8 inside, Shift-JIS (CP932) on disk.
+#pragma once
+
+#include <string>
+
+// Creates or truncates path and writes text converted to CP932 (characters
+// CP932 cannot hold are left out). False when the file cannot be opened or
+// fully written.
+bool WriteCp932TextFile(const std::string& path, const std::string& utf8Text);
+
+// dir and name joined with one slash.
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+// The folder part of path (without the trailing slash; "/" for the root,
+// empty when path has no folder).
+std::string FolderOfPath(const std::string& path);
