@@ -8,6 +8,8 @@
 
 #include "app/settings_record.h"
 #include "app/viewer_registry.h"
+#include "data/calc_state.h"
+#include "data/sample_table.h"
 
 class AppContext {
 public:
@@ -29,6 +31,10 @@ public:
     std::string lastCsvDir;
     // Bits per pixel of the screen that the last painting viewer saw.
     int lastScreenDepth = 0;
+
+    // The one sample table, and the calculation's buffers and result record.
+    SampleTable sampleTable;
+    CalcState calc;
 };
 
 // The installed context. When none is installed a default one is used, so
