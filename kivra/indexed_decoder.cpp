@@ -1,0 +1,186 @@
+// GIF through giflib: the open decodes the first frame onto a white canvas
+// of the logical screen's size; the fetch hands it over.
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "kivra/kivra.h"
+#include "kivra/kv_support.h"
+
+namespace {
+
+struct OpenIndexed {
+    std::vector<std::uint8_t> rgb;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool opened = false;
+
+    void Reset() {
+        std::vector<std::uint8_t>().swap(rgb);
+        width = height = 0;
+        opened = false;
+    }
+};
+
+OpenIndexed& Indexed() {
+    static OpenIndexed indexed;
+    return indexed;
+}
+
+class GifFile {
+public:
+    explicit GifFile(const char* path) {
+        int error = 0;
+        file_ = DGifOpenFileName(path, &error);
+    }
+    ~GifFile() {
+        if (file_) {
+            int error = 0;
+            DGifCloseFile(file_, &error);
+        }
+    }
+    GifFile(const GifFile&) = delete;
+    GifFile& operator=(const GifFile&) = delete;
+    GifFileType* get() const { return file_; }
+
+private:
+    GifFileType* file_ = nullptr;
+};
+
+// Skips an extension, noting the transparent index of a graphic control
+// block.
+bool ReadExtension(GifFileType* gif, int& transparent) {
+    int code = 0;
+    GifByteType* data = nullptr;
+    if (DGifGetExtension(gif, &code, &data) == GIF_ERROR) return false;
+    if (code == GRAPHICS_EXT_FUNC_CODE && data != nullptr && data[0] >= 4)
+        transparent = (data[1] & 1) ? data[4] : -1;
+    while (data != nullptr) {
+        if (DGifGetExtensionNext(gif, &data) == GIF_ERROR) return false;
+    }
+    return true;
+}
+
+// The frame's colour indexes, rows in picture order (interlaced frames are
+// stored in four passes).
+bool ReadFrameIndexes(GifFileType* gif, std::vector<GifPixelType>& indexes) {
+    const int width = gif->Image.Width;
+    const int height = gif->Image.Height;
+    indexes.resize(std::size_t(width) * std::size_t(height));
+    auto readRow = [&](int y) {
+        return DGifGetLine(gif, indexes.data() + std::size_t(y) * std::size_t(width), width) != GIF_ERROR;
+    };
+    if (gif->Image.Interlace) {
+        static const int start[] = {0, 4, 2, 1};
+        static const int step[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = start[pass]; y < height; y += step[pass])
+                if (!readRow(y)) return false;
+    } else {
+        for (int y = 0; y < height; ++y)
+            if (!readRow(y)) return false;
+    }
+    return true;
+}
+
+void FillInfo(void* info, const OpenIndexed& picture, const ColorMapObject* map, int transparent,
+              bool interlaced) {
+    kivra::PutInt32(info, 0, KV_INDEXED_INFO_BYTES);
+    kivra::PutInt32(info, 4, picture.width);
+    kivra::PutInt32(info, 8, picture.height);
+    const int colours = std::min(map->ColorCount, 256);
+    kivra::PutInt32(info, 12, colours);
+    kivra::PutInt32(info, 16, transparent);
+    kivra::PutInt32(info, 20, interlaced ? 1 : 0);
+    auto* palette = static_cast<std::uint8_t*>(info) + 64;
+    for (int i = 0; i < colours; ++i) {
+        palette[3 * i] = map->Colors[i].Red;
+        palette[3 * i + 1] = map->Colors[i].Green;
+        palette[3 * i + 2] = map->Colors[i].Blue;
+    }
+}
+
+std::int32_t DecodeFirstFrame(GifFileType* gif, OpenIndexed& picture, void* info) {
+    int transparent = -1;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &type) == GIF_ERROR) return KV_ERR_FORMAT;
+        if (type == EXTENSION_RECORD_TYPE) {
+            if (!ReadExtension(gif, transparent)) return KV_ERR_FORMAT;
+            continue;
+        }
+        if (type != IMAGE_DESC_RECORD_TYPE) return KV_ERR_FORMAT;  // ended before any frame
+        break;
+    }
+    if (DGifGetImageDesc(gif) == GIF_ERROR) return KV_ERR_FORMAT;
+    const GifImageDesc& frame = gif->Image;
+    const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
+    if (map == nullptr || map->Colors == nullptr || frame.Width <= 0 || frame.Height <= 0)
+        return KV_ERR_FORMAT;
+    // A logical screen of size 0 takes the frame's extent.
+    const std::int64_t width = gif->SWidth > 0 ? gif->SWidth : std::int64_t(frame.Left) + frame.Width;
+    const std::int64_t height = gif->SHeight > 0 ? gif->SHeight : std::int64_t(frame.Top) + frame.Height;
+    if (!kivra::AcceptableSize(width, height) || !kivra::AcceptableSize(frame.Width, frame.Height))
+        return KV_ERR_TOO_LARGE;
+
+    std::vector<GifPixelType> indexes;
+    if (!ReadFrameIndexes(gif, indexes)) return KV_ERR_FORMAT;
+
+    picture.width = std::int32_t(width);
+    picture.height = std::int32_t(height);
+    picture.rgb.assign(std::size_t(width) * std::size_t(height) * 3, 255);
+    // The frame, clipped to the canvas; transparent dots stay white, indexes
+    // beyond the colour map are black.
+    const int left = std::max(frame.Left, 0), top = std::max(frame.Top, 0);
+    const int right = int(std::min<std::int64_t>(width, std::int64_t(frame.Left) + frame.Width));
+    const int bottom = int(std::min<std::int64_t>(height, std::int64_t(frame.Top) + frame.Height));
+    for (int y = top; y < bottom; ++y) {
+        const GifPixelType* row = indexes.data() + std::size_t(y - frame.Top) * std::size_t(frame.Width);
+        std::uint8_t* out = picture.rgb.data() + (std::size_t(y) * std::size_t(width) + std::size_t(left)) * 3;
+        for (int x = left; x < right; ++x, out += 3) {
+            const int index = row[x - frame.Left];
+            if (index == transparent) continue;
+            if (index < map->ColorCount) {
+                out[0] = map->Colors[index].Red;
+                out[1] = map->Colors[index].Green;
+                out[2] = map->Colors[index].Blue;
+            } else {
+                out[0] = out[1] = out[2] = 0;
+            }
+        }
+    }
+    FillInfo(info, picture, map, transparent, frame.Interlace);
+    picture.opened = true;
+    return KV_OK;
+}
+
+}  // namespace
+
+extern "C" int32_t kvIndexedOpen(const char* path, void* info) {
+    OpenIndexed& picture = Indexed();
+    picture.Reset();
+    if (path == nullptr || info == nullptr) return KV_ERR_ARGUMENT;
+    std::memset(info, 0, KV_INDEXED_INFO_BYTES);
+    try {
+        GifFile gif(path);
+        if (!gif.get()) return KV_ERR_OPEN;
+        const std::int32_t result = DecodeFirstFrame(gif.get(), picture, info);
+        if (result < 0) picture.Reset();
+        return result;
+    } catch (const std::bad_alloc&) {
+        picture.Reset();
+        return KV_ERR_MEMORY;
+    }
+}
+
+extern "C" int32_t kvIndexedFetch(uint8_t* buffer, int32_t width, int32_t height) {
+    OpenIndexed& picture = Indexed();
+    std::int32_t result =
+        kivra::CheckFetch(buffer, width, height, picture.opened, picture.width, picture.height);
+    if (result == KV_OK) std::memcpy(buffer, picture.rgb.data(), picture.rgb.size());
+    picture.Reset();
+    return result;
+}
