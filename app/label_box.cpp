@@ -1,0 +1,51 @@
+#include "app/label_box.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+
+#include "app/label_text_layout.h"
+#include "platform/fonts.h"
+#include "platform/text_codec.h"
+
+void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, const QColor& fill) {
+    const std::string label = LabelTextOf(text.toStdString());
+
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(fill);
+    painter.drawRect(client.adjusted(0, 0, -1, -1));
+
+    const QFont font = platform::MakeFont(platform::kFixedGothic, 9);
+    const QFontMetrics metrics(font);
+    // Edges as the box's own window sees them: right and bottom exclusive.
+    const LabelTextOrigin origin = LabelTextPosition(
+        client.left(), client.top(), client.left() + client.width(), client.top() + client.height(),
+        static_cast<int>(platform::Cp932Length(label)), platform::AverageCharWidth(font), metrics.height());
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawText(origin.x, origin.y + metrics.ascent(), QString::fromStdString(label));
+    painter.restore();
+}
+
+CLabelBox::CLabelBox(const QString& text, const QColor& fill, QWidget* parent)
+    : QFrame(parent), text_(text), fill_(fill) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+}
+
+void CLabelBox::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void CLabelBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);  // the control's own border
+    QPainter painter(this);
+    DrawLabelBox(painter, contentsRect(), text_, fill_);
+}

@@ -1,0 +1,51 @@
+#include "app/preview_scaling.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+
+double PreviewFitScale(int boxWidth, int boxHeight, int imageWidth, int imageHeight) {
+    if (imageWidth <= 0 || imageHeight <= 0 || boxWidth <= 0 || boxHeight <= 0) return 0.0;
+    const double across = static_cast<double>(boxWidth) / imageWidth;
+    const double down = static_cast<double>(boxHeight) / imageHeight;
+    return std::min(across, down);
+}
+
+int ScaledLength(int sourceLength, double s) {
+    const double length = sourceLength * s;
+    if (!(length > 0.0)) return 0;
+    return length >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(length);
+}
+
+int PreviewSourceIndex(int index, int outLength, int sourceLength, double s) {
+    const double source = (index - 0.5 * outLength + 0.5 * s * (sourceLength - 1)) / s;
+    // Only the first and last positions can fall outside the source; the
+    // clamp keeps every position inside whatever rounding does.
+    if (!(source > 0.0)) return 0;
+    if (source >= sourceLength) return sourceLength - 1;
+    return std::min(static_cast<int>(source), sourceLength - 1);
+}
+
+PreviewPixels BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s) {
+    PreviewPixels out;
+    if (!rgb || width <= 0 || height <= 0 || !(s > 0.0)) return out;
+    out.width = ScaledLength(width, s);
+    out.height = ScaledLength(height, s);
+    out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+
+    std::vector<int> columns(static_cast<std::size_t>(out.width));
+    for (int j = 0; j < out.width; ++j) columns[j] = PreviewSourceIndex(j, out.width, width, s);
+
+    std::uint8_t* target = out.rgb.data();
+    for (int i = 0; i < out.height; ++i) {
+        const int row = PreviewSourceIndex(i, out.height, height, s);
+        const std::uint8_t* sourceRow = rgb + static_cast<std::size_t>(row) * width * 3;
+        for (int column : columns) {
+            const std::uint8_t* pixel = sourceRow + static_cast<std::size_t>(column) * 3;
+            *target++ = pixel[0];
+            *target++ = pixel[1];
+            *target++ = pixel[2];
+        }
+    }
+    return out;
+}

@@ -1,0 +1,31 @@
+// The main dialog's preview picture: the scale that fits an image into the
+// preview box, and the point-sampled picture at that scale.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The smaller of boxWidth / imageWidth and boxHeight / imageHeight (double
+// precision); a picture smaller than the box is enlarged. 0 for an empty
+// image or box.
+double PreviewFitScale(int boxWidth, int boxHeight, int imageWidth, int imageHeight);
+
+// Output length for a source length at scale s: length x s truncated toward
+// zero.
+int ScaledLength(int sourceLength, double s);
+
+// Source index that output position `index` (of `outLength`) copies, for a
+// source of `sourceLength` at scale s: the output's centre lands on the
+// source's centre, (index - outLength/2 + s (sourceLength - 1)/2) / s
+// truncated toward zero, kept inside the source.
+int PreviewSourceIndex(int index, int outLength, int sourceLength, double s);
+
+struct PreviewPixels {
+    int width = 0;   // pw
+    int height = 0;  // ph
+    std::vector<std::uint8_t> rgb;  // width x height x 3 bytes, red first, rows top-down
+};
+
+// Point-sampled picture of a width x height RGB image at scale s: each
+// output pixel copies one image pixel.
+PreviewPixels BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s);
