@@ -1,6 +1,7 @@
-#include <QApplication>
+#include "app/veldrio_app.h"
+#include "platform/program_dir.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    CVeldrioApp app(argc, argv);
+    return app.InitInstance(platform::ProgramFilePath());
 }

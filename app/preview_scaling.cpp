@@ -26,17 +26,17 @@ int PreviewSourceIndex(int index, int outLength, int sourceLength, double s) {
     return std::min(static_cast<int>(source), sourceLength - 1);
 }
 
-PreviewPixels BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s) {
-    PreviewPixels out;
+DisplayRaster BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s) {
+    DisplayRaster out;
     if (!rgb || width <= 0 || height <= 0 || !(s > 0.0)) return out;
     out.width = ScaledLength(width, s);
     out.height = ScaledLength(height, s);
-    out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+    out.pixels.resize(static_cast<std::size_t>(out.width) * out.height * 3);
 
     std::vector<int> columns(static_cast<std::size_t>(out.width));
     for (int j = 0; j < out.width; ++j) columns[j] = PreviewSourceIndex(j, out.width, width, s);
 
-    std::uint8_t* target = out.rgb.data();
+    std::uint8_t* target = out.pixels.data();
     for (int i = 0; i < out.height; ++i) {
         const int row = PreviewSourceIndex(i, out.height, height, s);
         const std::uint8_t* sourceRow = rgb + static_cast<std::size_t>(row) * width * 3;

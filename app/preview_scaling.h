@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+
+#include "viewer/display_raster.h"
 
 // The smaller of boxWidth / imageWidth and boxHeight / imageHeight (double
 // precision); a picture smaller than the box is enlarged. 0 for an empty
@@ -20,12 +21,8 @@ int ScaledLength(int sourceLength, double s);
 // truncated toward zero, kept inside the source.
 int PreviewSourceIndex(int index, int outLength, int sourceLength, double s);
 
-struct PreviewPixels {
-    int width = 0;   // pw
-    int height = 0;  // ph
-    std::vector<std::uint8_t> rgb;  // width x height x 3 bytes, red first, rows top-down
-};
-
 // Point-sampled picture of a width x height RGB image at scale s: each
-// output pixel copies one image pixel.
-PreviewPixels BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s);
+// output pixel copies one image pixel. The result is laid out like the
+// viewer's display raster (red first, rows top-down, no padding), ready for
+// the same conversion to the screen.
+DisplayRaster BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s);

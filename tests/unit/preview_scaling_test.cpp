@@ -61,33 +61,33 @@ TEST(PreviewScaling, SourceColumnsMapCentreOntoCentre) {
 
 TEST(PreviewScaling, PixelsCopiedFromTheSampledPlaces) {
     const auto image = Coordinates(4, 2);
-    const PreviewPixels half = BuildPreviewPixels(image.data(), 4, 2, 0.5);
+    const DisplayRaster half = BuildPreviewPixels(image.data(), 4, 2, 0.5);
     ASSERT_EQ(half.width, 2);
     ASSERT_EQ(half.height, 1);
-    ASSERT_EQ(half.rgb.size(), 6u);
+    ASSERT_EQ(half.pixels.size(), 6u);
     // Row: (0 - 0.5 + 0.25) / 0.5 -> 0; columns 0 and 1.
-    EXPECT_EQ(half.rgb, (std::vector<std::uint8_t>{0, 0, 0, 1, 0, 1}));
+    EXPECT_EQ(half.pixels, (std::vector<std::uint8_t>{0, 0, 0, 1, 0, 1}));
 
     const auto small = Coordinates(2, 2);
-    const PreviewPixels twice = BuildPreviewPixels(small.data(), 2, 2, 2.0);
+    const DisplayRaster twice = BuildPreviewPixels(small.data(), 2, 2, 2.0);
     ASSERT_EQ(twice.width, 4);
     ASSERT_EQ(twice.height, 4);
     // Last row and column come from source row and column 1.
     const std::size_t last = (3 * 4 + 3) * 3;
-    EXPECT_EQ(twice.rgb[last], 1);
-    EXPECT_EQ(twice.rgb[last + 1], 1);
-    EXPECT_EQ(twice.rgb[last + 2], 2);
+    EXPECT_EQ(twice.pixels[last], 1);
+    EXPECT_EQ(twice.pixels[last + 1], 1);
+    EXPECT_EQ(twice.pixels[last + 2], 2);
     // Row 2 still comes from source row 0.
-    EXPECT_EQ(twice.rgb[(2 * 4 + 3) * 3 + 1], 0);
+    EXPECT_EQ(twice.pixels[(2 * 4 + 3) * 3 + 1], 0);
 }
 
 TEST(PreviewScaling, NothingBuiltForEmptyInputOrNoScale) {
     const auto image = Coordinates(3, 3);
-    EXPECT_EQ(BuildPreviewPixels(image.data(), 3, 3, 0.0).rgb.size(), 0u);
+    EXPECT_EQ(BuildPreviewPixels(image.data(), 3, 3, 0.0).pixels.size(), 0u);
     EXPECT_EQ(BuildPreviewPixels(nullptr, 3, 3, 1.0).width, 0);
     EXPECT_EQ(BuildPreviewPixels(image.data(), 0, 3, 1.0).height, 0);
     // A picture that shrinks below one row has no pixels but no fault either.
-    const PreviewPixels flat = BuildPreviewPixels(image.data(), 3, 3, 0.2);
+    const DisplayRaster flat = BuildPreviewPixels(image.data(), 3, 3, 0.2);
     EXPECT_EQ(flat.width, 0);
-    EXPECT_TRUE(flat.rgb.empty());
+    EXPECT_TRUE(flat.pixels.empty());
 }

@@ -1,0 +1,89 @@
+#include "app/dialog_template.h"
+
+#include <algorithm>
+
+#include <QColor>
+#include <QComboBox>
+#include <QVariant>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "app/label_box.h"
+
+namespace {
+
+QWidget* CreateControl(QWidget& client, const ControlTemplate& control,
+                       const std::function<void(int)>& onCommand) {
+    const QString text = QString::fromUtf8(control.text ? control.text : "");
+    switch (control.kind) {
+    case ControlKind::LabelBox:
+        return new CLabelBox(text, QColor::fromRgb(control.fill), &client);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, &client);
+        const int id = control.id;
+        QObject::connect(button, &QPushButton::clicked, button, [onCommand, id] {
+            if (onCommand) onCommand(id);
+        });
+        return button;
+    }
+    case ControlKind::Text: {
+        auto* label = new QLabel(text, &client);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::HiddenBox: {
+        auto* box = new QWidget(&client);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return box;
+    }
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(&client);
+        combo->setEditable(false);
+        return combo;
+    }
+    case ControlKind::BorderedText: {
+        auto* label = new QLabel(text, &client);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void BuildControls(QWidget& client, std::span<const ControlTemplate> controls,
+                   platform::DialogBaseUnits units, const std::function<void(int)>& onCommand) {
+    for (const ControlTemplate& control : controls) {
+        QWidget* widget = CreateControl(client, control, onCommand);
+        widget->setProperty(kControlIdProperty, control.id);
+        QRect place = platform::DialogRectToPixels(control.x, control.y, control.width,
+                                                   control.height, units);
+        if (control.kind == ControlKind::DropDownList) {
+            // The template's height is the open list's; the closed box keeps its own.
+            auto* combo = static_cast<QComboBox*>(widget);
+            const int itemHeight = combo->sizeHint().height();
+            combo->setMaxVisibleItems(std::max(1, place.height() / std::max(1, itemHeight)));
+            place.setHeight(itemHeight);
+        } else if (control.kind == ControlKind::Text) {
+            // A hint that wraps to more lines than its place holds grows
+            // downward rather than losing its last line.
+            place.setHeight(std::max(place.height(), widget->heightForWidth(place.width())));
+        }
+        widget->setGeometry(place);
+        widget->setVisible(control.kind != ControlKind::HiddenBox);
+    }
+}
+
+QWidget* FindControl(const QWidget& client, int id) {
+    for (QWidget* child : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant value = child->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() == id) return child;
+    }
+    return nullptr;
+}

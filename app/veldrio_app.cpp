@@ -1,0 +1,29 @@
+#include "app/veldrio_app.h"
+
+#include "app/veldrio_dlg.h"
+#include "platform/fonts.h"
+#include "res/texts_app.h"
+
+CVeldrioApp::CVeldrioApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+CVeldrioApp::~CVeldrioApp() = default;
+
+int CVeldrioApp::InitInstance(const std::string& programFilePath) {
+    // The name under which a desktop program may keep its own data; this
+    // program keeps none there.
+    setOrganizationName(QString::fromUtf8(texts::REGISTRY_KEY));
+    platform::InstallFontSubstitutions();
+    // The main dialog hides itself while a viewer is open: only its end
+    // ends the program.
+    setQuitOnLastWindowClosed(false);
+
+    int exitCode = 0;
+    {
+        CVeldrioDlg dialog(programFilePath);
+        QObject::connect(&dialog, &QDialog::finished, this, [](int) { QApplication::quit(); });
+        dialog.OnInitDialog();
+        dialog.show();
+        exitCode = exec();
+    }
+    return exitCode;
+}

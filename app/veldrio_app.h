@@ -1,0 +1,18 @@
+// The application object: sets the program up, runs the main dialog and
+// ends the program when the main dialog ends.
+#pragma once
+
+#include <QApplication>
+
+#include <string>
+
+class CVeldrioApp : public QApplication {
+    Q_OBJECT
+public:
+    CVeldrioApp(int& argc, char** argv);
+    ~CVeldrioApp() override;
+
+    // Start-up: fonts, the program-wide state, the main dialog shown; then
+    // the event loop until the main dialog ends. Returns the exit code.
+    int InitInstance(const std::string& programFilePath);
+};

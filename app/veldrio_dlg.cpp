@@ -1,0 +1,230 @@
+#include "app/veldrio_dlg.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+#include "app/about_dlg.h"
+#include "app/app_icon.h"
+#include "app/dialog_template.h"
+#include "app/file_drop.h"
+#include "app/image_file_type.h"
+#include "app/preview_painter.h"
+#include "app/recent_combo.h"
+#include "platform/dialog_units.h"
+#include "platform/file_dialog.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/network_path.h"
+#include "res/ids.h"
+#include "res/texts_app.h"
+
+namespace {
+
+// Template 102: 306 x 203 dialog units.
+constexpr int kDialogWidth = 306;
+constexpr int kDialogHeight = 203;
+
+constexpr QRgb kDarkLabel = qRgb(0, 48, 48);
+constexpr QRgb kGreyLabel = qRgb(160, 160, 160);
+
+constexpr ControlTemplate kControls[] = {
+    {IDC_LABEL_FILE_CHOICE, ControlKind::LabelBox, texts::LABEL_FILE_CHOICE, 8, 12, 64, 19, kDarkLabel},
+    {IDC_FILE_SEARCH, ControlKind::Button, texts::BUTTON_FILE_SEARCH, 76, 12, 48, 16},
+    {IDC_STATIC, ControlKind::Text, texts::HINT_FORMATS, 56, 36, 96, 12},
+    {IDC_STATIC, ControlKind::Text, texts::HINT_DROP, 32, 56, 128, 12},
+    {IDC_PREVIEW_BOX, ControlKind::HiddenBox, "", 164, 8, 76, 84},
+    {IDC_STATIC, ControlKind::Text, texts::HINT_DOUBLE_CLICK, 252, 8, 48, 28},
+    {IDC_LABEL_RECENT, ControlKind::LabelBox, texts::LABEL_RECENT, 8, 78, 74, 16, kGreyLabel},
+    {IDC_RECENT_COMBO, ControlKind::DropDownList, "", 8, 100, 292, 96},
+    {IDC_LABEL_SCREEN_CUT, ControlKind::LabelBox, texts::LABEL_SCREEN_CUT, 8, 124, 70, 20, kDarkLabel},
+    {IDC_ZONE_GUIDE, ControlKind::Button, texts::BUTTON_ZONE_GUIDE, 112, 124, 36, 20},
+    {IDC_CUT_AND_VIEW, ControlKind::Button, texts::BUTTON_CUT_AND_VIEW, 152, 124, 68, 20},
+    {IDC_ZONE_START, ControlKind::Button, texts::BUTTON_ZONE_START, 8, 148, 32, 16},
+    {IDC_ZONE_END, ControlKind::Button, texts::BUTTON_ZONE_END, 44, 148, 32, 16},
+    {IDC_ZONE_FLASH, ControlKind::Button, texts::BUTTON_ZONE_FLASH, 80, 148, 28, 16},
+    {IDC_LABEL_ZONE, ControlKind::LabelBox, texts::LABEL_ZONE, 112, 148, 36, 20, kGreyLabel},
+    {IDC_ZONE_TEXT, ControlKind::BorderedText, "", 152, 148, 126, 20},
+    {IDC_LABEL_CLIP_VIEW, ControlKind::LabelBox, texts::LABEL_CLIP_VIEW, 8, 172, 68, 21, kDarkLabel},
+    {IDC_CLIP_VIEW, ControlKind::Button, texts::BUTTON_CLIP_VIEW, 80, 172, 60, 20},
+    {IDC_STATIC, ControlKind::Text, texts::HINT_CLIPBOARD, 144, 172, 106, 20},
+    {IDC_CLOSE, ControlKind::Button, texts::BUTTON_CLOSE, 258, 172, 40, 20},
+};
+
+}  // namespace
+
+CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
+    : QDialog(parent), programFilePath_(std::move(programFilePath)) {
+    // Caption with system menu, not resizable, shown in the task bar.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(platform::MakeFont(platform::kDialogFace, 9));
+    const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    BuildMenu();
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(platform::DluToPixelsX(kDialogWidth, units),
+                          platform::DluToPixelsY(kDialogHeight, units));
+    layout->addWidget(client_);
+    BuildControls(*client_, kControls, units, [this](int id) { OnCommand(id); });
+    client_->installEventFilter(this);
+
+    recentCombo_ = qobject_cast<QComboBox*>(Control(IDC_RECENT_COMBO));
+    connect(recentCombo_, &QComboBox::activated, this, [this] { OnRecentSelectionChange(); });
+    setWindowTitle(QString::fromUtf8(texts::CAPTION));
+}
+
+CVeldrioDlg::~CVeldrioDlg() { OnDestroy(); }
+
+void CVeldrioDlg::BuildMenu() {
+    QMenu* settings = menuBar_->addMenu(QString::fromUtf8(texts::MENU_SETTINGS));
+    connect(settings->addAction(QString::fromUtf8(texts::MENU_SETTINGS_RESET)), &QAction::triggered, this,
+            [this] { OnCommand(ID_SETTINGS_RESET); });
+    viewMenu_ = menuBar_->addMenu(QString::fromUtf8(texts::MENU_VIEW));
+    connect(viewMenu_->addAction(QString::fromUtf8(texts::MENU_HOWTO_GUIDE)), &QAction::triggered, this,
+            [this] { OnCommand(ID_HOWTO_GUIDE); });
+}
+
+void CVeldrioDlg::AppendAboutItem(QMenu& popup, const QString& text) {
+    if (text.isEmpty()) return;
+    popup.addSeparator();
+    QAction* about = popup.addAction(text);
+    about->setData(IDM_ABOUTBOX);
+    connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+}
+
+QWidget* CVeldrioDlg::Control(int id) const { return FindControl(*client_, id); }
+
+QRect CVeldrioDlg::PreviewBox() const { return Control(IDC_PREVIEW_BOX)->geometry(); }
+
+bool CVeldrioDlg::OnInitDialog() {
+    // The window manager's own menu cannot take items: the about item ends
+    // the "表示" popup instead.
+    AppendAboutItem(*viewMenu_, QString::fromUtf8(texts::MENU_ABOUT));
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
+
+    // PENDING: settings, viewer slots, recent list and preview.
+
+    if (platform::IsNetworkPath(programFilePath_))
+        platform::MessageBox(this, texts::NETWORK_WARNING, texts::TITLE_WARNING,
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    RestoreCaption();
+    return true;
+}
+
+void CVeldrioDlg::RestoreCaption() {
+    const QString caption = QString::fromUtf8(texts::CAPTION);
+    if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
+    (void)value;
+    switch (id) {
+    case ID_FRAMEWORK_OK:
+    case IDC_CLOSE:
+        accept();
+        return true;
+    case IDC_FILE_SEARCH:
+        OnFileSearch();
+        return true;
+    default:
+        // Commands whose flows come with later work are accepted and ignored.
+        return false;
+    }
+}
+
+void CVeldrioDlg::OnSysCommand(int value) {
+    if ((value & ~0xF) == IDM_ABOUTBOX) {
+        CAboutDlg about(this);
+        about.exec();
+    }
+}
+
+void CVeldrioDlg::OnFileSearch() {}
+void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) { (void)paths; }
+void CVeldrioDlg::OnRecentSelectionChange() {}
+void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) { (void)point; }
+void CVeldrioDlg::RefreshRecentList() {}
+void CVeldrioDlg::ReloadPreview() {}
+
+bool CVeldrioDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_) {
+        if (event->type() == QEvent::Paint) {
+            PaintClient();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            OnClientDoubleClick(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CVeldrioDlg::PaintClient() {
+    // The label boxes paint themselves; the dialog paints the preview box.
+    QPainter painter(client_);
+    DrawPreview(painter, PreviewBox(), preview_.loaded() ? &preview_.pixels() : nullptr, client_->depth());
+    RestoreCaption();
+}
+
+void CVeldrioDlg::closeEvent(QCloseEvent* event) {
+    // PENDING: the edit window goes first.
+    QDialog::closeEvent(event);
+}
+
+void CVeldrioDlg::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        // A focused button takes Enter; elsewhere Enter ends the dialog.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+        OnCommand(ID_FRAMEWORK_OK);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CVeldrioDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData() && CarriesLocalFiles(*event->mimeData())) event->acceptProposedAction();
+}
+
+void CVeldrioDlg::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()) return;
+    OnDropFiles(DroppedLocalPaths(*event->mimeData()));
+    event->acceptProposedAction();
+}
+
+void CVeldrioDlg::done(int result) {
+    QDialog::done(result);
+    OnDestroy();
+}
+
+void CVeldrioDlg::OnDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    // PENDING: save the settings, free the slots' images.
+}

@@ -1,0 +1,85 @@
+// The main dialog: where every image enters the program. It offers the
+// image-file choice with its preview and recent list, the clipboard picture
+// and the screen-zone capture; it hides itself while a viewer is open and
+// ends the program when it ends.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/preview_picture.h"
+
+class QComboBox;
+class QMenu;
+class QMenuBar;
+class QPoint;
+class QRect;
+
+class CVeldrioDlg : public QDialog {
+    Q_OBJECT
+public:
+    // programFilePath: the program file's full path; the settings file lies
+    // beside it and the network warning looks at it.
+    explicit CVeldrioDlg(std::string programFilePath, QWidget* parent = nullptr);
+    ~CVeldrioDlg() override;
+
+    // Start-up: the about item, icon and drops, the settings, the viewer
+    // slots, the recent list and the preview, the network warning, the
+    // caption.
+    bool OnInitDialog();
+
+    // Menus, buttons and the other windows' notifications come here.
+    bool OnCommand(int id, std::intptr_t value = 0);
+    // The about item (any value 16..31 runs the about box).
+    void OnSysCommand(int value);
+
+    // The choosing flows: the file dialog (command 107), a drop, the list.
+    void OnFileSearch();
+    void OnDropFiles(const std::vector<std::string>& paths);
+    void OnRecentSelectionChange();
+    // A double click at a point of the client area.
+    void OnClientDoubleClick(const QPoint& point);
+
+    // The client area (below the menu bar) and its controls.
+    QWidget* client() const { return client_; }
+    QWidget* Control(int id) const;
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The preview box in client coordinates.
+    QRect PreviewBox() const;
+    bool previewLoaded() const { return preview_.loaded(); }
+    const PreviewPicture& preview() const { return preview_; }
+
+    // Appends a separator and the about item to popup, unless text is
+    // empty; the item runs OnSysCommand(16).
+    void AppendAboutItem(QMenu& popup, const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+public slots:
+    void done(int result) override;
+
+private:
+    void BuildMenu();
+    void PaintClient();
+    void RestoreCaption();
+    void RefreshRecentList();
+    void ReloadPreview();
+    void OnDestroy();
+
+    std::string programFilePath_;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QWidget* client_ = nullptr;
+    QComboBox* recentCombo_ = nullptr;
+    PreviewPicture preview_;
+    bool destroyed_ = false;
+};
