@@ -10,7 +10,7 @@
 #include "platform/text_codec.h"
 
 void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, const QColor& fill) {
-    const std::string label = LabelTextOf(text.toStdString());
+    const std::string label = platform::FitCp932Bytes(text.toStdString(), kLabelTextMaxBytes);
 
     painter.save();
     painter.setPen(QPen(Qt::black, 1));

@@ -11,7 +11,8 @@ class QPainter;
 class QRect;
 
 // Paints a label box over the client rectangle: the fill with a 1-pixel
-// black outline, then the text (see LabelTextOf) in white "ＭＳ ゴシック"
+// black outline, then the text (whole characters, at most 47
+// Shift-JIS bytes) in white "ＭＳ ゴシック"
 // 9 point, placed by LabelTextPosition.
 void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, const QColor& fill);
 

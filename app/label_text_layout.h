@@ -3,8 +3,6 @@
 // character cells wide).
 #pragma once
 
-#include <string>
-
 struct LabelTextOrigin {
     int x = 0;
     int y = 0;
@@ -18,7 +16,3 @@ inline constexpr int kLabelTextMaxBytes = 47;
 // toward zero. The origin is the top-left corner of the text.
 LabelTextOrigin LabelTextPosition(int left, int top, int right, int bottom, int textBytes,
                                   int averageCharWidth, int textHeight);
-
-// The label as the box reads it: whole characters, at most
-// kLabelTextMaxBytes Shift-JIS bytes. UTF-8 in and out.
-std::string LabelTextOf(const std::string& utf8);

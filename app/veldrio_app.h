@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "app/app_context.h"
+
 class CVeldrioApp : public QApplication {
     Q_OBJECT
 public:
@@ -15,4 +17,8 @@ public:
     // Start-up: fonts, the program-wide state, the main dialog shown; then
     // the event loop until the main dialog ends. Returns the exit code.
     int InitInstance(const std::string& programFilePath);
+
+private:
+    // The program-wide state, installed for the whole run.
+    ScopedAppContext context_;
 };

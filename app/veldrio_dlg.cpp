@@ -17,12 +17,18 @@
 #include <filesystem>
 
 #include "app/about_dlg.h"
+#include "app/app_context.h"
 #include "app/app_icon.h"
 #include "app/dialog_template.h"
 #include "app/file_drop.h"
 #include "app/image_file_type.h"
 #include "app/preview_painter.h"
+#include "app/image_file_opener.h"
 #include "app/recent_combo.h"
+#include "app/recent_images.h"
+#include "app/registry_commands.h"
+#include "app/settings_file.h"
+#include "app/settings_reset_command.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
 #include "platform/fonts.h"
@@ -124,7 +130,16 @@ bool CVeldrioDlg::OnInitDialog() {
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
-    // PENDING: settings, viewer slots, recent list and preview.
+    AppContext& app = App();
+    const SettingsPaths paths = BuildSettingsPath(programFilePath_);
+    app.programDir = paths.programDir;
+    app.settingsPath = paths.settingsPath;
+    LoadOrResetSettings(app.settingsPath, app.settings);
+    app.registry.ClearViewers();
+
+    PruneRecentImages(app.settings);
+    RefreshRecentList();
+    ReloadPreview();
 
     if (platform::IsNetworkPath(programFilePath_))
         platform::MessageBox(this, texts::NETWORK_WARNING, texts::TITLE_WARNING,
@@ -139,7 +154,6 @@ void CVeldrioDlg::RestoreCaption() {
 }
 
 bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
-    (void)value;
     switch (id) {
     case ID_FRAMEWORK_OK:
     case IDC_CLOSE:
@@ -148,6 +162,13 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case IDC_FILE_SEARCH:
         OnFileSearch();
         return true;
+    case ID_SETTINGS_RESET:
+        RunSettingsResetCommand(this, App().settings);
+        return true;
+    case ID_VIEWER_CLOSE_REQUEST:
+    case ID_VIEWER_CLOSED:
+    case ID_EDITWND_CLOSED:
+        return OnRegistryCommand(id, value);
     default:
         // Commands whose flows come with later work are accepted and ignored.
         return false;
@@ -161,12 +182,88 @@ void CVeldrioDlg::OnSysCommand(int value) {
     }
 }
 
-void CVeldrioDlg::OnFileSearch() {}
-void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) { (void)paths; }
-void CVeldrioDlg::OnRecentSelectionChange() {}
-void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) { (void)point; }
-void CVeldrioDlg::RefreshRecentList() {}
-void CVeldrioDlg::ReloadPreview() {}
+bool CVeldrioDlg::OnRegistryCommand(int id, std::intptr_t value) {
+    const RegistryCommandOutcome outcome = HandleRegistryCommand(App().registry, id, value);
+    // PENDING: the viewer of a close request is destroyed here.
+    if (outcome.showMainDialog) show();
+    if (outcome.repaint) update();
+    return outcome.handled;
+}
+
+void CVeldrioDlg::OnFileSearch() {
+    platform::FileDialogRequest request;
+    request.filter = texts::OPEN_FILTER;
+    request.options = platform::OFN_FILEMUSTEXIST | platform::OFN_CREATEPROMPT;
+    const std::string latest = RecentImage(App().settings, 0);
+    if (!latest.empty()) request.initialDir = std::filesystem::path(latest).parent_path().string();
+
+    const platform::FileDialogResult chosen = platform::GetOpenFileName(this, request);
+    if (chosen) {
+        const std::string extension = ExtensionOf(*chosen);
+        if (!IsAcceptedExtension(extension)) {
+            std::string text = texts::EXTENSION_REFUSED;
+            text.replace(text.find("%s"), 2, extension);
+            platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
+        } else {
+            TakeChosenPath(*chosen);
+        }
+    }
+    client_->update(PreviewBox());
+}
+
+void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) {
+    // Two or more files at once are ignored; the ending is not looked at.
+    if (paths.size() != 1) return;
+    TakeChosenPath(paths.front());
+}
+
+void CVeldrioDlg::OnRecentSelectionChange() {
+    const int index = recentCombo_->currentIndex();
+    if (index < 0) return;
+    PromoteRecentImage(App().settings, index);
+    ShowLatestImage();
+}
+
+void CVeldrioDlg::TakeChosenPath(const std::string& path) {
+    if (!path.empty()) AddRecentImage(App().settings, path);
+    ShowLatestImage();
+}
+
+void CVeldrioDlg::ShowLatestImage() {
+    RefreshRecentList();
+    ReloadPreview();
+    update();
+    client_->update();
+}
+
+void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) {
+    const QRect box = PreviewBox();
+    // The box's edges belong to it: right and bottom as its window sees them.
+    const bool inside = point.x() >= box.left() && point.x() <= box.left() + box.width() &&
+                        point.y() >= box.top() && point.y() <= box.top() + box.height();
+    if (!preview_.loaded() || !inside) return;
+    OpenLatestImage();
+}
+
+void CVeldrioDlg::OpenLatestImage() {
+    // PENDING: the edit window is made sure of first, and the viewer is
+    // attached one pixel right of it.
+    const std::string latest = RecentImage(App().settings, 0);
+    if (!latest.empty())
+        OpenImageFile(this, App().registry, latest, [](int) { return -1; });
+    hide();
+}
+
+void CVeldrioDlg::RefreshRecentList() {
+    std::vector<std::string> entries;
+    for (int i = 0; i < RECENT_COUNT; ++i) entries.push_back(RecentImage(App().settings, i));
+    FillRecentCombo(*recentCombo_, entries);
+}
+
+void CVeldrioDlg::ReloadPreview() {
+    const QRect box = PreviewBox();
+    preview_.Load(RecentImage(App().settings, 0), box.width(), box.height());
+}
 
 bool CVeldrioDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_) {
@@ -226,5 +323,7 @@ void CVeldrioDlg::done(int result) {
 void CVeldrioDlg::OnDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    // PENDING: save the settings, free the slots' images.
+    AppContext& app = App();
+    if (!app.settingsPath.empty()) SaveSettings(app.settingsPath, app.settings);
+    app.registry.DestroyImages();
 }

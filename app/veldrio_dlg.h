@@ -71,6 +71,13 @@ private:
     void BuildMenu();
     void PaintClient();
     void RestoreCaption();
+    bool OnRegistryCommand(int id, std::intptr_t value);
+    // A path chosen by the file dialog or a drop becomes entry 0 of the
+    // recent list (a path the list cannot hold is left out).
+    void TakeChosenPath(const std::string& path);
+    // The list refilled and the preview rebuilt from entry 0, then repainted.
+    void ShowLatestImage();
+    void OpenLatestImage();
     void RefreshRecentList();
     void ReloadPreview();
     void OnDestroy();
