@@ -16,7 +16,7 @@ int OpenViewer(QWidget* owner, ViewerRegistry& registry, const std::string& path
     CViewImage* viewImage = registry.PrepareSlotImage(slot);
     if (!viewImage) return -1;
     viewImage->image.SetKind(kind);
-    if (!LoadImageFileOfType(type, viewImage->image, path) || !viewImage->image.HasPicture()) {
+    if (!LoadImageFileOfType(type, viewImage->image, path, owner) || !viewImage->image.HasPicture()) {
         platform::MessageBox(owner, failureText, texts::TITLE_ABANDON, platform::MB_OK);
         return -1;
     }

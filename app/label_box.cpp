@@ -17,7 +17,8 @@ void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, c
     painter.setBrush(fill);
     painter.drawRect(client.adjusted(0, 0, -1, -1));
 
-    const QFont font = platform::MakeFont(platform::kFixedGothic, 9);
+    QFont font = platform::MakeFont(platform::kFixedGothic, 9);
+    font.setStyleStrategy(QFont::NoAntialias);  // crisp white on the fill
     const QFontMetrics metrics(font);
     // Edges as the box's own window sees them: right and bottom exclusive.
     const LabelTextOrigin origin = LabelTextPosition(

@@ -4,13 +4,13 @@
 #include "app/image_file_type.h"
 #include "app/preview_scaling.h"
 
-bool PreviewPicture::Load(const std::string& path, int boxWidth, int boxHeight) {
+bool PreviewPicture::Load(const std::string& path, int boxWidth, int boxHeight, QWidget* owner) {
     loaded_ = false;
     pixels_ = DisplayRaster{};
     if (path.empty()) return false;
     const ImageFileType type = ImageFileTypeOf(path);
     if (type == ImageFileType::Unsupported) return false;
-    if (!LoadImageFileOfType(type, image_.image, path) || !image_.image.HasPicture()) return false;
+    if (!LoadImageFileOfType(type, image_.image, path, owner) || !image_.image.HasPicture()) return false;
 
     const CImageData& image = image_.image;
     const double scale = PreviewFitScale(boxWidth, boxHeight, image.width(), image.height());

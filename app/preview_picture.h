@@ -7,13 +7,16 @@
 #include "image/view_image.h"
 #include "viewer/display_raster.h"
 
+class QWidget;
+
 class PreviewPicture {
 public:
     // Loads path with the loader its ending names, fits it into a box of
     // boxWidth x boxHeight pixels and builds the point-sampled picture.
     // An empty path, another ending, a failed load or an empty image leave
     // no picture: the result is false.
-    bool Load(const std::string& path, int boxWidth, int boxHeight);
+    // A loader's own message boxes are owned by owner.
+    bool Load(const std::string& path, int boxWidth, int boxHeight, QWidget* owner = nullptr);
 
     // True while a picture is shown (only then does a double click open it).
     bool loaded() const { return loaded_; }

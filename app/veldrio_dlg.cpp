@@ -27,7 +27,7 @@
 #include "app/recent_combo.h"
 #include "app/recent_images.h"
 #include "app/registry_commands.h"
-#include "app/settings_file.h"
+#include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
@@ -130,14 +130,8 @@ bool CVeldrioDlg::OnInitDialog() {
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
-    AppContext& app = App();
-    const SettingsPaths paths = BuildSettingsPath(programFilePath_);
-    app.programDir = paths.programDir;
-    app.settingsPath = paths.settingsPath;
-    LoadOrResetSettings(app.settingsPath, app.settings);
-    app.registry.ClearViewers();
-
-    PruneRecentImages(app.settings);
+    LoadStartupSettings(App(), programFilePath_);
+    started_ = true;
     RefreshRecentList();
     ReloadPreview();
 
@@ -262,7 +256,7 @@ void CVeldrioDlg::RefreshRecentList() {
 
 void CVeldrioDlg::ReloadPreview() {
     const QRect box = PreviewBox();
-    preview_.Load(RecentImage(App().settings, 0), box.width(), box.height());
+    preview_.Load(RecentImage(App().settings, 0), box.width(), box.height(), this);
 }
 
 bool CVeldrioDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -321,9 +315,9 @@ void CVeldrioDlg::done(int result) {
 }
 
 void CVeldrioDlg::OnDestroy() {
-    if (destroyed_) return;
+    if (destroyed_ || !started_) return;
     destroyed_ = true;
     AppContext& app = App();
-    if (!app.settingsPath.empty()) SaveSettings(app.settingsPath, app.settings);
+    SaveEndSettings(app);
     app.registry.DestroyImages();
 }

@@ -88,5 +88,6 @@ private:
     QWidget* client_ = nullptr;
     QComboBox* recentCombo_ = nullptr;
     PreviewPicture preview_;
-    bool destroyed_ = false;
+    bool started_ = false;    // OnInitDialog has run
+    bool destroyed_ = false;  // the end's work is done
 };

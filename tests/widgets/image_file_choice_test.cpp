@@ -1,0 +1,205 @@
+// Choosing, dropping, previewing and opening image files in the main dialog.
+#include <QComboBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+#include "app/app_context.h"
+#include "app/preview_scaling.h"
+#include "app/recent_images.h"
+#include "app/veldrio_dlg.h"
+#include "image/image_kind.h"
+#include "platform/file_dialog_recorder.h"
+#include "platform/fonts.h"
+#include "platform/message_box_recorder.h"
+#include "res/ids.h"
+#include "support/image_files.h"
+
+using platform::FileDialogRecorder;
+using platform::MessageBoxRecorder;
+
+class ImageFileChoiceTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScopedAppContext> context;
+    std::unique_ptr<MessageBoxRecorder> boxes;
+    std::unique_ptr<FileDialogRecorder> dialogs;
+    std::unique_ptr<CVeldrioDlg> dialog;
+
+    std::string Path(const char* name) const { return dir->filePath(name).toStdString(); }
+
+    std::string Picture(const char* name, int width, int height, const char* format = "BMP") {
+        const QString path = dir->filePath(name);
+        if (!WriteImageFile(path, width, height, format)) qFatal("cannot write %s", name);
+        return path.toStdString();
+    }
+
+    QComboBox* Combo() const { return qobject_cast<QComboBox*>(dialog->Control(IDC_RECENT_COMBO)); }
+
+    void DoubleClick(const QPoint& point) {
+        QTest::mouseDClick(dialog->client(), Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+private slots:
+    void initTestCase() { platform::InstallFontSubstitutions(); }
+
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        context = std::make_unique<ScopedAppContext>();
+        boxes = std::make_unique<MessageBoxRecorder>();
+        dialogs = std::make_unique<FileDialogRecorder>();
+        dialog = std::make_unique<CVeldrioDlg>(Path("veldrio"));
+        dialog->OnInitDialog();
+        dialog->show();
+    }
+
+    void cleanup() {
+        dialog.reset();
+        dialogs.reset();
+        boxes.reset();
+        context.reset();
+        dir.reset();
+    }
+
+    void fileDialogAsksForImagesInTheLatestFolder() {
+        const std::string first = Picture("first.bmp", 8, 8);
+        dialogs->Choose(first);
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        QCOMPARE(dialogs->requests.size(), size_t(1));
+        const platform::FileDialogRequest& request = dialogs->requests[0];
+        QVERIFY(!request.save);
+        QCOMPARE(request.filter,
+                 std::string("jpg (*.jpg)|*.jpg|bmp (*.bmp)|*.bmp|gif (*.gif)|*.gif|png (*.png)|*.png||"));
+        QVERIFY(request.options & platform::OFN_FILEMUSTEXIST);
+        QVERIFY(request.initialDir.empty());  // nothing chosen before
+
+        dialogs->Cancel();
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        QCOMPARE(dialogs->requests[1].initialDir, dir->path().toStdString());
+        QCOMPARE(RecentImage(App().settings, 0), first);  // cancel changes nothing
+    }
+
+    void chosenBmpHeadsTheListAndFillsThePreview() {
+        const std::string picture = Picture("plan.bmp", 40, 30);
+        dialogs->Choose(picture);
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        QVERIFY(boxes->calls.empty());
+        QCOMPARE(RecentImage(App().settings, 0), picture);
+        QCOMPARE(Combo()->count(), 1);
+        QCOMPARE(Combo()->currentIndex(), 0);
+        QCOMPARE(Combo()->itemText(0).toStdString(), picture);
+
+        QVERIFY(dialog->previewLoaded());
+        const QRect box = dialog->PreviewBox();
+        const double s = PreviewFitScale(box.width(), box.height(), 40, 30);
+        QCOMPARE(dialog->preview().image().displayScale, s);
+        QCOMPARE(dialog->preview().pixels().width, ScaledLength(40, s));
+        QCOMPARE(dialog->preview().pixels().height, ScaledLength(30, s));
+
+        // Drawn from the box's top-left corner.
+        const QImage painted = dialog->client()->grab().toImage();
+        QCOMPARE(QColor(painted.pixel(box.topLeft())), QColor(200, 40, 10));
+    }
+
+    void unsupportedExtensionIsRefusedWithItsName() {
+        const std::string kept = Picture("kept.bmp", 4, 4);
+        dialogs->Choose(kept);
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        dialogs->Choose(Path("a.txt"));
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        QCOMPARE(boxes->calls.size(), size_t(1));
+        QCOMPARE(boxes->calls[0].text, std::string("拡張子として [txt] のファイルが指定されました\n処理できません"));
+        QCOMPARE(boxes->calls[0].title, std::string("確認"));
+        QCOMPARE(boxes->calls[0].style, unsigned(platform::MB_OK));
+        QCOMPARE(RecentImages(App().settings), std::vector<std::string>{kept});
+        QVERIFY(dialog->previewLoaded());
+    }
+
+    void dropOfTwoFilesIsIgnoredOfOneTextFileEmptiesThePreview() {
+        const std::string picture = Picture("kept.bmp", 4, 4);
+        dialog->OnDropFiles({picture});
+        QVERIFY(dialog->previewLoaded());
+
+        dialog->OnDropFiles({Path("x.bmp"), Path("y.bmp")});
+        QCOMPARE(RecentImages(App().settings), std::vector<std::string>{picture});
+
+        const std::string text = Path("notes.txt");
+        dialog->OnDropFiles({text});
+        QCOMPARE(RecentImage(App().settings, 0), text);
+        QCOMPARE(Combo()->itemText(0).toStdString(), text);
+        QVERIFY(!dialog->previewLoaded());
+        const QRect box = dialog->PreviewBox();
+        QCOMPARE(QColor(dialog->client()->grab().toImage().pixel(box.center())), QColor(Qt::white));
+
+        // A double click on the empty box opens nothing.
+        DoubleClick(box.center());
+        QVERIFY(boxes->calls.empty());
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!App().registry.viewImages[0]);
+    }
+
+    void dropEventCarriesTheLocalFile() {
+        const std::string picture = Picture("dropped.bmp", 4, 4);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(picture))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog.get(), &drop);
+        QCOMPARE(RecentImage(App().settings, 0), picture);
+        QVERIFY(dialog->previewLoaded());
+    }
+
+    void listChoicePromotesTheEntry() {
+        const std::string older = Picture("older.bmp", 6, 3);
+        const std::string newer = Picture("newer.bmp", 3, 6);
+        dialog->OnDropFiles({older});
+        dialog->OnDropFiles({newer});
+        QCOMPARE(Combo()->count(), 2);
+        Combo()->setCurrentIndex(1);
+        dialog->OnRecentSelectionChange();
+        QCOMPARE(RecentImages(App().settings), (std::vector<std::string>{older, newer}));
+        QCOMPARE(Combo()->currentIndex(), 0);
+        QCOMPARE(Combo()->itemText(0).toStdString(), older);
+        QCOMPARE(dialog->preview().image().image.width(), 6);
+    }
+
+    void doubleClickOnTheBoxEdgeOpensOnePixelOutsideDoesNot() {
+        Picture("plan.bmp", 20, 10);
+        dialog->OnDropFiles({Path("plan.bmp")});
+        const QRect box = dialog->PreviewBox();
+        // Right and bottom edges as the box's window sees them.
+        const QPoint rightEdge(box.left() + box.width(), box.top() + box.height());
+
+        DoubleClick(rightEdge + QPoint(1, 0));
+        DoubleClick(box.topLeft() - QPoint(0, 1));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!App().registry.viewImages[0]);
+
+        DoubleClick(rightEdge);
+        QVERIFY(App().registry.viewImages[0]);
+        QCOMPARE(App().registry.viewImages[0]->image.kind(), IMG_BMP);
+        QCOMPARE(App().registry.viewImages[0]->image.width(), 20);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void vanishedFileGivesTheLoaderMessageAndNoViewer() {
+        const std::string picture = Picture("gone.bmp", 5, 5);
+        dialog->OnDropFiles({picture});
+        QVERIFY(QFile::remove(QString::fromStdString(picture)));
+        DoubleClick(dialog->PreviewBox().center());
+        QCOMPARE(boxes->calls.size(), size_t(1));
+        QCOMPARE(boxes->calls[0].text, std::string("BMP変換に失敗しました"));
+        QCOMPARE(boxes->calls[0].title, std::string("中断します"));
+        QVERIFY(!App().registry.viewers[0]);
+        QVERIFY(!dialog->isVisible());
+    }
+};
+
+QTEST_MAIN(ImageFileChoiceTest)
+#include "image_file_choice_test.moc"
