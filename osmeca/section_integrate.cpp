@@ -38,10 +38,11 @@ struct CentroidalMoments {
     double xy = 0;  // integral of (x - xC)(y - yC)
 };
 
-// About the centroidal axis at angle t (radians, clockwise on the screen).
+// About the centroidal axis at angle t (radians, clockwise on the screen):
+// xx sin^2 t + yy cos^2 t - 2 xy sin t cos t, written with the double angle.
 double MomentAbout(const CentroidalMoments& j, double t) {
-    double s = std::sin(t), c = std::cos(t);
-    return j.xx * s * s + j.yy * c * c - 2 * j.xy * s * c;
+    const double c2 = std::cos(2 * t), s2 = std::sin(2 * t);
+    return (j.xx + j.yy) / 2 + (j.yy - j.xx) / 2 * c2 - j.xy * s2;
 }
 
 AreaMoments IntegrateOutline(const Outline& outline) {
@@ -168,8 +169,10 @@ extern "C" int32_t osSectionIntegrate(const SectionInputPoint* inputs, SectionSe
 
     for (int k = 0; k < OS_INCLINED_ROWS; ++k) {
         inclined->angle[k] = k;
-        inclined->iy[k] = MomentAbout(j, k * Degree);
-        inclined->iz[k] = MomentAbout(j, k * Degree + Pi / 2);
+        // about the perpendicular axis: the same sum with the varying part negated
+        const double iy = MomentAbout(j, k * Degree);
+        inclined->iy[k] = iy;
+        inclined->iz[k] = j.xx + j.yy - iy;
     }
     WriteSegments(outline, segments, segmentCount);
     return 1;

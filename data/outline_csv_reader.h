@@ -1,0 +1,19 @@
+// Reading an outline from CSV rows "type,x,y": the rows after the
+// "type,x,y" line of a file the program exported, or a bare list of rows.
+#pragma once
+
+#include <string>
+
+#include "data/sample_table.h"
+
+enum class OutlineReadResult {
+    Ok,
+    Malformed,    // a row that is not "type,x,y" with an integer type and texts of at most 8 characters
+    TooManyRows,  // more rows than the table holds
+};
+
+// Fills table (cleared first) with the rows of text, each coordinate text
+// right-justified in 8 characters as the edit window stores it, and sets the
+// integer coordinates from the texts. On Malformed, error says which line
+// and why.
+OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error);

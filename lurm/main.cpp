@@ -1,0 +1,93 @@
+// The print program: prints a report file written by the measuring program.
+//   lurm [name] F=<full path> PF=<file name> CV=1   print dialog (with preview for CV=1)
+//   lurm F=<full path> --pdf <out.pdf>              render to a PDF file, no dialog
+// Exit status: 0 printed, 1 the report cannot be read or printed, 2 a bad command line.
+#include <QApplication>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "lurm/print_arguments.h"
+#include "lurm/report_printer.h"
+#include "platform/message_box.h"
+#include "platform/text_codec.h"
+
+namespace {
+
+constexpr char TITLE[] = "印刷";
+
+// Tells the user: on standard error when rendering to PDF, else in a box.
+void Complain(bool quiet, const std::string& text) {
+    if (quiet) {
+        std::fprintf(stderr, "lurm: %s\n", text.c_str());
+    } else {
+        platform::MessageBox(nullptr, text, TITLE, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    }
+}
+
+// The report's lines, read as Shift-JIS; false when it cannot be read.
+bool ReadReport(const std::string& path, QStringList& lines) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    const std::string text = platform::FromCp932(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    lines = QString::fromStdString(text).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const PrintArguments request = ParsePrintArguments(arguments);
+    if (!request.error.empty()) {
+        Complain(true, request.error);
+        std::fprintf(stderr, "usage: lurm F=<report file> [PF=<name>] [CV=1] [--pdf <out.pdf>]\n");
+        return 2;
+    }
+    // Rendering a PDF needs no screen: run without one when there is none.
+    if (!request.pdfPath.empty() && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    QApplication app(argc, argv);
+    const bool quiet = !request.pdfPath.empty();
+    QStringList lines;
+    if (!ReadReport(request.filePath, lines)) {
+        Complain(quiet, "印刷するファイルを読めません: " + request.filePath);
+        return 1;
+    }
+    const ReportPrinter report(QString::fromStdString(request.jobName), lines);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(request.jobName));
+    if (quiet) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(request.pdfPath));
+        if (!report.Print(printer)) {
+            Complain(true, "cannot write " + request.pdfPath);
+            return 1;
+        }
+        return 0;
+    }
+    if (request.preview) {
+        QPrintPreviewDialog dialog(&printer);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                         [&report](QPrinter* target) { report.Print(*target); });
+        dialog.resize(900, 700);
+        return dialog.exec() == QDialog::Accepted ? 0 : 1;
+    }
+    QPrintDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted) return 1;
+    if (!report.Print(printer)) {
+        Complain(false, "印刷できませんでした: " + request.jobName);
+        return 1;
+    }
+    return 0;
+}
