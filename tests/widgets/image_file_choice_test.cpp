@@ -1,41 +1,30 @@
 // Choosing, dropping, previewing and opening image files in the main dialog.
 #include <QComboBox>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/preview_scaling.h"
 #include "app/recent_images.h"
-#include "app/veldrio_dlg.h"
 #include "image/image_kind.h"
-#include "platform/file_dialog_recorder.h"
-#include "platform/fonts.h"
-#include "platform/message_box_recorder.h"
 #include "res/ids.h"
 #include "support/image_files.h"
-
-using platform::FileDialogRecorder;
-using platform::MessageBoxRecorder;
+#include "support/main_dialog_harness.h"
 
 class ImageFileChoiceTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScopedAppContext> context;
-    std::unique_ptr<MessageBoxRecorder> boxes;
-    std::unique_ptr<FileDialogRecorder> dialogs;
+    std::unique_ptr<MainDialogHarness> harness;
     std::unique_ptr<CVeldrioDlg> dialog;
 
-    std::string Path(const char* name) const { return dir->filePath(name).toStdString(); }
+    std::string Path(const char* name) const { return harness->Path(name); }
 
     std::string Picture(const char* name, int width, int height, const char* format = "BMP") {
-        const QString path = dir->filePath(name);
-        if (!WriteImageFile(path, width, height, format)) qFatal("cannot write %s", name);
-        return path.toStdString();
+        const std::string path = Path(name);
+        if (!WriteImageFile(QString::fromStdString(path), width, height, format)) qFatal("cannot write %s", name);
+        return path;
     }
 
     QComboBox* Combo() const { return qobject_cast<QComboBox*>(dialog->Control(IDC_RECENT_COMBO)); }
@@ -45,49 +34,39 @@ class ImageFileChoiceTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { platform::InstallFontSubstitutions(); }
-
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        context = std::make_unique<ScopedAppContext>();
-        boxes = std::make_unique<MessageBoxRecorder>();
-        dialogs = std::make_unique<FileDialogRecorder>();
-        dialog = std::make_unique<CVeldrioDlg>(Path("veldrio"));
-        dialog->OnInitDialog();
-        dialog->show();
+        harness = std::make_unique<MainDialogHarness>();
+        dialog = harness->Start();
     }
 
     void cleanup() {
         dialog.reset();
-        dialogs.reset();
-        boxes.reset();
-        context.reset();
-        dir.reset();
+        harness.reset();
     }
 
     void fileDialogAsksForImagesInTheLatestFolder() {
         const std::string first = Picture("first.bmp", 8, 8);
-        dialogs->Choose(first);
+        harness->fileDialogs.Choose(first);
         dialog->OnCommand(IDC_FILE_SEARCH);
-        QCOMPARE(dialogs->requests.size(), size_t(1));
-        const platform::FileDialogRequest& request = dialogs->requests[0];
+        QCOMPARE(harness->fileDialogs.requests.size(), size_t(1));
+        const platform::FileDialogRequest& request = harness->fileDialogs.requests[0];
         QVERIFY(!request.save);
         QCOMPARE(request.filter,
                  std::string("jpg (*.jpg)|*.jpg|bmp (*.bmp)|*.bmp|gif (*.gif)|*.gif|png (*.png)|*.png||"));
         QVERIFY(request.options & platform::OFN_FILEMUSTEXIST);
         QVERIFY(request.initialDir.empty());  // nothing chosen before
 
-        dialogs->Cancel();
+        harness->fileDialogs.Cancel();
         dialog->OnCommand(IDC_FILE_SEARCH);
-        QCOMPARE(dialogs->requests[1].initialDir, dir->path().toStdString());
+        QCOMPARE(harness->fileDialogs.requests[1].initialDir, harness->dir.path().toStdString());
         QCOMPARE(RecentImage(App().settings, 0), first);  // cancel changes nothing
     }
 
     void chosenBmpHeadsTheListAndFillsThePreview() {
         const std::string picture = Picture("plan.bmp", 40, 30);
-        dialogs->Choose(picture);
+        harness->fileDialogs.Choose(picture);
         dialog->OnCommand(IDC_FILE_SEARCH);
-        QVERIFY(boxes->calls.empty());
+        QVERIFY(harness->boxes.calls.empty());
         QCOMPARE(RecentImage(App().settings, 0), picture);
         QCOMPARE(Combo()->count(), 1);
         QCOMPARE(Combo()->currentIndex(), 0);
@@ -107,14 +86,14 @@ private slots:
 
     void unsupportedExtensionIsRefusedWithItsName() {
         const std::string kept = Picture("kept.bmp", 4, 4);
-        dialogs->Choose(kept);
+        harness->fileDialogs.Choose(kept);
         dialog->OnCommand(IDC_FILE_SEARCH);
-        dialogs->Choose(Path("a.txt"));
+        harness->fileDialogs.Choose(Path("a.txt"));
         dialog->OnCommand(IDC_FILE_SEARCH);
-        QCOMPARE(boxes->calls.size(), size_t(1));
-        QCOMPARE(boxes->calls[0].text, std::string("拡張子として [txt] のファイルが指定されました\n処理できません"));
-        QCOMPARE(boxes->calls[0].title, std::string("確認"));
-        QCOMPARE(boxes->calls[0].style, unsigned(platform::MB_OK));
+        QCOMPARE(harness->boxes.calls.size(), size_t(1));
+        QCOMPARE(harness->boxes.calls[0].text, std::string("拡張子として [txt] のファイルが指定されました\n処理できません"));
+        QCOMPARE(harness->boxes.calls[0].title, std::string("確認"));
+        QCOMPARE(harness->boxes.calls[0].style, unsigned(platform::MB_OK));
         QCOMPARE(RecentImages(App().settings), std::vector<std::string>{kept});
         QVERIFY(dialog->previewLoaded());
     }
@@ -137,7 +116,7 @@ private slots:
 
         // A double click on the empty box opens nothing.
         DoubleClick(box.center());
-        QVERIFY(boxes->calls.empty());
+        QVERIFY(harness->boxes.calls.empty());
         QVERIFY(dialog->isVisible());
         QVERIFY(!App().registry.viewImages[0]);
     }
@@ -193,9 +172,9 @@ private slots:
         dialog->OnDropFiles({picture});
         QVERIFY(QFile::remove(QString::fromStdString(picture)));
         DoubleClick(dialog->PreviewBox().center());
-        QCOMPARE(boxes->calls.size(), size_t(1));
-        QCOMPARE(boxes->calls[0].text, std::string("BMP変換に失敗しました"));
-        QCOMPARE(boxes->calls[0].title, std::string("中断します"));
+        QCOMPARE(harness->boxes.calls.size(), size_t(1));
+        QCOMPARE(harness->boxes.calls[0].text, std::string("BMP変換に失敗しました"));
+        QCOMPARE(harness->boxes.calls[0].title, std::string("中断します"));
         QVERIFY(!App().registry.viewers[0]);
         QVERIFY(!dialog->isVisible());
     }

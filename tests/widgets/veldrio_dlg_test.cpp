@@ -6,66 +6,39 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/label_box.h"
 #include "app/recent_images.h"
-#include "app/veldrio_dlg.h"
-#include "platform/dialog_units.h"
-#include "platform/fonts.h"
-#include "platform/message_box_recorder.h"
 #include "res/ids.h"
-
-using platform::MessageBoxRecorder;
+#include "support/main_dialog_harness.h"
 
 class VeldrioDlgTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScopedAppContext> context;
-    std::unique_ptr<MessageBoxRecorder> boxes;
+    std::unique_ptr<MainDialogHarness> harness;
 
-    std::string ProgramPath() const { return dir->filePath("veldrio").toStdString(); }
-
-    std::unique_ptr<CVeldrioDlg> Start(const std::string& programPath) {
-        auto dialog = std::make_unique<CVeldrioDlg>(programPath);
-        dialog->OnInitDialog();
-        dialog->show();
-        return dialog;
-    }
-
+    std::string ProgramPath() const { return harness->ProgramPath(); }
+    std::unique_ptr<CVeldrioDlg> Start(const std::string& programPath) { return harness->Start(programPath); }
     QRect Dlu(int x, int y, int width, int height, const CVeldrioDlg& dialog) const {
-        return platform::DialogRectToPixels(x, y, width, height, platform::BaseUnitsOf(dialog.font()));
+        return MainDialogHarness::Dlu(dialog, x, y, width, height);
     }
 
 private slots:
-    void initTestCase() { platform::InstallFontSubstitutions(); }
-
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        context = std::make_unique<ScopedAppContext>();
-        boxes = std::make_unique<MessageBoxRecorder>();
-    }
-
-    void cleanup() {
-        boxes.reset();
-        context.reset();
-        dir.reset();
-    }
+    void init() { harness = std::make_unique<MainDialogHarness>(); }
+    void cleanup() { harness.reset(); }
 
     void startsWithCaptionDefaultsAndNoMessage() {
         auto dialog = Start(ProgramPath());
         QCOMPARE(dialog->windowTitle(), QString::fromUtf8("ヴェルドリオ V2.10"));
-        QVERIFY(boxes->calls.empty());
+        QVERIFY(harness->boxes.calls.empty());
         // First run: the defaults are written at once beside the program.
-        QFile settings(dir->filePath("SetteiKol.bin"));
+        QFile settings(harness->dir.filePath("SetteiKol.bin"));
         QVERIFY(settings.exists());
         QCOMPARE(settings.size(), qint64(9116));
-        QCOMPARE(App().programDir, dir->path().toStdString());
+        QCOMPARE(App().programDir, harness->dir.path().toStdString());
     }
 
     void captionRestoredAtEveryPaint() {
@@ -158,21 +131,21 @@ private slots:
 
     void settingsResetAskedYesAndNo() {
         auto dialog = Start(ProgramPath());
-        const std::string picture = dir->filePath("kept.bmp").toStdString();
+        const std::string picture = harness->dir.filePath("kept.bmp").toStdString();
         AddRecentImage(App().settings, picture);
 
-        boxes->Answer(platform::IDNO);
+        harness->boxes.Answer(platform::IDNO);
         QVERIFY(dialog->OnCommand(ID_SETTINGS_RESET));
-        QCOMPARE(boxes->calls.size(), size_t(1));
-        QCOMPARE(boxes->calls[0].text, std::string("設定条件を初期化していいですか？"));
-        QCOMPARE(boxes->calls[0].title, std::string("確認"));
-        QCOMPARE(boxes->calls[0].style & 0x0F, unsigned(platform::MB_YESNO));
+        QCOMPARE(harness->boxes.calls.size(), size_t(1));
+        QCOMPARE(harness->boxes.calls[0].text, std::string("設定条件を初期化していいですか？"));
+        QCOMPARE(harness->boxes.calls[0].title, std::string("確認"));
+        QCOMPARE(harness->boxes.calls[0].style & 0x0F, unsigned(platform::MB_YESNO));
         QCOMPARE(RecentImage(App().settings, 0), picture);
 
-        boxes->Answer(platform::IDYES);
+        harness->boxes.Answer(platform::IDYES);
         QVERIFY(dialog->OnCommand(ID_SETTINGS_RESET));
-        QCOMPARE(boxes->calls.size(), size_t(3));
-        QCOMPARE(boxes->calls[2].text, std::string("本ソフトはいったんクローズしてください。"));
+        QCOMPARE(harness->boxes.calls.size(), size_t(3));
+        QCOMPARE(harness->boxes.calls[2].text, std::string("本ソフトはいったんクローズしてください。"));
         QCOMPARE(RecentImage(App().settings, 0), std::string());
         // The combo keeps its entries until it is next refilled.
         QCOMPARE(qobject_cast<QComboBox*>(dialog->Control(IDC_RECENT_COMBO))->count(), 0);
@@ -181,32 +154,32 @@ private slots:
     void networkWarningOnlyForANetworkPath() {
         {
             auto dialog = Start("//server/share/veldrio");
-            QCOMPARE(boxes->calls.size(), size_t(1));
-            const platform::MessageBoxCall& call = boxes->calls[0];
+            QCOMPARE(harness->boxes.calls.size(), size_t(1));
+            const platform::MessageBoxCall& call = harness->boxes.calls[0];
             QCOMPARE(call.title, std::string("警告"));
             QVERIFY(call.text.rfind("「ヴェルドリオ」システムがネットワーク上から呼び出されました。\n本ソフトはローカル", 0) == 0);
             QCOMPARE(call.style, unsigned(platform::MB_OK | platform::MB_ICONEXCLAMATION));
             // Start-up goes on.
             QCOMPARE(dialog->windowTitle(), QString::fromUtf8("ヴェルドリオ V2.10"));
         }
-        boxes->calls.clear();
+        harness->boxes.calls.clear();
         auto local = Start(ProgramPath());
-        QVERIFY(boxes->calls.empty());
+        QVERIFY(harness->boxes.calls.empty());
     }
 
     void closeButtonEndsTheDialogAndSavesTheSettings() {
         auto dialog = Start(ProgramPath());
-        const std::string picture = dir->filePath("kept.bmp").toStdString();
+        const std::string picture = harness->dir.filePath("kept.bmp").toStdString();
         AddRecentImage(App().settings, picture);
         qobject_cast<QPushButton*>(dialog->Control(IDC_CLOSE))->click();
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(!dialog->isVisible());
 
         // What was saved is read back on the next start.
-        context = std::make_unique<ScopedAppContext>();
+        harness->context = std::make_unique<ScopedAppContext>();
         auto next = Start(ProgramPath());
         // The path does not exist, so the next start prunes it: read the file itself.
-        QFile settings(dir->filePath("SetteiKol.bin"));
+        QFile settings(harness->dir.filePath("SetteiKol.bin"));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(settings.readAll().startsWith(QByteArray::fromStdString(picture)));
     }
