@@ -2,14 +2,15 @@
 
 #include "image/bmp_loader.h"
 #include "image/image_data.h"
+#include "image/library_loaders.h"
 
 bool LoadImageFileOfType(ImageFileType type, CImageData& image, const std::string& path,
                          QWidget* owner) {
     switch (type) {
     case ImageFileType::Bmp: return LoadBmpFile(image, path, owner);
-    case ImageFileType::Jpeg:  // PENDING: the library loaders
-    case ImageFileType::Gif:
-    case ImageFileType::Png:
+    case ImageFileType::Jpeg: return LoadJpegFile(image, path);
+    case ImageFileType::Gif: return LoadGifFile(image, path);
+    case ImageFileType::Png: return LoadPngFile(image, path);
     case ImageFileType::Unsupported: break;
     }
     return false;

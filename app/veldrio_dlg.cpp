@@ -245,7 +245,8 @@ void CVeldrioDlg::OpenLatestImage() {
     const std::string latest = RecentImage(App().settings, 0);
     if (!latest.empty())
         OpenImageFile(this, App().registry, latest, [](int) { return -1; });
-    hide();
+    // Hidden only while the edit window can bring it back.
+    if (App().registry.editWindow) hide();
 }
 
 void CVeldrioDlg::RefreshRecentList() {

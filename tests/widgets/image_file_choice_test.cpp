@@ -164,7 +164,43 @@ private slots:
         QVERIFY(App().registry.viewImages[0]);
         QCOMPARE(App().registry.viewImages[0]->image.kind(), IMG_BMP);
         QCOMPARE(App().registry.viewImages[0]->image.width(), 20);
-        QVERIFY(!dialog->isVisible());
+    }
+
+    void photoJpegIsAcceptedPreviewedAndOpenedAsJpeg() {
+        const std::string photo = Picture("photo.JPEG", 30, 20, "JPG");
+        harness->fileDialogs.Choose(photo);
+        dialog->OnCommand(IDC_FILE_SEARCH);
+        QVERIFY(harness->boxes.calls.empty());
+        QCOMPARE(RecentImage(App().settings, 0), photo);
+        QVERIFY(dialog->previewLoaded());
+        QCOMPARE(dialog->preview().image().image.width(), 30);
+
+        DoubleClick(dialog->PreviewBox().center());
+        QVERIFY(harness->boxes.calls.empty());
+        QVERIFY(App().registry.viewImages[0]);
+        QCOMPARE(App().registry.viewImages[0]->image.kind(), IMG_JPEG);
+        QCOMPARE(App().registry.viewImages[0]->image.height(), 20);
+    }
+
+    void pngPreviewsButDoesNotOpen() {
+        const std::string png = Picture("drawing.png", 12, 9, "PNG");
+        dialog->OnDropFiles({png});
+        QVERIFY(dialog->previewLoaded());
+        DoubleClick(dialog->PreviewBox().topLeft());
+        QCOMPARE(harness->boxes.calls.size(), size_t(1));
+        QCOMPARE(harness->boxes.calls[0].text, std::string("拡張子が jpg,bmp,gif 以外が指定されました"));
+        QCOMPARE(harness->boxes.calls[0].title, png);
+        QVERIFY(!App().registry.viewImages[0]);
+    }
+
+    void gifOpensAsGif() {
+        const std::string gif = Picture("anim.gif", 7, 5, "GIF");
+        dialog->OnDropFiles({gif});
+        QVERIFY(dialog->previewLoaded());
+        DoubleClick(dialog->PreviewBox().center());
+        QVERIFY(harness->boxes.calls.empty());
+        QCOMPARE(App().registry.viewImages[0]->image.kind(), IMG_GIF);
+        QCOMPARE(App().registry.viewImages[0]->image.width(), 7);
     }
 
     void vanishedFileGivesTheLoaderMessageAndNoViewer() {
@@ -176,7 +212,6 @@ private slots:
         QCOMPARE(harness->boxes.calls[0].text, std::string("BMP変換に失敗しました"));
         QCOMPARE(harness->boxes.calls[0].title, std::string("中断します"));
         QVERIFY(!App().registry.viewers[0]);
-        QVERIFY(!dialog->isVisible());
     }
 };
 
