@@ -100,42 +100,49 @@ void Decode(const BitmapRows& rows, DecodedBitmap& out) {
 
 }  // namespace
 
-DecodedBitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {
-    DecodedBitmap out;
-    if (data == nullptr || size <= FILE_HEADER_BYTES) return out;
+BmpFileLayout ReadBmpFileLayout(const std::uint8_t* head, std::size_t headBytes, std::uint64_t fileSize) {
+    BmpFileLayout layout;
+    if (head == nullptr || headBytes <= FILE_HEADER_BYTES || headBytes > fileSize) return layout;
     InfoHeader h;
-    out.status = ReadInfoHeader(
-        data + FILE_HEADER_BYTES, size - FILE_HEADER_BYTES,
-        [](int bits) { return bits == 8 || bits == 16 || bits == 24 || bits == 32; }, h, out.bitsPerPixel);
-    if (out.status != BitmapStatus::Ok) return out;
+    layout.status = ReadInfoHeader(
+        head + FILE_HEADER_BYTES, headBytes - FILE_HEADER_BYTES,
+        [](int bits) { return bits == 8 || bits == 16 || bits == 24 || bits == 32; }, h, layout.bitsPerPixel);
+    if (layout.status != BitmapStatus::Ok) return layout;
 
-    BitmapRows rows = RowsOf(h);
+    layout.rows = RowsOf(h);
     const std::size_t headersEnd = FILE_HEADER_BYTES + h.size + h.maskBytesAfter;
     std::size_t paletteEnd = headersEnd;
     if (h.bitsPerPixel == 8) {
         const std::uint32_t count = h.coloursUsed == 0 ? 256 : h.coloursUsed;
         if (count > 256) {
-            out.status = BitmapStatus::UnsupportedFormat;
-            return out;
+            layout.status = BitmapStatus::UnsupportedFormat;
+            return layout;
         }
         paletteEnd = headersEnd + 4 * std::size_t(count);
-        if (paletteEnd > size) {
-            out.status = BitmapStatus::Truncated;
-            return out;
+        if (paletteEnd > headBytes) {
+            layout.status = BitmapStatus::Truncated;
+            return layout;
         }
-        rows.palette = data + headersEnd;
-        rows.paletteCount = int(count);
+        layout.rows.palette = head + headersEnd;
+        layout.rows.paletteCount = int(count);
     }
     // The file header's pixel-data offset, unless it points into the headers.
-    const std::size_t declared = U32(data + 10);
-    const std::size_t offset = declared >= headersEnd ? declared : paletteEnd;
-    const std::uint64_t rowsBytes = std::uint64_t(rows.rowBytes) * std::uint64_t(rows.height);
-    if (rows.rowBytes == 0 || offset > size || rowsBytes > size - offset) {
-        out.status = BitmapStatus::Truncated;
-        return out;
-    }
-    rows.first = data + offset;
-    Decode(rows, out);
+    const std::uint64_t declared = U32(head + 10);
+    layout.rowsOffset = declared >= headersEnd ? declared : paletteEnd;
+    const std::uint64_t rowsBytes = std::uint64_t(layout.rows.rowBytes) * std::uint64_t(layout.rows.height);
+    if (layout.rows.rowBytes == 0 || layout.rowsOffset > fileSize || rowsBytes > fileSize - layout.rowsOffset)
+        layout.status = BitmapStatus::Truncated;
+    return layout;
+}
+
+DecodedBitmap DecodeBmpFile(const std::uint8_t* data, std::size_t size) {
+    DecodedBitmap out;
+    BmpFileLayout layout = ReadBmpFileLayout(data, size, size);
+    out.status = layout.status;
+    out.bitsPerPixel = layout.bitsPerPixel;
+    if (layout.status != BitmapStatus::Ok) return out;
+    layout.rows.first = data + layout.rowsOffset;
+    Decode(layout.rows, out);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "image/bitmap_rows.h"
 #include "image/pixel_buffer.h"
 
 enum class BitmapStatus {
@@ -26,7 +27,22 @@ struct DecodedBitmap {
     PixelBuffer rgb;    // width x height x 3 bytes, top row first, when status is Ok
 };
 
-// A whole BMP file: file header, information header (40, 52, 56, 108 or 124
+// Where the pixel rows of a BMP file lie and how they read, worked out from
+// the file's first bytes (head) and its length; the rows themselves are not
+// read. head must hold the first BMP_HEAD_BYTES bytes of the file, or all of
+// it when it is shorter; the palette of rows points into head.
+constexpr std::size_t BMP_HEAD_BYTES = 2048;
+
+struct BmpFileLayout {
+    BitmapStatus status = BitmapStatus::TooShort;
+    int bitsPerPixel = 0;
+    BitmapRows rows;               // rows.first is not set
+    std::uint64_t rowsOffset = 0;  // where the first stored row begins in the file
+};
+
+BmpFileLayout ReadBmpFileLayout(const std::uint8_t* head, std::size_t headBytes, std::uint64_t fileSize);
+
+// A whole BMP file in memory: file header, information header (40, 52, 56, 108 or 124
 // bytes), colour masks, palette, rows. Takes 8, 16, 24 and 32 bits per
 // pixel, uncompressed or with colour masks; rows start at the file header's
 // pixel-data offset.

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "image/pixel_swizzle.h"
+
 namespace {
 
 inline std::uint8_t Channel(std::uint32_t word, const ChannelMask& c) {
@@ -34,11 +36,7 @@ void Row16(const std::uint8_t* src, std::uint8_t* rgb, const BitmapRows& rows) {
 }
 
 void Row24(const std::uint8_t* src, std::uint8_t* rgb, const BitmapRows& rows) {
-    for (int x = 0; x < rows.width; ++x, src += 3, rgb += 3) {
-        rgb[0] = src[2];
-        rgb[1] = src[1];
-        rgb[2] = src[0];
-    }
+    SwapRedBlue(src, rgb, rows.width);
 }
 
 void Row32(const std::uint8_t* src, std::uint8_t* rgb, const BitmapRows& rows) {
@@ -53,11 +51,7 @@ void Row32(const std::uint8_t* src, std::uint8_t* rgb, const BitmapRows& rows) {
         }
         return;
     }
-    for (int x = 0; x < rows.width; ++x, src += 4, rgb += 3) {
-        rgb[0] = src[2];
-        rgb[1] = src[1];
-        rgb[2] = src[0];
-    }
+    BgrxToRgb(src, rgb, rows.width);
 }
 
 ChannelMask MakeChannel(std::uint32_t mask) {
@@ -91,7 +85,8 @@ std::size_t StoredRowBytes(int bitsPerPixel, int width) {
     return bytes > 0xFFFFFFFFu ? 0 : std::size_t(bytes);
 }
 
-void DecodeBitmapRows(const BitmapRows& rows, std::uint8_t* rgb) {
+void DecodeStoredRows(const BitmapRows& rows, int firstStored, int count, const std::uint8_t* stored,
+                      std::uint8_t* rgb) {
     void (*decode)(const std::uint8_t*, std::uint8_t*, const BitmapRows&) = nullptr;
     switch (rows.bitsPerPixel) {
     case 8: decode = Row8; break;
@@ -101,8 +96,13 @@ void DecodeBitmapRows(const BitmapRows& rows, std::uint8_t* rgb) {
     default: return;
     }
     const std::size_t outRow = std::size_t(rows.width) * 3;
-    for (int y = 0; y < rows.height; ++y) {
-        const int stored = rows.bottomUp ? rows.height - 1 - y : y;
-        decode(rows.first + std::size_t(stored) * rows.rowBytes, rgb + std::size_t(y) * outRow, rows);
+    for (int k = 0; k < count; ++k) {
+        const int s = firstStored + k;
+        const int y = rows.bottomUp ? rows.height - 1 - s : s;
+        decode(stored + std::size_t(k) * rows.rowBytes, rgb + std::size_t(y) * outRow, rows);
     }
+}
+
+void DecodeBitmapRows(const BitmapRows& rows, std::uint8_t* rgb) {
+    DecodeStoredRows(rows, 0, rows.height, rows.first, rgb);
 }

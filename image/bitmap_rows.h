@@ -48,3 +48,9 @@ struct BitmapRows {
 // Fills rgb (width x height x 3 bytes) from rows. The caller guarantees that
 // every row lies inside its buffer.
 void DecodeBitmapRows(const BitmapRows& rows, std::uint8_t* rgb);
+
+// Decodes count stored rows, starting with stored row firstStored (counted
+// in memory order from rows.first, which is not used), from stored, where
+// they lie rows.rowBytes apart, into their places in rgb.
+void DecodeStoredRows(const BitmapRows& rows, int firstStored, int count, const std::uint8_t* stored,
+                      std::uint8_t* rgb);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "image/pixel_swizzle.h"
+
 void CImageData::SetFileName(std::string_view name) { fileName_.assign(name); }
 
 void CImageData::SetFileNameFromPath(std::string_view path) {
@@ -38,10 +40,9 @@ bool CImageData::StorePixels(const std::uint8_t* source, std::size_t sourceBytes
     PixelBuffer copy(bytes);
     std::uint8_t* p = copy.data();
     if (sourceIsBgr) {
-        for (std::size_t i = 0; i < bytes; i += 3) {
-            p[i] = source[i + 2];
-            p[i + 1] = source[i + 1];
-            p[i + 2] = source[i];
+        for (int y = 0; y < height_; ++y) {
+            const std::size_t at = std::size_t(y) * std::size_t(width_) * 3;
+            SwapRedBlue(source + at, p + at, width_);
         }
     } else {
         std::memcpy(p, source, bytes);

@@ -4,12 +4,11 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <new>
-#include <system_error>
-#include <thread>
 
 #include "image/image_data.h"
+#include "image/parallel_rows.h"
+#include "image/pixel_swizzle.h"
 
 namespace {
 
@@ -131,31 +130,15 @@ void ResampleRows(const ResampleJob& job, SourceRowCache& cache, int firstRow, i
     }
 }
 
-// Splits the display rows over the machine's cores when the raster is large
-// enough to be worth it. Every buffer is allocated here, before any thread
-// starts; a thread that cannot be started leaves its rows to this one.
+// Every buffer is allocated before any thread starts.
 void ResampleAllRows(const ResampleJob& job, int displayHeight) {
-    const std::int64_t dots = std::int64_t(displayHeight) * job.displayWidth;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const int parts = dots < 65536 ? 1 : int(std::min<unsigned>(cores, unsigned(displayHeight)));
+    const int parts = RowPartsFor(std::int64_t(displayHeight) * job.displayWidth, displayHeight);
     std::vector<SourceRowCache> caches;
     caches.reserve(std::size_t(parts));
     for (int p = 0; p < parts; ++p) caches.emplace_back(job.image->pixels(), job.image->width());
-
-    std::vector<std::thread> workers;
-    workers.reserve(std::size_t(parts));
-    int first = 0;
-    for (int p = 0; p + 1 < parts; ++p) {
-        const int end = int(std::int64_t(displayHeight) * (p + 1) / parts);
-        try {
-            workers.emplace_back(ResampleRows, std::cref(job), std::ref(caches[std::size_t(p)]), first, end);
-        } catch (const std::system_error&) {
-            break;
-        }
-        first = end;
-    }
-    ResampleRows(job, caches.back(), first, displayHeight);
-    for (auto& worker : workers) worker.join();
+    RunRowParts(displayHeight, parts, [&](int part, int first, int end) {
+        ResampleRows(job, caches[std::size_t(part)], first, end);
+    });
 }
 
 // Device rows, one function per screen depth. 16 bits: the top 5, 6 and 5
@@ -169,13 +152,7 @@ void ConvertRow16(const std::uint8_t* rgb, std::uint8_t* out, int width) {
     }
 }
 
-void ConvertRow24(const std::uint8_t* rgb, std::uint8_t* out, int width) {
-    for (int x = 0; x < width; ++x, rgb += 3, out += 3) {
-        out[0] = rgb[2];
-        out[1] = rgb[1];
-        out[2] = rgb[0];
-    }
-}
+void ConvertRow24(const std::uint8_t* rgb, std::uint8_t* out, int width) { SwapRedBlue(rgb, out, width); }
 
 void ConvertRow32(const std::uint8_t* rgb, std::uint8_t* out, int width) {
     for (int x = 0; x < width; ++x, rgb += 3, out += 4) {
