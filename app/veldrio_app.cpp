@@ -2,6 +2,7 @@
 
 #include "app/veldrio_dlg.h"
 #include "platform/fonts.h"
+#include "platform/screen_grabber.h"
 #include "res/texts_app.h"
 
 CVeldrioApp::CVeldrioApp(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -13,6 +14,7 @@ int CVeldrioApp::InitInstance(const std::string& programFilePath) {
     // program keeps none there.
     setOrganizationName(QString::fromUtf8(texts::REGISTRY_KEY));
     platform::InstallFontSubstitutions();
+    platform::InstallScreenGrabber();
     // The main dialog hides itself while a viewer is open: only its end
     // ends the program.
     setQuitOnLastWindowClosed(false);
