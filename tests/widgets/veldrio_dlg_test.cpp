@@ -7,9 +7,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
+#include "app/about_dlg.h"
 #include "app/label_box.h"
 #include "app/recent_images.h"
 #include "res/ids.h"
@@ -127,6 +129,30 @@ private slots:
         QMenu empty;
         dialog->AppendAboutItem(empty, QString());
         QVERIFY(empty.actions().isEmpty());
+    }
+
+    void aboutBoxForAnyValueFrom16To31() {
+        auto dialog = Start(ProgramPath());
+        int shown = 0;
+        auto answer = [&] {
+            auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            if (!about) return;
+            ++shown;
+            QCOMPARE(about->windowTitle(), QString::fromUtf8("バージョン情報 Veldrio"));
+            bool version = false;
+            for (QLabel* label : about->findChildren<QLabel*>())
+                version = version || label->text() == QStringLiteral("Veldrio Version 1.0");
+            QVERIFY(version);
+            about->findChild<QPushButton*>()->click();
+        };
+        QTimer::singleShot(0, this, answer);
+        dialog->OnSysCommand(16);
+        QTimer::singleShot(0, this, answer);
+        dialog->OnSysCommand(31);
+        QCOMPARE(shown, 2);
+        dialog->OnSysCommand(32);  // not the about item: nothing opens
+        dialog->OnSysCommand(15);
+        QCOMPARE(shown, 2);
     }
 
     void settingsResetAskedYesAndNo() {
