@@ -79,27 +79,29 @@ void EditGrid::FillLines(const SampleTable& table, int firstLine, int lineCount,
     }
 }
 
-StoreResult EditGrid::StoreCurrentCell(SampleTable& table, const std::string& typed, QWidget* owner) {
-    std::string& cell = cells_[focusLine][focusColumn];
+StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const std::string& typed,
+                                QWidget* owner) {
+    if (line < 0 || line >= GRID_LINES || column < 0 || column >= GRID_COLUMNS) return StoreResult::Unchanged;
+    std::string& cell = cells_[line][column];
     if (typed == cell) return StoreResult::Unchanged;
-    const int r = CurrentRow();
+    const int r = topRow + line;
     if (r < 0 || r >= SAMPLE_CAPACITY) return StoreResult::Unchanged;
     SamplePoint& point = table.rows[r];
     const std::string token = FirstToken(typed);
-    if (focusColumn == 0) {
+    if (column == 0) {
         point.type = ParseTypeToken(token);
     } else {
         if (token.size() > static_cast<std::size_t>(GRID_COORD_WIDTH)) {
             platform::MessageBox(owner, texts_edit::MSG_COORD_TOO_LONG, texts_data::TITLE_CONFIRM);
             return StoreResult::Refused;
         }
-        char* text = focusColumn == 1 ? point.xText : point.yText;
+        char* text = column == 1 ? point.xText : point.yText;
         const std::string justified = FormatText("%8s", token.c_str());
         std::memcpy(text, justified.c_str(), COORD_TEXT_SIZE);
     }
     const bool complete = point.type > 0 && HasCoordinate(point.xText) && HasCoordinate(point.yText);
     if (!complete) {
-        FillLine(table, focusLine, r, true);
+        FillLine(table, line, r, true);
         return StoreResult::Incomplete;
     }
     cell = typed;

@@ -53,7 +53,7 @@ public:
     // The ten lines from topRow.
     void FillPage(const SampleTable& table) { FillLines(table, 0, GRID_LINES, topRow); }
 
-    // Stores the current cell, which now reads typed, into its table row.
+    // Stores cell (line, column), which now reads typed, into its table row.
     // Column 0: the first blank-delimited token read as a decimal integer
     // becomes the row's type. Columns 1 and 2: the token, right-justified in
     // 8 characters, becomes the X or Y text; a longer token is refused with
@@ -62,7 +62,8 @@ public:
     // complete: appended when it is the row at count, the integers are read
     // from the texts and the table is marked modified. An incomplete row's
     // line is shown again from the table, the type as "%4d".
-    StoreResult StoreCurrentCell(SampleTable& table, const std::string& typed, QWidget* owner);
+    StoreResult StoreCell(SampleTable& table, int line, int column, const std::string& typed,
+                          QWidget* owner);
 
     // Moves of the current cell. When the line cannot move further the grid
     // scrolls by one line (true is returned), within rows 0..lastRowIndex-1

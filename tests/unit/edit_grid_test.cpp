@@ -15,10 +15,9 @@ void Fill(SampleTable& table, int n) {
     for (int i = 0; i < n; ++i) table.AddPoint(10 * i + 10, 20 * i + 20);
 }
 
-// Types text into the current cell and stores it.
+// Types text into a cell and stores it.
 StoreResult Type(EditGrid& grid, SampleTable& table, int line, int column, const std::string& text) {
-    grid.SetCurrent(line, column);
-    return grid.StoreCurrentCell(table, text, nullptr);
+    return grid.StoreCell(table, line, column, text, nullptr);
 }
 
 std::string Line(const EditGrid& grid, int line) {
