@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "data/format_text.h"
+#include "data/result_value_lines.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
@@ -18,40 +19,15 @@ std::string StoredText(const char (&text)[COORD_TEXT_SIZE]) {
 
 std::string CsvText(const CalcResults& r, const SampleTable& table) {
     namespace t = texts_data;
-    const ResultValues& s = r.shown;
-    const ResultValues& o = r.source;
-    std::string out;
-    if (r.R == 1.0) {
-        out += t::CSV_HEAD_1;
-        out += FormatText(t::CSV_A_1, s.A);
-        out += FormatText(t::CSV_L_1, s.L);
-        out += FormatText(t::CSV_B_1, s.B);
-        out += FormatText(t::CSV_H_1, s.H);
-        out += FormatText(t::CSV_XC_1, s.xC);
-        out += FormatText(t::CSV_BL_1, s.bL);
-        out += FormatText(t::CSV_BR_1, s.bR);
-        out += FormatText(t::CSV_YC_1, s.yC);
-        out += FormatText(t::CSV_HU_1, s.hU);
-        out += FormatText(t::CSV_HL_1, s.hL);
-        out += FormatText(t::CSV_IY_1, s.IyMax);
-        out += FormatText(t::CSV_THETA, s.theta);
-        out += FormatText(t::CSV_IZ_1, s.IzMin);
-    } else {
-        out += FormatText(t::CSV_HEAD_R, r.R);
-        out += FormatText(t::CSV_A_R, s.A, o.A);
-        out += FormatText(t::CSV_L_R, s.L, o.L);
-        out += FormatText(t::CSV_B_R, s.B, o.B);
-        out += FormatText(t::CSV_H_R, s.H, o.H);
-        out += FormatText(t::CSV_XC_R, s.xC, o.xC);
-        out += FormatText(t::CSV_BL_R, s.bL, o.bL);
-        out += FormatText(t::CSV_BR_R, s.bR, o.bR);
-        out += FormatText(t::CSV_YC_R, s.yC, o.yC);
-        out += FormatText(t::CSV_HU_R, s.hU, o.hU);
-        out += FormatText(t::CSV_HL_R, s.hL, o.hL);
-        out += FormatText(t::CSV_IY_R, s.IyMax, o.IyMax);
-        out += FormatText(t::CSV_THETA, s.theta);
-        out += FormatText(t::CSV_IZ_R, s.IzMin, o.IzMin);
-    }
+    static const ResultLineFormats formats = {{
+        {t::CSV_A_1, t::CSV_A_R},   {t::CSV_L_1, t::CSV_L_R},   {t::CSV_B_1, t::CSV_B_R},
+        {t::CSV_H_1, t::CSV_H_R},   {t::CSV_XC_1, t::CSV_XC_R}, {t::CSV_BL_1, t::CSV_BL_R},
+        {t::CSV_BR_1, t::CSV_BR_R}, {t::CSV_YC_1, t::CSV_YC_R}, {t::CSV_HU_1, t::CSV_HU_R},
+        {t::CSV_HL_1, t::CSV_HL_R}, {t::CSV_IY_1, t::CSV_IY_R}, {t::CSV_THETA, t::CSV_THETA},
+        {t::CSV_IZ_1, t::CSV_IZ_R},
+    }};
+    std::string out = r.R == 1.0 ? std::string(t::CSV_HEAD_1) : FormatText(t::CSV_HEAD_R, r.R);
+    out += ResultValueLines(r, formats);
     out += t::CSV_DATA_HEAD;
     const int count = table.count < SAMPLE_CAPACITY ? table.count : SAMPLE_CAPACITY;
     for (int i = 0; i < count; ++i) {

@@ -2,6 +2,7 @@
 
 #include "data/angle_units.h"
 #include "data/format_text.h"
+#include "data/result_value_lines.h"
 #include "res/texts_data.h"
 
 namespace {
@@ -21,43 +22,16 @@ std::string InclinedColumnHeading() {
 
 std::string CalcReportText(const CalcResults& r) {
     namespace t = texts_data;
-    const ResultValues& s = r.shown;
-    const ResultValues& o = r.source;
-    std::string out;
-    if (r.R == 1.0) {
-        out += FormatText(t::CALC_HEAD_1, r.R);
-        out += "\r\n";
-        out += FormatText(t::CALC_A_1, s.A);
-        out += FormatText(t::CALC_L_1, s.L);
-        out += FormatText(t::CALC_B_1, s.B);
-        out += FormatText(t::CALC_H_1, s.H);
-        out += FormatText(t::CALC_XC_1, s.xC);
-        out += FormatText(t::CALC_BL_1, s.bL);
-        out += FormatText(t::CALC_BR_1, s.bR);
-        out += FormatText(t::CALC_YC_1, s.yC);
-        out += FormatText(t::CALC_HU_1, s.hU);
-        out += FormatText(t::CALC_HL_1, s.hL);
-        out += FormatText(t::CALC_IY_1, s.IyMax);
-        out += FormatText(t::CALC_THETA, s.theta);
-        out += FormatText(t::CALC_IZ_1, s.IzMin);
-        return out;
-    }
-    out += FormatText(t::CALC_HEAD_R, r.R);
+    static const ResultLineFormats formats = {{
+        {t::CALC_A_1, t::CALC_A_R},   {t::CALC_L_1, t::CALC_L_R},   {t::CALC_B_1, t::CALC_B_R},
+        {t::CALC_H_1, t::CALC_H_R},   {t::CALC_XC_1, t::CALC_XC_R}, {t::CALC_BL_1, t::CALC_BL_R},
+        {t::CALC_BR_1, t::CALC_BR_R}, {t::CALC_YC_1, t::CALC_YC_R}, {t::CALC_HU_1, t::CALC_HU_R},
+        {t::CALC_HL_1, t::CALC_HL_R}, {t::CALC_IY_1, t::CALC_IY_R}, {t::CALC_THETA, t::CALC_THETA},
+        {t::CALC_IZ_1, t::CALC_IZ_R},
+    }};
+    std::string out = FormatText(r.R == 1.0 ? t::CALC_HEAD_1 : t::CALC_HEAD_R, r.R);
     out += "\r\n";
-    out += FormatText(t::CALC_A_R, s.A, o.A);
-    out += FormatText(t::CALC_L_R, s.L, o.L);
-    out += FormatText(t::CALC_B_R, s.B, o.B);
-    out += FormatText(t::CALC_H_R, s.H, o.H);
-    out += FormatText(t::CALC_XC_R, s.xC, o.xC);
-    out += FormatText(t::CALC_BL_R, s.bL, o.bL);
-    out += FormatText(t::CALC_BR_R, s.bR, o.bR);
-    out += FormatText(t::CALC_YC_R, s.yC, o.yC);
-    out += FormatText(t::CALC_HU_R, s.hU, o.hU);
-    out += FormatText(t::CALC_HL_R, s.hL, o.hL);
-    out += FormatText(t::CALC_IY_R, s.IyMax, o.IyMax);
-    out += FormatText(t::CALC_THETA, s.theta);
-    out += FormatText(t::CALC_IZ_R, s.IzMin, o.IzMin);
-    return out;
+    return out + ResultValueLines(r, formats);
 }
 
 std::string InclinedReportText(const InclinedAxisTable& table) {

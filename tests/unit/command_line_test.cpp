@@ -10,27 +10,9 @@
 #include <string>
 
 #include "platform/text_codec.h"
+#include "temp_dir.h"
 
 namespace {
-
-struct TempDir {
-    std::string path;
-    TempDir() {
-        char name[] = "/tmp/veldrio_cli_XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::string operator/(const std::string& name) const { return path + "/" + name; }
-};
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 struct Outcome {
     int status = -1;
@@ -40,12 +22,12 @@ struct Outcome {
 
 Outcome Execute(const TempDir& dir, const std::string& program, const std::string& arguments) {
     const std::string command = std::string(VELDRIO_BIN_DIR) + "/" + program + " " + arguments + " >" +
-                                (dir / "stdout") + " 2>" + (dir / "stderr");
+                                dir.File("stdout") + " 2>" + dir.File("stderr");
     int raw = std::system(command.c_str());
     Outcome run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Read(dir / "stdout");
-    run.err = Read(dir / "stderr");
+    run.out = ReadFileBytes(dir.File("stdout"));
+    run.err = ReadFileBytes(dir.File("stderr"));
     return run;
 }
 
@@ -55,8 +37,8 @@ const char Rectangle[] = "1,10,20\n1,40,20\n1,40,30\n1,10,30\n";
 
 TEST(VeldrioCalc, PrintsTheResultLines) {
     TempDir dir;
-    Write(dir / "r.csv", Rectangle);
-    Outcome run = Execute(dir, "veldrio-calc", dir / "r.csv");
+    dir.Write("r.csv", Rectangle);
+    Outcome run = Execute(dir, "veldrio-calc", dir.File("r.csv"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "座標倍率 R =       1.00\n"
@@ -73,22 +55,22 @@ TEST(VeldrioCalc, PrintsTheResultLines) {
 
 TEST(VeldrioCalc, WritesReportsAndCsvAndReadsItsOwnCsvBack) {
     TempDir dir;
-    Write(dir / "r.csv", Rectangle);
-    std::filesystem::create_directory(dir / "out");
-    Outcome run = Execute(dir, "veldrio-calc", "--scale 2 --out " + (dir / "out") + " " + (dir / "r.csv"));
+    dir.Write("r.csv", Rectangle);
+    std::filesystem::create_directory(dir.File("out"));
+    Outcome run = Execute(dir, "veldrio-calc", "--scale 2 --out " + dir.File("out") + " " + dir.File("r.csv"));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "座標倍率 R =       2.00");
-    const std::string report = platform::FromCp932(Read(dir / "out/CalRslt.txt"));
+    const std::string report = platform::FromCp932(ReadFileBytes(dir.File("out/CalRslt.txt")));
     EXPECT_EQ(report.substr(0, report.find("\r\n")),
               "[ 計算結果 ] サイズ補正あり 座標倍率 =   2.00　 ( ) 表示は元画像スケール値");
     EXPECT_NE(report.find("面積　 A =     300.00 (     75.00)\r\n"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(dir / "out/InclRslt.txt"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "out/DetailDat.txt"));
-    const std::string csv = platform::FromCp932(Read(dir / "out/Result.csv"));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out/InclRslt.txt")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out/DetailDat.txt")));
+    const std::string csv = platform::FromCp932(ReadFileBytes(dir.File("out/Result.csv")));
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "計算結果,座標倍率,  2.00,右側は元スケール換算値");
     EXPECT_NE(csv.find("type,x,y\r\n1,      10,      20\r\n"), std::string::npos);
 
-    Outcome again = Execute(dir, "veldrio-calc", "--scale 2 " + (dir / "out/Result.csv"));
+    Outcome again = Execute(dir, "veldrio-calc", "--scale 2 " + dir.File("out/Result.csv"));
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, run.out);
 }
@@ -103,8 +85,8 @@ TEST(VeldrioCalc, RefusalsGoToStandardErrorWithStatusOne) {
         {"1,100,100\n2,0,100\n1,50,50\n", "2 番目の３点指定円弧は内角が１８０°以上になっています。\n分割が必要です。\n"},
     };
     for (auto [rows, message] : cases) {
-        Write(dir / "bad.csv", rows);
-        Outcome run = Execute(dir, "veldrio-calc", dir / "bad.csv");
+        dir.Write("bad.csv", rows);
+        Outcome run = Execute(dir, "veldrio-calc", dir.File("bad.csv"));
         EXPECT_EQ(run.status, 1) << rows;
         EXPECT_EQ(run.err, message) << rows;
         EXPECT_EQ(run.out, "") << rows;
@@ -113,38 +95,38 @@ TEST(VeldrioCalc, RefusalsGoToStandardErrorWithStatusOne) {
 
 TEST(VeldrioCalc, UnreadableInputGivesStatusTwo) {
     TempDir dir;
-    Outcome missing = Execute(dir, "veldrio-calc", dir / "missing.csv");
+    Outcome missing = Execute(dir, "veldrio-calc", dir.File("missing.csv"));
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
-    Write(dir / "junk.csv", "1,0,0\nhello\n");
-    Outcome junk = Execute(dir, "veldrio-calc", dir / "junk.csv");
+    dir.Write("junk.csv", "1,0,0\nhello\n");
+    Outcome junk = Execute(dir, "veldrio-calc", dir.File("junk.csv"));
     EXPECT_EQ(junk.status, 2);
     EXPECT_NE(junk.err.find("line 2"), std::string::npos);
-    EXPECT_EQ(Execute(dir, "veldrio-calc", "--scale 0 " + (dir / "junk.csv")).status, 2);
+    EXPECT_EQ(Execute(dir, "veldrio-calc", "--scale 0 " + dir.File("junk.csv")).status, 2);
     EXPECT_EQ(Execute(dir, "veldrio-calc", "").status, 2);
     // the CSV output would replace the outline it was read from
-    Write(dir / "Result.csv", Rectangle);
-    EXPECT_EQ(Execute(dir, "veldrio-calc", "--out " + dir.path + " " + (dir / "Result.csv")).status, 2);
-    EXPECT_EQ(Read(dir / "Result.csv"), Rectangle);
+    dir.Write("Result.csv", Rectangle);
+    EXPECT_EQ(Execute(dir, "veldrio-calc", "--out " + dir.path() + " " + dir.File("Result.csv")).status, 2);
+    EXPECT_EQ(ReadFileBytes(dir.File("Result.csv")), Rectangle);
 }
 
 TEST(PrintProgram, RendersAReportToPdf) {
     TempDir dir;
-    Write(dir / "CalRslt.txt", platform::ToCp932("[ 計算結果 ] 座標倍率 =   1.00\r\n\r\n面積　 A =     300.00\r\n"));
-    Outcome run = Execute(dir, "lurm", "Lurm.exe F=" + (dir / "CalRslt.txt") + " PF=CalRslt.txt CV=1 --pdf " +
-                                       (dir / "out.pdf"));
+    dir.Write("CalRslt.txt", platform::ToCp932("[ 計算結果 ] 座標倍率 =   1.00\r\n\r\n面積　 A =     300.00\r\n"));
+    Outcome run = Execute(dir, "lurm", "Lurm.exe F=" + dir.File("CalRslt.txt") + " PF=CalRslt.txt CV=1 --pdf " +
+                                       dir.File("out.pdf"));
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::string pdf = Read(dir / "out.pdf");
+    const std::string pdf = ReadFileBytes(dir.File("out.pdf"));
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_GT(pdf.size(), 1000u);
 }
 
 TEST(PrintProgram, MissingReportOrBadCommandLine) {
     TempDir dir;
-    Outcome missing = Execute(dir, "lurm", "F=" + (dir / "none.txt") + " --pdf " + (dir / "out.pdf"));
+    Outcome missing = Execute(dir, "lurm", "F=" + dir.File("none.txt") + " --pdf " + dir.File("out.pdf"));
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("none.txt"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir / "out.pdf"));
-    EXPECT_EQ(Execute(dir, "lurm", "PF=x.txt --pdf " + (dir / "out.pdf")).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.pdf")));
+    EXPECT_EQ(Execute(dir, "lurm", "PF=x.txt --pdf " + dir.File("out.pdf")).status, 2);
     EXPECT_EQ(Execute(dir, "lurm", "F=a Z=1").status, 2);
 }

@@ -11,26 +11,11 @@
 #include "data/csv_export.h"
 #include "platform/message_box_recorder.h"
 #include "platform/text_codec.h"
+#include "temp_dir.h"
 
 using platform::MessageBoxRecorder;
 
 namespace {
-
-struct TempDir {
-    std::string path;
-    TempDir() {
-        char name[] = "/tmp/veldrio_csv_XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 const char RowsBlock[] =
     "\r\n"
@@ -137,8 +122,8 @@ TEST(CsvExport, QuestionWhenNotCalculatedThenDialogThenFile) {
     std::string lastCsvDir;
     std::string askedFolder;
     int dialogs = 0;
-    std::string answerPath = dir.path + "/sub/out.csv";
-    std::filesystem::create_directory(dir.path + "/sub");
+    std::string answerPath = dir.path() + "/sub/out.csv";
+    std::filesystem::create_directory(dir.path() + "/sub");
     auto chooser = [&](const std::string& folder) {
         askedFolder = folder;
         ++dialogs;
@@ -155,19 +140,19 @@ TEST(CsvExport, QuestionWhenNotCalculatedThenDialogThenFile) {
 
     EXPECT_TRUE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));  // answered Yes
     EXPECT_EQ(askedFolder, "/prog");
-    EXPECT_EQ(lastCsvDir, dir.path + "/sub");
+    EXPECT_EQ(lastCsvDir, dir.path() + "/sub");
     EXPECT_EQ(boxes.Last().text, "指定Csvファイルに書込みました");
     EXPECT_EQ(boxes.Last().title, "確認");
-    EXPECT_EQ(ReadBytes(answerPath), platform::ToCp932(CsvText(r, table)));
+    EXPECT_EQ(ReadFileBytes(answerPath), platform::ToCp932(CsvText(r, table)));
 
     // calculated: no question; the second export starts in the folder of the first
     table.workState = WS_CALCULATED;
     const std::size_t before = boxes.calls.size();
     answerPath.clear();  // Cancel
     EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));
-    EXPECT_EQ(askedFolder, dir.path + "/sub");
+    EXPECT_EQ(askedFolder, dir.path() + "/sub");
     EXPECT_EQ(boxes.calls.size(), before);
-    EXPECT_EQ(lastCsvDir, dir.path + "/sub");
+    EXPECT_EQ(lastCsvDir, dir.path() + "/sub");
 }
 
 TEST(CsvExport, FileThatCannotBeOpened) {

@@ -15,26 +15,11 @@
 #include "platform/message_box_recorder.h"
 #include "platform/shell_execute.h"
 #include "platform/text_codec.h"
+#include "temp_dir.h"
 
 using platform::MessageBoxRecorder;
 
 namespace {
-
-struct TempDir {
-    std::string path;
-    TempDir() {
-        char name[] = "/tmp/veldrio_report_XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -198,20 +183,20 @@ TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
     Calculated c;
     MessageBoxRecorder boxes;
     ShellRecorder shell;
-    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path, nullptr));
-    const std::string path = dir.path + "/CalRslt.txt";
-    const std::string bytes = ReadBytes(path);
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
+    const std::string path = dir.path() + "/CalRslt.txt";
+    const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes, platform::ToCp932(CalcReportText(c.state.results)));
     EXPECT_EQ(bytes.substr(0, 4), "[ \x8C\x76");  // "[ 計" in Shift-JIS
     EXPECT_EQ(platform::FromCp932(bytes), CalcReportText(c.state.results));
-    EXPECT_EQ(shell.program, dir.path + "/lurm");
+    EXPECT_EQ(shell.program, dir.path() + "/lurm");
     EXPECT_EQ(shell.arguments,
               (std::vector<std::string>{"Lurm.exe", "F=" + path, "PF=CalRslt.txt", "CV=1"}));
     EXPECT_TRUE(boxes.calls.empty());
 
-    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path, nullptr));
-    EXPECT_EQ(Lines(platform::FromCp932(ReadBytes(dir.path + "/InclRslt.txt"))).size(), 65u);
-    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path, nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), nullptr));
+    EXPECT_EQ(Lines(platform::FromCp932(ReadFileBytes(dir.path() + "/InclRslt.txt"))).size(), 65u);
+    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), nullptr));
     EXPECT_EQ(shell.arguments[2], "PF=DetailDat.txt");
     EXPECT_EQ(shell.calls, 3);
 }
@@ -223,12 +208,12 @@ TEST(Printing, RefusedUnlessCalculated) {
     ShellRecorder shell;
     c.table.workState = WS_MODIFIED;  // a row was completed since
     for (ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details}) {
-        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path, nullptr));
+        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path(), nullptr));
         EXPECT_EQ(boxes.Last().text, "計算が完了しておらず印刷できません");
         EXPECT_EQ(boxes.Last().title, "確認");
     }
     EXPECT_EQ(shell.calls, 0);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(Printing, FileThatCannotBeOpenedIsReported) {
@@ -258,27 +243,27 @@ TEST(Printing, PrintProgramThatCannotStart) {
     Calculated c;
     MessageBoxRecorder boxes;
     // no print program in the directory: the real start reports it missing
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path, nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.Last().text,
               "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=2\n実行ディレクトリに Lurm.exe があることをチェックしてください。");
     EXPECT_EQ(boxes.Last().title, "確認要求");
     EXPECT_EQ(boxes.Last().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
-    EXPECT_TRUE(std::filesystem::exists(dir.path + "/CalRslt.txt"));  // written, not deleted
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "/CalRslt.txt"));  // written, not deleted
 
     // present but not executable
-    std::ofstream(dir.path + "/lurm") << "#!/bin/sh\n";
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path, nullptr));
+    std::ofstream(dir.path() + "/lurm") << "#!/bin/sh\n";
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
     EXPECT_EQ(boxes.Last().text, "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=5");
 }
 
 TEST(ShellExecute, ResultCodes) {
     TempDir dir;
-    EXPECT_EQ(platform::ShellExecute(nullptr, dir.path + "/missing", {}), 2);
+    EXPECT_EQ(platform::ShellExecute(nullptr, dir.path() + "/missing", {}), 2);
     EXPECT_EQ(platform::ShellExecute(nullptr, "veldrio-no-such-program-anywhere", {}), 2);
-    EXPECT_EQ(platform::ShellExecute(nullptr, dir.path, {}), 5);  // a folder
-    const std::string marker = dir.path + "/ran with blank";
-    const std::string script = dir.path + "/touch.sh";
+    EXPECT_EQ(platform::ShellExecute(nullptr, dir.path(), {}), 5);  // a folder
+    const std::string marker = dir.path() + "/ran with blank";
+    const std::string script = dir.path() + "/touch.sh";
     std::ofstream(script) << "#!/bin/sh\ntouch \"$1\"\n";
     chmod(script.c_str(), 0755);
     EXPECT_GE(platform::ShellExecute(nullptr, script, {marker}), 32);
