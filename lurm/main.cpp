@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
         QPrintPreviewDialog dialog(&printer);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                          [&report](QPrinter* target) { report.Print(*target); });
+        dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + QString::fromStdString(request.jobName));
         dialog.resize(900, 700);
         return dialog.exec() == QDialog::Accepted ? 0 : 1;
     }
