@@ -1,7 +1,6 @@
 #include "viewer/viewer_caption.h"
 
-#include <cstdio>
-
+#include "data/format_text.h"
 #include "data/work_state.h"
 #include "image/image_kind.h"
 #include "platform/text_codec.h"
@@ -14,12 +13,7 @@ namespace {
 // fixed buffer of the given size holds in CP932.
 template <typename... Args>
 std::string Format(std::size_t bufferBytes, const char* format, Args... args) {
-    const int length = std::snprintf(nullptr, 0, format, args...);
-    if (length < 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, args...);
-    text.pop_back();
-    return platform::FitCp932Bytes(text, bufferBytes - 1);
+    return platform::FitCp932Bytes(FormatText(format, args...), bufferBytes - 1);
 }
 
 constexpr std::size_t kCaptionBytes = 256;

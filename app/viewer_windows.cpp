@@ -1,0 +1,75 @@
+#include "app/viewer_windows.h"
+
+#include <QWidget>
+
+#include "app/app_context.h"
+#include "app/registry_commands.h"
+#include "data/edit_data.h"
+#include "platform/message_box.h"
+#include "res/texts_app.h"
+#include "viewer/gazo_view.h"
+
+namespace {
+
+// Where the edit window opens on the screen.
+constexpr int kEditWindowX = 100;
+constexpr int kEditWindowY = 100;
+
+}  // namespace
+
+int ViewerWindows::EnsureEditWindow() {
+    ViewerRegistry& registry = App().registry;
+    if (registry.editWindow != nullptr) {
+        registry.editWindow->update();
+    } else {
+        registry.editWindow = new CEditData(mainDialog_);
+        registry.editWindow->show();
+    }
+    // Every call moves it back, also when the user has moved it.
+    registry.editWindow->move(kEditWindowX, kEditWindowY);
+    editWindowRect_ = registry.editWindow->frameGeometry();
+    return 0;
+}
+
+int ViewerWindows::AttachViewer(int slot) {
+    // The rectangle's right edge is the first pixel beyond the window.
+    return AttachViewer(slot, editWindowRect_.x() + editWindowRect_.width() + 1,
+                        editWindowRect_.y());
+}
+
+int ViewerWindows::AttachViewer(int slot, int x, int y) {
+    ViewerRegistry& registry = App().registry;
+    if (!ViewerRegistry::IsSlot(slot) || registry.viewImages[slot] == nullptr ||
+        !registry.viewImages[slot]->image.HasPicture()) {
+        platform::MessageBox(mainDialog_, texts::VIEWER_CREATE_FAILED, texts::TITLE_REQUEST);
+        return -1;
+    }
+    auto* viewer = new CGazoView(mainDialog_);
+    registry.viewers[slot] = viewer;
+    viewer->OpenInSlot(slot, x, y);
+    registry.editViewerSlot = slot;
+    viewer->SetDataView(true);
+    viewer->show();
+    return 0;
+}
+
+void ViewerWindows::HideMainDialogAndFocusEditWindow() {
+    mainDialog_->hide();
+    if (CEditData* edit = App().registry.editWindow) {
+        edit->activateWindow();
+        edit->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+bool ViewerWindows::OnCommand(int id, std::intptr_t value) {
+    const RegistryCommandOutcome outcome = HandleRegistryCommand(App().registry, id, value);
+    if (!outcome.handled) return false;
+    if (CGazoView* viewer = outcome.viewerToDestroy) {
+        // Destroyed from outside: no close notice, the edit window stays.
+        viewer->hide();
+        viewer->deleteLater();
+    }
+    if (outcome.repaint) mainDialog_->update();
+    if (outcome.showMainDialog) mainDialog_->show();
+    return true;
+}

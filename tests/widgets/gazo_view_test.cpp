@@ -1,0 +1,330 @@
+// The image viewer under the offscreen platform: opening, scrolling by bars,
+// keys and wheel, painting, captions, image properties and the
+// magnification command.
+#include <QApplication>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+#include "app/app_context.h"
+#include "image/view_image.h"
+#include "platform/message_box_recorder.h"
+#include "res/ids.h"
+#include "support/viewer_fixture.h"
+#include "viewer/gazo_view.h"
+#include "viewer/ratio_def.h"
+
+namespace {
+
+// Answers the next magnification dialog: act on it, then OK (or Cancel).
+void AnswerRatioDialog(std::function<void(CRatioDef&)> act, bool ok = true) {
+    QTimer::singleShot(0, [act, ok] {
+        auto* dialog = qobject_cast<CRatioDef*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        act(*dialog);
+        dialog->OnCommand(ok ? ID_FRAMEWORK_OK : ID_FRAMEWORK_CANCEL, 0);
+    });
+}
+
+// Steps the dialog's arrows until it shows percent.
+void StepTo(CRatioDef& dialog, int percent) {
+    for (int i = 0; i < 500 && dialog.workingPercent() != percent; ++i)
+        dialog.OnCommand(IDC_RATIO_ARROWS, dialog.workingPercent() < percent ? -1 : 1);
+}
+
+// Changes the viewer's magnification to percent through its dialog.
+void Magnify(CGazoView& viewer, int percent) {
+    AnswerRatioDialog([percent](CRatioDef& dialog) { StepTo(dialog, percent); });
+    viewer.OnCommand(ID_MAGNIFICATION, 0);
+}
+
+void AddPoint(int x, int y) {
+    SampleTable& table = App().sampleTable;
+    table.AddPoint(x, y);
+}
+
+QRgb TestPixel(int x, int y) { return qRgb(TestRed(x, y), TestGreen(x, y), TestBlue(x, y)); }
+
+}  // namespace
+
+class GazoViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScopedAppContext> context;
+    std::unique_ptr<platform::MessageBoxRecorder> boxes;
+    std::unique_ptr<FakeMainDialog> main;
+    CGazoView* viewer = nullptr;
+
+private slots:
+    void init() {
+        context = std::make_unique<ScopedAppContext>();
+        boxes = std::make_unique<platform::MessageBoxRecorder>();
+        main = std::make_unique<FakeMainDialog>();
+        main->show();
+        viewer = OpenViewer(*main, 0, 40, 30);
+        QVERIFY(viewer != nullptr);
+    }
+
+    void cleanup() {
+        main.reset();
+        ProcessDeferredDeletes();
+        boxes.reset();
+        context.reset();
+    }
+
+    void opensAtFullSizeWithCentredScrollRanges() {
+        QCOMPARE(viewer->slotIndex(), 0);
+        QVERIFY(viewer->dataView());
+        QCOMPARE(viewer->viewImage()->displayScale, 1.0);
+        QCOMPARE(viewer->display().width, 40);
+        QCOMPARE(viewer->display().height, 30);
+        const ViewerScroll& scroll = viewer->scroll();
+        QCOMPARE(scroll.h.max, 120);
+        QCOMPARE(scroll.v.max, 90);
+        QCOMPARE(scroll.h.pos, 60);
+        QCOMPARE(scroll.v.pos, 45);
+        auto* hBar = viewer->findChildren<QScrollBar*>()[0];
+        QCOMPARE(hBar->minimum(), 0);
+        QVERIFY(hBar->maximum() == 120 || hBar->maximum() == 90);
+        QCOMPARE(viewer->originX(), 0);
+        QCOMPARE(viewer->originY(), 0);
+    }
+
+    void paintsTheImageAtTheOrigin() {
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(shot.pixel(0, 0), TestPixel(0, 0));
+        QCOMPARE(shot.pixel(39, 29), TestPixel(39, 29));
+        QCOMPARE(shot.pixel(12, 7), TestPixel(12, 7));
+        // Around the image the erased background shows.
+        QCOMPARE(shot.pixel(45, 5), viewer->client()->palette().color(QPalette::Window).rgb());
+        // The right arrow moves the image one dot to the left.
+        QTest::keyClick(viewer, Qt::Key_Right);
+        QCOMPARE(viewer->scroll().h.pos, 61);
+        const QImage moved = viewer->client()->grab().toImage();
+        QCOMPARE(viewer->originX(), -1);
+        QCOMPARE(moved.pixel(0, 0), TestPixel(1, 0));
+    }
+
+    void keysScrollByDotsAndPages() {
+        QTest::keyClick(viewer, Qt::Key_PageDown);
+        QCOMPARE(viewer->scroll().v.pos, 55);
+        QTest::keyClick(viewer, Qt::Key_PageUp);
+        QTest::keyClick(viewer, Qt::Key_Up);
+        QCOMPARE(viewer->scroll().v.pos, 44);
+        QTest::keyClick(viewer, Qt::Key_Left);
+        QTest::keyClick(viewer, Qt::Key_Left);
+        QCOMPARE(viewer->scroll().h.pos, 58);
+        QTest::keyClick(viewer, Qt::Key_Down);
+        QCOMPARE(viewer->scroll().v.pos, 45);
+        // Home and End are not scroll keys.
+        QTest::keyClick(viewer, Qt::Key_Home);
+        QTest::keyClick(viewer, Qt::Key_End);
+        QCOMPARE(viewer->scroll().h.pos, 58);
+        QCOMPARE(viewer->scroll().v.pos, 45);
+    }
+
+    void pageDownAtTheMaximumChangesNothing() {
+        for (int i = 0; i < 5; ++i) QTest::keyClick(viewer, Qt::Key_PageDown);
+        QCOMPARE(viewer->scroll().v.pos, 90);
+        viewer->client()->grab();
+        const int originY = viewer->originY();
+        QCOMPARE(originY, -45);
+        QTest::keyClick(viewer, Qt::Key_PageDown);
+        QCOMPARE(viewer->scroll().v.pos, 90);
+        viewer->client()->grab();
+        QCOMPARE(viewer->originY(), originY);
+    }
+
+    void barsMoveByTheirActions() {
+        QScrollBar* vBar = nullptr;
+        QScrollBar* hBar = nullptr;
+        for (auto* bar : viewer->findChildren<QScrollBar*>())
+            (bar->orientation() == Qt::Vertical ? vBar : hBar) = bar;
+        QVERIFY(vBar && hBar);
+        vBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(viewer->scroll().v.pos, 55);
+        QCOMPARE(vBar->value(), 55);
+        vBar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(viewer->scroll().v.pos, 54);
+        hBar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(viewer->scroll().h.pos, 120);
+        hBar->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(viewer->scroll().h.pos, 0);
+        QCOMPARE(hBar->value(), 0);
+        hBar->setSliderPosition(33);  // thumb dragged
+        QCOMPARE(viewer->scroll().h.pos, 33);
+    }
+
+    void wheelMovesOneDotPerMessage() {
+        auto wheel = [this](int delta) {
+            QWheelEvent event(QPointF(5, 5), viewer->client()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(viewer->client(), &event);
+        };
+        wheel(-360);
+        QCOMPARE(viewer->scroll().v.pos, 46);
+        wheel(120);
+        wheel(120);
+        QCOMPARE(viewer->scroll().v.pos, 44);
+        wheel(0);
+        QCOMPARE(viewer->scroll().v.pos, 44);
+    }
+
+    void captionFollowsTheScaleAndTheWorkState() {
+        viewer->UpdateViewerTitle();
+        QCOMPARE(viewer->windowTitle(),
+                 QString::fromUtf8("画像View Sr=0 DF=test.jpg BxH=40x30 ﾄﾞｯﾄ 100 % "));
+        viewer->viewImage()->displayScale = 2.01;
+        viewer->UpdateViewerTitle();
+        QVERIFY(viewer->windowTitle().endsWith(QString::fromUtf8("ﾄﾞｯﾄ 200 % ")));
+        viewer->viewImage()->displayScale = 0.29;
+        viewer->UpdateViewerTitle();
+        QVERIFY(viewer->windowTitle().endsWith(QString::fromUtf8("ﾄﾞｯﾄ 28 % ")));
+        App().sampleTable.workState = WS_SAMPLING;
+        QVERIFY(viewer->OnCommand(ID_SAMPLING_START_REQUEST, 0));
+        QCOMPARE(viewer->windowTitle(),
+                 QString::fromUtf8("サンプリングモード。左ボタンでクリックし、右回りで定義のこと。"));
+        App().sampleTable.workState = WS_IDLE;
+        QVERIFY(viewer->OnCommand(ID_SAMPLING_STOP_REQUEST, 0));
+        QVERIFY(viewer->windowTitle().startsWith(QString::fromUtf8("画像View Sr=0")));
+    }
+
+    void imagePropertiesBox() {
+        viewer->OnCommand(ID_IMAGE_PROPERTIES, 0);
+        QCOMPARE(boxes->calls.size(), std::size_t(1));
+        QCOMPARE(boxes->Last().title, std::string("画像プロパティ"));
+        QCOMPARE(boxes->Last().text,
+                 std::string("DF名   test.jpg\n画像ﾀｲﾌﾟ  JPEG\n画像ｻｲｽﾞ  幅 40 x 高さ 30 ドット\n"));
+        QCOMPARE(boxes->Last().style, unsigned(platform::MB_OK));
+    }
+
+    void menuItemsAndTheirEnabledStates() {
+        QStringList titles;
+        for (QAction* action : viewer->findChild<QMenuBar*>()->actions()) titles << action->text();
+        QCOMPARE(titles, QStringList({QString::fromUtf8("ファイル(&F)"), QString::fromUtf8("画像変換(&G)"),
+                                      QString::fromUtf8("作画設定(&S)"), QString::fromUtf8("座標修正(&Z)"),
+                                      QString::fromUtf8("画像切出(&G)"), QString::fromUtf8("クローズ(&X)")}));
+        QMenu* cut = viewer->findChild<QMenuBar*>()->actions()[4]->menu();
+        emit cut->aboutToShow();
+        QAction* writePng = cut->actions()[2];
+        QCOMPARE(writePng->data().toInt(), ID_WRITE_ZONE_PNG);
+        QVERIFY(!writePng->isEnabled());
+        QVERIFY(cut->actions()[1]->isSeparator());
+        viewer->ShowTrackerZone({1, 1, 5, 5});
+        emit cut->aboutToShow();
+        QVERIFY(writePng->isEnabled());
+        QMenu* correction = viewer->findChild<QMenuBar*>()->actions()[3]->menu();
+        emit correction->aboutToShow();
+        QVERIFY(correction->actions()[0]->isEnabled());
+        QVERIFY(!correction->actions()[1]->isEnabled());
+    }
+
+    void magnificationRendersAtTheNewScaleFromTheCorner() {
+        QTest::keyClick(viewer, Qt::Key_Right);
+        Magnify(*viewer, 200);
+        QCOMPARE(boxes->calls.size(), std::size_t(0));  // no rows, no question
+        QCOMPARE(viewer->viewImage()->displayScale, 2.0);
+        QCOMPARE(viewer->display().width, 80);
+        QCOMPARE(viewer->display().height, 60);
+        QCOMPARE(viewer->scroll().h.max, 240);
+        QCOMPARE(viewer->originX(), 0);
+        QCOMPARE(viewer->originY(), 0);
+        const QImage shot = viewer->client()->grab().toImage();
+        // At 2.0 the first row and column of the raster are white.
+        QCOMPARE(shot.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(shot.pixel(0, 30), qRgb(255, 255, 255));
+        QVERIFY(shot.pixel(40, 30) != qRgb(255, 255, 255));
+        QVERIFY(viewer->windowTitle().endsWith(QString::fromUtf8("ﾄﾞｯﾄ 200 % ")));
+    }
+
+    void magnificationMovesSamplePointsWithThePicture() {
+        AddPoint(7, 5);
+        boxes->Answer(platform::IDYES);
+        Magnify(*viewer, 200);
+        QCOMPARE(boxes->calls.size(), std::size_t(1));
+        QCOMPARE(boxes->Last().title, std::string("続行しますか？"));
+        QCOMPARE(boxes->Last().style, unsigned(platform::MB_YESNO));
+        const SampleTable& table = App().sampleTable;
+        QCOMPARE(table.rows[0].x, 14);
+        QCOMPARE(table.rows[0].y, 10);
+        QCOMPARE(std::string(table.rows[0].xText), std::string("      14"));
+        QCOMPARE(table.workState, int(WS_MODIFIED));
+
+        App().sampleTable.rows[0].x = 15;
+        App().sampleTable.rows[0].y = 11;
+        Magnify(*viewer, 100);
+        QCOMPARE(table.rows[0].x, 7);
+        QCOMPARE(table.rows[0].y, 5);
+    }
+
+    void answeringNoOrCancellingChangesNothing() {
+        AddPoint(7, 5);
+        App().sampleTable.workState = WS_CALCULATED;
+        boxes->Answer(platform::IDNO);
+        bool dialogOpened = false;
+        AnswerRatioDialog([&dialogOpened](CRatioDef&) { dialogOpened = true; });
+        viewer->OnCommand(ID_MAGNIFICATION, 0);
+        QCoreApplication::processEvents();
+        QVERIFY(!dialogOpened);
+        AnswerRatioDialog([](CRatioDef& dialog) { StepTo(dialog, 300); }, false);
+        viewer->OnCommand(ID_MAGNIFICATION, 0);
+        QCOMPARE(viewer->viewImage()->displayScale, 1.0);
+        QCOMPARE(App().sampleTable.rows[0].x, 7);
+        QCOMPARE(App().sampleTable.workState, int(WS_CALCULATED));
+        QCOMPARE(viewer->display().width, 40);
+    }
+
+    void zeroPercentIsRefusedAndNothingChanges() {
+        AddPoint(7, 5);
+        QTest::keyClick(viewer, Qt::Key_Down);
+        Magnify(*viewer, 0);
+        QCOMPARE(boxes->calls.size(), std::size_t(2));  // the question, then the refusal
+        QCOMPARE(boxes->Last().text,
+                 std::string("表示倍率 0 % は指定できません。\n1 % 以上を指定してください。"));
+        QCOMPARE(boxes->Last().title, std::string("確認"));
+        QCOMPARE(viewer->viewImage()->displayScale, 1.0);
+        QCOMPARE(App().sampleTable.rows[0].x, 7);
+        QCOMPARE(App().sampleTable.workState, int(WS_IDLE));
+        QCOMPARE(viewer->scroll().v.pos, 46);  // scrolling kept too
+        QCOMPARE(viewer->display().width, 40);
+    }
+
+    void scaleBeyondTheRasterLimitIsRefused() {
+        // 65535 x 4 dots at 10000 % would be far more than 2^28 display dots.
+        CViewImage* wide = PutTestImage(1, 65535, 4, "wide.bmp");
+        QCOMPARE(main->windows.AttachViewer(1), 0);
+        CGazoView* wideViewer = App().registry.viewers[1];
+        QVERIFY(wideViewer != nullptr);
+        Magnify(*wideViewer, 10000);
+        QCOMPARE(boxes->calls.size(), std::size_t(1));
+        QVERIFY(boxes->Last().text.find("10000 %") != std::string::npos);
+        QCOMPARE(wide->displayScale, 1.0);
+        QCOMPARE(wideViewer->display().width, 65535);
+    }
+
+    void trackerZoneFollowsTheNewScale() {
+        viewer->ShowTrackerZone({20, 20, 320, 320});
+        Magnify(*viewer, 150);
+        QCOMPARE(viewer->cutZone(), (TrackerZone{30, 30, 480, 480}));
+    }
+
+    void deviceRasterIsRebuiltAfterAScreenDepthChange() {
+        viewer->client()->grab();
+        const int depth = App().lastScreenDepth;
+        QVERIFY(depth > 0);
+        App().lastScreenDepth = depth == 16 ? 32 : 16;
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(App().lastScreenDepth, depth);
+        QCOMPARE(shot.pixel(12, 7), TestPixel(12, 7));
+    }
+};
+
+QTEST_MAIN(GazoViewTest)
+#include "gazo_view_test.moc"

@@ -1,0 +1,432 @@
+#include "viewer/gazo_view.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "app/app_context.h"
+#include "app/command_target.h"
+#include "data/edit_data.h"
+#include "data/format_text.h"
+#include "image/view_image.h"
+#include "platform/dialog_units.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "res/ids.h"
+#include "res/texts_app.h"
+#include "res/texts_viewer.h"
+#include "viewer/device_image.h"
+#include "viewer/display_scale.h"
+#include "viewer/ratio_def.h"
+#include "viewer/viewer_caption.h"
+
+namespace {
+
+// Template 129: 371 x 320 dialog units in the dialog font.
+constexpr int kWindowWidthDlu = 371;
+constexpr int kWindowHeightDlu = 320;
+constexpr int kDialogFontPoints = 9;
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+std::optional<ScrollAction> ScrollActionOf(int sliderAction) {
+    switch (sliderAction) {
+    case QAbstractSlider::SliderSingleStepSub: return ScrollAction::LineBack;
+    case QAbstractSlider::SliderSingleStepAdd: return ScrollAction::LineForward;
+    case QAbstractSlider::SliderPageStepSub: return ScrollAction::PageBack;
+    case QAbstractSlider::SliderPageStepAdd: return ScrollAction::PageForward;
+    case QAbstractSlider::SliderToMinimum: return ScrollAction::ToStart;
+    case QAbstractSlider::SliderToMaximum: return ScrollAction::ToEnd;
+    case QAbstractSlider::SliderMove: return ScrollAction::Thumb;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+CGazoView::CGazoView(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    BuildMenu();
+
+    // A sunken edge around the client area and its two bars.
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(frame->frameWidth(), frame->frameWidth(), frame->frameWidth(),
+                             frame->frameWidth());
+    grid->setSpacing(0);
+    client_ = new QWidget(frame);
+    client_->setObjectName(QStringLiteral("viewerClient"));
+    client_->setAutoFillBackground(true);  // the area around the image is erased
+    client_->installEventFilter(this);
+    hBar_ = new QScrollBar(Qt::Horizontal, frame);
+    vBar_ = new QScrollBar(Qt::Vertical, frame);
+    for (QScrollBar* bar : {hBar_, vBar_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(1);
+        bar->setPageStep(10);
+        bar->installEventFilter(this);
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, bar](int action) { OnBarAction(bar, action); });
+    }
+    grid->addWidget(client_, 0, 0);
+    grid->addWidget(vBar_, 0, 1);
+    grid->addWidget(hBar_, 1, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(frame);
+
+    const auto units =
+        platform::BaseUnitsOf(platform::MakeFont(platform::kDialogFace, kDialogFontPoints));
+    resize(platform::DluToPixelsX(kWindowWidthDlu, units),
+           platform::DluToPixelsY(kWindowHeightDlu, units));
+    rebuildDevice_ = true;
+}
+
+CGazoView::~CGazoView() {
+    // The registry never keeps a pointer to a viewer that is gone.
+    for (CGazoView*& viewer : App().registry.viewers)
+        if (viewer == this) viewer = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Menu 131
+// ---------------------------------------------------------------------------
+
+void CGazoView::BuildMenu() {
+    menuBar_ = new QMenuBar(this);
+    QMenu* file = AddPopup(texts::VIEWER_MENU_FILE);
+    AddItem(file, ID_IMAGE_PROPERTIES, texts::VIEWER_MENU_PROPERTIES);
+    QMenu* convert = AddPopup(texts::VIEWER_MENU_CONVERT);
+    AddItem(convert, ID_MAGNIFICATION, texts::VIEWER_MENU_MAGNIFICATION);
+    QMenu* drawing = AddPopup(texts::VIEWER_MENU_DRAWING);
+    AddItem(drawing, ID_COLOUR_SETTINGS, texts::VIEWER_MENU_COLOURS);
+    QMenu* correction = AddPopup(texts::VIEWER_MENU_CORRECTION);
+    AddItem(correction, ID_CORRECTION_START, texts::VIEWER_MENU_CORRECTION_START);
+    AddItem(correction, ID_CORRECTION_END, texts::VIEWER_MENU_CORRECTION_END);
+    QMenu* cut = AddPopup(texts::VIEWER_MENU_CUT);
+    AddItem(cut, ID_TRACKER_ZONE, texts::VIEWER_MENU_TRACKER_ZONE);
+    cut->addSeparator();
+    AddItem(cut, ID_WRITE_ZONE_PNG, texts::VIEWER_MENU_WRITE_ZONE_PNG);
+    AddItem(cut, ID_WRITE_ZONE_BMP, texts::VIEWER_MENU_WRITE_ZONE_BMP);
+    cut->addSeparator();
+    AddItem(cut, ID_CUT_GUIDE, texts::VIEWER_MENU_CUT_GUIDE);
+    cut->addSeparator();
+    AddItem(cut, ID_WRITE_WINDOW_PNG, texts::VIEWER_MENU_WRITE_WINDOW_PNG);
+    AddItem(cut, ID_WRITE_WINDOW_BMP, texts::VIEWER_MENU_WRITE_WINDOW_BMP);
+    QAction* close = menuBar_->addAction(Text(texts::MENU_CLOSE));
+    close->setData(ID_WINDOW_CLOSE);
+    connect(close, &QAction::triggered, this, [this] { OnCommand(ID_WINDOW_CLOSE, 0); });
+}
+
+QMenu* CGazoView::AddPopup(const char* title) {
+    QMenu* popup = menuBar_->addMenu(Text(title));
+    // The enabled states are set each time a popup opens.
+    connect(popup, &QMenu::aboutToShow, this, &CGazoView::UpdateMenuStates);
+    return popup;
+}
+
+void CGazoView::AddItem(QMenu* popup, int id, const char* text) {
+    QAction* action = popup->addAction(Text(text));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id, 0); });
+}
+
+void CGazoView::UpdateMenuStates() {
+    for (QAction* action : menuBar_->findChildren<QAction*>())
+        if (action->data().isValid()) action->setEnabled(IsCommandEnabled(action->data().toInt()));
+}
+
+bool CGazoView::IsCommandEnabled(int id) const {
+    switch (id) {
+    case ID_CORRECTION_START: return !correcting_;
+    case ID_CORRECTION_END: return correcting_;
+    case ID_WRITE_ZONE_PNG:
+    case ID_WRITE_ZONE_BMP: return trackerShown_;
+    default: return true;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+// ---------------------------------------------------------------------------
+
+bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
+    switch (id) {
+    case ID_WINDOW_CLOSE:
+        close();
+        return true;
+    case ID_IMAGE_PROPERTIES:
+        ShowImageProperties();
+        return true;
+    case ID_MAGNIFICATION:
+        ChangeMagnification();
+        return true;
+    case ID_SAMPLING_START_REQUEST:
+    case ID_SAMPLING_STOP_REQUEST:
+        UpdateViewerTitle();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CGazoView::OpenInSlot(int slot, int x, int y) {
+    slotIndex_ = slot;
+    viewImage_ = ViewerRegistry::IsSlot(slot) ? App().registry.viewImages[slot].get() : nullptr;
+    move(x, y);
+    if (viewImage_ != nullptr) {
+        viewImage_->displayScale = 1.0;
+        viewImage_->displayMode = 0;
+    }
+    ResetScrolling();
+    RenderDisplay();
+}
+
+bool CGazoView::Rerender(double scale) {
+    DisplayRaster raster;
+    if (viewImage_ == nullptr || !::RenderDisplay(viewImage_->image, scale, raster)) return false;
+    display_ = std::move(raster);
+    renderedScale_ = scale;
+    rebuildDevice_ = true;
+    return true;
+}
+
+bool CGazoView::RenderDisplay() {
+    bool made = true;
+    // The raster depends only on the image and the scale: at an unchanged
+    // scale it is already what a new resampling would give.
+    const double scale = viewImage_ != nullptr ? viewImage_->displayScale : 0.0;
+    if (viewImage_ != nullptr && renderedScale_ != scale && !Rerender(scale)) {
+        display_ = {};
+        device_ = {};
+        renderedScale_ = 0.0;
+        platform::MessageBox(this, FormatText(texts::MAGNIFICATION_TOO_LARGE, ScalePercent(scale)),
+                             texts::TITLE_CONFIRM);
+        made = false;
+    }
+    client_->update();
+    return made;
+}
+
+void CGazoView::UpdateViewerTitle() {
+    ViewerCaptionState state;
+    state.correcting = correcting_;
+    state.selectedRow = selectedRow_;
+    state.dataView = dataView_;
+    state.workState = App().sampleTable.workState;
+    state.slotIndex = slotIndex_;
+    if (viewImage_ != nullptr) {
+        state.fileName = viewImage_->image.fileName();
+        state.width = viewImage_->image.width();
+        state.height = viewImage_->image.height();
+        state.scale = viewImage_->displayScale;
+    }
+    const QString title = QString::fromStdString(ViewerCaption(state));
+    if (windowTitle() != title) setWindowTitle(title);
+}
+
+void CGazoView::ShowImageProperties() {
+    if (viewImage_ == nullptr) return;
+    const CImageData& image = viewImage_->image;
+    platform::MessageBox(
+        this, ImagePropertiesText(image.fileName(), image.kind(), image.width(), image.height()),
+        texts::PROPERTIES_TITLE, platform::MB_OK);
+}
+
+void CGazoView::ShowTrackerZone(const TrackerZone& zone) {
+    trackerShown_ = true;
+    cutZone_ = zone;
+    client_->update();
+}
+
+// ---------------------------------------------------------------------------
+// Magnification
+// ---------------------------------------------------------------------------
+
+void CGazoView::ChangeMagnification() {
+    if (viewImage_ == nullptr) return;
+    SampleTable& table = App().sampleTable;
+    if (table.count != 0 &&
+        platform::MessageBox(this, texts::MAGNIFICATION_QUESTION, texts::MAGNIFICATION_QUESTION_TITLE,
+                             platform::MB_YESNO) == platform::IDNO)
+        return;
+    const double oldScale = viewImage_->displayScale;
+    const CImageData& image = viewImage_->image;
+    CRatioDef dialog(this, ScalePercent(oldScale), image.width(), image.height());
+    if (dialog.exec() != QDialog::Accepted) return;
+
+    // A percentage of 0 or below would collapse every point onto 0 and make
+    // the next change divide by zero; a raster too large to make would leave
+    // nothing to show. Both are refused before anything changes.
+    const int percent = dialog.percent();
+    if (percent <= 0) {
+        platform::MessageBox(this, FormatText(texts::MAGNIFICATION_TOO_SMALL, percent),
+                             texts::TITLE_CONFIRM);
+        return;
+    }
+    const double newScale = ScaleOfPercent(percent);
+    if (!Rerender(newScale)) {
+        platform::MessageBox(this, FormatText(texts::MAGNIFICATION_TOO_LARGE, percent),
+                             texts::TITLE_CONFIRM);
+        return;
+    }
+
+    viewImage_->displayScale = newScale;
+    ResetScrolling();
+    if (trackerShown_) cutZone_ = ScaleTrackerZone(cutZone_, newScale);
+    if (table.count > 0) {
+        // Every point keeps its place on the picture up to whole display dots.
+        table.ScaleCoords(newScale / oldScale);
+        table.workState = WS_MODIFIED;
+        if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
+    }
+    RenderDisplay();
+}
+
+// ---------------------------------------------------------------------------
+// Scrolling
+// ---------------------------------------------------------------------------
+
+void CGazoView::ResetScrolling() {
+    const CImageData* image = viewImage_ != nullptr ? &viewImage_->image : nullptr;
+    scroll_.Reset(image ? image->width() : 0, image ? image->height() : 0,
+                  viewImage_ != nullptr ? viewImage_->displayScale : 1.0);
+    originX_ = scroll_.OriginX();
+    originY_ = scroll_.OriginY();
+    SyncScrollBars();
+}
+
+void CGazoView::SyncScrollBars() {
+    const QSignalBlocker blockH(hBar_);
+    const QSignalBlocker blockV(vBar_);
+    hBar_->setRange(0, scroll_.h.max);
+    hBar_->setValue(scroll_.h.pos);
+    vBar_->setRange(0, scroll_.v.max);
+    vBar_->setValue(scroll_.v.pos);
+}
+
+void CGazoView::ApplyScroll() {
+    const auto move = scroll_.Apply();
+    SyncScrollBars();
+    // The next paint takes the new origin and draws image, overlay and
+    // tracker again; the contents already on the screen move with the bars.
+    if (move) client_->scroll(move->dx, move->dy);
+}
+
+void CGazoView::OnBarAction(QScrollBar* bar, int sliderAction) {
+    ScrollAxis& axis = bar == hBar_ ? scroll_.h : scroll_.v;
+    const auto action = ScrollActionOf(sliderAction);
+    const auto target =
+        action ? ScrollActionTarget(*action, axis, bar->sliderPosition()) : std::nullopt;
+    if (target) {
+        axis.wanted = *target;
+        ApplyScroll();
+    }
+    // The bar takes the position the viewer settled on, not its own.
+    bar->setSliderPosition(axis.pos);
+}
+
+void CGazoView::OnWheel(int delta) {
+    if (const auto target = WheelScrollTarget(delta, scroll_.v)) {
+        scroll_.v.wanted = *target;
+        ApplyScroll();
+    }
+}
+
+void CGazoView::keyPressEvent(QKeyEvent* event) {
+    if (const auto step = KeyScrollStep(event->key())) {
+        scroll_.h.wanted = scroll_.h.pos + step->dh;
+        scroll_.v.wanted = scroll_.v.pos + step->dv;
+        ApplyScroll();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CGazoView::wheelEvent(QWheelEvent* event) {
+    OnWheel(event->angleDelta().y());
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+// ---------------------------------------------------------------------------
+
+bool CGazoView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && (watched == client_ || watched == hBar_ || watched == vBar_)) {
+        // One dot per wheel message wherever the pointer is in the window.
+        OnWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    if (watched == client_ && event->type() == QEvent::Paint) {
+        PaintClient();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CGazoView::CheckScreenDepth() {
+    const QScreen* screen = this->screen();
+    deviceDepth_ = screen != nullptr ? screen->depth() : 32;
+    int& lastDepth = App().lastScreenDepth;
+    if (deviceDepth_ != lastDepth) {
+        lastDepth = deviceDepth_;
+        rebuildDevice_ = true;
+    }
+}
+
+void CGazoView::PaintClient() {
+    CheckScreenDepth();
+    QPainter painter(client_);
+    originX_ = scroll_.OriginX();
+    originY_ = scroll_.OriginY();
+    if (rebuildDevice_) {
+        // A raster that cannot be converted is not drawn; the rest is.
+        if (!BuildDeviceRaster(display_, DeviceLayoutDepth(deviceDepth_), device_)) device_ = {};
+        rebuildDevice_ = false;
+    }
+    const QImage image = DeviceImage(device_);
+    if (!image.isNull()) painter.drawImage(originX_, originY_, image);
+    if (dataView_) PaintOverlay(painter);
+    if (trackerShown_) PaintTracker(painter);
+    UpdateViewerTitle();
+}
+
+void CGazoView::PaintOverlay(QPainter& /*painter*/) {
+    // The sample points and the calculated results are drawn here.
+}
+
+void CGazoView::PaintTracker(QPainter& /*painter*/) {
+    // The cut-out tracker draws itself here, over cutZone moved by the origin.
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+// ---------------------------------------------------------------------------
+
+void CGazoView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closing_) return;
+    closing_ = true;
+    // The main dialog releases the slot and with it the image: from here on
+    // the viewer does not touch it.
+    viewImage_ = nullptr;
+    SendCommand(parentWidget(), ID_VIEWER_CLOSED, slotIndex_);
+    // The window goes away once this event is done; the edit window follows.
+    if (CEditData* edit = App().registry.editWindow) edit->close();
+}

@@ -1,0 +1,121 @@
+// The image viewer: a window that shows the image of one viewer slot at a
+// display magnification, scrolls it with its bars, the wheel and the keys,
+// and draws the sample points and results over it.
+//
+// The image is resampled only when the scale changes; a paint copies the
+// prepared device raster once and draws the overlay over it.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "viewer/display_raster.h"
+#include "viewer/tracker_zone.h"
+#include "viewer/viewer_scroll.h"
+
+class CViewImage;
+class QMenu;
+class QMenuBar;
+class QPainter;
+class QScrollBar;
+
+class CGazoView : public QWidget {
+    Q_OBJECT
+public:
+    // owner: the main dialog, which receives the viewer's close notice.
+    explicit CGazoView(QWidget* owner);
+    ~CGazoView() override;
+
+    // Takes the slot's image, moves the window's top-left corner to the
+    // screen position (x, y), shows the image at 100 % from its top-left
+    // corner.
+    void OpenInSlot(int slot, int x, int y);
+
+    // Rebuilds the display raster at the current scale and repaints the
+    // client area. False (with a message) when the raster cannot be made.
+    bool RenderDisplay();
+
+    // The caption for the current state.
+    void UpdateViewerTitle();
+
+    // The box "画像プロパティ" with the file name, kind and size.
+    void ShowImageProperties();
+
+    // Menu items and commands sent by other windows.
+    bool OnCommand(int id, std::intptr_t value);
+
+    // Set by the main dialog right after opening: the overlay is drawn and
+    // clicks are taken.
+    void SetDataView(bool on) { dataView_ = on; }
+    bool dataView() const { return dataView_; }
+
+    int slotIndex() const { return slotIndex_; }
+    CViewImage* viewImage() const { return viewImage_; }
+    // Client position of the image's top-left corner.
+    int originX() const { return originX_; }
+    int originY() const { return originY_; }
+    const ViewerScroll& scroll() const { return scroll_; }
+    const DisplayRaster& display() const { return display_; }
+    // The area the image, the overlay and the tracker are painted in.
+    QWidget* client() const { return client_; }
+
+    // The cut-out zone, which follows a change of magnification while the
+    // tracker is shown.
+    bool trackerShown() const { return trackerShown_; }
+    const TrackerZone& cutZone() const { return cutZone_; }
+    void ShowTrackerZone(const TrackerZone& zone);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    QMenu* AddPopup(const char* title);
+    void AddItem(QMenu* popup, int id, const char* text);
+    void UpdateMenuStates();
+    bool IsCommandEnabled(int id) const;
+
+    void PaintClient();
+    // Hooks of the paint: the overlay (sample points and results) and the
+    // tracker are drawn here, over the image.
+    void PaintOverlay(QPainter& painter);
+    void PaintTracker(QPainter& painter);
+    void CheckScreenDepth();
+
+    void ResetScrolling();
+    void SyncScrollBars();
+    void ApplyScroll();
+    void OnBarAction(QScrollBar* bar, int action);
+    void OnWheel(int delta);
+
+    void ChangeMagnification();
+    bool Rerender(double scale);
+
+    int slotIndex_ = -1;
+    CViewImage* viewImage_ = nullptr;
+    bool dataView_ = false;
+    bool correcting_ = false;
+    int selectedRow_ = -1;
+    bool closing_ = false;
+
+    ViewerScroll scroll_;
+    int originX_ = 0;
+    int originY_ = 0;
+
+    DisplayRaster display_;
+    double renderedScale_ = 0.0;  // scale of display_; 0 while there is none
+    DeviceRaster device_;
+    int deviceDepth_ = 0;
+    bool rebuildDevice_ = false;
+
+    bool trackerShown_ = false;
+    TrackerZone cutZone_;
+
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    QScrollBar* hBar_ = nullptr;
+    QScrollBar* vBar_ = nullptr;
+};
