@@ -13,7 +13,6 @@
 
 #include "app/app_context.h"
 #include "image/view_image.h"
-#include "platform/message_box_recorder.h"
 #include "res/ids.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
@@ -56,27 +55,21 @@ class GazoViewTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScopedAppContext> context;
-    std::unique_ptr<platform::MessageBoxRecorder> boxes;
-    std::unique_ptr<FakeMainDialog> main;
+    std::unique_ptr<ViewerTestWorld> world;
+    platform::MessageBoxRecorder* boxes = nullptr;
+    FakeMainDialog* main = nullptr;
     CGazoView* viewer = nullptr;
 
 private slots:
     void init() {
-        context = std::make_unique<ScopedAppContext>();
-        boxes = std::make_unique<platform::MessageBoxRecorder>();
-        main = std::make_unique<FakeMainDialog>();
-        main->show();
+        world = std::make_unique<ViewerTestWorld>();
+        boxes = &world->boxes;
+        main = &world->main;
         viewer = OpenViewer(*main, 0, 40, 30);
         QVERIFY(viewer != nullptr);
     }
 
-    void cleanup() {
-        main.reset();
-        ProcessDeferredDeletes();
-        boxes.reset();
-        context.reset();
-    }
+    void cleanup() { world.reset(); }
 
     void opensAtFullSizeWithCentredScrollRanges() {
         QCOMPARE(viewer->slotIndex(), 0);

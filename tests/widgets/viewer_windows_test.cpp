@@ -7,7 +7,6 @@
 
 #include "app/app_context.h"
 #include "data/edit_data.h"
-#include "platform/message_box_recorder.h"
 #include "res/ids.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
@@ -16,34 +15,28 @@ class ViewerWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScopedAppContext> context;
-    std::unique_ptr<platform::MessageBoxRecorder> boxes;
-    std::unique_ptr<FakeMainDialog> main;
+    std::unique_ptr<ViewerTestWorld> world;
+    platform::MessageBoxRecorder* boxes = nullptr;
+    FakeMainDialog* main = nullptr;
 
     ViewerRegistry& Registry() { return App().registry; }
 
     // Opens the next image the way an acquisition does: free slot, image,
     // edit window, viewer. The slot, or -1.
     int OpenNext() {
-        const int slot = Registry().FindFreeSlot(main.get());
+        const int slot = Registry().FindFreeSlot(main);
         if (slot < 0) return -1;
         return OpenViewer(*main, slot) != nullptr ? slot : -1;
     }
 
 private slots:
     void init() {
-        context = std::make_unique<ScopedAppContext>();
-        boxes = std::make_unique<platform::MessageBoxRecorder>();
-        main = std::make_unique<FakeMainDialog>();
-        main->show();
+        world = std::make_unique<ViewerTestWorld>();
+        boxes = &world->boxes;
+        main = &world->main;
     }
 
-    void cleanup() {
-        main.reset();
-        ProcessDeferredDeletes();
-        boxes.reset();
-        context.reset();
-    }
+    void cleanup() { world.reset(); }
 
     void viewerOpensBesideTheEditWindowAndTheMainDialogHides() {
         QCOMPARE(OpenNext(), 0);

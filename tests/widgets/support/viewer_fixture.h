@@ -8,8 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/app_context.h"
 #include "app/command_target.h"
 #include "app/viewer_windows.h"
+#include "platform/message_box_recorder.h"
 
 class CGazoView;
 class CViewImage;
@@ -24,6 +26,16 @@ public:
 
     ViewerWindows windows;
     std::vector<std::pair<int, std::intptr_t>> commands;
+};
+
+// One test's program state: a fresh context, every message box recorded, and
+// a shown main dialog, destroyed in the reverse order (windows first).
+struct ViewerTestWorld {
+    ViewerTestWorld() { main.show(); }
+
+    ScopedAppContext context;
+    platform::MessageBoxRecorder boxes;
+    FakeMainDialog main;
 };
 
 // Dot (x, y) of the test picture: red = x, green = y, blue = x + y (mod 256).
