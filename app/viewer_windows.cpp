@@ -19,14 +19,14 @@ constexpr int kEditWindowY = 100;
 
 int ViewerWindows::EnsureEditWindow() {
     ViewerRegistry& registry = App().registry;
-    if (registry.editWindow != nullptr) {
-        registry.editWindow->update();
-    } else {
+    const bool created = registry.editWindow == nullptr;
+    if (created)
         registry.editWindow = new CEditData(mainDialog_);
-        registry.editWindow->show();
-    }
+    else
+        registry.editWindow->update();
     // Every call moves it back, also when the user has moved it.
     registry.editWindow->move(kEditWindowX, kEditWindowY);
+    if (created) registry.editWindow->show();
     editWindowRect_ = registry.editWindow->frameGeometry();
     return 0;
 }
