@@ -1,6 +1,7 @@
 #include "viewer/display_raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -210,18 +211,29 @@ bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster)
     return true;
 }
 
+int DeviceRowBytes(int depth, int width) {
+    if (width < 0 || width > INT_MAX / 4) return 0;
+    switch (depth) {
+    case 16: return 2 * width;
+    case 24: return 3 * width + (3 * width) % 2;
+    case 32: return 4 * width;
+    default: return 0;
+    }
+}
+
 bool BuildDeviceRaster(const DisplayRaster& display, int depth, DeviceRaster& device) {
     if (display.width < 0 || display.height < 0 ||
         display.pixels.size() < std::size_t(display.width) * std::size_t(display.height) * 3)
         return false;
     RowConverter convert = nullptr;
-    int rowBytes = 0;
     switch (depth) {
-    case 16: convert = ConvertRow16; rowBytes = 2 * display.width; break;
-    case 24: convert = ConvertRow24; rowBytes = 3 * display.width + (3 * display.width) % 2; break;
-    case 32: convert = ConvertRow32; rowBytes = 4 * display.width; break;
+    case 16: convert = ConvertRow16; break;
+    case 24: convert = ConvertRow24; break;
+    case 32: convert = ConvertRow32; break;
     default: return false;
     }
+    const int rowBytes = DeviceRowBytes(depth, display.width);
+    if (rowBytes == 0 && display.width > 0) return false;
     std::vector<std::uint8_t> bytes;
     try {
         bytes.assign(std::size_t(rowBytes) * std::size_t(display.height), 0);

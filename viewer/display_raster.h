@@ -44,6 +44,11 @@ bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width
 // or the raster cannot be allocated.
 bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster);
 
+// Bytes of one row of width dots on a depth-bit screen: 2 x width at 16
+// bits, 3 x width plus 1 when that is odd at 24 bits, 4 x width at 32 bits;
+// 0 for any other depth. Screen captures read their rows with the same rule.
+int DeviceRowBytes(int depth, int width);
+
 // Converts display into the layout of a depth-bit screen: 16 bits 5-6-5
 // little-endian words, 24 bits blue, green, red with rows padded to an even
 // length, 32 bits blue, green, red, 0. False, with device unchanged, for

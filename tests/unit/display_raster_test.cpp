@@ -217,3 +217,12 @@ TEST(DeviceRaster, RefusesOtherDepthsAndShortRasters) {
     EXPECT_EQ(device.depth, 32);  // unchanged
     EXPECT_EQ(device.rowBytes, 8);
 }
+
+TEST(DeviceRaster, RowBytesRule) {
+    EXPECT_EQ(DeviceRowBytes(24, 3), 10);
+    EXPECT_EQ(DeviceRowBytes(24, 2), 6);
+    EXPECT_EQ(DeviceRowBytes(16, 3), 6);
+    EXPECT_EQ(DeviceRowBytes(32, 3), 12);
+    EXPECT_EQ(DeviceRowBytes(8, 3), 0);
+    EXPECT_EQ(DeviceRowBytes(32, -1), 0);
+}
