@@ -26,7 +26,6 @@
 #include "app/image_file_opener.h"
 #include "app/recent_combo.h"
 #include "app/recent_images.h"
-#include "app/registry_commands.h"
 #include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
 #include "platform/dialog_units.h"
@@ -177,11 +176,7 @@ void CVeldrioDlg::OnSysCommand(int value) {
 }
 
 bool CVeldrioDlg::OnRegistryCommand(int id, std::intptr_t value) {
-    const RegistryCommandOutcome outcome = HandleRegistryCommand(App().registry, id, value);
-    // PENDING: the viewer of a close request is destroyed here.
-    if (outcome.showMainDialog) show();
-    if (outcome.repaint) update();
-    return outcome.handled;
+    return viewerWindows_.OnCommand(id, value);
 }
 
 void CVeldrioDlg::OnFileSearch() {
@@ -240,13 +235,14 @@ void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) {
 }
 
 void CVeldrioDlg::OpenLatestImage() {
-    // PENDING: the edit window is made sure of first, and the viewer is
-    // attached one pixel right of it.
+    if (viewerWindows_.EnsureEditWindow() != 0) return;
+    // The viewer opens one pixel right of the edit window; whatever the
+    // opener's result, the main dialog then hides behind the edit window.
     const std::string latest = RecentImage(App().settings, 0);
     if (!latest.empty())
-        OpenImageFile(this, App().registry, latest, [](int) { return -1; });
-    // Hidden only while the edit window can bring it back.
-    if (App().registry.editWindow) hide();
+        OpenImageFile(this, App().registry, latest,
+                      [this](int slot) { return viewerWindows_.AttachViewer(slot); });
+    viewerWindows_.HideMainDialogAndFocusEditWindow();
 }
 
 void CVeldrioDlg::RefreshRecentList() {

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "app/command_target.h"
 #include "app/preview_picture.h"
+#include "app/viewer_windows.h"
 
 class QComboBox;
 class QMenu;
@@ -19,7 +21,7 @@ class QMenuBar;
 class QPoint;
 class QRect;
 
-class CVeldrioDlg : public QDialog {
+class CVeldrioDlg : public QDialog, public CommandTarget {
     Q_OBJECT
 public:
     // programFilePath: the program file's full path; the settings file lies
@@ -33,7 +35,7 @@ public:
     bool OnInitDialog();
 
     // Menus, buttons and the other windows' notifications come here.
-    bool OnCommand(int id, std::intptr_t value = 0);
+    bool OnCommand(int id, std::intptr_t value = 0) override;
     // The about item (any value 16..31 runs the about box).
     void OnSysCommand(int value);
 
@@ -88,6 +90,7 @@ private:
     QWidget* client_ = nullptr;
     QComboBox* recentCombo_ = nullptr;
     PreviewPicture preview_;
+    ViewerWindows viewerWindows_{this};
     bool started_ = false;    // OnInitDialog has run
     bool destroyed_ = false;  // the end's work is done
 };
