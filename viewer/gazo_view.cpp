@@ -17,6 +17,7 @@
 #include "app/command_target.h"
 #include "data/edit_data.h"
 #include "data/format_text.h"
+#include "dialogs/color_def.h"
 #include "image/view_image.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
@@ -175,6 +176,12 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_MAGNIFICATION:
         ChangeMagnification();
         return true;
+    case ID_COLOUR_SETTINGS: {
+        // The new colours show wherever the viewer is painted next.
+        CColorDef dialog(App().settings.colourNumbers, this);
+        dialog.exec();
+        return true;
+    }
     case ID_SAMPLING_START_REQUEST:
     case ID_SAMPLING_STOP_REQUEST:
         UpdateViewerTitle();

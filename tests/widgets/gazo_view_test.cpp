@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "dialogs/color_def.h"
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "support/viewer_fixture.h"
@@ -196,6 +197,18 @@ private slots:
         QCOMPARE(boxes->Last().text,
                  std::string("DF名   test.jpg\n画像ﾀｲﾌﾟ  JPEG\n画像ｻｲｽﾞ  幅 40 x 高さ 30 ドット\n"));
         QCOMPARE(boxes->Last().style, unsigned(platform::MB_OK));
+    }
+
+    void colourMenuOpensTheColourDialog() {
+        bool opened = false;
+        QTimer::singleShot(0, [&opened] {
+            auto* dialog = qobject_cast<CColorDef*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            opened = true;
+            dialog->OnCommand(ID_FRAMEWORK_CANCEL, 0);
+        });
+        QVERIFY(viewer->OnCommand(ID_COLOUR_SETTINGS, 0));
+        QVERIFY(opened);
     }
 
     void menuItemsAndTheirEnabledStates() {
