@@ -278,7 +278,8 @@ void CVeldrioDlg::PaintClient() {
 }
 
 void CVeldrioDlg::closeEvent(QCloseEvent* event) {
-    // PENDING: the edit window goes first.
+    // An edit window still open is destroyed first.
+    viewerWindows_.DestroyEditWindow();
     QDialog::closeEvent(event);
 }
 

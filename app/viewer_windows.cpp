@@ -61,6 +61,11 @@ void ViewerWindows::HideMainDialogAndFocusEditWindow() {
     }
 }
 
+void ViewerWindows::DestroyEditWindow() {
+    // The window's destructor takes it out of the registry.
+    delete App().registry.editWindow;
+}
+
 bool ViewerWindows::OnCommand(int id, std::intptr_t value) {
     const RegistryCommandOutcome outcome = HandleRegistryCommand(App().registry, id, value);
     if (!outcome.handled) return false;

@@ -30,6 +30,10 @@ public:
     // the keyboard focus.
     void HideMainDialogAndFocusEditWindow();
 
+    // Destroys the edit window, if there is one, without its close steps
+    // (the main dialog is closing).
+    void DestroyEditWindow();
+
     // The main dialog's handling of 110 (close the viewer of a slot), 111 (a
     // viewer closed) and 146 (the edit window closed). False for any other
     // command.

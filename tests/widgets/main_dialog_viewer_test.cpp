@@ -75,6 +75,13 @@ private slots:
         ProcessDeferredDeletes();
         QVERIFY(viewer.isNull());
         QVERIFY(App().registry.viewImages[0] == nullptr);
+        // The edit window stays until the main dialog closes.
+        QPointer<CEditData> edit = App().registry.editWindow;
+        QVERIFY(!edit.isNull());
+        dialog->show();
+        dialog->close();
+        QVERIFY(edit.isNull());
+        QVERIFY(App().registry.editWindow == nullptr);
     }
 };
 
