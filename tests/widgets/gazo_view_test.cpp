@@ -315,6 +315,22 @@ private slots:
         QCOMPARE(wideViewer->display().width, 65535);
     }
 
+    void imageSmallerThanADotAtTheScaleShowsNothing() {
+        // 5 x 5 at 10 % is 0 x 0 dots: nothing to draw, nothing fails.
+        PutTestImage(1, 5, 5, "tiny.bmp");
+        QCOMPARE(main->windows.AttachViewer(1), 0);
+        CGazoView* tiny = App().registry.viewers[1];
+        Magnify(*tiny, 10);
+        QCOMPARE(tiny->viewImage()->displayScale, 0.1);
+        QCOMPARE(tiny->display().width, 0);
+        QCOMPARE(tiny->scroll().h.max, 1);
+        const QImage shot = tiny->client()->grab().toImage();
+        QCOMPARE(shot.pixel(0, 0), tiny->client()->palette().color(QPalette::Window).rgb());
+        QTest::keyClick(tiny, Qt::Key_PageDown);
+        QCOMPARE(tiny->scroll().v.pos, 1);
+        QVERIFY(boxes->calls.empty());
+    }
+
     void trackerZoneFollowsTheNewScale() {
         viewer->ShowTrackerZone({20, 20, 320, 320});
         Magnify(*viewer, 150);
