@@ -1,0 +1,98 @@
+#include "viewer/overlay_painter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <QRectF>
+#include <QRegion>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/fonts.h"
+
+namespace {
+
+QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// A one-pixel pen; its square cap paints both ends of a line.
+QPen ThinPen(const Rgb& rgb) {
+    QPen pen(ToQColor(rgb), 0);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+// Qt angles are sixteenths of a degree.
+int Sixteenths(double degrees) { return static_cast<int>(std::lround(degrees * 16)); }
+
+struct ItemDrawer {
+    QPainter& painter;
+    int ascent;
+
+    // Qt's flat cap leaves out whichever end lies further right or down, so
+    // the end point is clipped away instead: the line keeps its start point
+    // and loses its end point in either direction, and a line of no length
+    // paints nothing.
+    void operator()(const OverlayLine& line) const {
+        const QRect around = QRect(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2))
+                                 .normalized()
+                                 .adjusted(-1, -1, 1, 1);
+        painter.save();
+        painter.setClipRegion(QRegion(around) - QRegion(line.x2, line.y2, 1, 1), Qt::IntersectClip);
+        painter.setPen(ThinPen(line.colour));
+        painter.drawLine(QLine(line.x1, line.y1, line.x2, line.y2));
+        painter.restore();
+    }
+
+    void operator()(const OverlayArc& arc) const {
+        painter.setPen(ThinPen(arc.colour));
+        const QRectF square(arc.left, arc.top, static_cast<double>(arc.right) - arc.left,
+                            static_cast<double>(arc.bottom) - arc.top);
+        painter.drawArc(square, Sixteenths(ArcStartDegrees(arc)), Sixteenths(ArcSweepDegrees(arc)));
+    }
+
+    void operator()(const OverlayText& text) const {
+        painter.setPen(QPen(ToQColor(text.colour)));
+        painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+    }
+};
+
+}  // namespace
+
+// Without antialiasing every pixel of a text has exactly its chosen colour.
+QFont OverlayFont() {
+    QFont font = platform::MakeFont(platform::kFixedGothic, 10);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+int OverlayLineHeight(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.height() + std::max(0, metrics.leading());
+}
+
+void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const ItemDrawer drawer{painter, painter.fontMetrics().ascent()};
+    for (const OverlayItem& item : items) std::visit(drawer, item);
+    painter.restore();
+}
+
+void PaintOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc, int originX,
+                  int originY, const ColourNumbers& colours) {
+    const QFont font = OverlayFont();
+    const OverlayView view{originX, originY, OverlayLineHeight(font)};
+    const std::vector<OverlayItem> items = OverlayGeometry(table, calc, view, colours);
+    if (items.empty()) return;
+    painter.save();
+    painter.setFont(font);
+    DrawOverlay(painter, items);
+    painter.restore();
+}
