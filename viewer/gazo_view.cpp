@@ -27,6 +27,7 @@
 #include "res/texts_viewer.h"
 #include "viewer/device_image.h"
 #include "viewer/display_scale.h"
+#include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
 #include "viewer/viewer_caption.h"
 
@@ -414,8 +415,9 @@ void CGazoView::PaintClient() {
     UpdateViewerTitle();
 }
 
-void CGazoView::PaintOverlay(QPainter& /*painter*/) {
-    // The sample points and the calculated results are drawn here.
+void CGazoView::PaintOverlay(QPainter& painter) {
+    AppContext& app = App();
+    DrawSampleOverlay(painter, app.sampleTable, app.calc, originX_, originY_, app.settings.colourNumbers);
 }
 
 void CGazoView::PaintTracker(QPainter& /*painter*/) {

@@ -85,7 +85,7 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
     painter.restore();
 }
 
-void PaintOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc, int originX,
+void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc, int originX,
                   int originY, const ColourNumbers& colours) {
     const QFont font = OverlayFont();
     const OverlayView view{originX, originY, OverlayLineHeight(font)};

@@ -2,23 +2,21 @@
 #include <QPainter>
 #include <QtTest>
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
-#include "data/calc_driver.h"
 #include "data/calc_state.h"
 #include "data/sample_table.h"
 #include "platform/fonts.h"
 #include "platform/message_box_recorder.h"
+#include "support/pixel_probe.h"
 #include "viewer/overlay_geometry.h"
 #include "viewer/overlay_painter.h"
 
 namespace {
 
 const QColor WHITE(255, 255, 255);
-
-QColor ColourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-QColor TableColour(int number) { return ColourOf(COLOUR_TABLE[static_cast<std::size_t>(number)]); }
 
 QImage WhiteImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -28,28 +26,6 @@ QImage WhiteImage(int width, int height) {
 
 QColor Pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
-// Pixels of the colour inside the rectangle.
-int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
-    int n = 0;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            if (image.pixelColor(x, y) == colour) ++n;
-    return n;
-}
-
-QRect BoundsOfColour(const QImage& image, const QColor& colour) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-bool NearColour(const QImage& image, int x, int y, const QColor& colour) {
-    return CountColour(image, QRect(x - 1, y - 1, 3, 3), colour) > 0;
-}
-
 QImage Draw(const std::vector<OverlayItem>& items, int width = 120, int height = 120) {
     QImage image = WhiteImage(width, height);
     QPainter painter(&image);
@@ -57,26 +33,6 @@ QImage Draw(const std::vector<OverlayItem>& items, int width = 120, int height =
     DrawOverlay(painter, items);
     return image;
 }
-
-struct Outline {
-    platform::MessageBoxRecorder boxes;
-    SampleTable table;
-    CalcState calc;
-
-    explicit Outline(const std::vector<std::array<int, 3>>& rows) {
-        for (auto [type, x, y] : rows) {
-            table.AddPoint(x, y);
-            table.rows[static_cast<std::size_t>(table.count - 1)].type = type;
-        }
-    }
-
-    QImage Paint(const ColourNumbers& colours, int originX = 0, int originY = 0) const {
-        QImage image = WhiteImage(240, 200);
-        QPainter painter(&image);
-        PaintOverlay(painter, table, calc, originX, originY, colours);
-        return image;
-    }
-};
 
 }  // namespace
 
@@ -97,11 +53,11 @@ private slots:
             QVERIFY2(Pixel(image, centre.x(), centre.y()) == colour, qPrintable(where));
             QVERIFY2(Pixel(image, end.x(), end.y()) == WHITE, qPrintable(where));
             const int length = std::max(std::abs(end.x() - 60), std::abs(end.y() - 60));
-            QVERIFY2(CountColour(image, image.rect(), colour) == length, qPrintable(where));
+            QVERIFY2(CountColour(image, colour) == length, qPrintable(where));
         }
         // A line of no length paints nothing.
         const QImage image = Draw({OverlayLine{60, 60, 60, 60, red}});
-        QCOMPARE(CountColour(image, image.rect(), colour), 0);
+        QCOMPARE(CountColour(image, colour), 0);
     }
 
     void arcRunsCounterClockwiseFromStartToEnd() {
@@ -121,7 +77,7 @@ private slots:
         const QImage image = Draw({OverlayText{40, 30, "88", blue}});
         const QRect bounds = BoundsOfColour(image, ColourOf(blue));
         // Not antialiased: every pixel of the text has exactly its colour.
-        QCOMPARE(CountColour(image, image.rect(), WHITE) + CountColour(image, bounds, ColourOf(blue)),
+        QCOMPARE(CountColour(image, WHITE) + CountColour(image, bounds, ColourOf(blue)),
                  image.width() * image.height());
         QVERIFY(!bounds.isEmpty());
         const QFont font = OverlayFont();
@@ -132,77 +88,19 @@ private slots:
         QVERIFY(bounds.bottom() < 30 + lineHeight);
     }
 
-    void calculatedOutlineShowsEachPartInItsColour() {
-        // A right triangle, so that the principal axes run diagonally and
-        // leave the centroid's cross arms visible.
-        Outline outline({{1, 20, 20}, {1, 140, 20}, {1, 20, 140}});
-        QVERIFY(RunCalculation(outline.table, outline.calc, 1.0, nullptr));
-        const ColourNumbers colours{2, 11, 6, 14, 13, 8};
-        const int ox = 30, oy = 10;
-        const QImage image = outline.Paint(colours, ox, oy);
-
-        // Point 2's cross above and below the outline's corner.
-        QCOMPARE(Pixel(image, 140 + ox, 20 + oy - 3), TableColour(2));
-        QCOMPARE(Pixel(image, 140 + ox, 20 + oy + 3), TableColour(2));
-        // A segment's middle.
-        QCOMPARE(Pixel(image, 80 + ox, 20 + oy), TableColour(14));
-        QCOMPARE(Pixel(image, 20 + ox, 80 + oy), TableColour(14));
-        // The hypotenuse, whose pixels the line's rasterisation may shift by one.
-        QVERIFY(NearColour(image, 80 + ox, 80 + oy, TableColour(14)));
-        // The centroid at (60, 60): its cross, off the diagonal axes.
-        QCOMPARE(Pixel(image, 60 + ox, 60 + oy - 4), TableColour(6));
-        QCOMPARE(Pixel(image, 60 + ox - 4, 60 + oy), TableColour(6));
-        QVERIFY(CountColour(image, QRect(60 + ox + 5, 40 + oy, 20, 20 + 5), TableColour(6)) > 6);  // "C"
-        // The numbers in their own colour, up and right of the points.
-        QVERIFY(CountColour(image, QRect(20 + ox, 0, 20, 20 + oy), TableColour(11)) > 0);
-        // Both axes.
-        QVERIFY(CountColour(image, image.rect(), TableColour(13)) > 40);
-        QVERIFY(CountColour(image, image.rect(), TableColour(8)) > 40);
-    }
-
-    void arcPassesThroughItsMiddlePoint() {
-        // The top of a half-disc: an arc from (20, 60) over (70, 12) to (120, 60).
-        Outline outline({{2, 20, 60}, {1, 70, 12}, {1, 120, 60}, {1, 120, 110}, {1, 20, 110}});
-        QVERIFY(RunCalculation(outline.table, outline.calc, 1.0, nullptr));
-        const QImage image = outline.Paint(DEFAULT_COLOUR_NUMBERS, 10, 20);
-        const QColor segment = TableColour(14);
-        QVERIFY(NearColour(image, 70 + 10, 12 + 20, segment));
-        // Other points of the same circle on the drawn side, and none on the other.
-        const double cx = outline.calc.segments[0].centreX, cy = outline.calc.segments[0].centreY;
-        const double r = outline.calc.segments[0].radius;
-        for (int degrees : {30, 60, 120, 150}) {
-            const double t = degrees * M_PI / 180;
-            const int x = static_cast<int>(std::lround(cx + r * std::cos(t))) + 10;
-            const int y = static_cast<int>(std::lround(cy - r * std::sin(t))) + 20;
-            QVERIFY2(NearColour(image, x, y, segment), qPrintable(QString::number(degrees)));
-        }
-        QVERIFY(!NearColour(image, static_cast<int>(cx) + 10, static_cast<int>(cy + r) + 20, segment));
-    }
-
-    void nothingWithoutRowsAndNoResultsUntilCalculated() {
-        Outline outline({{1, 20, 20}, {1, 140, 20}, {1, 20, 140}});
-        QVERIFY(RunCalculation(outline.table, outline.calc, 1.0, nullptr));
-        outline.table.workState = WS_MODIFIED;
-        QImage image = outline.Paint(DEFAULT_COLOUR_NUMBERS);
-        QCOMPARE(CountColour(image, image.rect(), TableColour(14)), 0);
-        QVERIFY(CountColour(image, image.rect(), TableColour(2)) > 0);
-
-        outline.table.ClearTable();
-        outline.table.workState = WS_CALCULATED;
-        image = outline.Paint(DEFAULT_COLOUR_NUMBERS);
-        QCOMPARE(CountColour(image, image.rect(), WHITE), image.width() * image.height());
-    }
-
     void painterStateIsGivenBack() {
-        Outline outline({{1, 20, 20}, {1, 140, 20}, {1, 20, 140}});
-        QVERIFY(RunCalculation(outline.table, outline.calc, 1.0, nullptr));
+        platform::MessageBoxRecorder boxes;
+        SampleTable table;
+        table.AddPoint(20, 20);
+        const CalcState calc;
         QImage image = WhiteImage(200, 200);
         QPainter painter(&image);
         const QPen pen(QColor(1, 2, 3), 5);
         const QFont font("Sans Serif", 31);
         painter.setPen(pen);
         painter.setFont(font);
-        PaintOverlay(painter, outline.table, outline.calc, 0, 0, DEFAULT_COLOUR_NUMBERS);
+        DrawSampleOverlay(painter, table, calc, 0, 0, DEFAULT_COLOUR_NUMBERS);
+        QVERIFY(CountColour(image, TableColour(DEFAULT_COLOUR_NUMBERS[COLOUR_POINT_MARK])) > 0);
         QCOMPARE(painter.pen(), pen);
         QCOMPARE(painter.font(), font);
         QCOMPARE(painter.backgroundMode(), Qt::TransparentMode);
