@@ -109,6 +109,7 @@ std::string DecodeRecordText(std::string_view bytes) {
 namespace platform {
 
 std::string FitCp932Bytes(std::string_view utf8, std::size_t maxBytes) {
+    if (Cp932Length(utf8) <= maxBytes && IsValidUtf8(utf8)) return std::string(utf8);
     std::size_t used = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
