@@ -219,7 +219,7 @@ CGazoView* CEditData::PairedViewer() const {
 }
 
 void CEditData::RepaintViewer() const {
-    if (CGazoView* viewer = PairedViewer()) viewer->update();
+    if (CGazoView* viewer = PairedViewer()) viewer->RenderDisplay();
 }
 
 // ---------------------------------------------------------------------------
