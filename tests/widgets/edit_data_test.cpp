@@ -74,6 +74,12 @@ private:
     }
     void Press(int id) { qobject_cast<QPushButton*>(edit->Control(id))->click(); }
     const std::vector<platform::MessageBoxCall>& Boxes() const { return world->boxes.calls; }
+    QString BoxText(size_t i) const { return QString::fromStdString(Boxes().at(i).text); }
+    QString BoxTitle(size_t i) const { return QString::fromStdString(Boxes().at(i).title); }
+    QString LastBoxText() const { return QString::fromStdString(Boxes().back().text); }
+    QColor StatusFill() const {
+        return QColor(PixelAt(edit->client(), edit->StatusBoxRect().topLeft() + QPoint(1, 1)));
+    }
 
 private slots:
     void initTestCase() { platform::InstallFontSubstitutions(); }
@@ -112,8 +118,7 @@ private slots:
         QCOMPARE(CellText(*edit, 9, 2), QString("        "));
         QCOMPARE(edit->cell(4, 1)->objectName(), QString("10401"));
         // Status box grey for "指示待ち中"; grid origin follows the heading.
-        const QRect status = edit->StatusBoxRect();
-        QCOMPARE(QColor(PixelAt(edit->client(), status.topLeft() + QPoint(1, 1))), QColor(212, 212, 212));
+        QCOMPARE(StatusFill(), QColor(212, 212, 212));
         const QRect heading = edit->Control(IDC_LABEL_SAMPLING_DATA)->geometry();
         const GridLayout& layout = edit->gridLayout();
         QCOMPARE(layout.origin.x, heading.x() + layout.W);
@@ -146,7 +151,7 @@ private slots:
         QCOMPARE(Table().workState, int(WS_MODIFIED));
         QCOMPARE(edit->rowCountText(), QString("1 / 200"));
         QCOMPARE(Focused(), edit->cell(1, 0));
-        QCOMPARE(QColor(PixelAt(edit->client(), edit->StatusBoxRect().topLeft() + QPoint(1, 1))),
+        QCOMPARE(StatusFill(),
                  QColor(255, 128, 64));
         QVERIFY(Boxes().empty());
     }
@@ -164,6 +169,13 @@ private slots:
         QCOMPARE(Table().workState, int(WS_MODIFIED));
         Press(IDC_PAGE_FIRST);
         QCOMPARE(CellText(*edit, 6, 1), QString("        "));
+        // Leaving a cell by a click stores it as well.
+        ClickCell(2, 2);
+        Focused()->selectAll();
+        Type("33");
+        ClickCell(0, 0);
+        QCOMPARE(QByteArray(Table().rows[2].yText), QByteArray("      33"));
+        QCOMPARE(Table().rows[2].y, 33);
     }
 
     void arrowsAndShiftTabMoveTheCurrentCell() {
@@ -221,7 +233,7 @@ private slots:
         Type("123456789");
         Key(Qt::Key_Return);
         QCOMPARE(Boxes().size(), size_t(1));
-        QCOMPARE(QString::fromStdString(Boxes().back().title), QString::fromUtf8("確認"));
+        QCOMPARE(BoxTitle(Boxes().size() - 1), QString::fromUtf8("確認"));
         QCOMPARE(Focused(), edit->cell(0, 1));
         QCOMPARE(Focused()->text(), QString("      10"));
         QCOMPARE(QByteArray(Table().rows[0].xText), QByteArray("      10"));
@@ -295,7 +307,7 @@ private slots:
         QCOMPARE(Table().workState, int(WS_SAMPLING));
         QVERIFY(!edit->Control(IDC_SAMPLING_START)->isEnabled());
         QVERIFY(edit->Control(IDC_SAMPLING_STOP)->isEnabled());
-        QCOMPARE(QColor(PixelAt(edit->client(), edit->StatusBoxRect().topLeft() + QPoint(1, 1))),
+        QCOMPARE(StatusFill(),
                  QColor(255, 255, 0));
         // The viewer stops sampling when its correction starts.
         edit->OnCommand(IDC_SAMPLING_STOP, 0);
@@ -324,18 +336,18 @@ private slots:
 
     void calculationRefusals() {
         Press(IDC_CALCULATE);
-        QCOMPARE(QString::fromStdString(Boxes().back().text),
+        QCOMPARE(LastBoxText(),
                  QString::fromUtf8("３点以上定義されていないと計算に入れません"));
         AddSquare(*edit);
         Table().rows[3].type = 2;
         Press(IDC_CALCULATE);
-        QCOMPARE(QString::fromStdString(Boxes().back().text), QString::fromUtf8("最終点に type=2\tは指定できません"));
+        QCOMPARE(LastBoxText(), QString::fromUtf8("最終点に type=2\tは指定できません"));
         Table().rows[3].type = 1;
         Table().rows[1].type = 0;
         Press(IDC_CALCULATE);
-        QCOMPARE(QString::fromStdString(Boxes().back().text),
+        QCOMPARE(LastBoxText(),
                  QString::fromUtf8("2 番目のデータの type指定ミスです。\n1 or 2 のみ指定可。"));
-        QCOMPARE(QString::fromStdString(Boxes().back().title), QString::fromUtf8("計算に入れません"));
+        QCOMPARE(BoxTitle(Boxes().size() - 1), QString::fromUtf8("計算に入れません"));
         QCOMPARE(Table().workState, int(WS_IDLE));
     }
 
@@ -349,7 +361,7 @@ private slots:
         QCOMPARE(App().calc.results.R, 1.0);
         QVERIFY(edit->Control(IDC_SAMPLING_START)->isEnabled());
         QVERIFY(!edit->Control(IDC_SAMPLING_STOP)->isEnabled());
-        QCOMPARE(QColor(PixelAt(edit->client(), edit->StatusBoxRect().topLeft() + QPoint(1, 1))),
+        QCOMPARE(StatusFill(),
                  QColor(128, 255, 255));
         const QRect box = edit->ResultBoxRect();
         QCOMPARE(QColor(PixelAt(edit->client(), box.topLeft() + QPoint(1, 1))), QColor(Qt::white));
@@ -378,7 +390,7 @@ private slots:
 
     void clearAsksFirst() {
         Press(IDC_CLEAR);
-        QCOMPARE(QString::fromStdString(Boxes().back().text), QString::fromUtf8("有効なデータはありません"));
+        QCOMPARE(LastBoxText(), QString::fromUtf8("有効なデータはありません"));
         AddSquare(*edit);
         Press(IDC_CALCULATE);
         world->boxes.Answer(platform::IDNO);
@@ -397,7 +409,7 @@ private slots:
     void printingRefusedBeforeACalculation() {
         for (int id : {ID_PRINT_RESULTS, ID_PRINT_INCLINED, ID_PRINT_DETAIL}) {
             edit->OnCommand(id, 0);
-            QCOMPARE(QString::fromStdString(Boxes().back().text), QString::fromUtf8("計算が完了しておらず印刷できません"));
+            QCOMPARE(LastBoxText(), QString::fromUtf8("計算が完了しておらず印刷できません"));
         }
         QVERIFY(!QFile::exists(programDir->filePath("CalRslt.txt")));
     }
@@ -440,8 +452,8 @@ private slots:
         App().programDir = programDir->filePath("missing").toStdString();
         edit->OnCommand(ID_PRINT_RESULTS, 0);
         QCOMPARE(Boxes().size(), size_t(2));
-        QCOMPARE(QString::fromStdString(Boxes()[0].text), QString::fromUtf8("ファイルのオープンに失敗しました"));
-        QCOMPARE(QString::fromStdString(Boxes()[1].title), QString::fromUtf8("確認要求"));
+        QCOMPARE(BoxText(0), QString::fromUtf8("ファイルのオープンに失敗しました"));
+        QCOMPARE(BoxTitle(1), QString::fromUtf8("確認要求"));
         QCOMPARE(Table().count, 4);
         QCOMPARE(Table().workState, int(WS_CALCULATED));
         QCOMPARE(App().calc.results.shown.A, 400.0);
@@ -451,7 +463,7 @@ private slots:
         AddSquare(*edit);
         world->boxes.Answer(platform::IDNO);
         edit->OnCommand(ID_EXPORT_CSV, 0);
-        QCOMPARE(QString::fromStdString(Boxes().back().text),
+        QCOMPARE(LastBoxText(),
                  QString::fromUtf8("計算が完了していないか、データが修正されています。\n\n出力しますか？"));
         QVERIFY(fileDialogs->requests.empty());
 
@@ -472,7 +484,7 @@ private slots:
         QVERIFY(!(request.options & platform::OFN_OVERWRITEPROMPT));
         QVERIFY(request.options & platform::OFN_HIDEREADONLY);
         QCOMPARE(Boxes().size(), before + 1);
-        QCOMPARE(QString::fromStdString(Boxes().back().text), QString::fromUtf8("指定Csvファイルに書込みました"));
+        QCOMPARE(LastBoxText(), QString::fromUtf8("指定Csvファイルに書込みました"));
         const std::string csv = ReadFile(first);
         QVERIFY(csv.find("type,x,y\r\n1,      10,      10\r\n") != std::string::npos);
 
@@ -487,8 +499,8 @@ private slots:
         fileDialogs->Choose(programDir->filePath("missing/x.csv").toStdString());
         edit->OnCommand(ID_EXPORT_CSV, 0);
         QCOMPARE(Boxes().size(), size_t(2));
-        QCOMPARE(QString::fromStdString(Boxes()[0].text), QString::fromUtf8("ファイルのオープンに失敗しました"));
-        QCOMPARE(QString::fromStdString(Boxes()[1].text), QString::fromUtf8("Csv ファイル書込みに失敗しました"));
+        QCOMPARE(BoxText(0), QString::fromUtf8("ファイルのオープンに失敗しました"));
+        QCOMPARE(BoxText(1), QString::fromUtf8("Csv ファイル書込みに失敗しました"));
         QCOMPARE(Table().count, 4);
         QCOMPARE(Table().workState, int(WS_CALCULATED));
     }
@@ -498,9 +510,9 @@ private slots:
         Table().workState = WS_VIEWER_SEARCH;
         ClickCell(2, 1);
         QCOMPARE(Boxes().size(), size_t(1));
-        QCOMPARE(QString::fromStdString(Boxes()[0].text),
+        QCOMPARE(BoxText(0),
                  QString::fromUtf8("画像Viewer でデータ修正中です。\nメニューを使ってデータ修正を終了させてください。"));
-        QCOMPARE(QString::fromStdString(Boxes()[0].title), QString::fromUtf8("確認"));
+        QCOMPARE(BoxTitle(0), QString::fromUtf8("確認"));
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(viewer));
         QVERIFY(!edit->cell(2, 1)->hasFocus());
         // A button is refused the same way.
