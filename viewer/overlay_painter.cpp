@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
@@ -27,6 +26,8 @@ QPen ThinPen(const Rgb& rgb) {
     return pen;
 }
 
+int Sign(int value) { return (value > 0) - (value < 0); }
+
 // Qt angles are sixteenths of a degree.
 int Sixteenths(double degrees) { return static_cast<int>(std::lround(degrees * 16)); }
 
@@ -35,17 +36,27 @@ struct ItemDrawer {
     int ascent;
 
     // Qt's flat cap leaves out whichever end lies further right or down, so
-    // the end point is clipped away instead: the line keeps its start point
+    // the end point is taken off here instead: the line keeps its start point
     // and loses its end point in either direction, and a line of no length
-    // paints nothing.
+    // paints nothing. A level or upright line just stops one pixel short; a
+    // slanting one is drawn whole with its end pixel clipped away.
     void operator()(const OverlayLine& line) const {
+        const int dx = line.x2 - line.x1, dy = line.y2 - line.y1;
+        if (dx == 0 && dy == 0) return;
+        painter.setPen(ThinPen(line.colour));
+        if (dx == 0 || dy == 0) {
+            painter.drawLine(line.x1, line.y1, line.x2 - Sign(dx), line.y2 - Sign(dy));
+            return;
+        }
+        // Qt cuts a line against the clip's bounding rectangle before it steps
+        // along it, which would move its pixels; a margin of one pixel keeps
+        // that rectangle clear of the line.
         const QRect around = QRect(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2))
                                  .normalized()
                                  .adjusted(-1, -1, 1, 1);
         painter.save();
         painter.setClipRegion(QRegion(around) - QRegion(line.x2, line.y2, 1, 1), Qt::IntersectClip);
-        painter.setPen(ThinPen(line.colour));
-        painter.drawLine(QLine(line.x1, line.y1, line.x2, line.y2));
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
         painter.restore();
     }
 
@@ -85,8 +96,8 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
     painter.restore();
 }
 
-void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc, int originX,
-                  int originY, const ColourNumbers& colours) {
+void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc,
+                       int originX, int originY, const ColourNumbers& colours) {
     const QFont font = OverlayFont();
     const OverlayView view{originX, originY, OverlayLineHeight(font)};
     const std::vector<OverlayItem> items = OverlayGeometry(table, calc, view, colours);

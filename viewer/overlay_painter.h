@@ -26,5 +26,5 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items);
 
 // The whole overlay of a viewer whose image's top-left corner is at
 // (originX, originY): geometry from the current table and calculation, drawn.
-void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc, int originX,
-                  int originY, const ColourNumbers& colours);
+void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc,
+                       int originX, int originY, const ColourNumbers& colours);

@@ -42,17 +42,25 @@ class OverlayPainterTest : public QObject {
 private slots:
     void initTestCase() { platform::InstallFontSubstitutions(); }
 
-    void linesKeepTheirStartPointInEveryDirection() {
+    void linesKeepTheirStartPointAndLoseTheirEndPoint() {
         const Rgb red{255, 0, 0};
         const QColor colour = ColourOf(red);
-        const QPoint centre(60, 60);
+        const QPoint start(60, 60);
         for (const QPoint end : {QPoint(80, 60), QPoint(40, 60), QPoint(60, 80), QPoint(60, 40),
                                  QPoint(80, 75), QPoint(45, 80), QPoint(35, 50), QPoint(70, 30)}) {
-            const QImage image = Draw({OverlayLine{centre.x(), centre.y(), end.x(), end.y(), red}});
+            const QImage image = Draw({OverlayLine{start.x(), start.y(), end.x(), end.y(), red}});
+            // The same pixels as Qt's whole line, less the end point.
+            QImage whole = WhiteImage(image.width(), image.height());
+            {
+                QPainter painter(&whole);
+                painter.setPen(QPen(colour, 0));
+                painter.drawLine(start, end);
+            }
+            whole.setPixelColor(end, WHITE);
             const QString where = QString("to %1,%2").arg(end.x()).arg(end.y());
-            QVERIFY2(Pixel(image, centre.x(), centre.y()) == colour, qPrintable(where));
-            QVERIFY2(Pixel(image, end.x(), end.y()) == WHITE, qPrintable(where));
-            const int length = std::max(std::abs(end.x() - 60), std::abs(end.y() - 60));
+            QVERIFY2(image == whole, qPrintable(where));
+            QVERIFY2(Pixel(image, start.x(), start.y()) == colour, qPrintable(where));
+            const int length = std::max(std::abs(end.x() - start.x()), std::abs(end.y() - start.y()));
             QVERIFY2(CountColour(image, colour) == length, qPrintable(where));
         }
         // A line of no length paints nothing.
