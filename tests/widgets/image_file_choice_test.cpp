@@ -161,9 +161,10 @@ private slots:
         QVERIFY(!App().registry.viewImages[0]);
 
         DoubleClick(rightEdge);
-        QVERIFY(App().registry.viewImages[0]);
+        QVERIFY(App().registry.viewers[0]);
         QCOMPARE(App().registry.viewImages[0]->image.kind(), IMG_BMP);
         QCOMPARE(App().registry.viewImages[0]->image.width(), 20);
+        QVERIFY(!dialog->isVisible());
     }
 
     void photoJpegIsAcceptedPreviewedAndOpenedAsJpeg() {
@@ -191,6 +192,9 @@ private slots:
         QCOMPARE(harness->boxes.calls[0].text, std::string("拡張子が jpg,bmp,gif 以外が指定されました"));
         QCOMPARE(harness->boxes.calls[0].title, png);
         QVERIFY(!App().registry.viewImages[0]);
+        // As after any opening: the edit window stays to bring the dialog back.
+        QVERIFY(App().registry.editWindow);
+        QVERIFY(!dialog->isVisible());
     }
 
     void gifOpensAsGif() {
@@ -212,6 +216,8 @@ private slots:
         QCOMPARE(harness->boxes.calls[0].text, std::string("BMP変換に失敗しました"));
         QCOMPARE(harness->boxes.calls[0].title, std::string("中断します"));
         QVERIFY(!App().registry.viewers[0]);
+        QVERIFY(App().registry.editWindow);
+        QVERIFY(!dialog->isVisible());
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,8 +15,12 @@
 #include "app/about_dlg.h"
 #include "app/label_box.h"
 #include "app/recent_images.h"
+#include "data/edit_data.h"
 #include "res/ids.h"
+#include "support/image_files.h"
 #include "support/main_dialog_harness.h"
+#include "support/viewer_fixture.h"
+#include "viewer/gazo_view.h"
 
 class VeldrioDlgTest : public QObject {
     Q_OBJECT
@@ -208,6 +213,26 @@ private slots:
         QFile settings(harness->dir.filePath("SetteiKol.bin"));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QVERIFY(settings.readAll().startsWith(QByteArray::fromStdString(picture)));
+    }
+
+    void closeMessageTakesTheEditWindowFirstAndViewersGoWithTheDialog() {
+        auto dialog = Start(ProgramPath());
+        const std::string picture = harness->Path("plan.bmp");
+        QVERIFY(WriteImageFile(QString::fromStdString(picture), 12, 8, "BMP"));
+        dialog->OnDropFiles({picture});
+        QTest::mouseDClick(dialog->client(), Qt::LeftButton, Qt::NoModifier, dialog->PreviewBox().center());
+        QPointer<CEditData> edit = App().registry.editWindow;
+        QPointer<CGazoView> viewer = App().registry.viewers[0];
+        QVERIFY(edit && viewer);
+
+        dialog->close();
+        ProcessDeferredDeletes();
+        QVERIFY(App().registry.editWindow == nullptr);
+        QVERIFY(edit.isNull());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!dialog->isVisible());
+        dialog.reset();
+        QVERIFY(viewer.isNull());
     }
 
     void enterOutsideAButtonEndsTheDialog() {
