@@ -35,6 +35,7 @@
 #include "platform/network_path.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
+#include "viewer/gazo_view.h"
 
 namespace {
 
@@ -278,9 +279,11 @@ void CVeldrioDlg::PaintClient() {
 }
 
 void CVeldrioDlg::closeEvent(QCloseEvent* event) {
-    // An edit window still open is destroyed first.
+    // An edit window still open is destroyed first. The dialog then ends,
+    // also when it is hidden behind a viewer.
     viewerWindows_.DestroyEditWindow();
-    QDialog::closeEvent(event);
+    reject();
+    event->accept();
 }
 
 void CVeldrioDlg::keyPressEvent(QKeyEvent* event) {
@@ -317,5 +320,7 @@ void CVeldrioDlg::OnDestroy() {
     destroyed_ = true;
     AppContext& app = App();
     SaveEndSettings(app);
+    // Viewers still open go with the dialog, before the images they show.
+    for (CGazoView* viewer : app.registry.viewers) delete viewer;
     app.registry.DestroyImages();
 }

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -215,7 +216,7 @@ private slots:
         QVERIFY(settings.readAll().startsWith(QByteArray::fromStdString(picture)));
     }
 
-    void closeMessageTakesTheEditWindowFirstAndViewersGoWithTheDialog() {
+    void closeMessageTakesTheEditWindowFirstThenViewersAndImages() {
         auto dialog = Start(ProgramPath());
         const std::string picture = harness->Path("plan.bmp");
         QVERIFY(WriteImageFile(QString::fromStdString(picture), 12, 8, "BMP"));
@@ -224,15 +225,21 @@ private slots:
         QPointer<CEditData> edit = App().registry.editWindow;
         QPointer<CGazoView> viewer = App().registry.viewers[0];
         QVERIFY(edit && viewer);
+        QVERIFY(!dialog->isVisible());
 
+        // Closed while hidden behind the viewer (as the session ending does).
+        QSignalSpy finished(dialog.get(), &QDialog::finished);
         dialog->close();
         ProcessDeferredDeletes();
+        QCOMPARE(finished.count(), 1);
         QVERIFY(App().registry.editWindow == nullptr);
         QVERIFY(edit.isNull());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(!dialog->isVisible());
-        dialog.reset();
+        // The viewer goes with the dialog, before the slot images it shows.
         QVERIFY(viewer.isNull());
+        QVERIFY(App().registry.viewers[0] == nullptr);
+        QVERIFY(App().registry.viewImages[0] == nullptr);
     }
 
     void enterOutsideAButtonEndsTheDialog() {
