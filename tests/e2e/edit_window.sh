@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The data edit window as a user works with it, on a private X server: open
+# an image, type four corners into the grid, calculate, export the CSV
+# through the save dialog and print the result report to a stand-in print
+# program that writes down its command line.
+# usage: edit_window.sh <program directory of the build>
+set -euo pipefail
+bin=$1
+for tool in xvfb-run xdotool; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The program writes its settings, reports and CSV beside itself.
+cp "$bin/veldrio" "$work/veldrio"
+cat >"$work/lurm" <<'SH'
+#!/bin/sh
+printf '%s\n' "$@" >"$(dirname "$0")/print-args.txt"
+SH
+chmod +x "$work/lurm"
+
+# A white 120 x 80 picture, 24 bits per pixel.
+le32() { local v=$1; printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $(((v >> 8) & 255)))\\x$(printf %02x $(((v >> 16) & 255)))\\x$(printf %02x $(((v >> 24) & 255)))"; }
+{
+  printf 'BM'; le32 28854; le32 0; le32 54
+  le32 40; le32 120; le32 80; printf '\x01\x00\x18\x00'; le32 0; le32 28800; le32 2835; le32 2835; le32 0; le32 0
+  head -c 28800 /dev/zero | tr '\0' '\377'
+} >"$work/square.bmp"
+
+cat >"$work/session.sh" <<'SH'
+#!/usr/bin/env bash
+set -u
+work=$1
+"$work/veldrio" &
+app=$!
+trap 'kill $app 2>/dev/null' EXIT
+
+# Dialog units of the dialog font (7 x 13 pixels a character) to pixels.
+px() { echo $(($1 * 7 / 4)); }
+py() { echo $(($1 * 13 / 8)); }
+# Clicks the point (x, y) in dialog units of a window's client area, which
+# begins below the menu bar: the window's height less the client's.
+click_dlu() {
+  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local menu=$((HEIGHT - $(py "$client_height")))
+  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
+}
+keys() { xdotool type --delay 40 "$1"; }
+
+main=$(xdotool search --sync --name "ヴェルドリオ" | head -1)
+sleep 1
+click_dlu "$main" 203 100 20          # "DFサーチ"
+sleep 2
+keys "$work/square.bmp"; xdotool key Return
+sleep 2
+click_dlu "$main" 203 202 50 2        # the preview opens the viewer
+edit=$(xdotool search --sync --name "サンプリングデータ編集" | head -1)
+sleep 2
+
+# The first cell of the grid; type, X and Y of four corners.
+eval "$(xdotool getwindowgeometry --shell "$edit")"
+click_dlu "$edit" 333 34 153
+sleep 0.5
+for corner in "10 10" "60 10" "60 40" "10 40"; do
+  set -- $corner
+  keys 1; xdotool key Tab; keys "$1"; xdotool key Tab; keys "$2"; xdotool key Return
+done
+sleep 0.5
+click_dlu "$edit" 333 144 11          # "計算実行"
+sleep 1
+
+# File > CSV export; the save dialog takes the path; the notice is closed.
+xdotool key alt+f; sleep 0.5; xdotool key Return; sleep 2
+keys "$work/out.csv"; xdotool key Return; sleep 1.5
+xdotool key Return; sleep 0.5
+
+# Print > result report, once the window has the keyboard again.
+click_dlu "$edit" 333 34 190
+sleep 0.5
+xdotool key alt+p; sleep 0.5; xdotool key Return; sleep 2
+SH
+chmod +x "$work/session.sh"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" >"$work/session.log" 2>&1 || true
+
+fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
+[ -f "$work/out.csv" ] || fail "no CSV file was written"
+csv=$(iconv -f CP932 -t UTF-8 "$work/out.csv")
+grep -q $'^面積,   1500.00\r$' <<<"$csv" || fail "CSV area line: $csv"
+grep -q $'^1,      60,      40\r$' <<<"$csv" || fail "CSV row: $csv"
+[ -f "$work/CalRslt.txt" ] || fail "no result report"
+[ -f "$work/print-args.txt" ] || fail "the print program did not start"
+printf 'Lurm.exe\nF=%s/CalRslt.txt\nPF=CalRslt.txt\nCV=1\n' "$work" | cmp -s - "$work/print-args.txt" ||
+  fail "print command line: $(cat "$work/print-args.txt")"
+echo "edit window: grid, calculation, CSV export and printing work"
