@@ -164,7 +164,8 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case ID_EDITWND_CLOSED:
         return OnRegistryCommand(id, value);
     default:
-        // Commands whose flows come with later work are accepted and ignored.
+        // The clipboard, screen-zone and guide buttons send their ids here;
+        // their flows are not part of the dialog yet.
         return false;
     }
 }
