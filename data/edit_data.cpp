@@ -151,6 +151,15 @@ CEditData::CEditData(QWidget* owner)
 }
 
 CEditData::~CEditData() {
+    // The cells report to this window: they go first, while it is whole,
+    // and nothing they report on their way out is acted on.
+    destroying_ = true;
+    qApp->removeEventFilter(this);
+    for (auto& line : cells_)
+        for (CMyEditControl*& cell : line) {
+            delete cell;
+            cell = nullptr;
+        }
     if (App().registry.editWindow == this) App().registry.editWindow = nullptr;
 }
 
@@ -227,6 +236,7 @@ void CEditData::RepaintViewer() const {
 // ---------------------------------------------------------------------------
 
 bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
+    if (destroying_) return false;
     switch (id) {
     case ID_WINDOW_CLOSE:
         close();
@@ -447,9 +457,13 @@ void CEditData::FocusCurrentCell() {
     cell->selectAll();
 }
 
-void CEditData::OnCellFocusIn(int line, int column) { grid_.SetCurrent(line, column); }
+void CEditData::OnCellFocusIn(int line, int column) {
+    if (!destroying_) grid_.SetCurrent(line, column);
+}
 
-void CEditData::OnCellFocusOut(int line, int column) { StoreCell(line, column); }
+void CEditData::OnCellFocusOut(int line, int column) {
+    if (!destroying_) StoreCell(line, column);
+}
 
 void CEditData::OnCellPressed(int line, int column) {
     pressedLine_ = line;
@@ -457,6 +471,7 @@ void CEditData::OnCellPressed(int line, int column) {
 }
 
 void CEditData::OnCellReleased(int line, int column, bool insidePressedCell) {
+    if (destroying_) return;
     CMyEditControl* cell = cells_[line][column];
     const bool onPressedCell = insidePressedCell && line == pressedLine_ && column == pressedColumn_;
     if (!caretMode_ && onPressedCell) {
@@ -545,6 +560,7 @@ bool CEditData::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CEditData::focusInEvent(QFocusEvent* /*event*/) {
+    if (destroying_) return;
     CMyEditControl* cell = cells_[grid_.focusLine][grid_.focusColumn];
     cell->setFocus(Qt::OtherFocusReason);
     cell->selectAll();

@@ -118,4 +118,5 @@ private:
     bool storing_ = false;
     bool refusing_ = false;
     bool closing_ = false;
+    bool destroying_ = false;
 };

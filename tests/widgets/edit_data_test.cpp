@@ -569,6 +569,16 @@ private slots:
         QVERIFY(!edit->OnCommand(12345, 0));
     }
 
+    void destroyedWhileShownWithATypedCell() {
+        AddSquare(*edit);
+        ClickCell(1, 1);
+        Type("123456789");  // would be refused if it were stored
+        delete edit;
+        QVERIFY(App().registry.editWindow == nullptr);
+        QVERIFY(Boxes().empty());
+        QCOMPARE(Table().rows[1].x, 30);
+    }
+
     void closingClosesTheViewerAndTellsTheMainDialog() {
         edit->OnCommand(ID_WINDOW_CLOSE, 0);
         ProcessDeferredDeletes();
