@@ -143,11 +143,9 @@ CEditData::CEditData(QWidget* owner)
     grid_.FillPage(App().sampleTable);
     SyncCells();
     RefreshRowCount();
-    RefreshMagnification();
     UpdateSamplingButtons();
     grid_.SetCurrent(0, 0);
-    cells_[0][0]->setFocus(Qt::OtherFocusReason);
-    cells_[0][0]->selectAll();
+    FocusCurrentCell();
 }
 
 CEditData::~CEditData() {
@@ -560,10 +558,7 @@ bool CEditData::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CEditData::focusInEvent(QFocusEvent* /*event*/) {
-    if (destroying_) return;
-    CMyEditControl* cell = cells_[grid_.focusLine][grid_.focusColumn];
-    cell->setFocus(Qt::OtherFocusReason);
-    cell->selectAll();
+    if (!destroying_) FocusCurrentCell();
 }
 
 void CEditData::closeEvent(QCloseEvent* event) {
