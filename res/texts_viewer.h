@@ -45,6 +45,18 @@ inline constexpr char MAGNIFICATION_TOO_LARGE[] =
     "表示倍率 %d %% では表示画像が大きすぎて作成できません。\n小さい倍率を指定してください。";
 
 // ---------------------------------------------------------------------------
+// Coordinate correction
+// ---------------------------------------------------------------------------
+
+// Correction asked for while the table holds no rows (title TITLE_CONFIRM).
+inline constexpr char CORRECTION_NO_DATA[] = "サンプリングデータがありません";
+// Correction started (title TITLE_CONFIRM).
+inline constexpr char CORRECTION_CHOOSE[] = "左ボタンで修正対象を選択してください";
+// A point picked, with its row number counting from 1.
+inline constexpr char CORRECTION_PICKED[] = "%d 番目のデータをCtrl+矢印キーで修正してください";
+inline constexpr char CORRECTION_PICKED_TITLE[] = "修正後、完了メニューをクリックしてください";
+
+// ---------------------------------------------------------------------------
 // Viewer menu
 // ---------------------------------------------------------------------------
 

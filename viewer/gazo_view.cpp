@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -27,6 +28,7 @@
 #include "res/texts_viewer.h"
 #include "viewer/device_image.h"
 #include "viewer/display_scale.h"
+#include "viewer/left_click_action.h"
 #include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
 #include "viewer/viewer_caption.h"
@@ -154,8 +156,8 @@ void CGazoView::UpdateMenuStates() {
 
 bool CGazoView::IsCommandEnabled(int id) const {
     switch (id) {
-    case ID_CORRECTION_START: return !correcting_;
-    case ID_CORRECTION_END: return correcting_;
+    case ID_CORRECTION_START: return !correction_.correcting();
+    case ID_CORRECTION_END: return correction_.correcting();
     case ID_WRITE_ZONE_PNG:
     case ID_WRITE_ZONE_BMP: return trackerShown_;
     default: return true;
@@ -167,6 +169,8 @@ bool CGazoView::IsCommandEnabled(int id) const {
 // ---------------------------------------------------------------------------
 
 bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
+    // A command whose menu item is greyed out does nothing, whoever sends it.
+    if (!IsCommandEnabled(id)) return true;
     switch (id) {
     case ID_WINDOW_CLOSE:
         close();
@@ -183,6 +187,12 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         dialog.exec();
         return true;
     }
+    case ID_CORRECTION_START:
+        StartCorrection();
+        return true;
+    case ID_CORRECTION_END:
+        EndCorrection();
+        return true;
     case ID_SAMPLING_START_REQUEST:
     case ID_SAMPLING_STOP_REQUEST:
         UpdateViewerTitle();
@@ -232,8 +242,8 @@ bool CGazoView::RenderDisplay() {
 
 void CGazoView::UpdateViewerTitle() {
     ViewerCaptionState state;
-    state.correcting = correcting_;
-    state.selectedRow = selectedRow_;
+    state.correcting = correction_.correcting();
+    state.selectedRow = correction_.selectedRow();
     state.dataView = dataView_;
     state.workState = App().sampleTable.workState;
     state.slotIndex = slotIndex_;
@@ -259,6 +269,81 @@ void CGazoView::ShowTrackerZone(const TrackerZone& zone) {
     trackerShown_ = true;
     cutZone_ = zone;
     client_->update();
+}
+
+// ---------------------------------------------------------------------------
+// Sampling and coordinate correction
+// ---------------------------------------------------------------------------
+
+void CGazoView::OnLeftButtonDown(QPoint client) {
+    LeftClickState state;
+    state.trackerShown = trackerShown_;
+    state.dataView = dataView_;
+    state.correcting = correction_.correcting();
+    state.workState = App().sampleTable.workState;
+    switch (LeftClickActionOf(state)) {
+    case LeftClickAction::Tracker: TrackerButtonDown(client); break;
+    case LeftClickAction::Pick: PickPointAt(ImageDot(client)); break;
+    case LeftClickAction::AddPoint: AddPointAt(ImageDot(client)); break;
+    case LeftClickAction::None: break;
+    }
+}
+
+QPoint CGazoView::ImageDot(QPoint client) const {
+    // A click beside the image gives a dot outside it; it is kept as it is.
+    return client - QPoint(scroll_.OriginX(), scroll_.OriginY());
+}
+
+void CGazoView::AddPointAt(QPoint dot) {
+    const int result = App().sampleTable.AddPoint(dot.x(), dot.y(), this);
+    if (CEditData* edit = App().registry.editWindow) {
+        // An appended point is shown as the last row; a filled empty row or
+        // a refused point leaves the page where it is.
+        if (result == 1)
+            edit->ShowLastRow();
+        else
+            edit->RefreshPage();
+    }
+    RenderDisplay();
+}
+
+void CGazoView::PickPointAt(QPoint dot) {
+    const int row = correction_.Pick(App().sampleTable, dot.x(), dot.y());
+    if (row < 0) return;  // no point within reach: ignored without a word
+    platform::MessageBox(this, FormatText(texts::CORRECTION_PICKED, row + 1),
+                         texts::CORRECTION_PICKED_TITLE);
+    client_->update();
+    if (CEditData* edit = App().registry.editWindow) edit->update();
+}
+
+bool CGazoView::MoveCorrectedPoint(const QKeyEvent& event) {
+    if (!correction_.correcting() || !(event.modifiers() & Qt::ControlModifier)) return false;
+    const auto step = ArrowKeyStep(event.key());
+    if (!step) return false;
+    // Only the integers move; the texts follow when the correction ends.
+    // Before a point is picked the keys change nothing and scroll nothing.
+    if (correction_.Move(App().sampleTable, step->dh, step->dv)) client_->update();
+    return true;
+}
+
+void CGazoView::StartCorrection() {
+    SampleTable& table = App().sampleTable;
+    if (table.count == 0) {
+        platform::MessageBox(this, texts::CORRECTION_NO_DATA, texts::TITLE_CONFIRM);
+        return;
+    }
+    // Sampling, if on, ends first.
+    if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
+    platform::MessageBox(this, texts::CORRECTION_CHOOSE, texts::TITLE_CONFIRM);
+    correction_.Begin(table);
+    client_->update();
+    if (CEditData* edit = App().registry.editWindow) edit->update();
+}
+
+void CGazoView::EndCorrection() {
+    correction_.End(App().sampleTable);
+    client_->update();
+    if (CEditData* edit = App().registry.editWindow) edit->RefreshPage();
 }
 
 // ---------------------------------------------------------------------------
@@ -356,6 +441,10 @@ void CGazoView::OnWheel(int delta) {
 }
 
 void CGazoView::keyPressEvent(QKeyEvent* event) {
+    if (MoveCorrectedPoint(*event)) {
+        event->accept();
+        return;
+    }
     if (const auto step = KeyScrollStep(event->key())) {
         scroll_.h.wanted = scroll_.h.pos + step->dh;
         scroll_.v.wanted = scroll_.v.pos + step->dv;
@@ -379,6 +468,13 @@ bool CGazoView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && (watched == client_ || watched == hBar_ || watched == vBar_)) {
         // One dot per wheel message wherever the pointer is in the window.
         OnWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    if (watched == client_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        // Every press counts, also the second of two quick clicks.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(mouse->position().toPoint());
         return true;
     }
     if (watched == client_ && event->type() == QEvent::Paint) {
@@ -422,6 +518,10 @@ void CGazoView::PaintOverlay(QPainter& painter) {
 
 void CGazoView::PaintTracker(QPainter& /*painter*/) {
     // The cut-out tracker draws itself here, over cutZone moved by the origin.
+}
+
+void CGazoView::TrackerButtonDown(QPoint /*client*/) {
+    // The cut-out tracker takes the click here: moving or resizing its zone.
 }
 
 // ---------------------------------------------------------------------------

@@ -10,9 +10,11 @@
 #include <cstdint>
 
 #include "viewer/display_raster.h"
+#include "viewer/point_correction.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
 
+class CEditData;
 class CViewImage;
 class QMenu;
 class QMenuBar;
@@ -49,6 +51,11 @@ public:
     void SetDataView(bool on) { dataView_ = on; }
     bool dataView() const { return dataView_; }
 
+    // Coordinate correction: on between the menu's start and end; the row
+    // picked to move, -1 for none.
+    bool correcting() const { return correction_.correcting(); }
+    int selectedRow() const { return correction_.selectedRow(); }
+
     int slotIndex() const { return slotIndex_; }
     CViewImage* viewImage() const { return viewImage_; }
     // Client position of the image's top-left corner.
@@ -83,6 +90,9 @@ private:
     // tracker are drawn here, over the image.
     void PaintOverlay(QPainter& painter);
     void PaintTracker(QPainter& painter);
+    // Hook of a left click while the tracker is shown: the click is the
+    // tracker's.
+    void TrackerButtonDown(QPoint client);
     void CheckScreenDepth();
 
     void ResetScrolling();
@@ -91,14 +101,24 @@ private:
     void OnBarAction(QScrollBar* bar, int action);
     void OnWheel(int delta);
 
+    // Sampling and coordinate correction.
+    void OnLeftButtonDown(QPoint client);
+    // The image dot under a client position, from the current scroll
+    // positions (the same origin the next paint uses).
+    QPoint ImageDot(QPoint client) const;
+    void AddPointAt(QPoint dot);
+    void PickPointAt(QPoint dot);
+    bool MoveCorrectedPoint(const QKeyEvent& event);
+    void StartCorrection();
+    void EndCorrection();
+
     void ChangeMagnification();
     bool Rerender(double scale);
 
     int slotIndex_ = -1;
     CViewImage* viewImage_ = nullptr;
     bool dataView_ = false;
-    bool correcting_ = false;
-    int selectedRow_ = -1;
+    PointCorrection correction_;
     bool closing_ = false;
 
     ViewerScroll scroll_;

@@ -21,15 +21,21 @@ std::optional<int> ScrollActionTarget(ScrollAction action, const ScrollAxis& axi
     return std::nullopt;
 }
 
-std::optional<ScrollStep> KeyScrollStep(int qtKey) {
+std::optional<ScrollStep> ArrowKeyStep(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_PageUp: return ScrollStep{0, -10};
-    case Qt::Key_PageDown: return ScrollStep{0, 10};
     case Qt::Key_Left: return ScrollStep{-1, 0};
     case Qt::Key_Up: return ScrollStep{0, -1};
     case Qt::Key_Right: return ScrollStep{1, 0};
     case Qt::Key_Down: return ScrollStep{0, 1};
     default: return std::nullopt;
+    }
+}
+
+std::optional<ScrollStep> KeyScrollStep(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_PageUp: return ScrollStep{0, -10};
+    case Qt::Key_PageDown: return ScrollStep{0, 10};
+    default: return ArrowKeyStep(qtKey);
     }
 }
 

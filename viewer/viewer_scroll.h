@@ -38,6 +38,9 @@ struct ScrollStep {
 };
 // qtKey is a Qt::Key value; keys that do not scroll give nothing.
 std::optional<ScrollStep> KeyScrollStep(int qtKey);
+// The four arrow keys alone, one dot each (also the moves of a point being
+// corrected); any other key gives nothing.
+std::optional<ScrollStep> ArrowKeyStep(int qtKey);
 
 // One wheel message moves one dot whatever the size of its delta: away from
 // the user (positive) up, toward the user down, 0 not at all.
