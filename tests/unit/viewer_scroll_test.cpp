@@ -112,6 +112,10 @@ TEST(ViewerScroll, KeySteps) {
     EXPECT_FALSE(KeyScrollStep(Qt::Key_Home));
     EXPECT_FALSE(KeyScrollStep(Qt::Key_End));
     EXPECT_FALSE(KeyScrollStep(Qt::Key_A));
+    // The arrows alone, without the page keys.
+    EXPECT_EQ(ArrowKeyStep(Qt::Key_Up)->dv, -1);
+    EXPECT_FALSE(ArrowKeyStep(Qt::Key_PageUp));
+    EXPECT_FALSE(ArrowKeyStep(Qt::Key_PageDown));
 }
 
 TEST(ViewerScroll, TruncateToIntSaturates) {
