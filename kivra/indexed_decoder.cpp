@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
+#include <memory>
 #include <vector>
 
 #include "kivra/kivra.h"
@@ -12,43 +12,24 @@
 
 namespace {
 
-struct OpenIndexed {
-    std::vector<std::uint8_t> rgb;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool opened = false;
-
-    void Reset() {
-        std::vector<std::uint8_t>().swap(rgb);
-        width = height = 0;
-        opened = false;
-    }
-};
-
-OpenIndexed& Indexed() {
-    static OpenIndexed indexed;
+// The open GIF: its first frame, decoded to red, green, blue.
+kivra::HeldPicture& Indexed() {
+    static kivra::HeldPicture indexed;
     return indexed;
 }
 
-class GifFile {
-public:
-    explicit GifFile(const char* path) {
+struct GifCloser {
+    void operator()(GifFileType* gif) const {
         int error = 0;
-        file_ = DGifOpenFileName(path, &error);
+        DGifCloseFile(gif, &error);
     }
-    ~GifFile() {
-        if (file_) {
-            int error = 0;
-            DGifCloseFile(file_, &error);
-        }
-    }
-    GifFile(const GifFile&) = delete;
-    GifFile& operator=(const GifFile&) = delete;
-    GifFileType* get() const { return file_; }
-
-private:
-    GifFileType* file_ = nullptr;
 };
+using GifFile = std::unique_ptr<GifFileType, GifCloser>;
+
+GifFile OpenGif(const char* path) {
+    int error = 0;
+    return GifFile(DGifOpenFileName(path, &error));
+}
 
 // Skips an extension, noting the transparent index of a graphic control
 // block.
@@ -86,7 +67,7 @@ bool ReadFrameIndexes(GifFileType* gif, std::vector<GifPixelType>& indexes) {
     return true;
 }
 
-void FillInfo(void* info, const OpenIndexed& picture, const ColorMapObject* map, int transparent,
+void FillInfo(void* info, const kivra::HeldPicture& picture, const ColorMapObject* map, int transparent,
               bool interlaced) {
     kivra::PutInt32(info, 0, KV_INDEXED_INFO_BYTES);
     kivra::PutInt32(info, 4, picture.width);
@@ -103,7 +84,7 @@ void FillInfo(void* info, const OpenIndexed& picture, const ColorMapObject* map,
     }
 }
 
-std::int32_t DecodeFirstFrame(GifFileType* gif, OpenIndexed& picture, void* info) {
+std::int32_t DecodeFirstFrame(GifFileType* gif, kivra::HeldPicture& picture, void* info) {
     int transparent = -1;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
@@ -131,7 +112,7 @@ std::int32_t DecodeFirstFrame(GifFileType* gif, OpenIndexed& picture, void* info
 
     picture.width = std::int32_t(width);
     picture.height = std::int32_t(height);
-    picture.rgb.assign(std::size_t(width) * std::size_t(height) * 3, 255);
+    picture.bytes.assign(std::size_t(width) * std::size_t(height) * 3, 255);
     // The frame, clipped to the canvas; transparent dots stay white, indexes
     // beyond the colour map are black.
     const int left = std::max(frame.Left, 0), top = std::max(frame.Top, 0);
@@ -139,7 +120,7 @@ std::int32_t DecodeFirstFrame(GifFileType* gif, OpenIndexed& picture, void* info
     const int bottom = int(std::min<std::int64_t>(height, std::int64_t(frame.Top) + frame.Height));
     for (int y = top; y < bottom; ++y) {
         const GifPixelType* row = indexes.data() + std::size_t(y - frame.Top) * std::size_t(frame.Width);
-        std::uint8_t* out = picture.rgb.data() + (std::size_t(y) * std::size_t(width) + std::size_t(left)) * 3;
+        std::uint8_t* out = picture.bytes.data() + (std::size_t(y) * std::size_t(width) + std::size_t(left)) * 3;
         for (int x = left; x < right; ++x, out += 3) {
             const int index = row[x - frame.Left];
             if (index == transparent) continue;
@@ -153,34 +134,25 @@ std::int32_t DecodeFirstFrame(GifFileType* gif, OpenIndexed& picture, void* info
         }
     }
     FillInfo(info, picture, map, transparent, frame.Interlace);
-    picture.opened = true;
+    picture.held = true;
     return KV_OK;
 }
 
 }  // namespace
 
 extern "C" int32_t kvIndexedOpen(const char* path, void* info) {
-    OpenIndexed& picture = Indexed();
-    picture.Reset();
-    if (path == nullptr || info == nullptr) return KV_ERR_ARGUMENT;
-    std::memset(info, 0, KV_INDEXED_INFO_BYTES);
-    try {
-        GifFile gif(path);
-        if (!gif.get()) return KV_ERR_OPEN;
-        const std::int32_t result = DecodeFirstFrame(gif.get(), picture, info);
-        if (result < 0) picture.Reset();
-        return result;
-    } catch (const std::bad_alloc&) {
-        picture.Reset();
-        return KV_ERR_MEMORY;
-    }
+    kivra::HeldPicture& picture = Indexed();
+    return kivra::RunOpen(picture, path, info, KV_INDEXED_INFO_BYTES, [&]() -> std::int32_t {
+        const GifFile gif = OpenGif(path);
+        if (!gif) return KV_ERR_OPEN;
+        return DecodeFirstFrame(gif.get(), picture, info);
+    });
 }
 
 extern "C" int32_t kvIndexedFetch(uint8_t* buffer, int32_t width, int32_t height) {
-    OpenIndexed& picture = Indexed();
-    std::int32_t result =
-        kivra::CheckFetch(buffer, width, height, picture.opened, picture.width, picture.height);
-    if (result == KV_OK) std::memcpy(buffer, picture.rgb.data(), picture.rgb.size());
+    kivra::HeldPicture& picture = Indexed();
+    const std::int32_t result = picture.CheckFetch(buffer, width, height);
+    if (result == KV_OK) std::memcpy(buffer, picture.bytes.data(), picture.bytes.size());
     picture.Reset();
     return result;
 }

@@ -1,6 +1,8 @@
 #include "kivra/kv_support.h"
 
 #include <cstdio>
+#include <cstring>
+#include <new>
 #include <memory>
 
 #include "kivra/kivra.h"
@@ -27,6 +29,20 @@ std::int32_t GetInt32(const void* record, std::size_t at) {
                         std::uint32_t(p[3]) << 24);
 }
 
+std::int32_t RunOpen(HeldPicture& picture, const char* path, void* info, std::size_t infoBytes,
+                     const std::function<std::int32_t()>& open) {
+    picture.Reset();
+    if (path == nullptr || info == nullptr) return KV_ERR_ARGUMENT;
+    std::memset(info, 0, infoBytes);
+    std::int32_t result = KV_ERR_MEMORY;
+    try {
+        result = open();
+    } catch (const std::bad_alloc&) {
+    }
+    if (result < 0) picture.Reset();
+    return result;
+}
+
 std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return KV_ERR_OPEN;
@@ -38,10 +54,15 @@ std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes) {
     return KV_OK;
 }
 
-std::int32_t CheckFetch(const std::uint8_t* buffer, std::int32_t width, std::int32_t height,
-                        bool opened, std::int32_t openWidth, std::int32_t openHeight) {
-    if (buffer == nullptr || !opened || width != openWidth || height != openHeight)
-        return KV_ERR_ARGUMENT;
+void HeldPicture::Reset() {
+    std::vector<std::uint8_t>().swap(bytes);
+    width = height = 0;
+    held = false;
+}
+
+std::int32_t HeldPicture::CheckFetch(const std::uint8_t* buffer, std::int32_t fetchWidth,
+                                     std::int32_t fetchHeight) const {
+    if (buffer == nullptr || !held || fetchWidth != width || fetchHeight != height) return KV_ERR_ARGUMENT;
     return KV_OK;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kivra {
@@ -17,11 +18,29 @@ bool AcceptableSize(std::int64_t width, std::int64_t height);
 void PutInt32(void* record, std::size_t at, std::int32_t value);
 std::int32_t GetInt32(const void* record, std::size_t at);
 
+// What an open keeps for the fetch that follows it (or a grab for its save):
+// the bytes it needs and the picture's size.
+struct HeldPicture {
+    std::vector<std::uint8_t> bytes;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool held = false;
+
+    // Frees the bytes and forgets the picture.
+    void Reset();
+    // Checks the arguments of a fetch against the held picture; KV_OK or
+    // KV_ERR_ARGUMENT.
+    std::int32_t CheckFetch(const std::uint8_t* buffer, std::int32_t fetchWidth,
+                            std::int32_t fetchHeight) const;
+};
+
+// Runs an open: forgets the picture held so far, checks path and info,
+// clears infoBytes of info and calls open, which fills picture and the
+// record. The picture is forgotten again when open fails or memory runs out.
+std::int32_t RunOpen(HeldPicture& picture, const char* path, void* info, std::size_t infoBytes,
+                     const std::function<std::int32_t()>& open);
+
 // Reads the whole file at path; KV_OK or KV_ERR_OPEN.
 std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes);
-
-// Checks the arguments of a fetch against the picture that was opened.
-std::int32_t CheckFetch(const std::uint8_t* buffer, std::int32_t width, std::int32_t height,
-                        bool opened, std::int32_t openWidth, std::int32_t openHeight);
 
 }  // namespace kivra

@@ -59,8 +59,10 @@ extern "C" int32_t kvLosslessOpen(const char* path, void* info) {
 
 extern "C" int32_t kvLosslessFetch(uint8_t* buffer, int32_t width, int32_t height) {
     OpenLossless& png = Lossless();
-    std::int32_t result = kivra::CheckFetch(buffer, width, height, png.opened,
-                                            std::int32_t(png.image.width), std::int32_t(png.image.height));
+    std::int32_t result = KV_ERR_ARGUMENT;
+    if (buffer != nullptr && png.opened && std::uint32_t(width) == png.image.width &&
+        std::uint32_t(height) == png.image.height)
+        result = KV_OK;
     if (result == KV_OK) {
         png.image.format = PNG_FORMAT_RGB;
         const png_color white = {255, 255, 255};

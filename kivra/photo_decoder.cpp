@@ -3,7 +3,7 @@
 #include <turbojpeg.h>
 
 #include <cstring>
-#include <new>
+#include <memory>
 #include <vector>
 
 #include "kivra/kivra.h"
@@ -11,37 +11,17 @@
 
 namespace {
 
-struct OpenPhoto {
-    std::vector<std::uint8_t> file;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool opened = false;
-
-    void Reset() {
-        std::vector<std::uint8_t>().swap(file);
-        width = height = 0;
-        opened = false;
-    }
-};
-
-OpenPhoto& Photo() {
-    static OpenPhoto photo;
+// The open JPEG: the file's bytes, decoded by the fetch.
+kivra::HeldPicture& Photo() {
+    static kivra::HeldPicture photo;
     return photo;
 }
 
-class Decompressor {
-public:
-    Decompressor() : handle_(tjInitDecompress()) {}
-    ~Decompressor() {
-        if (handle_) tjDestroy(handle_);
-    }
-    Decompressor(const Decompressor&) = delete;
-    Decompressor& operator=(const Decompressor&) = delete;
-    tjhandle get() const { return handle_; }
-
-private:
-    tjhandle handle_;
+struct HandleDestroyer {
+    void operator()(void* handle) const { tjDestroy(handle); }
 };
+// A TurboJPEG decompressor, destroyed with its owner.
+using Decompressor = std::unique_ptr<void, HandleDestroyer>;
 
 int Components(int colourSpace) {
     switch (colourSpace) {
@@ -62,32 +42,22 @@ bool AcceptableWarning(tjhandle handle) {
 }  // namespace
 
 extern "C" int32_t kvPhotoOpen(const char* path, int32_t mode, void* info) {
-    OpenPhoto& photo = Photo();
-    photo.Reset();
-    if (path == nullptr || info == nullptr || mode != 1) return KV_ERR_ARGUMENT;
-    std::memset(info, 0, KV_PHOTO_INFO_BYTES);
-    try {
-        const std::int32_t read = kivra::ReadFileBytes(path, photo.file);
-        if (read < 0) {
-            photo.Reset();
-            return read;
-        }
-        Decompressor tj;
-        if (!tj.get()) {
-            photo.Reset();
-            return KV_ERR_MEMORY;
-        }
+    kivra::HeldPicture& photo = Photo();
+    if (mode != 1) {
+        photo.Reset();
+        return KV_ERR_ARGUMENT;
+    }
+    return kivra::RunOpen(photo, path, info, KV_PHOTO_INFO_BYTES, [&]() -> std::int32_t {
+        const std::int32_t read = kivra::ReadFileBytes(path, photo.bytes);
+        if (read < 0) return read;
+        const Decompressor tj(tjInitDecompress());
+        if (!tj.get()) return KV_ERR_MEMORY;
         int width = 0, height = 0, subsampling = 0, colourSpace = 0;
-        if (photo.file.empty() ||
-            tjDecompressHeader3(tj.get(), photo.file.data(), static_cast<unsigned long>(photo.file.size()),
-                                &width, &height, &subsampling, &colourSpace) != 0) {
-            photo.Reset();
+        if (photo.bytes.empty() ||
+            tjDecompressHeader3(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()),
+                                &width, &height, &subsampling, &colourSpace) != 0)
             return KV_ERR_FORMAT;
-        }
-        if (!kivra::AcceptableSize(width, height)) {
-            photo.Reset();
-            return KV_ERR_TOO_LARGE;
-        }
+        if (!kivra::AcceptableSize(width, height)) return KV_ERR_TOO_LARGE;
         kivra::PutInt32(info, 0, KV_PHOTO_INFO_BYTES);
         kivra::PutInt32(info, 4, Components(colourSpace));
         kivra::PutInt32(info, 8, subsampling);
@@ -96,27 +66,23 @@ extern "C" int32_t kvPhotoOpen(const char* path, int32_t mode, void* info) {
         kivra::PutInt32(info, 20, height);
         photo.width = width;
         photo.height = height;
-        photo.opened = true;
+        photo.held = true;
         return KV_OK;
-    } catch (const std::bad_alloc&) {
-        photo.Reset();
-        return KV_ERR_MEMORY;
-    }
+    });
 }
 
 extern "C" int32_t kvPhotoFetch(uint8_t* buffer, int32_t width, int32_t height) {
-    OpenPhoto& photo = Photo();
-    const std::int32_t check =
-        kivra::CheckFetch(buffer, width, height, photo.opened, photo.width, photo.height);
+    kivra::HeldPicture& photo = Photo();
+    const std::int32_t check = photo.CheckFetch(buffer, width, height);
     if (check < 0) {
         photo.Reset();
         return check;
     }
-    Decompressor tj;
+    const Decompressor tj(tjInitDecompress());
     std::int32_t result = KV_OK;
     if (!tj.get()) {
         result = KV_ERR_MEMORY;
-    } else if (tjDecompress2(tj.get(), photo.file.data(), static_cast<unsigned long>(photo.file.size()),
+    } else if (tjDecompress2(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()),
                              buffer, width, width * 3, height, TJPF_RGB, TJFLAG_LIMITSCANS) != 0 &&
                !AcceptableWarning(tj.get())) {
         result = KV_ERR_FORMAT;

@@ -27,15 +27,8 @@ Grabber& RegisteredGrabber() {
 
 // The last capture of one writer family, waiting for its save.
 struct Capture {
-    std::vector<std::uint8_t> rgb;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
+    kivra::HeldPicture picture;
     std::int32_t serial = 0;
-
-    void Reset() {
-        std::vector<std::uint8_t>().swap(rgb);
-        width = height = 0;
-    }
 };
 
 Capture& RasterCapture() {
@@ -55,7 +48,7 @@ std::int32_t NextSerial() {
 }
 
 std::int32_t Grab(void* block, Capture& capture) {
-    capture.Reset();
+    capture.picture.Reset();
     if (block == nullptr) return KV_ERR_ARGUMENT;
     const std::int32_t left = kivra::GetInt32(block, 0);
     const std::int32_t top = kivra::GetInt32(block, 4);
@@ -65,17 +58,18 @@ std::int32_t Grab(void* block, Capture& capture) {
     const Grabber grabber = RegisteredGrabber();
     if (grabber.function == nullptr) return KV_ERR_GRAB;
     try {
-        capture.rgb.assign(std::size_t(width) * std::size_t(height) * 3, 0);
+        capture.picture.bytes.assign(std::size_t(width) * std::size_t(height) * 3, 0);
     } catch (const std::bad_alloc&) {
-        capture.Reset();
+        capture.picture.Reset();
         return KV_ERR_MEMORY;
     }
-    if (grabber.function(grabber.context, left, top, width, height, capture.rgb.data()) < 0) {
-        capture.Reset();
+    if (grabber.function(grabber.context, left, top, width, height, capture.picture.bytes.data()) < 0) {
+        capture.picture.Reset();
         return KV_ERR_GRAB;
     }
-    capture.width = width;
-    capture.height = height;
+    capture.picture.width = width;
+    capture.picture.height = height;
+    capture.picture.held = true;
     capture.serial = NextSerial();
     kivra::PutInt32(block, MARK_AT, MARK);
     kivra::PutInt32(block, SERIAL_AT, capture.serial);
@@ -86,11 +80,11 @@ using Writer = std::int32_t (*)(const char*, const std::uint8_t*, std::int32_t, 
 
 std::int32_t Save(const char* path, void* block, Capture& capture, Writer write) {
     if (path == nullptr || block == nullptr) return KV_ERR_ARGUMENT;
-    if (capture.rgb.empty() || kivra::GetInt32(block, MARK_AT) != MARK ||
-        kivra::GetInt32(block, SERIAL_AT) != capture.serial)
+    const kivra::HeldPicture& picture = capture.picture;
+    if (!picture.held || kivra::GetInt32(block, MARK_AT) != MARK || kivra::GetInt32(block, SERIAL_AT) != capture.serial)
         return KV_ERR_ARGUMENT;  // not the block of the last grab
-    const std::int32_t result = write(path, capture.rgb.data(), capture.width, capture.height);
-    capture.Reset();
+    const std::int32_t result = write(path, picture.bytes.data(), picture.width, picture.height);
+    capture.picture.Reset();
     return result;
 }
 

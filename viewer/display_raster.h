@@ -12,7 +12,7 @@ class CImageData;
 struct DisplayRaster {
     int width = 0;   // displayWidth
     int height = 0;  // displayHeight
-    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint8_t> pixels{};
 };
 
 // The display raster in a screen layout of 16, 24 or 32 bits per pixel.
@@ -24,7 +24,7 @@ struct DeviceRaster {
     int rows = 0;      // deviceRows
     int depth = 0;     // deviceDepth the rows were laid out for
     int width = 0;     // dots per row
-    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint8_t> pixels{};
 };
 
 // The most dots a display raster may hold.

@@ -10,9 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "image/image_data.h"
+
 namespace testbmp {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// An image's pixels as bytes.
+inline Bytes Pixels(const CImageData& image) {
+    return Bytes(image.pixels(), image.pixels() + image.pixelBytes());
+}
 
 inline void Put16(Bytes& b, std::size_t at, std::uint32_t v) {
     if (b.size() < at + 2) b.resize(at + 2);
@@ -31,9 +38,9 @@ struct Bitmap {
     std::uint32_t compression = 0;
     std::uint32_t coloursUsed = 0;
     std::uint32_t infoSize = 40;
-    std::vector<std::uint32_t> masks;       // written after a 40-byte header, inside a larger one
-    Bytes palette;                          // 4 bytes per entry
-    Bytes rows;                             // stored rows, padding included
+    std::vector<std::uint32_t> masks{};    // written after a 40-byte header, inside a larger one
+    Bytes palette{};                        // 4 bytes per entry
+    Bytes rows{};                           // stored rows, padding included
     std::size_t gapBeforeRows = 0;          // bytes between palette and rows
 };
 

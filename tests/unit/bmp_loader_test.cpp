@@ -10,10 +10,10 @@
 
 using testbmp::Bitmap;
 using testbmp::Bytes;
+using testbmp::Pixels;
 
 namespace {
 
-Bytes Pixels(const CImageData& image) { return Bytes(image.pixels(), image.pixels() + image.pixelBytes()); }
 
 struct Loaded {
     bool ok = false;
@@ -36,9 +36,7 @@ Loaded Load(const Bitmap& bmp) { return LoadBytes(testbmp::File(bmp)); }
 }  // namespace
 
 TEST(BmpLoader, TwentyFourBitRowsArePaddedAndTurnedRightWayUp) {
-    Bitmap bmp;
-    bmp.width = 1;
-    bmp.height = 2;
+    Bitmap bmp{.width = 1, .height = 2};
     // Stored bottom row first: rows of 4 bytes (3 + 1 padding).
     bmp.rows = {1, 2, 3, 0, 10, 20, 30, 0};
     Loaded r = Load(bmp);
@@ -52,24 +50,26 @@ TEST(BmpLoader, TwentyFourBitRowsArePaddedAndTurnedRightWayUp) {
 }
 
 TEST(BmpLoader, SixteenBitWordsReadAsFiveSixFive) {
-    Bitmap bmp;
-    bmp.width = 3;
-    bmp.height = 1;
-    bmp.bitsPerPixel = 16;
-    bmp.rows = {0xFF, 0xFF, 0x1F, 0x00, 0x00, 0xF8, 0xAA, 0xBB};  // 3 words + 2 padding = 8 bytes
+    Bitmap bmp{
+        .width = 3,
+        .height = 1,
+        .bitsPerPixel = 16,
+        .rows = {0xFF, 0xFF, 0x1F, 0x00, 0x00, 0xF8, 0xAA, 0xBB}  // 3 words + 2 padding = 8 bytes
+    };
     Loaded r = Load(bmp);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(Pixels(r.image), (Bytes{248, 252, 248, 0, 0, 248, 248, 0, 0}));
 }
 
 TEST(BmpLoader, EightBitPaletteAndRowOffsets) {
-    Bitmap bmp;
-    bmp.width = 3;
-    bmp.height = 1;
-    bmp.bitsPerPixel = 8;
-    bmp.coloursUsed = 2;
-    bmp.palette = {1, 2, 3, 0, 40, 50, 60, 0};
-    bmp.rows = {1, 0, 7, 0};  // index 7 lies beyond the two entries
+    Bitmap bmp{
+        .width = 3,
+        .height = 1,
+        .bitsPerPixel = 8,
+        .coloursUsed = 2,
+        .palette = {1, 2, 3, 0, 40, 50, 60, 0},
+        .rows = {1, 0, 7, 0}  // index 7 lies beyond the two entries
+    };
     Bytes file = testbmp::File(bmp);
     ASSERT_EQ(file.size(), 62u + 4);  // rows at 54 + 4 x 2
     Loaded r = LoadBytes(file);
@@ -88,20 +88,14 @@ TEST(BmpLoader, EightBitPaletteAndRowOffsets) {
 }
 
 TEST(BmpLoader, ThirtyTwoBitIgnoresTheFourthByte) {
-    Bitmap bmp;
-    bmp.width = 2;
-    bmp.height = 1;
-    bmp.bitsPerPixel = 32;
-    bmp.rows = {10, 20, 30, 255, 1, 2, 3, 77};
+    Bitmap bmp{.width = 2, .height = 1, .bitsPerPixel = 32, .rows = {10, 20, 30, 255, 1, 2, 3, 77}};
     Loaded r = Load(bmp);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(Pixels(r.image), (Bytes{30, 20, 10, 3, 2, 1}));
 }
 
 TEST(BmpLoader, UnsupportedDepthShowsTheBitCount) {
-    Bitmap bmp;
-    bmp.bitsPerPixel = 4;
-    bmp.rows = {0, 0, 0, 0};
+    Bitmap bmp{.bitsPerPixel = 4, .rows = {0, 0, 0, 0}};
     testbmp::TempDir dir;
     const std::string path = dir.Write("four.bmp", testbmp::File(bmp));
     platform::MessageBoxRecorder recorder;
@@ -122,8 +116,9 @@ TEST(BmpLoader, UnsupportedDepthShowsTheBitCount) {
 }
 
 TEST(BmpLoader, FilesOfFiftyFourBytesOrLessAreRefusedSilently) {
-    Bitmap bmp;
-    bmp.bitsPerPixel = 4;  // would show a message if it got that far
+    Bitmap bmp{
+        .bitsPerPixel = 4  // would show a message if it got that far
+    };
     Bytes file = testbmp::File(bmp);
     file.resize(54);
     Loaded r = LoadBytes(file);
@@ -146,8 +141,7 @@ TEST(BmpLoader, MissingFileOrFolderFailsButRecordsTheName) {
 }
 
 TEST(BmpLoader, VersionFiveHeaderWithColourMasks) {
-    Bitmap bmp;
-    bmp.infoSize = 124;
+    Bitmap bmp{.infoSize = 124};
     bmp.width = 2;
     bmp.height = 1;
     bmp.bitsPerPixel = 32;
@@ -160,23 +154,25 @@ TEST(BmpLoader, VersionFiveHeaderWithColourMasks) {
 }
 
 TEST(BmpLoader, SixteenBitMasksAfterAFortyByteHeader) {
-    Bitmap bmp;
-    bmp.width = 1;
-    bmp.height = 1;
-    bmp.bitsPerPixel = 16;
-    bmp.compression = 3;
-    bmp.masks = {0x7C00, 0x03E0, 0x001F};  // 5-5-5
-    bmp.rows = {0xE0, 0x03, 0, 0};          // green all ones
+    Bitmap bmp{
+        .width = 1,
+        .height = 1,
+        .bitsPerPixel = 16,
+        .compression = 3,
+        .masks = {0x7C00, 0x03E0, 0x001F},  // 5-5-5
+        .rows = {0xE0, 0x03, 0, 0}  // green all ones
+    };
     Loaded r = Load(bmp);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(Pixels(r.image), (Bytes{0, 248, 0}));
 }
 
 TEST(BmpLoader, TopDownRowsAndDeclaredPixelOffset) {
-    Bitmap bmp;
-    bmp.width = 1;
-    bmp.height = -2;
-    bmp.gapBeforeRows = 10;  // the file header's offset points past a gap
+    Bitmap bmp{
+        .width = 1,
+        .height = -2,
+        .gapBeforeRows = 10  // the file header's offset points past a gap
+    };
     bmp.rows = {1, 2, 3, 0, 10, 20, 30, 0};
     Loaded r = Load(bmp);
     ASSERT_TRUE(r.ok);
@@ -185,9 +181,7 @@ TEST(BmpLoader, TopDownRowsAndDeclaredPixelOffset) {
 }
 
 TEST(BmpLoader, MalformedFilesAreRefusedWithoutAMessage) {
-    Bitmap good;
-    good.width = 2;
-    good.height = 2;
+    Bitmap good{.width = 2, .height = 2};
     good.rows.assign(16, 9);
 
     Bitmap truncated = good;
@@ -231,9 +225,7 @@ TEST(BmpLoader, MalformedFilesAreRefusedWithoutAMessage) {
 
 TEST(BmpLoader, RowsDeclaredBeyondTheFileAreNeverRead) {
     // Pixel offset and size fields pointing far outside the file.
-    Bitmap bmp;
-    bmp.width = 4;
-    bmp.height = 4;
+    Bitmap bmp{.width = 4, .height = 4};
     bmp.rows.assign(48, 1);
     Bytes file = testbmp::File(bmp);
     testbmp::Put32(file, 10, 0xFFFFFFF0u);
@@ -245,11 +237,7 @@ TEST(BmpLoader, RowsDeclaredBeyondTheFileAreNeverRead) {
 
 TEST(BmpLoader, RandomlyDamagedHeadersNeverReadOutside) {
     // Run under AddressSanitizer this reports any stray read.
-    Bitmap bmp;
-    bmp.width = 5;
-    bmp.height = 3;
-    bmp.bitsPerPixel = 8;
-    bmp.coloursUsed = 4;
+    Bitmap bmp{.width = 5, .height = 3, .bitsPerPixel = 8, .coloursUsed = 4};
     bmp.palette.assign(16, 7);
     bmp.rows.assign(24, 2);
     const Bytes original = testbmp::File(bmp);
@@ -268,9 +256,7 @@ TEST(BmpLoader, RandomlyDamagedHeadersNeverReadOutside) {
 
 TEST(BmpLoader, LargeFileReadInPiecesMatchesTheWholeFileDecode) {
     // 3.6 MB of rows: split over the cores and streamed in several chunks.
-    Bitmap bmp;
-    bmp.width = 1201;
-    bmp.height = 1000;
+    Bitmap bmp{.width = 1201, .height = 1000};
     const std::size_t rowBytes = 3604;  // 3603 rounded up to a multiple of 4
     bmp.rows.resize(rowBytes * 1000);
     for (std::size_t i = 0; i < bmp.rows.size(); ++i) bmp.rows[i] = std::uint8_t(i * 131 + i / rowBytes);

@@ -7,10 +7,9 @@
 
 using testbmp::Bitmap;
 using testbmp::Bytes;
+using testbmp::Pixels;
 
 namespace {
-
-Bytes Pixels(const CImageData& image) { return Bytes(image.pixels(), image.pixels() + image.pixelBytes()); }
 
 bool Convert(const Bytes& block, CImageData& image) {
     return LoadClipboardDib(image, block.data(), block.size());
@@ -19,10 +18,7 @@ bool Convert(const Bytes& block, CImageData& image) {
 }  // namespace
 
 TEST(ClipboardDib, TwentyFourBitOnePixelWideHasRowsOfFourBytes) {
-    Bitmap bmp;
-    bmp.width = 1;
-    bmp.height = 2;
-    bmp.rows = {1, 2, 3, 0, 10, 20, 30, 0};
+    Bitmap bmp{.width = 1, .height = 2, .rows = {1, 2, 3, 0, 10, 20, 30, 0}};
     platform::MessageBoxRecorder recorder;
     CImageData image;
     ASSERT_TRUE(Convert(testbmp::Block(bmp), image));
@@ -32,11 +28,12 @@ TEST(ClipboardDib, TwentyFourBitOnePixelWideHasRowsOfFourBytes) {
 }
 
 TEST(ClipboardDib, RowsAreFoundFromTheEndOfTheBlock) {
-    Bitmap plain;
-    plain.width = 3;
-    plain.height = 1;
-    plain.bitsPerPixel = 16;
-    plain.rows = {0xFF, 0xFF, 0x1F, 0x00, 0x00, 0xF8, 0, 0};  // 3 pixels: rows of 8 bytes
+    Bitmap plain{
+        .width = 3,
+        .height = 1,
+        .bitsPerPixel = 16,
+        .rows = {0xFF, 0xFF, 0x1F, 0x00, 0x00, 0xF8, 0, 0}  // 3 pixels: rows of 8 bytes
+    };
     Bitmap masked = plain;
     masked.compression = 3;
     masked.masks = {0xF800, 0x07E0, 0x001F};
@@ -58,9 +55,7 @@ TEST(ClipboardDib, RowsAreFoundFromTheEndOfTheBlock) {
 }
 
 TEST(ClipboardDib, EightBitIsRefusedWithItsMessage) {
-    Bitmap bmp;
-    bmp.bitsPerPixel = 8;
-    bmp.coloursUsed = 1;
+    Bitmap bmp{.bitsPerPixel = 8, .coloursUsed = 1};
     bmp.palette.assign(4, 0);
     bmp.rows = {0, 0, 0, 0};
     platform::MessageBoxRecorder recorder;
@@ -73,10 +68,7 @@ TEST(ClipboardDib, EightBitIsRefusedWithItsMessage) {
 }
 
 TEST(ClipboardDib, ShortOrCompressedBlocksAreRefusedSilently) {
-    Bitmap bmp;
-    bmp.width = 2;
-    bmp.height = 2;
-    bmp.bitsPerPixel = 32;
+    Bitmap bmp{.width = 2, .height = 2, .bitsPerPixel = 32};
     bmp.rows.assign(16, 5);
     Bytes shortBlock = testbmp::Block(bmp);
     shortBlock.resize(shortBlock.size() - 1);

@@ -166,10 +166,7 @@ TEST(DisplayRaster, SizedImageWithoutPixelsIsRefused) {
 }
 
 TEST(DeviceRaster, RowLengthsPerDepth) {
-    DisplayRaster display;
-    display.width = 3;
-    display.height = 2;
-    display.pixels.assign(18, 0);
+    DisplayRaster display{.width = 3, .height = 2, .pixels = std::vector<std::uint8_t>(18, 0)};
     DeviceRaster device;
     ASSERT_TRUE(BuildDeviceRaster(display, 24, device));
     EXPECT_EQ(device.rowBytes, 10);
@@ -186,10 +183,7 @@ TEST(DeviceRaster, RowLengthsPerDepth) {
 }
 
 TEST(DeviceRaster, PixelLayouts) {
-    DisplayRaster display;
-    display.width = 3;
-    display.height = 1;
-    display.pixels = {255, 255, 255, 255, 0, 0, 0x12, 0x34, 0x56};
+    DisplayRaster display{.width = 3, .height = 1, .pixels = {255, 255, 255, 255, 0, 0, 0x12, 0x34, 0x56}};
     DeviceRaster device;
     ASSERT_TRUE(BuildDeviceRaster(display, 16, device));
     EXPECT_EQ(device.pixels, (std::vector<std::uint8_t>{0xFF, 0xFF, 0x00, 0xF8,
@@ -204,10 +198,7 @@ TEST(DeviceRaster, PixelLayouts) {
 }
 
 TEST(DeviceRaster, RefusesOtherDepthsAndShortRasters) {
-    DisplayRaster display;
-    display.width = 2;
-    display.height = 2;
-    display.pixels.assign(12, 1);
+    DisplayRaster display{.width = 2, .height = 2, .pixels = std::vector<std::uint8_t>(12, 1)};
     DeviceRaster device;
     ASSERT_TRUE(BuildDeviceRaster(display, 32, device));
     EXPECT_FALSE(BuildDeviceRaster(display, 8, device));

@@ -152,7 +152,7 @@ TEST_F(KivraWriters, BmpOfTheGrabReadsBackEqual) {
     ASSERT_TRUE(LoadBmpFile(image, path));
     EXPECT_EQ(image.width(), 7);
     EXPECT_EQ(image.height(), 3);
-    EXPECT_EQ(Bytes(image.pixels(), image.pixels() + image.pixelBytes()), FakeScreenDots(100, 50, 7, 3));
+    EXPECT_EQ(testbmp::Pixels(image), FakeScreenDots(100, 50, 7, 3));
 }
 
 TEST_F(KivraWriters, PngOfTheGrabReadsBackEqual) {
@@ -162,7 +162,7 @@ TEST_F(KivraWriters, PngOfTheGrabReadsBackEqual) {
     ASSERT_GE(kvLosslessSave(path.c_str(), block.data()), 0);
     CImageData image;
     ASSERT_TRUE(LoadPngFile(image, path));
-    EXPECT_EQ(Bytes(image.pixels(), image.pixels() + image.pixelBytes()), FakeScreenDots(3, 4, 9, 5));
+    EXPECT_EQ(testbmp::Pixels(image), FakeScreenDots(3, 4, 9, 5));
 }
 
 TEST_F(KivraWriters, SaveNeedsTheBlockOfASuccessfulGrab) {

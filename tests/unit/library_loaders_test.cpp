@@ -8,10 +8,9 @@
 #include "picture_encoders.h"
 
 using testpic::Bytes;
+using testbmp::Pixels;
 
 namespace {
-
-Bytes Pixels(const CImageData& image) { return Bytes(image.pixels(), image.pixels() + image.pixelBytes()); }
 
 class LibraryLoaders : public testing::Test {
 protected:
