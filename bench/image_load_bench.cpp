@@ -15,6 +15,7 @@
 #include "image/bmp_loader.h"
 #include "image/image_data.h"
 #include "image/library_loaders.h"
+#include "image/pixel_buffer.h"
 #include "kivra/kivra.h"
 
 namespace {
@@ -127,9 +128,22 @@ void BM_MemcpyOfBmpSize(benchmark::State& state) {
     }
 }
 
+// For scale: the least any loader pays for a new picture of that size,
+// allocating its buffer and touching every page of it once.
+void BM_FreshBufferOfPictureSize(benchmark::State& state) {
+    const std::size_t bytes = std::size_t(WIDTH) * HEIGHT * 3;
+    for (auto _ : state) {
+        PixelBuffer buffer(bytes);
+        std::memset(buffer.data(), 0, bytes);
+        benchmark::DoNotOptimize(buffer.data());
+        benchmark::ClobberMemory();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadJpegFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BareTurboJpegDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadBmpFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemcpyOfBmpSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FreshBufferOfPictureSize)->Unit(benchmark::kMillisecond)->UseRealTime();
