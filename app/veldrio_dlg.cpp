@@ -28,6 +28,7 @@
 #include "app/recent_images.h"
 #include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
+#include "dialogs/open_guide.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
 #include "platform/fonts.h"
@@ -163,6 +164,9 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case ID_VIEWER_CLOSED:
     case ID_EDITWND_CLOSED:
         return OnRegistryCommand(id, value);
+    case ID_HOWTO_GUIDE:
+    case IDC_ZONE_GUIDE:
+        return OpenGuide(id, this);
     default:
         // The clipboard, screen-zone and guide buttons send their ids here;
         // their flows are not part of the dialog yet.

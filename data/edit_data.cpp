@@ -22,6 +22,7 @@
 #include "data/format_text.h"
 #include "data/report_printing.h"
 #include "data/row_command.h"
+#include "dialogs/open_guide.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
 #include "platform/fonts.h"
@@ -406,8 +407,8 @@ void CEditData::OnExportCsv() {
               [this](const std::string& folder) { return ChooseCsvPath(this, folder); }, this);
 }
 
-void CEditData::OpenGuide(int /*id*/) {
-    // The guidance dialogs open from here once they exist.
+void CEditData::OpenGuide(int id) {
+    ::OpenGuide(id, this);
 }
 
 void CEditData::WriteTrace() const {

@@ -19,6 +19,7 @@
 #include "data/edit_data.h"
 #include "data/format_text.h"
 #include "dialogs/color_def.h"
+#include "dialogs/open_guide.h"
 #include "image/view_image.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
@@ -197,6 +198,8 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_SAMPLING_STOP_REQUEST:
         UpdateViewerTitle();
         return true;
+    case ID_CUT_GUIDE:
+        return OpenGuide(id, this);
     default:
         return false;
     }

@@ -25,6 +25,7 @@
 #include "platform/fonts.h"
 #include "platform/shared_memory_trace.h"
 #include "res/ids.h"
+#include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
 
@@ -564,8 +565,18 @@ private slots:
         munmap(m, platform::TRACE_MAPPING_SIZE);
     }
 
-    void guidanceItemsAreTaken() {
-        for (int id : {ID_PROC_GUIDE, ID_EDIT_GUIDE, ID_DATA_EXPLAIN}) QVERIFY(edit->OnCommand(id, 0));
+    void guidanceItemsOpenTheirGuideBesideTheWindow() {
+        const QRect frame = edit->frameGeometry();
+        const QStringList titles = {"手順ガイド", "データ編集ガイド", "データ説明"};
+        int k = 0;
+        for (int id : {ID_PROC_GUIDE, ID_EDIT_GUIDE, ID_DATA_EXPLAIN}) {
+            GuideCloser closer;
+            closer.Arm();
+            QVERIFY(edit->OnCommand(id, 0));
+            QVERIFY(closer.closed);
+            QCOMPARE(closer.title, titles[k++]);
+            QCOMPARE(closer.place, QPoint(frame.x() + frame.width() + 1, frame.y()));
+        }
         QVERIFY(!edit->OnCommand(12345, 0));
     }
 

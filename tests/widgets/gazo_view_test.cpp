@@ -15,6 +15,7 @@
 #include "dialogs/color_def.h"
 #include "image/view_image.h"
 #include "res/ids.h"
+#include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
 #include "viewer/ratio_def.h"
@@ -209,6 +210,14 @@ private slots:
         });
         QVERIFY(viewer->OnCommand(ID_COLOUR_SETTINGS, 0));
         QVERIFY(opened);
+    }
+
+    void cutGuideMenuOpensTheCutGuide() {
+        GuideCloser closer;
+        closer.Arm();
+        QVERIFY(viewer->OnCommand(ID_CUT_GUIDE, 0));
+        QVERIFY(closer.closed);
+        QCOMPARE(closer.title, QString("作画画像切出しガイダンス"));
     }
 
     void menuItemsAndTheirEnabledStates() {

@@ -10,6 +10,7 @@
 #include "dialogs/open_guide.h"
 #include "platform/fonts.h"
 #include "res/ids.h"
+#include "support/guide_closer.h"
 #include "support/pixel_probe.h"
 
 namespace {
@@ -41,23 +42,6 @@ public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) ++paints;
         return false;
-    }
-};
-
-// Answers the next modal dialog: records it, then presses its button.
-struct ModalCloser {
-    QString title;
-    QPoint place;
-    bool closed = false;
-    void Arm() {
-        QTimer::singleShot(0, [this] {
-            auto* dialog = qobject_cast<CGuideDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            title = dialog->windowTitle();
-            place = dialog->pos();
-            QTest::mouseClick(Button(*dialog), Qt::LeftButton);
-            closed = !dialog->isVisible();
-        });
     }
 };
 
@@ -140,7 +124,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         const QRect frame = owner.frameGeometry();
         for (int command : {ID_PROC_GUIDE, ID_EDIT_GUIDE, ID_DATA_EXPLAIN}) {
-            ModalCloser closer;
+            GuideCloser closer;
             closer.Arm();
             QVERIFY(OpenGuide(command, &owner));
             QVERIFY(closer.closed);
@@ -160,7 +144,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
         PaintCounter counter;
         viewer.installEventFilter(&counter);
-        ModalCloser closer;
+        GuideCloser closer;
         closer.Arm();
         QVERIFY(OpenGuide(ID_CUT_GUIDE, &viewer));
         QVERIFY(closer.closed);

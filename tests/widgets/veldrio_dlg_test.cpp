@@ -18,6 +18,7 @@
 #include "app/recent_images.h"
 #include "data/edit_data.h"
 #include "res/ids.h"
+#include "support/guide_closer.h"
 #include "support/image_files.h"
 #include "support/main_dialog_harness.h"
 #include "support/viewer_fixture.h"
@@ -159,6 +160,20 @@ private slots:
         dialog->OnSysCommand(32);  // not the about item: nothing opens
         dialog->OnSysCommand(15);
         QCOMPARE(shown, 2);
+    }
+
+    void guideMenuAndZoneGuideButtonOpenTheirGuides() {
+        auto dialog = Start(ProgramPath());
+        GuideCloser closer;
+        closer.Arm();
+        QVERIFY(dialog->OnCommand(ID_HOWTO_GUIDE));
+        QVERIFY(closer.closed);
+        QCOMPARE(closer.title, QString("本ソフトの機能と使用ガイダンス"));
+        closer.Arm();
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Control(IDC_ZONE_GUIDE)), Qt::LeftButton);
+        QVERIFY(closer.closed);
+        QCOMPARE(closer.title, QString("モニタゾーン設定ガイド"));
+        QVERIFY(harness->boxes.calls.empty());
     }
 
     void settingsResetAskedYesAndNo() {
