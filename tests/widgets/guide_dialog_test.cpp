@@ -1,12 +1,16 @@
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 #include "app/dialog_template.h"
 #include "app/label_box.h"
 #include "dialogs/guide_content.h"
 #include "dialogs/guide_dialog.h"
+#include "dialogs/hidden_caption.h"
 #include "dialogs/open_guide.h"
 #include "platform/fonts.h"
 #include "res/ids.h"
@@ -114,6 +118,34 @@ private slots:
             QCOMPARE(CountColour(picture, place, Qt::black), 0);
             // Nothing of the fill outside the place.
             QCOMPARE(picture.pixelColor(place.topLeft() - QPoint(1, 1)) == fill, false);
+        }
+    }
+
+    void longCaptionsAreCutToTheirByteLimit() {
+        // Label boxes show 47 Shift-JIS bytes, hidden captions 49; only whole characters.
+        using Painter = std::function<void(QPainter&, const QRect&, const QString&)>;
+        const QColor fill(0, 48, 48);
+        const Painter labelBox = [&](QPainter& p, const QRect& r, const QString& t) {
+            DrawLabelBox(p, r, t, fill);
+        };
+        const Painter hidden = [&](QPainter& p, const QRect& r, const QString& t) {
+            PaintHiddenCaption(p, r, t, fill);
+        };
+        auto picture = [](const Painter& paint, const QString& text) {
+            QImage image(700, 30, QImage::Format_RGB32);
+            image.fill(Qt::gray);
+            QPainter painter(&image);
+            paint(painter, image.rect(), text);
+            return image;
+        };
+        const QString digits = QString("0123456789").repeated(6);
+        for (const auto& [paint, limit] : {std::pair(labelBox, 47), std::pair(hidden, 49)}) {
+            const QImage cut = picture(paint, digits.left(limit));
+            QCOMPARE(picture(paint, digits), cut);
+            QVERIFY(picture(paint, digits.left(limit - 1)) != cut);  // not cut shorter
+            // A double-byte character that would pass the limit is left out whole.
+            const QString straddling = digits.left(limit - 1) + QString("あ");
+            QCOMPARE(picture(paint, straddling), picture(paint, digits.left(limit - 1)));
         }
     }
 
