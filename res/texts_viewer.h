@@ -92,7 +92,6 @@ inline constexpr char RATIO_RECOMMENDED[] = "25～400推奨";
 inline constexpr char RATIO_CONVERTED_LABEL[] = "換算ドット数";
 inline constexpr char RATIO_SOURCE_LABEL[] = "元画像ドット数";
 inline constexpr char RATIO_NOTE[] =
-    "現在表示されている％には関係なく、元画像に対して何％になるかを指定ください。"
-    "また大きな比率を指定すると、ハングアップするかもしれません。";
+    "現在表示されている％には関係なく、元画像に対して何％になるかを指定ください。また大きな比率を指定すると、ハングアップするかもしれません。";
 
 }  // namespace texts
