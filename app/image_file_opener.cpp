@@ -7,20 +7,28 @@
 #include "platform/message_box.h"
 #include "res/texts_app.h"
 
-namespace {
-
-int OpenViewer(QWidget* owner, ViewerRegistry& registry, const std::string& path,
-               const AttachSlotViewer& attach, ImageFileType type, int kind, const char* failureText) {
+int OpenSlotViewer(QWidget* owner, ViewerRegistry& registry, int kind, const SlotImageLoader& load,
+                   const char* failureText, const AttachSlotViewer& attach) {
     const int slot = registry.FindFreeSlot(owner);
     if (slot < 0) return -1;
     CViewImage* viewImage = registry.PrepareSlotImage(slot);
     if (!viewImage) return -1;
     viewImage->image.SetKind(kind);
-    if (!LoadImageFileOfType(type, viewImage->image, path, owner) || !viewImage->image.HasPicture()) {
+    if (!load || !load(viewImage->image) || !viewImage->image.HasPicture()) {
         platform::MessageBox(owner, failureText, texts::TITLE_ABANDON, platform::MB_OK);
         return -1;
     }
     return attach ? attach(slot) : -1;
+}
+
+namespace {
+
+int OpenViewer(QWidget* owner, ViewerRegistry& registry, const std::string& path,
+               const AttachSlotViewer& attach, ImageFileType type, int kind, const char* failureText) {
+    return OpenSlotViewer(
+        owner, registry, kind,
+        [&](CImageData& image) { return LoadImageFileOfType(type, image, path, owner); }, failureText,
+        attach);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/about_dlg.h"
 #include "app/app_context.h"
 #include "app/app_icon.h"
+#include "app/clipboard_capture.h"
 #include "app/dialog_template.h"
 #include "app/file_drop.h"
 #include "app/image_file_type.h"
@@ -167,8 +168,11 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case ID_HOWTO_GUIDE:
     case IDC_ZONE_GUIDE:
         return OpenGuide(id, this);
+    case IDC_CLIP_VIEW:
+        CaptureClipboard(this, App().registry, viewerWindows_);
+        return true;
     default:
-        // The clipboard, screen-zone and guide buttons send their ids here;
+        // The screen-zone and guide buttons send their ids here;
         // their flows are not part of the dialog yet.
         return false;
     }
