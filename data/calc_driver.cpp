@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/angle_units.h"
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
 

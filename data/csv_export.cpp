@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/result_value_lines.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"

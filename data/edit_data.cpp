@@ -19,7 +19,7 @@
 #include "data/calc_driver.h"
 #include "data/csv_export.h"
 #include "data/edit_data_painter.h"
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/report_printing.h"
 #include "data/row_command.h"
 #include "dialogs/open_guide.h"

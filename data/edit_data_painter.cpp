@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/status_box.h"
 #include "platform/fonts.h"
 #include "res/texts_edit_window.h"

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
 #include "res/texts_edit_window.h"

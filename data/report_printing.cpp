@@ -1,6 +1,6 @@
 #include "data/report_printing.h"
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/report_texts.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"

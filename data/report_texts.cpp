@@ -1,7 +1,7 @@
 #include "data/report_texts.h"
 
 #include "data/angle_units.h"
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/result_value_lines.h"
 #include "res/texts_data.h"
 

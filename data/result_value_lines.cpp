@@ -1,6 +1,6 @@
 #include "data/result_value_lines.h"
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
 

@@ -1,15 +1,8 @@
-// printf-style formatting of the program's message texts into a std::string.
+// printf-style formatting into a std::string, always with the C locale's
+// decimal point: files and result lines must read "1234.50" whatever the
+// user's locale says.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
-template <typename... Args>
-std::string FormatText(const char* format, Args... args) {
-    const int length = std::snprintf(nullptr, 0, format, args...);
-    if (length <= 0) return std::string();
-    std::string text(std::size_t(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, args...);
-    text.resize(std::size_t(length));
-    return text;
-}
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -17,7 +17,7 @@
 #include "app/app_context.h"
 #include "app/command_target.h"
 #include "data/edit_data.h"
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "dialogs/color_def.h"
 #include "dialogs/open_guide.h"
 #include "image/view_image.h"

@@ -1,6 +1,6 @@
 #include "viewer/viewer_caption.h"
 
-#include "data/format_text.h"
+#include "res/format_text.h"
 #include "data/work_state.h"
 #include "image/image_kind.h"
 #include "platform/text_codec.h"

@@ -1,4 +1,4 @@
-#include "data/format_text.h"
+#include "res/format_text.h"
 
 #include <locale.h>
 
