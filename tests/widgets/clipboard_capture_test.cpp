@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -35,13 +36,13 @@ void Put(Bytes& block, std::size_t at, std::uint32_t value, int bytes) {
 
 // A 40-byte information header followed by the stored rows.
 Bytes Block(int width, int height, int bitsPerPixel, const Bytes& rows) {
-    Bytes block(40, 0);
+    Bytes block(40 + rows.size(), 0);
     Put(block, 0, 40, 4);
     Put(block, 4, std::uint32_t(width), 4);
     Put(block, 8, std::uint32_t(height), 4);
     Put(block, 12, 1, 2);
     Put(block, 14, std::uint32_t(bitsPerPixel), 2);
-    block.insert(block.end(), rows.begin(), rows.end());
+    std::copy(rows.begin(), rows.end(), block.begin() + 40);
     return block;
 }
 
