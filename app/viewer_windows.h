@@ -30,6 +30,11 @@ public:
     // the keyboard focus.
     void HideMainDialogAndFocusEditWindow();
 
+    // A captured picture's viewer: the edit window made ready, the slot's
+    // viewer beside it, the main dialog hidden and the edit window focused.
+    // 0, or -1 after the message of the step that failed.
+    int OpenBesideEditWindow(int slot);
+
     // Destroys the edit window, if there is one, without its close steps
     // (the main dialog is closing).
     void DestroyEditWindow();

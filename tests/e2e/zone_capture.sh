@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The screen zone as a user sets and cuts it, on a private X server whose
+# root window shows a known pattern: "始点" with Ctrl, "終点", then
+# "カット＆View"; the new viewer must show exactly the screen's pixels.
+# usage: zone_capture.sh <program directory of the build>
+set -euo pipefail
+bin=$1
+for tool in xvfb-run xdotool xsetroot xwd od awk; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin/veldrio" "$work/veldrio"
+
+# An 8 x 8 tile with no symmetry: the root window repeats it in two colours.
+cat >"$work/tile.xbm" <<'XBM'
+#define tile_width 8
+#define tile_height 8
+static unsigned char tile_bits[] = {
+   0x01, 0x03, 0x07, 0x0f, 0x11, 0x21, 0x41, 0xc3 };
+XBM
+
+cat >"$work/session.sh" <<'SH'
+#!/usr/bin/env bash
+set -u
+work=$1
+xsetroot -bitmap "$work/tile.xbm" -fg '#ff8000' -bg '#0040c0'
+xwd -root -silent >"$work/root.xwd"
+"$work/veldrio" &
+app=$!
+trap 'kill $app 2>/dev/null' EXIT
+
+# The first window whose name matches, waiting at most $2 seconds.
+find_window() {
+  local name=$1 deadline=$((SECONDS + $2)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --name "$name" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+px() { echo $(($1 * 7 / 4)); }
+py() { echo $(($1 * 13 / 8)); }
+click_dlu() {
+  local window=$1 client_height=$2 x=$3 y=$4
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local menu=$((HEIGHT - $(py "$client_height")))
+  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click 1
+}
+
+main=$(find_window "ヴェルドリオ" 20) || { echo "no main dialog"; exit 1; }
+sleep 1
+# "始点", then a release with Ctrl at (1000, 750): the zone becomes
+# (1000, 750)-(1020, 770).
+click_dlu "$main" 203 24 156
+sleep 0.5
+xdotool mousemove 1000 750 mousedown 1
+sleep 0.3
+xdotool keydown ctrl mouseup 1 keyup ctrl
+sleep 0.5
+# "終点", moved to (1040, 779): the title shows the zone it would make.
+click_dlu "$main" 203 60 156
+sleep 0.5
+xdotool mousemove 1040 779 mousedown 1 mousemove 1040 778 mousemove 1040 779
+sleep 0.5
+xdotool getwindowname "$main" >"$work/search-title.txt"
+xdotool mouseup 1
+sleep 0.3
+# "カット＆View" while the zone still flashes.
+click_dlu "$main" 203 186 134
+viewer=$(find_window "DF=カット画像" 20) || { echo "no viewer opened"; exit 1; }
+xdotool getwindowname "$viewer" >"$work/viewer-title.txt"
+sleep 1
+xwd -id "$viewer" -silent >"$work/viewer.xwd"
+SH
+chmod +x "$work/session.sh"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" >"$work/session.log" 2>&1 || true
+
+fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
+
+# The pixels of a rectangle of an xwd dump (32 bits a pixel), one line per
+# row, each pixel as rrggbb.
+rows() {
+  local file=$1 x=$2 y=$3 w=$4 h=$5 header
+  read -r -a header < <(od -An -v -tu4 --endian=big -N 80 "$file" | tr '\n' ' ')
+  [ "${header[11]}" = 32 ] || fail "xwd pixels of ${header[11]} bits"
+  local bpl=${header[12]} data=$((header[0] + header[19] * 12))
+  od -An -v -tx1 -w"$bpl" -j $((data + y * bpl)) -N $((h * bpl)) "$file" |
+    awk -v x="$x" -v w="$w" -v msb="${header[7]}" '{
+      line = ""
+      for (i = x; i < x + w; i++) {
+        o = 4 * i
+        pixel = msb == 1 ? $(o + 2) $(o + 3) $(o + 4) : $(o + 3) $(o + 2) $(o + 1)
+        line = line (i > x ? " " : "") pixel
+      }
+      print line
+    }'
+}
+size() { od -An -v -tu4 --endian=big -j 16 -N 8 "$1" | tr -s ' ' | sed 's/^ //'; }
+
+[ -f "$work/viewer.xwd" ] || fail "the capture did not open a viewer"
+grep -q "^終点ｻｰﾁ中(1000, 750)-(1040, 779)$" "$work/search-title.txt" ||
+  fail "search title: $(cat "$work/search-title.txt")"
+grep -q "BxH=41x30" "$work/viewer-title.txt" || fail "viewer title: $(cat "$work/viewer-title.txt")"
+
+# The image in the viewer: the first pattern pixel, row by row.
+read -r vw vh <<<"$(size "$work/viewer.xwd")"
+read -r iy ix < <(rows "$work/viewer.xwd" 0 0 "$vw" "$vh" | awk '{
+  for (i = 1; i <= NF; i++) if ($i == "ff8000" || $i == "0040c0") { print NR - 1, i - 1; exit } }')
+[ -n "${ix:-}" ] || fail "the viewer shows no part of the pattern"
+expected=$(rows "$work/root.xwd" 1000 750 41 30)
+shown=$(rows "$work/viewer.xwd" "$ix" "$iy" 41 30)
+[ "$expected" = "$shown" ] || fail "the viewer's pixels differ from the screen's at ($ix, $iy)"
+beyond=$(rows "$work/viewer.xwd" $((ix + 41)) "$iy" 1 1; rows "$work/viewer.xwd" "$ix" $((iy + 30)) 1 1)
+grep -qE "ff8000|0040c0" <<<"$beyond" && fail "the viewer's image is larger than the zone"
+echo "zone capture: corners, Ctrl placement, title and the captured pixels are right"
