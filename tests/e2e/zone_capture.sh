@@ -5,9 +5,9 @@
 # usage: zone_capture.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-for tool in xvfb-run xdotool xsetroot xwd od awk; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
+source "$support"
+e2e_require xvfb-run xdotool xsetroot xwd od awk
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,31 +25,13 @@ cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
 set -u
 work=$1
+source "$2"
 # -noreset keeps the background when xsetroot, the only client yet, leaves.
 xsetroot -bitmap "$work/tile.xbm" -fg '#ff8000' -bg '#0040c0'
 xwd -root -silent >"$work/root.xwd"
 "$work/veldrio" &
 app=$!
 trap 'kill $app 2>/dev/null' EXIT
-
-# The first window whose name matches, waiting at most $2 seconds.
-find_window() {
-  local name=$1 deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --name "$name" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-px() { echo $(($1 * 7 / 4)); }
-py() { echo $(($1 * 13 / 8)); }
-click_dlu() {
-  local window=$1 client_height=$2 x=$3 y=$4
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local menu=$((HEIGHT - $(py "$client_height")))
-  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click 1
-}
 
 # Waits until the window's name matches pattern, at most $3 seconds; with a
 # point (x, y) the mouse keeps moving onto it meanwhile.
@@ -91,7 +73,7 @@ xwd -id "$viewer" -silent >"$work/viewer.xwd"
 SH
 chmod +x "$work/session.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/session.sh" "$work" >"$work/session.log" 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 

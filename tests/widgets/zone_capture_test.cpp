@@ -14,27 +14,23 @@
 #include "support/main_dialog_harness.h"
 #include "viewer/gazo_view.h"
 
+namespace {
+
+QString ZoneLine(const CVeldrioDlg& dialog) {
+    return qobject_cast<QLabel*>(dialog.Control(IDC_ZONE_TEXT))->text();
+}
+
+}  // namespace
+
 class ZoneCaptureTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainDialogHarness> harness;
-    std::unique_ptr<CVeldrioDlg> dialog;
-
-    QString ZoneLine() const { return qobject_cast<QLabel*>(dialog->Control(IDC_ZONE_TEXT))->text(); }
-
 private slots:
-    void init() {
-        harness = std::make_unique<MainDialogHarness>();
-        dialog = harness->Start();
-    }
-    void cleanup() {
-        dialog.reset();
-        harness.reset();
-    }
-
     void startCornerWithCtrlFlashesTheZone() {
+        MainDialogHarness harness;
+        const auto dialog = harness.Start();
         dialog->client()->grab();  // a repaint writes the zone line
-        QCOMPARE(ZoneLine(), QString::fromUtf8("(   0,   0)-(   0,   0)  Δ(1,1)"));
+        QCOMPARE(ZoneLine(*dialog), QString::fromUtf8("(   0,   0)-(   0,   0)  Δ(1,1)"));
         qobject_cast<QPushButton*>(dialog->Control(IDC_ZONE_START))->click();
         QVERIFY(dialog->zone().tracking());
         const QPoint at(30, 40);
@@ -45,8 +41,8 @@ private slots:
         QCOMPARE(dialog->zone().releasePoint(), screen);
         const ZoneRect& zone = App().settings.zoneRect;
         QCOMPARE(QPoint(zone.right, zone.bottom), screen + QPoint(20, 20));
-        QVERIFY(ZoneLine().endsWith(QString::fromUtf8("Δ(21,21)")));
-        QVERIFY(harness->boxes.calls.empty());
+        QVERIFY(ZoneLine(*dialog).endsWith(QString::fromUtf8("Δ(21,21)")));
+        QVERIFY(harness.boxes.calls.empty());
 
         // The flash covers the zone; "範囲" during it moves it, and the end
         // of the timer takes it away.
@@ -62,6 +58,8 @@ private slots:
     }
 
     void cutAndViewOpensTheZoneInAViewer() {
+        MainDialogHarness harness;
+        const auto dialog = harness.Start();
         App().settings.zoneRect = {5, 6, 14, 12};
         dialog->OnCommand(IDC_ZONE_FLASH);
         dialog->OnCommand(IDC_CUT_AND_VIEW);
@@ -69,7 +67,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QString::fromUtf8("DF処理待ち"));
         QVERIFY(dialog->zone().timerActive(CAPTURE_DELAY_TIMER));
         dialog->OnTimer(CAPTURE_DELAY_TIMER);
-        QVERIFY(harness->boxes.calls.empty());
+        QVERIFY(harness.boxes.calls.empty());
         CGazoView* viewer = App().registry.viewers[0];
         QVERIFY(viewer != nullptr);
         const CImageData& image = App().registry.viewImages[0]->image;
@@ -81,14 +79,16 @@ private slots:
     }
 
     void failedCaptureBringsTheDialogBack() {
+        MainDialogHarness harness;
+        const auto dialog = harness.Start();
         // Only stored settings can hold a zone turned inside out.
         App().settings.zoneRect = {50, 60, 10, 20};
         dialog->OnCommand(IDC_CUT_AND_VIEW);
         dialog->OnTimer(CAPTURE_DELAY_TIMER);
-        QCOMPARE(harness->boxes.calls.size(), std::size_t(2));
-        QCOMPARE(harness->boxes.calls[0].text, std::string(texts::ZONE_BAD));
-        QCOMPARE(harness->boxes.calls[1].text, std::string(texts::ZONE_CONVERT_FAILED));
-        QCOMPARE(harness->boxes.calls[1].title, std::string("中断します"));
+        QCOMPARE(harness.boxes.calls.size(), std::size_t(2));
+        QCOMPARE(harness.boxes.calls[0].text, std::string(texts::ZONE_BAD));
+        QCOMPARE(harness.boxes.calls[1].text, std::string(texts::ZONE_CONVERT_FAILED));
+        QCOMPARE(harness.boxes.calls[1].title, std::string("中断します"));
         QVERIFY(App().registry.editWindow == nullptr);
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isMinimized());
