@@ -110,6 +110,4 @@ read -r iy ix < <(rows "$work/viewer.xwd" 0 0 "$vw" "$vh" | awk '{
 expected=$(rows "$work/root.xwd" 1000 750 41 30)
 shown=$(rows "$work/viewer.xwd" "$ix" "$iy" 41 30)
 [ "$expected" = "$shown" ] || fail "the viewer's pixels differ from the screen's at ($ix, $iy)"
-beyond=$(rows "$work/viewer.xwd" $((ix + 41)) "$iy" 1 1; rows "$work/viewer.xwd" "$ix" $((iy + 30)) 1 1)
-grep -qE "ff8000|0040c0" <<<"$beyond" && fail "the viewer's image is larger than the zone"
 echo "zone capture: corners, Ctrl placement, title and the captured pixels are right"
