@@ -398,12 +398,12 @@ void CEditData::OnClear() {
 }
 
 void CEditData::OnPrint(int id) {
-    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().programDir, this);
+    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().DataFolder(), App().programDir, this);
 }
 
 void CEditData::OnExportCsv() {
     AppContext& app = App();
-    ExportCsv(app.sampleTable, app.calc.results, app.programDir, app.lastCsvDir,
+    ExportCsv(app.sampleTable, app.calc.results, app.DataFolder(), app.lastCsvDir,
               [this](const std::string& folder) { return ChooseCsvPath(this, folder); }, this);
 }
 

@@ -3,7 +3,14 @@
 #include "app/app_context.h"
 #include "app/settings_file.h"
 #include "app/settings_startup.h"
+#include "platform/file_locations.h"
 #include "temp_dir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <utility>
+#include <vector>
 
 TEST(SettingsStartup, FirstRunWritesDefaultsAndTheNextRunReadsWhatTheLastOneSaved) {
     TempDir dir;
@@ -50,9 +57,72 @@ TEST(SettingsStartup, ResetAnsweredYesGivesAnEmptyListAndDefaultColoursNextTime)
     EXPECT_EQ(next.settings.colourNumbers, DEFAULT_COLOUR_NUMBERS);
 }
 
-TEST(SettingsStartup, UnwritableProgramDirectoryStillStartsWithDefaults) {
+namespace {
+
+// Sets the XDG homes for one test and puts the old values back.
+class UserFoldersOverride {
+public:
+    UserFoldersOverride(const std::string& configHome, const std::string& dataHome) {
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+            const char* value = std::getenv(name);
+            saved_.emplace_back(name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+        }
+        setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+        setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+    }
+    ~UserFoldersOverride() {
+        for (const auto& [name, value] : saved_) {
+            if (value) setenv(name, value->c_str(), 1);
+            else unsetenv(name);
+        }
+    }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+}  // namespace
+
+TEST(SettingsStartup, UnwritableSettingsFolderStillStartsWithDefaults) {
+    TempDir dir;
+    // Not even root can make a folder under a plain file.
+    const std::string blocked = dir.Write("plain", "x") + "/below";
+    const UserFoldersOverride user(blocked, blocked);
     AppContext context;
     EXPECT_FALSE(LoadStartupSettings(context, "/nonexistent-dir/veldrio"));
     EXPECT_EQ(context.settings.colourNumbers, DEFAULT_COLOUR_NUMBERS);
     EXPECT_FALSE(SaveEndSettings(context));
+}
+
+TEST(SettingsStartup, ProgramFolderNotWritableSendsSettingsAndReportsToTheUsersFolders) {
+    TempDir dir;
+    const UserFoldersOverride user(dir.File("config"), dir.File("data"));
+    AppContext context;
+    // An installed program: its folder cannot be written (a missing one
+    // stands for it here, since the tests run as root).
+    EXPECT_FALSE(LoadStartupSettings(context, "/nonexistent-dir/bin/veldrio"));
+    EXPECT_EQ(context.programDir, "/nonexistent-dir/bin");
+    EXPECT_EQ(context.settingsPath, dir.File("config/veldrio/SetteiKol.bin"));
+    EXPECT_EQ(ReadFileBytes(context.settingsPath).size(), 9116u);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("data")));  // not needed yet
+    EXPECT_EQ(context.DataFolder(), dir.File("data/veldrio"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("data/veldrio")));
+
+    AppContext next;
+    EXPECT_TRUE(LoadStartupSettings(next, "/nonexistent-dir/bin/veldrio"));
+}
+
+TEST(FileLocations, BesideTheProgramWhenWritableElseTheXdgFolders) {
+    using platform::ChooseFileLocations;
+    const platform::UserFolders set{"/c", "/d", "/home/u"};
+    const platform::UserFolders unset{"", "relative", "/home/u"};
+    EXPECT_EQ(ChooseFileLocations("/opt/v", true, set).settingsDir, "/opt/v");
+    EXPECT_EQ(ChooseFileLocations("/opt/v", true, set).dataDir, "/opt/v");
+    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, set).settingsDir, "/c/veldrio");
+    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, set).dataDir, "/d/veldrio");
+    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, unset).settingsDir, "/home/u/.config/veldrio");
+    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, unset).dataDir, "/home/u/.local/share/veldrio");
+    TempDir dir;
+    EXPECT_TRUE(platform::FolderWritable(dir.path()));
+    EXPECT_FALSE(platform::FolderWritable(dir.File("missing")));
 }
