@@ -197,17 +197,24 @@ void CVeldrioDlg::OnFileSearch() {
     if (!latest.empty()) request.initialDir = std::filesystem::path(latest).parent_path().string();
 
     const platform::FileDialogResult chosen = platform::GetOpenFileName(this, request);
-    if (chosen) {
-        const std::string extension = ExtensionOf(*chosen);
-        if (!IsAcceptedExtension(extension)) {
-            std::string text = texts::EXTENSION_REFUSED;
-            text.replace(text.find("%s"), 2, extension);
-            platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
-        } else {
-            TakeChosenPath(*chosen);
-        }
-    }
+    if (chosen) TakeCheckedPath(*chosen);
     client_->update(PreviewBox());
+}
+
+bool CVeldrioDlg::TakeCheckedPath(const std::string& path) {
+    const std::string extension = ExtensionOf(path);
+    if (!IsAcceptedExtension(extension)) {
+        std::string text = texts::EXTENSION_REFUSED;
+        text.replace(text.find("%s"), 2, extension);
+        platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
+        return false;
+    }
+    TakeChosenPath(path);
+    return true;
+}
+
+void CVeldrioDlg::OpenGivenFile(const std::string& path) {
+    if (TakeCheckedPath(path)) OpenLatestImage();
 }
 
 void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) {
