@@ -24,6 +24,7 @@
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/pointer_pixel.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_viewer.h"
@@ -477,7 +478,7 @@ bool CGazoView::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         // Every press counts, also the second of two quick clicks.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(platform::PointerPixel(*client_, *mouse));
         return true;
     }
     if (watched == client_ && event->type() == QEvent::Paint) {
