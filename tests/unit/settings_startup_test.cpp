@@ -8,9 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
-#include <utility>
-#include <vector>
 
 TEST(SettingsStartup, FirstRunWritesDefaultsAndTheNextRunReadsWhatTheLastOneSaved) {
     TempDir dir;
@@ -59,26 +56,16 @@ TEST(SettingsStartup, ResetAnsweredYesGivesAnEmptyListAndDefaultColoursNextTime)
 
 namespace {
 
-// Sets the XDG homes for one test and puts the old values back.
-class UserFoldersOverride {
-public:
-    UserFoldersOverride(const std::string& configHome, const std::string& dataHome) {
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
-        }
-        setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-        setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+// Points the XDG homes somewhere for one test; unset again at its end.
+struct UserFoldersOverride {
+    UserFoldersOverride(const std::string& config, const std::string& data) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
     }
     ~UserFoldersOverride() {
-        for (const auto& [name, value] : saved_) {
-            if (value) setenv(name, value->c_str(), 1);
-            else unsetenv(name);
-        }
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DATA_HOME");
     }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
 }  // namespace
@@ -107,22 +94,14 @@ TEST(SettingsStartup, ProgramFolderNotWritableSendsSettingsAndReportsToTheUsersF
     EXPECT_FALSE(std::filesystem::exists(dir.File("data")));  // not needed yet
     EXPECT_EQ(context.DataFolder(), dir.File("data/veldrio"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("data/veldrio")));
-
     AppContext next;
     EXPECT_TRUE(LoadStartupSettings(next, "/nonexistent-dir/bin/veldrio"));
 }
 
-TEST(FileLocations, BesideTheProgramWhenWritableElseTheXdgFolders) {
-    using platform::ChooseFileLocations;
-    const platform::UserFolders set{"/c", "/d", "/home/u"};
+TEST(FileLocations, BesideTheProgramWhenWritableElseTheXdgFoldersOrTheirDefaults) {
     const platform::UserFolders unset{"", "relative", "/home/u"};
-    EXPECT_EQ(ChooseFileLocations("/opt/v", true, set).settingsDir, "/opt/v");
-    EXPECT_EQ(ChooseFileLocations("/opt/v", true, set).dataDir, "/opt/v");
-    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, set).settingsDir, "/c/veldrio");
-    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, set).dataDir, "/d/veldrio");
-    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, unset).settingsDir, "/home/u/.config/veldrio");
-    EXPECT_EQ(ChooseFileLocations("/usr/bin", false, unset).dataDir, "/home/u/.local/share/veldrio");
-    TempDir dir;
-    EXPECT_TRUE(platform::FolderWritable(dir.path()));
-    EXPECT_FALSE(platform::FolderWritable(dir.File("missing")));
+    const platform::FileLocations beside = platform::ChooseFileLocations("/opt/v", true, unset);
+    EXPECT_EQ(beside.settingsDir + " " + beside.dataDir, "/opt/v /opt/v");
+    const platform::FileLocations user = platform::ChooseFileLocations("/usr/bin", false, unset);
+    EXPECT_EQ(user.settingsDir + " " + user.dataDir, "/home/u/.config/veldrio /home/u/.local/share/veldrio");
 }
