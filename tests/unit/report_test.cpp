@@ -189,12 +189,14 @@ TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
     EXPECT_EQ(bytes, platform::ToCp932(CalcReportText(c.state.results)));
     EXPECT_EQ(bytes.substr(0, 4), "[ \x8C\x76");  // "[ 計" in Shift-JIS
     EXPECT_EQ(platform::FromCp932(bytes), CalcReportText(c.state.results));
-    EXPECT_EQ(shell.program, dir.path() + "/lurm");
+    EXPECT_EQ(shell.program, "lurm");  // none beside the program: the one on PATH
     EXPECT_EQ(shell.arguments,
               (std::vector<std::string>{"Lurm.exe", "F=" + path, "PF=CalRslt.txt", "CV=1"}));
     EXPECT_TRUE(boxes.calls.empty());
 
+    dir.Write("lurm", "");
     ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), dir.path(), nullptr));
+    EXPECT_EQ(shell.program, dir.path() + "/lurm");
     EXPECT_EQ(Lines(platform::FromCp932(ReadFileBytes(dir.path() + "/InclRslt.txt"))).size(), 65u);
     ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), dir.path(), nullptr));
     EXPECT_EQ(shell.arguments[2], "PF=DetailDat.txt");
