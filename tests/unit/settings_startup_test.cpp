@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/app_context.h"
 #include "app/settings_file.h"
 #include "app/settings_startup.h"
@@ -30,6 +32,29 @@ TEST(SettingsStartup, FirstRunWritesDefaultsAndTheNextRunReadsWhatTheLastOneSave
     EXPECT_EQ(RecentImages(second.settings), (std::vector<std::string>{picture}));
     EXPECT_EQ(second.settings.colourNumbers[5], 0);
     EXPECT_EQ(second.settings.zoneRect.bottom, 4);
+}
+
+TEST(SettingsStartup, AKanaNameWhoseShiftJisBytesAlsoReadAsUtf8SurvivesARestart) {
+    // "ﾄｱ" is C4 B1 in Shift-JIS, which is also the UTF-8 form of "ı".
+    TempDir dir;
+    const std::string program = dir.File("veldrio");
+    const std::string kana = dir.Write("ﾄｱ.jpg", "x");
+    const std::string lookalike = dir.File("ı.jpg");
+    for (int run = 0; run < 2; ++run) {
+        AppContext context;
+        LoadStartupSettings(context, program);
+        if (run == 0) {
+            AddRecentImage(context.settings, kana);
+            EXPECT_NE(std::string(context.settings.recentImages[0]).find("\xC4\xB1"), std::string::npos);
+        }
+        EXPECT_EQ(RecentImages(context.settings), (std::vector<std::string>{kana}));
+        ASSERT_TRUE(SaveEndSettings(context));
+    }
+    // When the UTF-8 reading is the file that exists, that one is meant.
+    std::rename(kana.c_str(), lookalike.c_str());
+    AppContext third;
+    EXPECT_TRUE(LoadStartupSettings(third, program));
+    EXPECT_EQ(RecentImages(third.settings), (std::vector<std::string>{lookalike}));
 }
 
 TEST(SettingsStartup, ResetAnsweredYesGivesAnEmptyListAndDefaultColoursNextTime) {
