@@ -37,24 +37,17 @@ TEST(SettingsStartup, FirstRunWritesDefaultsAndTheNextRunReadsWhatTheLastOneSave
 TEST(SettingsStartup, AKanaNameWhoseShiftJisBytesAlsoReadAsUtf8SurvivesARestart) {
     // "ﾄｱ" is C4 B1 in Shift-JIS, which is also the UTF-8 form of "ı".
     TempDir dir;
-    const std::string program = dir.File("veldrio");
     const std::string kana = dir.Write("ﾄｱ.jpg", "x");
-    const std::string lookalike = dir.File("ı.jpg");
-    for (int run = 0; run < 2; ++run) {
+    for (int run = 0; run < 3; ++run) {
         AppContext context;
-        LoadStartupSettings(context, program);
-        if (run == 0) {
-            AddRecentImage(context.settings, kana);
-            EXPECT_NE(std::string(context.settings.recentImages[0]).find("\xC4\xB1"), std::string::npos);
-        }
-        EXPECT_EQ(RecentImages(context.settings), (std::vector<std::string>{kana}));
+        LoadStartupSettings(context, dir.File("veldrio"));
+        if (run == 0) AddRecentImage(context.settings, kana);
+        // Once only the UTF-8 reading names a file, that one is meant.
+        const std::string expected = run < 2 ? kana : dir.File("ı.jpg");
+        EXPECT_EQ(RecentImages(context.settings), (std::vector<std::string>{expected}));
         ASSERT_TRUE(SaveEndSettings(context));
+        if (run == 1) std::rename(kana.c_str(), dir.File("ı.jpg").c_str());
     }
-    // When the UTF-8 reading is the file that exists, that one is meant.
-    std::rename(kana.c_str(), lookalike.c_str());
-    AppContext third;
-    EXPECT_TRUE(LoadStartupSettings(third, program));
-    EXPECT_EQ(RecentImages(third.settings), (std::vector<std::string>{lookalike}));
 }
 
 TEST(SettingsStartup, ResetAnsweredYesGivesAnEmptyListAndDefaultColoursNextTime) {
