@@ -252,14 +252,12 @@ void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) {
 }
 
 void CVeldrioDlg::OpenLatestImage() {
-    if (viewerWindows_.EnsureEditWindow() != 0) return;
-    // The viewer opens one pixel right of the edit window; whatever the
-    // opener's result, the main dialog then hides behind the edit window.
+    // The viewer opens one pixel right of the edit window. A file that is
+    // refused or fails to load makes no window: the main dialog stays.
     const std::string latest = RecentImage(App().settings, 0);
     if (!latest.empty())
         OpenImageFile(this, App().registry, latest,
-                      [this](int slot) { return viewerWindows_.AttachViewer(slot); });
-    viewerWindows_.HideMainDialogAndFocusEditWindow();
+                      [this](int slot) { return viewerWindows_.OpenBesideEditWindow(slot); });
 }
 
 void CVeldrioDlg::RefreshRecentList() {

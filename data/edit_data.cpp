@@ -467,6 +467,9 @@ void CEditData::OnCellFocusOut(int line, int column) {
 void CEditData::OnCellPressed(int line, int column) {
     pressedLine_ = line;
     pressedColumn_ = column;
+    // A click into a cell ends sampling as the stop button does: the user
+    // turns to editing the data.
+    if (App().sampleTable.workState == WS_SAMPLING) OnSamplingStop();
 }
 
 void CEditData::OnCellReleased(int line, int column, bool insidePressedCell) {

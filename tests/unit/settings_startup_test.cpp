@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/app_context.h"
 #include "app/settings_file.h"
 #include "app/settings_startup.h"
@@ -34,6 +36,22 @@ TEST(SettingsStartup, FirstRunWritesDefaultsAndTheNextRunReadsWhatTheLastOneSave
     EXPECT_EQ(RecentImages(second.settings), (std::vector<std::string>{picture}));
     EXPECT_EQ(second.settings.colourNumbers[5], 0);
     EXPECT_EQ(second.settings.zoneRect.bottom, 4);
+}
+
+TEST(SettingsStartup, AKanaNameWhoseShiftJisBytesAlsoReadAsUtf8SurvivesARestart) {
+    // "ﾄｱ" is C4 B1 in Shift-JIS, which is also the UTF-8 form of "ı".
+    TempDir dir;
+    const std::string kana = dir.Write("ﾄｱ.jpg", "x");
+    for (int run = 0; run < 3; ++run) {
+        AppContext context;
+        LoadStartupSettings(context, dir.File("veldrio"));
+        if (run == 0) AddRecentImage(context.settings, kana);
+        // Once only the UTF-8 reading names a file, that one is meant.
+        const std::string expected = run < 2 ? kana : dir.File("ı.jpg");
+        EXPECT_EQ(RecentImages(context.settings), (std::vector<std::string>{expected}));
+        ASSERT_TRUE(SaveEndSettings(context));
+        if (run == 1) std::rename(kana.c_str(), dir.File("ı.jpg").c_str());
+    }
 }
 
 TEST(SettingsStartup, ResetAnsweredYesGivesAnEmptyListAndDefaultColoursNextTime) {
