@@ -30,9 +30,10 @@ public:
     // the keyboard focus.
     void HideMainDialogAndFocusEditWindow();
 
-    // A captured picture's viewer: the edit window made ready, the slot's
-    // viewer beside it, the main dialog hidden and the edit window focused.
-    // 0, or -1 after the message of the step that failed.
+    // The window steps once a slot's image has loaded: EnsureEditWindow,
+    // AttachViewer beside it, then HideMainDialogAndFocusEditWindow. Nothing
+    // is made before an image is there to show, so a failed open leaves the
+    // main dialog as it was. 0, or -1 when a step failed.
     int OpenBesideEditWindow(int slot);
 
     // Destroys the edit window, if there is one, without its close steps
