@@ -17,6 +17,7 @@
 #include "res/ids.h"
 #include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
+#include "tests/unit/reference_resample.h"
 #include "viewer/gazo_view.h"
 #include "viewer/ratio_def.h"
 
@@ -34,7 +35,7 @@ void AnswerRatioDialog(std::function<void(CRatioDef&)> act, bool ok = true) {
 
 // Steps the dialog's arrows until it shows percent.
 void StepTo(CRatioDef& dialog, int percent) {
-    for (int i = 0; i < 500 && dialog.workingPercent() != percent; ++i)
+    for (int i = 0; i < 2000 && dialog.workingPercent() != percent; ++i)
         dialog.OnCommand(IDC_RATIO_ARROWS, dialog.workingPercent() < percent ? -1 : 1);
 }
 
@@ -311,17 +312,55 @@ private slots:
         QCOMPARE(viewer->display().width, 40);
     }
 
-    void scaleBeyondTheRasterLimitIsRefused() {
-        // 65535 x 4 dots at 10000 % would be far more than 2^28 display dots.
+    void scaleBeyondACoordinateCellIsRefused() {
+        // 65535 x 4 dots at 160000 % would be 104,856,000 display dots wide:
+        // more than a coordinate holds.
         CViewImage* wide = PutTestImage(1, 65535, 4, "wide.bmp");
         QCOMPARE(main->windows.AttachViewer(1), 0);
         CGazoView* wideViewer = App().registry.viewers[1];
         QVERIFY(wideViewer != nullptr);
-        Magnify(*wideViewer, 10000);
+        Magnify(*wideViewer, 160000);
         QCOMPARE(boxes->calls.size(), std::size_t(1));
-        QVERIFY(boxes->Last().text.find("10000 %") != std::string::npos);
+        QVERIFY(boxes->Last().text.find("160000 %") != std::string::npos);
         QCOMPARE(wide->displayScale, 1.0);
         QCOMPARE(wideViewer->display().width, 65535);
+    }
+
+    void largePictureAt400PercentShowsTheFormulasDotsWithinTheTileBudget() {
+        // 6000 x 4000 at 400 %: 24000 x 16000 display dots, over a gigabyte
+        // were it held whole.
+        CViewImage* big = PutTestImage(1, 6000, 4000, "big.jpg");
+        QCOMPARE(main->windows.AttachViewer(1), 0);
+        CGazoView* bigViewer = App().registry.viewers[1];
+        QVERIFY(bigViewer != nullptr);
+        Magnify(*bigViewer, 400);
+        QVERIFY(boxes->calls.empty());
+        QCOMPARE(bigViewer->display().width, 24000);
+        QCOMPARE(bigViewer->display().height, 16000);
+
+        // Scrolled into the picture's middle, past a tile edge.
+        QScrollBar* hBar = nullptr;
+        for (auto* bar : bigViewer->findChildren<QScrollBar*>())
+            if (bar->orientation() == Qt::Horizontal) hBar = bar;
+        hBar->setSliderPosition(bigViewer->scroll().h.home + 10000 + 77);
+        const QImage shot = bigViewer->client()->grab().toImage();
+        QCOMPARE(bigViewer->originX(), -10077);
+        const CImageData& image = big->image;
+        QVERIFY(shot.width() > 256 && shot.height() > 256);
+        for (int y = 0; y < shot.height(); y += 13)
+            for (int x = 0; x < shot.width(); x += 11) {
+                std::uint8_t dot[3];
+                reference::ResampleDot(image.pixels(), 6000, 4000, 4.0, 24000, 16000, x + 10077, y, dot);
+                QCOMPARE(shot.pixel(x, y), qRgb(dot[0], dot[1], dot[2]));
+            }
+        // Only the shown tiles and a ring around them are held.
+        QCoreApplication::processEvents();
+        const TileCache& tiles = bigViewer->tiles();
+        QVERIFY(tiles.heldBytes() <= CGazoView::TILE_BUDGET);
+        const std::size_t across = std::size_t(shot.width() / 256 + 2 + 2);
+        const std::size_t down = std::size_t(shot.height() / 256 + 2 + 2);
+        QVERIFY(tiles.tileCount() <= across * down);
+        QVERIFY(tiles.tileCount() >= 4u);
     }
 
     void imageSmallerThanADotAtTheScaleShowsNothing() {
