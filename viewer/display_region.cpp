@@ -72,17 +72,18 @@ public:
             white_[std::size_t(j)] = taps.white;
             for (int l = 0; l < 4; ++l) {
                 weights_[std::size_t(l * STRIP + j)] = taps.weight[std::size_t(l)];
-                offsets_[std::size_t(l * STRIP + j)] = std::size_t(taps.index[std::size_t(l)]) * 3;
+                offsets_[std::size_t(l * STRIP + j)] = taps.index[std::size_t(l)] * 3;
             }
         }
+        anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
         loaded_.fill(-1);
     }
 
     // One display row of the strip into out (count dots, 3 bytes each).
-    void Row(const CImageData& image, const Taps& rowTaps, RowKernel kernel, std::uint8_t* out) {
+    void Row(const CImageData& image, const Taps& rowTaps, const RowKernelVariant& kernel, std::uint8_t* out) {
         KernelRow row;
         for (int k = 0; k < 4; ++k) {
-            row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
+            row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)], kernel.spread);
             row.rowWeights[k] = rowTaps.weight[std::size_t(k)];
         }
         row.columnWeights = weights_.data();
@@ -91,46 +92,38 @@ public:
         row.red = out_.data();
         row.green = out_.data() + STRIP;
         row.blue = out_.data() + 2 * STRIP;
-        kernel(row);
-        for (int j = 0; j < count_; ++j, out += 3) {
-            if (white_[std::size_t(j)]) {
-                out[0] = out[1] = out[2] = 255;
-            } else {
-                out[0] = std::uint8_t(row.red[j]);
-                out[1] = std::uint8_t(row.green[j]);
-                out[2] = std::uint8_t(row.blue[j]);
-            }
+        kernel.kernel(row);
+        for (int j = 0; j < count_; ++j) {
+            out[3 * j] = std::uint8_t(row.red[j]);
+            out[3 * j + 1] = std::uint8_t(row.green[j]);
+            out[3 * j + 2] = std::uint8_t(row.blue[j]);
         }
+        // White dots lie only along the display image's edges.
+        if (anyWhite_)
+            for (int j = 0; j < count_; ++j)
+                if (white_[std::size_t(j)]) out[3 * j] = out[3 * j + 1] = out[3 * j + 2] = 255;
     }
 
 private:
     // Source row index spread out: plane 3 x l + c holds channel c of the
     // dot at tap column l, for each lane.
-    const double* Values(const CImageData& image, int index) {
+    const double* Values(const CImageData& image, int index, RowSpreader spread) {
         const std::size_t slot = std::size_t(index) % 4;
         double* planes = values_.data() + slot * PLANES * STRIP;
         if (loaded_[slot] != index) {
             const std::uint8_t* src = image.pixels() + std::size_t(index) * std::size_t(image.width()) * 3;
-            for (int l = 0; l < 4; ++l) {
-                const std::size_t* offsets = offsets_.data() + l * STRIP;
-                double* red = planes + (3 * l) * STRIP;
-                double* green = red + STRIP;
-                double* blue = green + STRIP;
-                for (int j = 0; j < STRIP; ++j) {
-                    const std::uint8_t* dot = src + offsets[j];
-                    red[j] = dot[0];
-                    green[j] = dot[1];
-                    blue[j] = dot[2];
-                }
-            }
+            // The last row has no bytes after its last dot to read over.
+            if (index == image.height() - 1) spread = SpreadRowScalar;
+            spread(src, offsets_.data(), planes, STRIP, STRIP);
             loaded_[slot] = index;
         }
         return planes;
     }
 
     int count_ = 0;
+    bool anyWhite_ = false;
     std::vector<double> weights_;
-    std::vector<std::size_t> offsets_;
+    std::vector<std::int32_t> offsets_;
     std::vector<std::uint8_t> white_;
     std::vector<double> values_;
     std::array<int, 4> loaded_{};
@@ -170,7 +163,7 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
     rows.reserve(std::size_t(region.height));
     for (int i = 0; i < region.height; ++i)
         rows.push_back(MakeTaps(region.y + i, displayHeight, image.height(), scale));
-    const RowKernel kernel = FastestRowKernel();
+    const RowKernelVariant& kernel = FastestRowKernel();
     Strip strip;
     for (int x = 0; x < region.width; x += STRIP) {
         const int count = std::min(STRIP, region.width - x);

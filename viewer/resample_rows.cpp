@@ -30,18 +30,34 @@ void ResampleRowScalar(const KernelRow& row) {
     }
 }
 
+void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                     int count) {
+    for (int l = 0; l < 4; ++l) {
+        double* red = planes + 3 * l * stride;
+        double* green = red + stride;
+        double* blue = green + stride;
+        for (int j = 0; j < count; ++j) {
+            const std::uint8_t* dot = src + offsets[l * stride + j];
+            red[j] = dot[0];
+            green[j] = dot[1];
+            blue[j] = dot[2];
+        }
+    }
+}
+
 std::vector<RowKernelVariant> SupportedRowKernels() {
-    std::vector<RowKernelVariant> variants{{"scalar", ResampleRowScalar}};
+    std::vector<RowKernelVariant> variants{{"scalar", ResampleRowScalar, SpreadRowScalar}};
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("sse2")) variants.push_back({"sse2", ResampleRowSse2});
-    if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2});
-    if (__builtin_cpu_supports("avx512f")) variants.push_back({"avx512", ResampleRowAvx512});
+    if (__builtin_cpu_supports("sse2")) variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar});
+    if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2});
+    if (__builtin_cpu_supports("avx512f"))
+        variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512});
 #endif
     return variants;
 }
 
-RowKernel FastestRowKernel() {
-    static const RowKernel fastest = SupportedRowKernels().back().kernel;
+const RowKernelVariant& FastestRowKernel() {
+    static const RowKernelVariant fastest = SupportedRowKernels().back();
     return fastest;
 }

@@ -28,20 +28,35 @@ struct KernelRow {
 
 using RowKernel = void (*)(const KernelRow& row);
 
+// Spreads out one source row for the kernel: plane 3 x l + c (planes stride
+// doubles apart) takes channel c of the dot at byte offset
+// offsets[l x stride + j] of src, for each j below count (a multiple of
+// KERNEL_LANES). The wide variants read 4 bytes from each offset: src must
+// not be the image's last row.
+using RowSpreader = void (*)(const std::uint8_t* src, const std::int32_t* offsets, double* planes,
+                             int stride, int count);
+
 void ResampleRowScalar(const KernelRow& row);
+void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                     int count);
 #if defined(__x86_64__) || defined(__i386__)
 void ResampleRowSse2(const KernelRow& row);
 void ResampleRowAvx2(const KernelRow& row);
 void ResampleRowAvx512(const KernelRow& row);
+void SpreadRowAvx2(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                   int count);
+void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                     int count);
 #endif
 
 struct RowKernelVariant {
     const char* name;
     RowKernel kernel;
+    RowSpreader spread;
 };
 
 // The variants this processor runs, the plain one first, the fastest last.
 std::vector<RowKernelVariant> SupportedRowKernels();
 
 // The last of SupportedRowKernels, looked up once.
-RowKernel FastestRowKernel();
+const RowKernelVariant& FastestRowKernel();

@@ -295,12 +295,26 @@ TEST(DisplayRegion, RefusesRegionsOutsideAndSidesBeyondACoordinateCell) {
     EXPECT_TRUE(DisplayImageSize(400000, 1, 249.99, w, h));
 }
 
-TEST(ResampleKernel, EveryVariantGivesTheScalarBytes) {
+TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
+    // Rows spread out from offsets anywhere in a row, the last dot included.
+    std::mt19937 gen(25);
+    constexpr int stride = 2 * KERNEL_LANES;
+    std::vector<std::uint8_t> src(3 * 100 + 1);
+    for (auto& v : src) v = std::uint8_t(gen());
+    std::vector<std::int32_t> offsets(4 * stride);
+    for (auto& o : offsets) o = std::int32_t(gen() % 100) * 3;
+    offsets[5] = 99 * 3;
+    std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
+    SpreadRowScalar(src.data(), offsets.data(), expectedPlanes.data(), stride, stride);
+    for (const RowKernelVariant& variant : SupportedRowKernels()) {
+        std::fill(planes.begin(), planes.end(), -1.0);
+        variant.spread(src.data(), offsets.data(), planes.data(), stride, stride);
+        EXPECT_EQ(planes, expectedPlanes) << variant.name;
+    }
+
     // Weights and values that drive sums beyond both clamps and onto exact
     // integers, in planes of two strips.
-    std::mt19937 gen(23);
     std::uniform_real_distribution<double> weight(-0.2, 1.1);
-    constexpr int stride = 2 * KERNEL_LANES;
     std::vector<double> values(4 * 12 * stride), weights(4 * stride);
     for (int round = 0; round < 200; ++round) {
         for (double& v : values) v = double(gen() % 4 == 0 ? (gen() & 1) * 255 : gen() % 256);
