@@ -50,6 +50,14 @@ void AddPoint(int x, int y) {
     table.AddPoint(x, y);
 }
 
+// Puts a width x height picture into slot 1 and opens its viewer; null when
+// it does not open.
+CGazoView* OpenSecondViewer(FakeMainDialog& main, int width, int height, const char* name) {
+    PutTestImage(1, width, height, name);
+    if (main.windows.AttachViewer(1) != 0) return nullptr;
+    return App().registry.viewers[1];
+}
+
 QRgb TestPixel(int x, int y) { return qRgb(TestRed(x, y), TestGreen(x, y), TestBlue(x, y)); }
 
 }  // namespace
@@ -315,23 +323,19 @@ private slots:
     void scaleBeyondACoordinateCellIsRefused() {
         // 65535 x 4 dots at 160000 % would be 104,856,000 display dots wide:
         // more than a coordinate holds.
-        CViewImage* wide = PutTestImage(1, 65535, 4, "wide.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* wideViewer = App().registry.viewers[1];
+        CGazoView* wideViewer = OpenSecondViewer(*main, 65535, 4, "wide.bmp");
         QVERIFY(wideViewer != nullptr);
         Magnify(*wideViewer, 160000);
         QCOMPARE(boxes->calls.size(), std::size_t(1));
         QVERIFY(boxes->Last().text.find("160000 %") != std::string::npos);
-        QCOMPARE(wide->displayScale, 1.0);
+        QCOMPARE(wideViewer->viewImage()->displayScale, 1.0);
         QCOMPARE(wideViewer->display().width, 65535);
     }
 
     void largePictureAt400PercentShowsTheFormulasDotsWithinTheTileBudget() {
         // 6000 x 4000 at 400 %: 24000 x 16000 display dots, over a gigabyte
         // were it held whole.
-        CViewImage* big = PutTestImage(1, 6000, 4000, "big.jpg");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* bigViewer = App().registry.viewers[1];
+        CGazoView* bigViewer = OpenSecondViewer(*main, 6000, 4000, "big.jpg");
         QVERIFY(bigViewer != nullptr);
         Magnify(*bigViewer, 400);
         QVERIFY(boxes->calls.empty());
@@ -345,7 +349,7 @@ private slots:
         hBar->setSliderPosition(bigViewer->scroll().h.home + 10000 + 77);
         const QImage shot = bigViewer->client()->grab().toImage();
         QCOMPARE(bigViewer->originX(), -10077);
-        const CImageData& image = big->image;
+        const CImageData& image = bigViewer->viewImage()->image;
         QVERIFY(shot.width() > 256 && shot.height() > 256);
         for (int y = 0; y < shot.height(); y += 13)
             for (int x = 0; x < shot.width(); x += 11) {
@@ -365,9 +369,8 @@ private slots:
 
     void imageSmallerThanADotAtTheScaleShowsNothing() {
         // 5 x 5 at 10 % is 0 x 0 dots: nothing to draw, nothing fails.
-        PutTestImage(1, 5, 5, "tiny.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* tiny = App().registry.viewers[1];
+        CGazoView* tiny = OpenSecondViewer(*main, 5, 5, "tiny.bmp");
+        QVERIFY(tiny != nullptr);
         Magnify(*tiny, 10);
         QCOMPARE(tiny->viewImage()->displayScale, 0.1);
         QCOMPARE(tiny->display().width, 0);
