@@ -1,38 +1,19 @@
 #include "viewer/display_raster.h"
 
+#include <algorithm>
 #include <atomic>
 #include <climits>
 #include <new>
 
 #include "image/image_data.h"
 #include "image/parallel_rows.h"
-#include "image/pixel_swizzle.h"
 #include "viewer/display_region.h"
+#include "viewer/resample_rows.h"
+
 
 namespace {
-
-// Device rows, one function per screen depth. 16 bits: the top 5, 6 and 5
-// bits of red, green and blue in a little-endian word.
-using RowConverter = void (*)(const std::uint8_t* rgb, std::uint8_t* out, int width);
-
-void ConvertRow16(const std::uint8_t* rgb, std::uint8_t* out, int width) {
-    for (int x = 0; x < width; ++x, rgb += 3, out += 2) {
-        out[0] = std::uint8_t((((rgb[1] >> 2) & 7) << 5) | (rgb[2] >> 3));
-        out[1] = std::uint8_t((rgb[0] & 0xF8) | (rgb[1] >> 5));
-    }
-}
-
-void ConvertRow24(const std::uint8_t* rgb, std::uint8_t* out, int width) { SwapRedBlue(rgb, out, width); }
-
-void ConvertRow32(const std::uint8_t* rgb, std::uint8_t* out, int width) {
-    for (int x = 0; x < width; ++x, rgb += 3, out += 4) {
-        out[0] = rgb[2];
-        out[1] = rgb[1];
-        out[2] = rgb[0];
-        out[3] = 0;
-    }
-}
-
+// About this many dots make one band of the work split over the cores.
+constexpr std::int64_t BAND_DOTS = 1 << 20;
 }  // namespace
 
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height) {
@@ -50,29 +31,48 @@ bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster)
     if (w > 0 && !image.HasPicture()) return false;
     int dw = 0, dh = 0;
     if (!DisplayRasterSize(w, h, scale, dw, dh)) return false;
-    std::vector<std::uint8_t> pixels;
+    // Bands of rows handed out one at a time to whichever thread is free,
+    // small enough that no thread is left with a long tail.
+    const std::int64_t dots = std::int64_t(dw) * dh;
+    const int parts = RowPartsFor(dots, dh);
+    const int band = int(std::clamp<std::int64_t>(std::min<std::int64_t>(dh / (4 * parts), BAND_DOTS / std::max(dw, 1)),
+                                                   8, 512));
+    const int bands = (dh + band - 1) / band;
+    // Every buffer is allocated before the raster is touched; a raster of
+    // the same size is rendered over in place.
+    std::vector<RegionWorkspace> works;
     try {
-        pixels.resize(std::size_t(dw) * std::size_t(dh) * 3);
+        works.reserve(std::size_t(parts));
+        for (int part = 0; part < parts; ++part) works.emplace_back(band);
+        const std::size_t bytes = std::size_t(dw) * std::size_t(dh) * 3;
+        if (raster.pixels.capacity() / 2 > bytes)  // a much smaller raster gives the memory back
+            std::vector<std::uint8_t>(bytes).swap(raster.pixels);
+        else
+            raster.pixels.resize(bytes);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    // The rows are split over the cores; each part runs the region routine
-    // on its own rows.
-    const std::size_t rowBytes = std::size_t(dw) * 3;
-    std::atomic<bool> failed{false};
-    RunRowParts(dh, RowPartsFor(std::int64_t(dw) * dh, dh), [&](int, int first, int end) {
-        try {
-            ResampleRegion(image, scale, dw, dh, DisplayRegion{0, first, dw, end - first},
-                           pixels.data() + std::size_t(first) * rowBytes, rowBytes);
-        } catch (const std::bad_alloc&) {
-            failed = true;
-        }
-    });
-    if (failed) return false;
     raster.width = dw;
     raster.height = dh;
-    raster.pixels.swap(pixels);
+    const std::size_t rowBytes = std::size_t(dw) * 3;
+    std::atomic<int> next{0};
+    RunRowParts(parts, parts, [&](int part, int, int) {
+        for (int b = next++; b < bands; b = next++) {
+            const int top = b * band;
+            ResampleRegion(image, scale, dw, dh, DisplayRegion{0, top, dw, std::min(band, dh - top)}, DotLayout::Rgb,
+                           raster.pixels.data() + std::size_t(top) * rowBytes, rowBytes, works[std::size_t(part)]);
+        }
+    });
     return true;
+}
+
+bool ScreenLayout(int depth, DotLayout& layout) {
+    switch (depth) {
+    case 16: layout = DotLayout::Screen16; return true;
+    case 24: layout = DotLayout::Screen24; return true;
+    case 32: layout = DotLayout::Screen32; return true;
+    default: return false;
+    }
 }
 
 int DeviceRowBytes(int depth, int width) {
@@ -89,13 +89,8 @@ bool BuildDeviceRaster(const DisplayRaster& display, int depth, DeviceRaster& de
     if (display.width < 0 || display.height < 0 ||
         display.pixels.size() < std::size_t(display.width) * std::size_t(display.height) * 3)
         return false;
-    RowConverter convert = nullptr;
-    switch (depth) {
-    case 16: convert = ConvertRow16; break;
-    case 24: convert = ConvertRow24; break;
-    case 32: convert = ConvertRow32; break;
-    default: return false;
-    }
+    DotLayout layout;
+    if (!ScreenLayout(depth, layout)) return false;
     const int rowBytes = DeviceRowBytes(depth, display.width);
     if (rowBytes == 0 && display.width > 0) return false;
     std::vector<std::uint8_t> bytes;
@@ -105,8 +100,8 @@ bool BuildDeviceRaster(const DisplayRaster& display, int depth, DeviceRaster& de
         return false;
     }
     for (int y = 0; y < display.height; ++y) {
-        convert(display.pixels.data() + std::size_t(y) * std::size_t(display.width) * 3,
-                bytes.data() + std::size_t(y) * std::size_t(rowBytes), display.width);
+        ConvertDots(layout, display.pixels.data() + std::size_t(y) * std::size_t(display.width) * 3,
+                    bytes.data() + std::size_t(y) * std::size_t(rowBytes), display.width);
     }
     device.rowBytes = rowBytes;
     device.rows = display.height;

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CImageData;
+enum class DotLayout;
 
 // RGB dots, 3 bytes each, rows top-down, each row exactly width x 3 bytes.
 struct DisplayRaster {
@@ -42,6 +43,10 @@ bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width
 // when the image has no picture, the scale is refused by DisplayRasterSize
 // or the raster cannot be allocated.
 bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster);
+
+// The dot layout of a depth-bit screen (16, 24 or 32); false for any other
+// depth.
+bool ScreenLayout(int depth, DotLayout& layout);
 
 // Bytes of one row of width dots on a depth-bit screen: 2 x width at 16
 // bits, 3 x width plus 1 when that is odd at 24 bits, 4 x width at 32 bits;

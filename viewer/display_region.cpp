@@ -13,13 +13,15 @@
 
 namespace {
 
-// Display columns resampled together: the working values of one strip stay
-// in the processor's first-level cache.
-constexpr int STRIP = 64;
+constexpr int STRIP = REGION_STRIP;
 static_assert(STRIP % KERNEL_LANES == 0);
 
 // Values per dot and source row: 4 tap columns x 3 channels.
 constexpr int PLANES = 12;
+
+// Source rows ahead of the one being spread that are fetched into the
+// cache meanwhile.
+constexpr int PREFETCH_ROWS = 4;
 
 // Cubic convolution kernel.
 inline double CubicWeight(double d) {
@@ -28,21 +30,13 @@ inline double CubicWeight(double d) {
     return 0.0;
 }
 
-// The four source rows (or columns) that one display row (or column) draws
-// on, with their weights: exactly those the per-dot formula gives.
-struct Taps {
-    std::array<int, 4> index{};
-    std::array<double, 4> weight{};
-    bool white = false;
-};
-
-Taps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scale) {
+LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scale) {
     double pos = (displayIndex - 0.5 * displaySize + 0.5 * scale * (sourceSize - 1)) / scale;
     int whole = int(pos);
     int base = whole > 0 ? whole - 1 : 0;
     base = std::min(base, std::max(sourceSize - 4, 0));
     double f = pos - (base + 1);
-    Taps taps;
+    LineTaps taps;
     taps.white = f < -1.0001 || f > 2.0001;
     for (int k = 0; k < 4; ++k) {
         // Images of fewer than 4 rows or columns read their last one again.
@@ -52,85 +46,81 @@ Taps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scale) {
     return taps;
 }
 
-// The working buffers of one strip: its column taps, the source rows it
-// reads spread out per tap column (4 slots; four consecutive source rows
-// never share one) and the kernel's output.
-class Strip {
-public:
-    Strip()
-        : weights_(std::size_t(4) * STRIP, 0.0), offsets_(std::size_t(4) * STRIP, 0), white_(STRIP, 0),
-          values_(std::size_t(4) * PLANES * STRIP, 0.0), out_(std::size_t(3) * STRIP, 0) {}
-
-    // Takes the columns first..first+count-1 of the display image. Lanes
-    // beyond count weigh 0 and read the image's first column.
-    void SetColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
-        count_ = count;
-        std::fill(weights_.begin(), weights_.end(), 0.0);
-        std::fill(offsets_.begin(), offsets_.end(), 0);
-        for (int j = 0; j < count; ++j) {
-            const Taps taps = MakeTaps(first + j, displayWidth, imageWidth, scale);
-            white_[std::size_t(j)] = taps.white;
-            for (int l = 0; l < 4; ++l) {
-                weights_[std::size_t(l * STRIP + j)] = taps.weight[std::size_t(l)];
-                offsets_[std::size_t(l * STRIP + j)] = taps.index[std::size_t(l)] * 3;
-            }
-        }
-        anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
-        loaded_.fill(-1);
-    }
-
-    // One display row of the strip into out (count dots, 3 bytes each).
-    void Row(const CImageData& image, const Taps& rowTaps, const RowKernelVariant& kernel, std::uint8_t* out) {
-        KernelRow row;
-        for (int k = 0; k < 4; ++k) {
-            row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)], kernel.spread);
-            row.rowWeights[k] = rowTaps.weight[std::size_t(k)];
-        }
-        row.columnWeights = weights_.data();
-        row.planeStride = STRIP;
-        row.count = (count_ + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
-        row.red = out_.data();
-        row.green = out_.data() + STRIP;
-        row.blue = out_.data() + 2 * STRIP;
-        kernel.kernel(row);
-        for (int j = 0; j < count_; ++j) {
-            out[3 * j] = std::uint8_t(row.red[j]);
-            out[3 * j + 1] = std::uint8_t(row.green[j]);
-            out[3 * j + 2] = std::uint8_t(row.blue[j]);
-        }
-        // White dots lie only along the display image's edges.
-        if (anyWhite_)
-            for (int j = 0; j < count_; ++j)
-                if (white_[std::size_t(j)]) out[3 * j] = out[3 * j + 1] = out[3 * j + 2] = 255;
-    }
-
-private:
-    // Source row index spread out: plane 3 x l + c holds channel c of the
-    // dot at tap column l, for each lane.
-    const double* Values(const CImageData& image, int index, RowSpreader spread) {
-        const std::size_t slot = std::size_t(index) % 4;
-        double* planes = values_.data() + slot * PLANES * STRIP;
-        if (loaded_[slot] != index) {
-            const std::uint8_t* src = image.pixels() + std::size_t(index) * std::size_t(image.width()) * 3;
-            // The last row has no bytes after its last dot to read over.
-            if (index == image.height() - 1) spread = SpreadRowScalar;
-            spread(src, offsets_.data(), planes, STRIP, STRIP);
-            loaded_[slot] = index;
-        }
-        return planes;
-    }
-
-    int count_ = 0;
-    bool anyWhite_ = false;
-    std::vector<double> weights_;
-    std::vector<std::int32_t> offsets_;
-    std::vector<std::uint8_t> white_;
-    std::vector<double> values_;
-    std::array<int, 4> loaded_{};
-    std::vector<std::int32_t> out_;
-};
-
 }  // namespace
+
+RegionWorkspace::RegionWorkspace(int maxRows)
+    : rows_(std::size_t(std::max(maxRows, 1))), weights_(std::size_t(4) * STRIP, 0.0),
+      offsets_(std::size_t(4) * STRIP, 0), white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
+      sums_(std::size_t(3) * STRIP, 0) {}
+
+// Takes the columns first..first+count-1 of the display image. Lanes
+// beyond count weigh 0 and read the image's first column.
+void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
+    count_ = count;
+    std::fill(weights_.begin(), weights_.end(), 0.0);
+    std::fill(offsets_.begin(), offsets_.end(), 0);
+    std::fill(white_.begin(), white_.end(), 0);
+    for (int j = 0; j < count; ++j) {
+        const LineTaps taps = MakeTaps(first + j, displayWidth, imageWidth, scale);
+        white_[std::size_t(j)] = taps.white;
+        for (int l = 0; l < 4; ++l) {
+            weights_[std::size_t(l * STRIP + j)] = taps.weight[std::size_t(l)];
+            offsets_[std::size_t(l * STRIP + j)] = taps.index[std::size_t(l)] * 3;
+        }
+    }
+    anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
+    spanFirst_ = offsets_[0];
+    spanEnd_ = offsets_[std::size_t(3 * STRIP + count - 1)] + 3;
+    loaded_.fill(-1);
+}
+
+// One display row of the strip into out (count dots in layout).
+void RegionWorkspace::Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out) {
+    KernelRow row;
+    for (int k = 0; k < 4; ++k) {
+        row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
+        row.rowWeights[k] = rowTaps.weight[std::size_t(k)];
+    }
+    row.columnWeights = weights_.data();
+    row.planeStride = STRIP;
+    row.count = (count_ + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
+    row.red = sums_.data();
+    row.green = sums_.data() + STRIP;
+    row.blue = sums_.data() + 2 * STRIP;
+    FastestRowKernel().kernel(row);
+    // White dots lie only along the display image's edges.
+    if (anyWhite_)
+        for (int j = 0; j < count_; ++j)
+            if (white_[std::size_t(j)]) row.red[j] = row.green[j] = row.blue[j] = 255;
+    PackDots(layout, row.red, row.green, row.blue, out, count_);
+}
+
+// A white row of the strip into out.
+void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
+    std::fill(sums_.begin(), sums_.end(), 255);
+    PackDots(layout, sums_.data(), sums_.data() + STRIP, sums_.data() + 2 * STRIP, out, count_);
+}
+
+// Source row index spread out: plane 3 x l + c holds channel c of the dot
+// at tap column l, for each lane.
+const double* RegionWorkspace::Values(const CImageData& image, int index) {
+    const std::size_t slot = std::size_t(index) % 4;
+    double* planes = values_.data() + slot * PLANES * STRIP;
+    if (loaded_[slot] != index) {
+        const std::size_t imageRow = std::size_t(image.width()) * 3;
+        const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
+        if (index + PREFETCH_ROWS < image.height()) {
+            const std::uint8_t* ahead = src + PREFETCH_ROWS * imageRow;
+            for (std::int32_t at = spanFirst_; at < spanEnd_ + 63; at += 64)
+                __builtin_prefetch(ahead + std::min(at, spanEnd_ - 1));
+        }
+        // The last row has no bytes after its last dot to read over.
+        const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : FastestRowKernel().spread;
+        spread(src, offsets_.data(), planes, STRIP, STRIP);
+        loaded_[slot] = index;
+    }
+    return planes;
+}
 
 bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width, int& height) {
     if (!(scale > 0.0) || imageWidth < 0 || imageHeight < 0) return false;
@@ -149,32 +139,35 @@ bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width,
 }
 
 void ResampleRegion(const CImageData& image, double scale, int displayWidth, int displayHeight,
-                    const DisplayRegion& region, std::uint8_t* out, std::size_t rowBytes) {
+                    const DisplayRegion& region, DotLayout layout, std::uint8_t* out, std::size_t rowBytes,
+                    RegionWorkspace& work) {
     if (region.width <= 0 || region.height <= 0) return;
+    const std::size_t dotBytes = std::size_t(DotBytes(layout));
     if (scale == 1.0) {
         const std::size_t imageRow = std::size_t(image.width()) * 3;
         for (int i = 0; i < region.height; ++i)
-            std::memcpy(out + std::size_t(i) * rowBytes,
-                        image.pixels() + std::size_t(region.y + i) * imageRow + std::size_t(region.x) * 3,
-                        std::size_t(region.width) * 3);
+            ConvertDots(layout, image.pixels() + std::size_t(region.y + i) * imageRow + std::size_t(region.x) * 3,
+                        out + std::size_t(i) * rowBytes, region.width);
         return;
     }
-    std::vector<Taps> rows;
-    rows.reserve(std::size_t(region.height));
-    for (int i = 0; i < region.height; ++i)
-        rows.push_back(MakeTaps(region.y + i, displayHeight, image.height(), scale));
-    const RowKernelVariant& kernel = FastestRowKernel();
-    Strip strip;
-    for (int x = 0; x < region.width; x += STRIP) {
-        const int count = std::min(STRIP, region.width - x);
-        strip.SetColumns(region.x + x, count, displayWidth, image.width(), scale);
-        for (int i = 0; i < region.height; ++i) {
-            std::uint8_t* dst = out + std::size_t(i) * rowBytes + std::size_t(x) * 3;
-            const Taps& taps = rows[std::size_t(i)];
-            if (taps.white)
-                std::memset(dst, 255, std::size_t(count) * 3);
-            else
-                strip.Row(image, taps, kernel, dst);
+    // Bands of as many rows as the workspace holds taps for, each crossed
+    // strip by strip.
+    const int band = int(work.rows_.size());
+    for (int top = 0; top < region.height; top += band) {
+        const int rows = std::min(band, region.height - top);
+        for (int i = 0; i < rows; ++i)
+            work.rows_[std::size_t(i)] = MakeTaps(region.y + top + i, displayHeight, image.height(), scale);
+        for (int x = 0; x < region.width; x += STRIP) {
+            const int count = std::min(STRIP, region.width - x);
+            work.SetColumns(region.x + x, count, displayWidth, image.width(), scale);
+            for (int i = 0; i < rows; ++i) {
+                std::uint8_t* dst = out + std::size_t(top + i) * rowBytes + std::size_t(x) * dotBytes;
+                const LineTaps& taps = work.rows_[std::size_t(i)];
+                if (taps.white)
+                    work.WhiteRow(layout, dst);
+                else
+                    work.Row(image, taps, layout, dst);
+            }
         }
     }
 }
@@ -189,8 +182,10 @@ bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayReg
     if (region.width > 0 && region.height > 0 && !image.HasPicture()) return false;
     std::vector<std::uint8_t> pixels;
     try {
+        RegionWorkspace work(std::min(region.height, 256));
         pixels.resize(std::size_t(region.width) * std::size_t(region.height) * 3);
-        ResampleRegion(image, scale, dw, dh, region, pixels.data(), std::size_t(region.width) * 3);
+        ResampleRegion(image, scale, dw, dh, region, DotLayout::Rgb, pixels.data(), std::size_t(region.width) * 3,
+                       work);
     } catch (const std::bad_alloc&) {
         return false;
     }

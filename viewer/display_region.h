@@ -4,11 +4,14 @@
 // renders what it shows this way and never holds the whole display image.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class CImageData;
 struct DisplayRaster;
+enum class DotLayout;
 
 // A rectangle of display dots: left, top, width, height.
 struct DisplayRegion {
@@ -42,10 +45,54 @@ bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width,
 bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayRegion& region,
                          DisplayRaster& raster);
 
+// The four source rows (or columns) that one display row (or column) draws
+// on, with their weights: exactly those the per-dot formula gives. White
+// when the neighbourhood is out of reach.
+struct LineTaps {
+    std::array<int, 4> index{};
+    std::array<double, 4> weight{};
+    bool white = false;
+};
+
+// Display columns resampled together: the working values of one strip stay
+// in the processor's first-level cache.
+constexpr int REGION_STRIP = 64;
+
+// The working buffers of the region routine for one thread, all allocated
+// by the constructor (which alone may throw std::bad_alloc): the taps of up
+// to maxRows display rows and of one strip of columns, the source rows the
+// strip reads spread out per tap column (4 slots: four consecutive source
+// rows never share one) and the kernel's sums.
+class RegionWorkspace {
+public:
+    explicit RegionWorkspace(int maxRows);
+
+private:
+    friend void ResampleRegion(const CImageData&, double, int, int, const DisplayRegion&, DotLayout,
+                               std::uint8_t*, std::size_t, RegionWorkspace&);
+    void SetColumns(int first, int count, int displayWidth, int imageWidth, double scale);
+    void Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out);
+    void WhiteRow(DotLayout layout, std::uint8_t* out);
+    const double* Values(const CImageData& image, int index);
+
+    std::vector<LineTaps> rows_;
+    int count_ = 0;
+    bool anyWhite_ = false;
+    std::int32_t spanFirst_ = 0;  // bytes of a source row the strip reads
+    std::int32_t spanEnd_ = 0;
+    std::vector<double> weights_;
+    std::vector<std::int32_t> offsets_;
+    std::vector<std::uint8_t> white_;
+    std::vector<double> values_;
+    std::array<int, 4> loaded_{};
+    std::vector<std::int32_t> sums_;
+};
+
 // The routine both share, unchecked: region of the displayWidth x
-// displayHeight display image of image at scale into out, region.height rows
-// of region.width dots (3 bytes each), rowBytes apart. The image must hold
-// its picture and the region must lie within the display image. Does not
-// throw but std::bad_alloc for its few working buffers.
+// displayHeight display image of image at scale into out in layout,
+// region.height rows of region.width dots, rowBytes apart. The image must
+// hold its picture and the region must lie within the display image. Does
+// not throw; runs on the caller's thread.
 void ResampleRegion(const CImageData& image, double scale, int displayWidth, int displayHeight,
-                    const DisplayRegion& region, std::uint8_t* out, std::size_t rowBytes);
+                    const DisplayRegion& region, DotLayout layout, std::uint8_t* out, std::size_t rowBytes,
+                    RegionWorkspace& work);

@@ -1,11 +1,22 @@
 #include "viewer/resample_rows.h"
 
+#include <cstring>
+
+#include "image/pixel_swizzle.h"
+
 namespace {
 
 inline std::int32_t ClampComponent(double sum) {
     if (sum > 255.0) return 255;
     if (sum < 0.0) return 0;
     return std::int32_t(sum);
+}
+
+// One dot as a little-endian 5-6-5 word: the top 5, 6 and 5 bits of red,
+// green and blue.
+inline void Store565(std::uint8_t* out, unsigned red, unsigned green, unsigned blue) {
+    out[0] = std::uint8_t((((green >> 2) & 7) << 5) | (blue >> 3));
+    out[1] = std::uint8_t((red & 0xF8) | (green >> 5));
 }
 
 }  // namespace
@@ -42,6 +53,55 @@ void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, doubl
             green[j] = dot[1];
             blue[j] = dot[2];
         }
+    }
+}
+
+void PackDots(DotLayout layout, const std::int32_t* red, const std::int32_t* green, const std::int32_t* blue,
+              std::uint8_t* out, int count) {
+    switch (layout) {
+    case DotLayout::Rgb:
+        for (int j = 0; j < count; ++j, out += 3) {
+            out[0] = std::uint8_t(red[j]);
+            out[1] = std::uint8_t(green[j]);
+            out[2] = std::uint8_t(blue[j]);
+        }
+        break;
+    case DotLayout::Screen16:
+        for (int j = 0; j < count; ++j, out += 2) Store565(out, unsigned(red[j]), unsigned(green[j]), unsigned(blue[j]));
+        break;
+    case DotLayout::Screen24:
+        for (int j = 0; j < count; ++j, out += 3) {
+            out[0] = std::uint8_t(blue[j]);
+            out[1] = std::uint8_t(green[j]);
+            out[2] = std::uint8_t(red[j]);
+        }
+        break;
+    case DotLayout::Screen32:
+        for (int j = 0; j < count; ++j, out += 4) {
+            out[0] = std::uint8_t(blue[j]);
+            out[1] = std::uint8_t(green[j]);
+            out[2] = std::uint8_t(red[j]);
+            out[3] = 0;
+        }
+        break;
+    }
+}
+
+void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, int count) {
+    switch (layout) {
+    case DotLayout::Rgb: std::memcpy(out, rgb, std::size_t(count) * 3); break;
+    case DotLayout::Screen16:
+        for (int j = 0; j < count; ++j, rgb += 3, out += 2) Store565(out, rgb[0], rgb[1], rgb[2]);
+        break;
+    case DotLayout::Screen24: SwapRedBlue(rgb, out, count); break;
+    case DotLayout::Screen32:
+        for (int j = 0; j < count; ++j, rgb += 3, out += 4) {
+            out[0] = rgb[2];
+            out[1] = rgb[1];
+            out[2] = rgb[0];
+            out[3] = 0;
+        }
+        break;
     }
 }
 

@@ -49,6 +49,28 @@ void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, doubl
                      int count);
 #endif
 
+// How dots are written out as bytes: the display raster's red, green,
+// blue, or a screen's layout (display_raster.h): 16 bits 5-6-5 words,
+// 24 bits blue, green, red, 32 bits blue, green, red, 0.
+enum class DotLayout { Rgb, Screen16, Screen24, Screen32 };
+
+// Bytes of one dot in layout.
+inline int DotBytes(DotLayout layout) {
+    switch (layout) {
+    case DotLayout::Screen16: return 2;
+    case DotLayout::Screen32: return 4;
+    default: return 3;
+    }
+}
+
+// Writes count dots (channels 0..255, as the kernel leaves them) at out in
+// layout.
+void PackDots(DotLayout layout, const std::int32_t* red, const std::int32_t* green, const std::int32_t* blue,
+              std::uint8_t* out, int count);
+
+// Writes count dots of rgb (red, green, blue bytes) at out in layout.
+void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, int count);
+
 struct RowKernelVariant {
     const char* name;
     RowKernel kernel;

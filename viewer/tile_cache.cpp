@@ -1,10 +1,12 @@
 #include "viewer/tile_cache.h"
 
+#include <atomic>
 #include <new>
 #include <vector>
 
 #include "image/image_data.h"
 #include "image/parallel_rows.h"
+#include "viewer/resample_rows.h"
 
 bool TileCache::Show(const CImageData* image, double scale, int depth) {
     if (image == image_ && scale == scale_ && depth == depth_ && image_ != nullptr) return true;
@@ -71,23 +73,36 @@ void TileCache::Require(const TileSpan& span) {
     if (missing.empty()) return;
     MakeRoom(bytes, span);
 
-    // Each part renders whole tiles with its own working buffers.
+    // Tiles are handed out one at a time to whichever thread is free; each
+    // renders straight into the tile in the screen's layout.
     const int parts = RowPartsFor(dots, int(missing.size()));
-    RunRowParts(int(missing.size()), parts, [&](int, int first, int end) {
-        DisplayRaster rgb;
-        for (int t = first; t < end; ++t) {
+    std::vector<RegionWorkspace> works;
+    try {
+        works.reserve(std::size_t(parts));
+        for (int part = 0; part < parts; ++part) works.emplace_back(TILE_SIDE);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    DotLayout layout;
+    ScreenLayout(depth_, layout);
+    std::atomic<int> next{0};
+    RunRowParts(parts, parts, [&](int part, int, int) {
+        for (int t = next++; t < int(missing.size()); t = next++) {
             Missing& m = missing[std::size_t(t)];
             const DisplayRegion region = TileRegion(m.column, m.row, displayWidth_, displayHeight_);
+            DeviceRaster& tile = m.tile;
+            tile.rowBytes = DeviceRowBytes(depth_, region.width);
+            tile.rows = region.height;
+            tile.depth = depth_;
+            tile.width = region.width;
             try {
-                rgb.width = region.width;
-                rgb.height = region.height;
-                rgb.pixels.resize(std::size_t(region.width) * std::size_t(region.height) * 3);
-                ResampleRegion(*image_, scale_, displayWidth_, displayHeight_, region, rgb.pixels.data(),
-                               std::size_t(region.width) * 3);
-                if (!BuildDeviceRaster(rgb, depth_, m.tile)) m.tile = {};
+                tile.pixels.resize(std::size_t(tile.rowBytes) * std::size_t(region.height));
             } catch (const std::bad_alloc&) {
-                m.tile = {};
+                tile = {};
+                continue;
             }
+            ResampleRegion(*image_, scale_, displayWidth_, displayHeight_, region, layout, tile.pixels.data(),
+                           std::size_t(tile.rowBytes), works[std::size_t(part)]);
         }
     });
     for (Missing& m : missing) {
