@@ -19,6 +19,20 @@ inline void Store565(std::uint8_t* out, unsigned red, unsigned green, unsigned b
     out[1] = std::uint8_t((red & 0xF8) | (green >> 5));
 }
 
+// Dots of Size bytes with red, green and blue at bytes R, G and B, and 0
+// in a fourth byte when there is one. Nothing written overlaps the sums.
+template <int R, int G, int B, int Size>
+void PackBytes(const std::int32_t* __restrict red, const std::int32_t* __restrict green,
+               const std::int32_t* __restrict blue, std::uint8_t* __restrict out, int count) {
+    for (int j = 0; j < count; ++j) {
+        std::uint8_t* dot = out + Size * j;
+        dot[R] = std::uint8_t(red[j]);
+        dot[G] = std::uint8_t(green[j]);
+        dot[B] = std::uint8_t(blue[j]);
+        if constexpr (Size == 4) dot[3] = 0;
+    }
+}
+
 }  // namespace
 
 void ResampleRowScalar(const KernelRow& row) {
@@ -59,31 +73,12 @@ void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, doubl
 void PackDots(DotLayout layout, const std::int32_t* red, const std::int32_t* green, const std::int32_t* blue,
               std::uint8_t* out, int count) {
     switch (layout) {
-    case DotLayout::Rgb:
-        for (int j = 0; j < count; ++j, out += 3) {
-            out[0] = std::uint8_t(red[j]);
-            out[1] = std::uint8_t(green[j]);
-            out[2] = std::uint8_t(blue[j]);
-        }
-        break;
+    case DotLayout::Rgb: PackBytes<0, 1, 2, 3>(red, green, blue, out, count); break;
     case DotLayout::Screen16:
         for (int j = 0; j < count; ++j, out += 2) Store565(out, unsigned(red[j]), unsigned(green[j]), unsigned(blue[j]));
         break;
-    case DotLayout::Screen24:
-        for (int j = 0; j < count; ++j, out += 3) {
-            out[0] = std::uint8_t(blue[j]);
-            out[1] = std::uint8_t(green[j]);
-            out[2] = std::uint8_t(red[j]);
-        }
-        break;
-    case DotLayout::Screen32:
-        for (int j = 0; j < count; ++j, out += 4) {
-            out[0] = std::uint8_t(blue[j]);
-            out[1] = std::uint8_t(green[j]);
-            out[2] = std::uint8_t(red[j]);
-            out[3] = 0;
-        }
-        break;
+    case DotLayout::Screen24: PackBytes<2, 1, 0, 3>(red, green, blue, out, count); break;
+    case DotLayout::Screen32: PackBytes<2, 1, 0, 4>(red, green, blue, out, count); break;
     }
 }
 

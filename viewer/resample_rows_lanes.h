@@ -32,41 +32,52 @@ inline void Store(std::int32_t* out, const Doubles& sum) {
     __builtin_memcpy(out, &whole, sizeof whole);
 }
 
+// The six sums of one step: red, green, blue for each of the two registers.
+struct Sums {
+    Doubles r0, g0, b0, r1, g1, b1;
+};
+
+// Adds the products of tap (k, l) for the step at j. The first tap starts
+// the sums instead: adding it to 0 would change nothing the clamp lets
+// through (at most -0 into +0).
+template <bool First>
+inline void AddTap(const KernelRow& row, long stride, int j, int k, int l, Sums& s) {
+    const double wy = row.rowWeights[k];
+    const double* weights = row.columnWeights + j + l * stride;
+    Doubles wx0, wx1, v0, v1;
+    Load(wx0, weights);
+    Load(wx1, weights + N);
+    const Doubles w0 = wy * wx0;
+    const Doubles w1 = wy * wx1;
+    const double* red = row.rowValues[k] + j + (3 * l) * stride;
+    Load(v0, red);
+    Load(v1, red + N);
+    s.r0 = First ? w0 * v0 : s.r0 + w0 * v0;
+    s.r1 = First ? w1 * v1 : s.r1 + w1 * v1;
+    Load(v0, red + stride);
+    Load(v1, red + stride + N);
+    s.g0 = First ? w0 * v0 : s.g0 + w0 * v0;
+    s.g1 = First ? w1 * v1 : s.g1 + w1 * v1;
+    Load(v0, red + 2 * stride);
+    Load(v1, red + 2 * stride + N);
+    s.b0 = First ? w0 * v0 : s.b0 + w0 * v0;
+    s.b1 = First ? w1 * v1 : s.b1 + w1 * v1;
+}
+
 void LanesRow(const KernelRow& row) {
     const long stride = row.planeStride;
     for (int j = 0; j < row.count; j += 2 * N) {
-        Doubles r0 = {}, g0 = {}, b0 = {}, r1 = {}, g1 = {}, b1 = {};
-        for (int k = 0; k < 4; ++k) {
-            const double wy = row.rowWeights[k];
-            const double* values = row.rowValues[k] + j;
-            const double* weights = row.columnWeights + j;
-            for (int l = 0; l < 4; ++l) {
-                Doubles wx0, wx1, v0, v1;
-                Load(wx0, weights + l * stride);
-                Load(wx1, weights + l * stride + N);
-                const Doubles w0 = wy * wx0;
-                const Doubles w1 = wy * wx1;
-                const double* red = values + (3 * l) * stride;
-                Load(v0, red);
-                Load(v1, red + N);
-                r0 += w0 * v0;
-                r1 += w1 * v1;
-                Load(v0, red + stride);
-                Load(v1, red + stride + N);
-                g0 += w0 * v0;
-                g1 += w1 * v1;
-                Load(v0, red + 2 * stride);
-                Load(v1, red + 2 * stride + N);
-                b0 += w0 * v0;
-                b1 += w1 * v1;
-            }
-        }
-        Store(row.red + j, r0);
-        Store(row.red + j + N, r1);
-        Store(row.green + j, g0);
-        Store(row.green + j + N, g1);
-        Store(row.blue + j, b0);
-        Store(row.blue + j + N, b1);
+        Sums s;
+        AddTap<true>(row, stride, j, 0, 0, s);
+        for (int l = 1; l < 4; ++l) AddTap<false>(row, stride, j, 0, l, s);
+        for (int k = 1; k < 4; ++k)
+            for (int l = 0; l < 4; ++l) AddTap<false>(row, stride, j, k, l, s);
+        Store(row.red + j, s.r0);
+        Store(row.red + j + N, s.r1);
+        Store(row.green + j, s.g0);
+        Store(row.green + j + N, s.g1);
+        Store(row.blue + j, s.b0);
+        Store(row.blue + j + N, s.b1);
     }
 }
 
