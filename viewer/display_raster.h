@@ -36,7 +36,8 @@ constexpr std::int64_t MAX_DISPLAY_DOTS = std::int64_t(1) << 28;
 // false too when the raster would exceed MAX_DISPLAY_DOTS.
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height);
 
-// Rebuilds raster from the whole image at scale, on every core: a plain copy
+// Rebuilds raster from the whole image at scale, on every core, over its
+// own buffer when that holds the size already: a plain copy
 // at exactly 1.0, cubic convolution otherwise (white where the 4 x 4 neighbourhood is out of
 // reach). Images of fewer than 4 rows or columns read their last row or
 // column again in place of the missing ones. False, with raster unchanged,

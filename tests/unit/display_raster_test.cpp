@@ -387,3 +387,38 @@ TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDot
     cache.Require(first);
     EXPECT_EQ(cache.tileCount(), 0u);
 }
+
+TEST(TileCache, TilesInEveryScreenLayoutAreTheDisplayRasterConverted) {
+    const CImageData image = NoiseImage(150, 90, 5);
+    // Rendered over a larger raster, in bands shared by the threads, the
+    // raster equals one rendered afresh.
+    DisplayRaster display, fresh;
+    ASSERT_TRUE(RenderDisplay(image, 3.0, display));
+    ASSERT_TRUE(RenderDisplay(image, 2.5, display));  // 375 x 225
+    ASSERT_TRUE(RenderDisplay(image, 2.5, fresh));
+    ASSERT_EQ(display.width, 375);
+    EXPECT_EQ(display.pixels, fresh.pixels);
+    for (int depth : {16, 24, 32}) {
+        SCOPED_TRACE(depth);
+        DeviceRaster whole;
+        ASSERT_TRUE(BuildDeviceRaster(display, depth, whole));
+        TileCache cache(std::size_t(16) << 20);
+        ASSERT_TRUE(cache.Show(&image, 2.5, depth));
+        const TileSpan span = TilesCovering({0, 0, 375, 225}, 375, 225);
+        cache.Require(span);
+        ASSERT_EQ(cache.tileCount(), std::size_t(span.count()));
+        for (int row = span.firstRow; row < span.endRow; ++row)
+            for (int column = span.firstColumn; column < span.endColumn; ++column) {
+                const DeviceRaster* tile = cache.Find(column, row);
+                const DisplayRegion region = TileRegion(column, row, 375, 225);
+                ASSERT_EQ(tile->rowBytes, DeviceRowBytes(depth, region.width));
+                for (int y = 0; y < region.height; ++y) {
+                    const std::uint8_t* want = &whole.pixels[std::size_t(region.y + y) * whole.rowBytes +
+                                                             std::size_t(region.x) * (depth / 8)];
+                    ASSERT_TRUE(std::equal(want, want + region.width * (depth / 8),
+                                           &tile->pixels[std::size_t(y) * tile->rowBytes]))
+                        << "tile (" << column << ", " << row << ") row " << y;
+                }
+            }
+    }
+}
