@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "viewer/display_raster.h"
+#include "viewer/image_write.h"
 #include "viewer/point_correction.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
@@ -20,6 +21,8 @@ class QMenu;
 class QMenuBar;
 class QPainter;
 class QScrollBar;
+class ViewWriter;
+class ZoneTracker;
 
 class CGazoView : public QWidget {
     Q_OBJECT
@@ -71,6 +74,10 @@ public:
     bool trackerShown() const { return trackerShown_; }
     const TrackerZone& cutZone() const { return cutZone_; }
     void ShowTrackerZone(const TrackerZone& zone);
+    // 1 while the mouse is within reach of a handle of the zone, 2 otherwise.
+    int overHandle() const;
+    // The viewer's image write; pending until its pause is over.
+    ViewWriter* writer() const { return writer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +100,10 @@ private:
     // Hook of a left click while the tracker is shown: the click is the
     // tracker's.
     void TrackerButtonDown(QPoint client);
+    // The zone in client coordinates, from the current scroll positions.
+    TrackerZone ZoneOnClient() const;
+    // The screen rectangle a write of area takes now.
+    std::optional<CaptureRect> WriteRectangle(WriteArea area) const;
     void CheckScreenDepth();
 
     void ResetScrolling();
@@ -132,7 +143,9 @@ private:
     bool rebuildDevice_ = false;
 
     bool trackerShown_ = false;
-    TrackerZone cutZone_;
+    TrackerZone cutZone_;  // in display dots of the image, whatever the scroll
+    ZoneTracker* zoneTracker_ = nullptr;
+    ViewWriter* writer_ = nullptr;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
