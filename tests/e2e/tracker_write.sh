@@ -6,9 +6,9 @@
 # usage: tracker_write.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-for tool in xvfb-run xdotool python3; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+support=$(cd "$(dirname "$0")" && pwd)/support/x_session.sh
+source "$support"
+require_tools xvfb-run xdotool python3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -120,46 +120,9 @@ cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
 set -u
 work=$1
-"$work/veldrio" &
-app=$!
-trap 'kill $app 2>/dev/null' EXIT
-
-# Polls until a window whose name contains $1 exists, for at most $2 seconds.
-find_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --name "$1" 2>/dev/null | head -1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.2
-  done
-  echo "no window named $1" >&2
-  return 1
-}
-gone() {
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -lt $deadline ]; do
-    [ -z "$(xdotool search --name "$1" 2>/dev/null)" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
-px() { echo $(($1 * 7 / 4)); }
-py() { echo $(($1 * 13 / 8)); }
-click_dlu() {
-  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local menu=$((HEIGHT - $(py "$client_height")))
-  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
-}
-keys() { xdotool type --delay 30 "$1"; }
-
-main=$(find_window "ヴェルドリオ" 20) || exit 1
-sleep 1
-click_dlu "$main" 203 100 20          # "DFサーチ"
-sleep 2
-keys "$work/dots.bmp"; xdotool key Return
-sleep 2
-click_dlu "$main" 203 202 50 2        # the preview opens the viewer
+source "$2"
+start_program "$work"
+open_picture "$main" "$work/dots.bmp"
 viewer=$(find_window "画像View" 20) || exit 1
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$viewer")"
@@ -179,7 +142,7 @@ write() {
   box=$(find_window "モニタしてみますか" 10) || return 1
   sleep 0.3
   xdotool key Escape                  # No: no picture viewer
-  gone "モニタしてみますか" 5
+  window_gone "モニタしてみますか" 5
   xdotool windowfocus "$viewer"; sleep 0.3
 }
 write p "$work/zone.png"
@@ -189,7 +152,7 @@ write c "$work/window.bmp"
 SH
 chmod +x "$work/session.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" >"$work/session.log" 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 [ -f "$work/geometry.txt" ] || fail "the viewer did not open"
