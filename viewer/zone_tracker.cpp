@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "platform/pointer_pixel.h"
 #include "res/move_cursor.h"
 
 namespace {
@@ -61,16 +62,17 @@ void ZoneTracker::Release() {
 bool ZoneTracker::eventFilter(QObject* watched, QEvent* event) {
     const bool onClient = watched == client_;
     switch (event->type()) {
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
         if (!onClient) break;
+        const QPoint p = platform::PointerPixel(*client_, *static_cast<QMouseEvent*>(event));
         if (tracker_.dragging()) {
-            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
             tracker_.MoveTo(p.x(), p.y());
             client_->update();
             return true;
         }
-        Hover(static_cast<QMouseEvent*>(event)->position().toPoint());
+        Hover(p);
         break;
+    }
     case QEvent::MouseButtonRelease:
         if (onClient && tracker_.dragging() && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             Release();
