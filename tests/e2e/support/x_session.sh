@@ -9,6 +9,9 @@ require_tools() {
   done
 }
 
+# (Each script asks xvfb-run for a server number of its own choosing, so that
+# scripts run at the same time do not start on one number.)
+
 # Polls until a window whose name contains $1 exists, for at most $2
 # seconds; prints its id.
 find_window() {
