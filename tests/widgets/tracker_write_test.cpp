@@ -81,12 +81,14 @@ private slots:
         QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(110, 105));
         QCOMPARE(viewer->cutZone(), (TrackerZone{30, 25, 330, 325}));
 
+        // Scrolled one dot to the right, the zone stays on the image.
+        QTest::keyClick(viewer, Qt::Key_Right);
         const QString path = Path("zone with blanks.png");
         Choose(path);
         QVERIFY(viewer->OnCommand(ID_WRITE_ZONE_PNG, 0));
         QTRY_VERIFY_WITH_TIMEOUT(!viewer->writer()->pending(), 5000);
 
-        const QPoint screen = client->mapToGlobal(QPoint(31, 26));
+        const QPoint screen = client->mapToGlobal(QPoint(30, 26));
         QCOMPARE(grabs.back(), (CaptureRect{screen.x(), screen.y(), 298, 298}));
         QCOMPARE(QImage(path).size(), QSize(298, 298));
         QCOMPARE(LastText(), std::string("画像ファイルに書込みました。"));
