@@ -6,9 +6,9 @@
 # usage: edit_window.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-support=$(cd "$(dirname "$0")" && pwd)/support/x_session.sh
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
 source "$support"
-require_tools xvfb-run xdotool
+e2e_require xvfb-run xdotool
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,9 +33,14 @@ cat >"$work/session.sh" <<'SH'
 set -u
 work=$1
 source "$2"
-start_program "$work"
+"$work/veldrio" &
+app=$!
+trap 'kill $app 2>/dev/null' EXIT
+
+main=$(find_window "ヴェルドリオ" 30) || exit 1
+sleep 1
 open_picture "$main" "$work/square.bmp"
-edit=$(find_window "サンプリングデータ編集" 20) || exit 1
+edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 sleep 2
 
 # The first cell of the grid; type, X and Y of four corners.
@@ -62,7 +67,7 @@ xdotool key alt+p; sleep 0.5; xdotool key Return; sleep 2
 SH
 chmod +x "$work/session.sh"
 
-timeout 180 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 [ -f "$work/out.csv" ] || fail "no CSV file was written"

@@ -6,9 +6,9 @@
 # usage: tracker_write.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-support=$(cd "$(dirname "$0")" && pwd)/support/x_session.sh
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
 source "$support"
-require_tools xvfb-run xdotool python3 convert
+e2e_require xvfb-run xdotool python3 convert
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -62,7 +62,12 @@ cat >"$work/session.sh" <<'SH'
 set -u
 work=$1
 source "$2"
-start_program "$work"
+"$work/veldrio" &
+app=$!
+trap 'kill $app 2>/dev/null' EXIT
+
+main=$(find_window "ヴェルドリオ" 30) || exit 1
+sleep 1
 open_picture "$main" "$work/dots.bmp"
 viewer=$(find_window "画像View" 20) || exit 1
 sleep 1
