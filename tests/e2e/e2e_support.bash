@@ -54,3 +54,13 @@ open_picture() {
   sleep 2
   click_dlu "$1" 203 202 50 2
 }
+
+# Starts the program copied to the folder $1, to be killed when the session
+# ends, and waits for its main dialog, whose id it leaves in main.
+start_program() {
+  "$1/veldrio" &
+  app=$!
+  trap 'kill $app 2>/dev/null' EXIT
+  main=$(find_window "ヴェルドリオ" 30) || exit 1
+  sleep 1
+}

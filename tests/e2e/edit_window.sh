@@ -33,12 +33,7 @@ cat >"$work/session.sh" <<'SH'
 set -u
 work=$1
 source "$2"
-"$work/veldrio" &
-app=$!
-trap 'kill $app 2>/dev/null' EXIT
-
-main=$(find_window "ヴェルドリオ" 30) || exit 1
-sleep 1
+start_program "$work"
 open_picture "$main" "$work/square.bmp"
 edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 sleep 2
