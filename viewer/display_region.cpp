@@ -19,7 +19,7 @@ static_assert(STRIP % KERNEL_LANES == 0);
 // Values per dot and source row: 4 tap columns x 3 channels.
 constexpr int PLANES = 12;
 
-// Source rows ahead of the one being spread that are fetched into the
+// Rows ahead of the one being read or written that are fetched into the
 // cache meanwhile.
 constexpr int PREFETCH_ROWS = 4;
 
@@ -160,8 +160,14 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
         for (int x = 0; x < region.width; x += STRIP) {
             const int count = std::min(STRIP, region.width - x);
             work.SetColumns(region.x + x, count, displayWidth, image.width(), scale);
+            const std::size_t stripBytes = std::size_t(count) * dotBytes;
             for (int i = 0; i < rows; ++i) {
                 std::uint8_t* dst = out + std::size_t(top + i) * rowBytes + std::size_t(x) * dotBytes;
+                // The rows lie far apart: the cache is asked for those of
+                // a later row ahead of writing them.
+                if (i + PREFETCH_ROWS < rows)
+                    for (std::size_t at = 0; at < stripBytes + 63; at += 64)
+                        __builtin_prefetch(dst + PREFETCH_ROWS * rowBytes + std::min(at, stripBytes - 1), 1);
                 const LineTaps& taps = work.rows_[std::size_t(i)];
                 if (taps.white)
                     work.WhiteRow(layout, dst);
