@@ -9,7 +9,7 @@
 namespace fuzz {
 
 // Larger pictures go through the same code; decoding them only slows the run.
-constexpr std::int64_t MAX_FETCH_DOTS = std::int64_t(1) << 22;
+constexpr std::int64_t MAX_FETCH_DOTS = std::int64_t(1) << 18;
 
 // True when a file declares more dots than the harness decodes.
 inline bool TooLargeToFuzz(std::int64_t width, std::int64_t height) { return width * height > MAX_FETCH_DOTS; }
