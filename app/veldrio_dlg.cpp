@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,6 +30,7 @@
 #include "app/recent_images.h"
 #include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
+#include "app/zone_commands.h"
 #include "dialogs/open_guide.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
@@ -97,6 +99,7 @@ CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
     BuildControls(*client_, kControls, units, [this](int id) { OnCommand(id); });
     client_->installEventFilter(this);
 
+    zone_ = new ZoneCommands(this, qobject_cast<QLabel*>(Control(IDC_ZONE_TEXT)), viewerWindows_);
     recentCombo_ = qobject_cast<QComboBox*>(Control(IDC_RECENT_COMBO));
     connect(recentCombo_, &QComboBox::activated, this, [this] { OnRecentSelectionChange(); });
     setWindowTitle(QString::fromUtf8(texts::CAPTION));
@@ -171,12 +174,17 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case IDC_CLIP_VIEW:
         CaptureClipboard(this, App().registry, viewerWindows_);
         return true;
+    case IDC_ZONE_START:
+    case IDC_ZONE_END:
+    case IDC_ZONE_FLASH:
+    case IDC_CUT_AND_VIEW:
+        return zone_->OnCommand(id);
     default:
-        // The screen-zone and guide buttons send their ids here;
-        // their flows are not part of the dialog yet.
         return false;
     }
 }
+
+void CVeldrioDlg::OnTimer(int id) { zone_->OnTimer(id); }
 
 void CVeldrioDlg::OnSysCommand(int value) {
     if ((value & ~0xF) == IDM_ABOUTBOX) {
@@ -197,17 +205,24 @@ void CVeldrioDlg::OnFileSearch() {
     if (!latest.empty()) request.initialDir = std::filesystem::path(latest).parent_path().string();
 
     const platform::FileDialogResult chosen = platform::GetOpenFileName(this, request);
-    if (chosen) {
-        const std::string extension = ExtensionOf(*chosen);
-        if (!IsAcceptedExtension(extension)) {
-            std::string text = texts::EXTENSION_REFUSED;
-            text.replace(text.find("%s"), 2, extension);
-            platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
-        } else {
-            TakeChosenPath(*chosen);
-        }
-    }
+    if (chosen) TakeCheckedPath(*chosen);
     client_->update(PreviewBox());
+}
+
+bool CVeldrioDlg::TakeCheckedPath(const std::string& path) {
+    const std::string extension = ExtensionOf(path);
+    if (!IsAcceptedExtension(extension)) {
+        std::string text = texts::EXTENSION_REFUSED;
+        text.replace(text.find("%s"), 2, extension);
+        platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
+        return false;
+    }
+    TakeChosenPath(path);
+    return true;
+}
+
+void CVeldrioDlg::OpenGivenFile(const std::string& path) {
+    if (TakeCheckedPath(path)) OpenLatestImage();
 }
 
 void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) {
@@ -245,14 +260,12 @@ void CVeldrioDlg::OnClientDoubleClick(const QPoint& point) {
 }
 
 void CVeldrioDlg::OpenLatestImage() {
-    if (viewerWindows_.EnsureEditWindow() != 0) return;
-    // The viewer opens one pixel right of the edit window; whatever the
-    // opener's result, the main dialog then hides behind the edit window.
+    // The viewer opens one pixel right of the edit window. A file that is
+    // refused or fails to load makes no window: the main dialog stays.
     const std::string latest = RecentImage(App().settings, 0);
     if (!latest.empty())
         OpenImageFile(this, App().registry, latest,
-                      [this](int slot) { return viewerWindows_.AttachViewer(slot); });
-    viewerWindows_.HideMainDialogAndFocusEditWindow();
+                      [this](int slot) { return viewerWindows_.OpenBesideEditWindow(slot); });
 }
 
 void CVeldrioDlg::RefreshRecentList() {
@@ -285,6 +298,7 @@ void CVeldrioDlg::PaintClient() {
     QPainter painter(client_);
     DrawPreview(painter, PreviewBox(), preview_.loaded() ? &preview_.pixels() : nullptr, client_->depth());
     RestoreCaption();
+    zone_->UpdateZoneText();
 }
 
 void CVeldrioDlg::closeEvent(QCloseEvent* event) {
@@ -307,6 +321,22 @@ void CVeldrioDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CVeldrioDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) zone_->OnLeftButtonDown();
+    QDialog::mousePressEvent(event);
+}
+
+void CVeldrioDlg::mouseMoveEvent(QMouseEvent* event) {
+    zone_->OnMouseMove(event->globalPosition().toPoint());
+    QDialog::mouseMoveEvent(event);
+}
+
+void CVeldrioDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        zone_->OnLeftButtonUp(event->globalPosition().toPoint(), event->modifiers().testFlag(Qt::ControlModifier));
+    QDialog::mouseReleaseEvent(event);
 }
 
 void CVeldrioDlg::dragEnterEvent(QDragEnterEvent* event) {

@@ -17,6 +17,7 @@
 
 class QComboBox;
 class QMenu;
+class ZoneCommands;
 class QMenuBar;
 class QPoint;
 class QRect;
@@ -38,6 +39,8 @@ public:
     bool OnCommand(int id, std::intptr_t value = 0) override;
     // The about item (any value 16..31 runs the about box).
     void OnSysCommand(int value);
+    // The window timers: 158 ends a zone flash, 160 runs the zone capture.
+    void OnTimer(int id);
 
     // The choosing flows: the file dialog (command 107), a drop, the list.
     void OnFileSearch();
@@ -45,6 +48,9 @@ public:
     void OnRecentSelectionChange();
     // A double click at a point of the client area.
     void OnClientDoubleClick(const QPoint& point);
+    // A file named on the command line: taken as the file dialog takes a
+    // choice, then opened as a double click on the preview opens it.
+    void OpenGivenFile(const std::string& path);
 
     // The client area (below the menu bar) and its controls.
     QWidget* client() const { return client_; }
@@ -53,6 +59,8 @@ public:
     // The preview box in client coordinates.
     QRect PreviewBox() const;
     bool previewLoaded() const { return preview_.loaded(); }
+    // The screen-zone controls.
+    ZoneCommands& zone() const { return *zone_; }
     const PreviewPicture& preview() const { return preview_; }
 
     // Appends a separator and the about item to popup, unless text is
@@ -63,6 +71,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -77,6 +88,9 @@ private:
     // A path chosen by the file dialog or a drop becomes entry 0 of the
     // recent list (a path the list cannot hold is left out).
     void TakeChosenPath(const std::string& path);
+    // The same after the ending check of the file dialog (its message when
+    // refused); true when taken.
+    bool TakeCheckedPath(const std::string& path);
     // The list refilled and the preview rebuilt from entry 0, then repainted.
     void ShowLatestImage();
     void OpenLatestImage();
@@ -91,6 +105,7 @@ private:
     QComboBox* recentCombo_ = nullptr;
     PreviewPicture preview_;
     ViewerWindows viewerWindows_{this};
+    ZoneCommands* zone_ = nullptr;
     bool started_ = false;    // OnInitDialog has run
     bool destroyed_ = false;  // the end's work is done
 };

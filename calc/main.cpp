@@ -35,6 +35,18 @@ struct Options {
     std::string input;
 };
 
+// What --help prints; the manual page says the same.
+constexpr char HELP[] =
+    "usage: veldrio-calc [--scale R] [--out DIR] FILE\n"
+    "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
+    "program exported) as the edit window does and prints the nine result lines.\n"
+    "  --scale R   the magnification the points were taken at (default 1)\n"
+    "  --out DIR   also write the three reports and Result.csv into DIR\n"
+    "  -h, --help  print this help\n"
+    "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
+    "message on standard error); 2 the file could not be read or the command\n"
+    "line is wrong.\n";
+
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE\n", problem.c_str());
     return 2;
@@ -86,7 +98,7 @@ int main(int argc, char** argv) {
         } else if (args[i] == "--out" && i + 1 < args.size()) {
             options.outDir = args[++i];
         } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf("usage: veldrio-calc [--scale R] [--out DIR] FILE\n");
+            std::fputs(HELP, stdout);
             return 0;
         } else if (options.input.empty() && args[i].rfind("--", 0) != 0) {
             options.input = args[i];

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -24,6 +26,7 @@
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/pointer_pixel.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_viewer.h"
@@ -32,7 +35,9 @@
 #include "viewer/left_click_action.h"
 #include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
+#include "viewer/view_writer.h"
 #include "viewer/viewer_caption.h"
+#include "viewer/zone_tracker.h"
 
 namespace {
 
@@ -84,6 +89,10 @@ CGazoView::CGazoView(QWidget* owner)
         bar->installEventFilter(this);
         connect(bar, &QScrollBar::actionTriggered, this,
                 [this, bar](int action) { OnBarAction(bar, action); });
+        // Whatever else sets a bar's value (its context menu) moves the
+        // picture too.
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bar](int value) { OnBarValue(bar, value); });
     }
     grid->addWidget(client_, 0, 0);
     grid->addWidget(vBar_, 0, 1);
@@ -94,14 +103,21 @@ CGazoView::CGazoView(QWidget* owner)
     layout->setMenuBar(menuBar_);
     layout->addWidget(frame);
 
+    zoneTracker_ = new ZoneTracker(
+        client_, [this] { return trackerShown_; },
+        [this](const TrackerZone& rect) { cutZone_ = OffsetTrackerZone(rect, -scroll_.OriginX(), -scroll_.OriginY()); });
+    writer_ = new ViewWriter(this, [this](WriteArea area) { return WriteRectangle(area); });
+
+    // The template's size is the area below the menu bar.
     const auto units =
         platform::BaseUnitsOf(platform::MakeFont(platform::kDialogFace, kDialogFontPoints));
-    resize(platform::DluToPixelsX(kWindowWidthDlu, units),
-           platform::DluToPixelsY(kWindowHeightDlu, units));
+    const int width = platform::DluToPixelsX(kWindowWidthDlu, units);
+    resize(width, platform::DluToPixelsY(kWindowHeightDlu, units) + menuBar_->heightForWidth(width));
     rebuildDevice_ = true;
 }
 
 CGazoView::~CGazoView() {
+    EndPan();
     // The registry never keeps a pointer to a viewer that is gone.
     for (CGazoView*& viewer : App().registry.viewers)
         if (viewer == this) viewer = nullptr;
@@ -200,6 +216,16 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         return true;
     case ID_CUT_GUIDE:
         return OpenGuide(id, this);
+    case ID_TRACKER_ZONE:
+        ShowTrackerZone(kDefaultTrackerZone);
+        return true;
+    case ID_WRITE_ZONE_PNG:
+    case ID_WRITE_ZONE_BMP:
+    case ID_WRITE_WINDOW_PNG:
+    case ID_WRITE_WINDOW_BMP:
+        writer_->Start(id == ID_WRITE_ZONE_PNG || id == ID_WRITE_ZONE_BMP ? WriteArea::Zone : WriteArea::Window,
+                       id == ID_WRITE_ZONE_PNG || id == ID_WRITE_WINDOW_PNG ? WriteFormat::Png : WriteFormat::Bmp);
+        return true;
     default:
         return false;
     }
@@ -218,9 +244,14 @@ void CGazoView::OpenInSlot(int slot, int x, int y) {
 }
 
 bool CGazoView::Rerender(double scale) {
-    DisplayRaster raster;
-    if (viewImage_ == nullptr || !::RenderDisplay(viewImage_->image, scale, raster)) return false;
-    display_ = std::move(raster);
+    // Nothing is resampled here: each paint renders the tiles it shows. Only
+    // a display image whose dots cannot be addressed is refused.
+    if (viewImage_ == nullptr) return false;
+    const CImageData& image = viewImage_->image;
+    DisplaySize size;
+    if (!DisplayImageSize(image.width(), image.height(), scale, size.width, size.height)) return false;
+    if (image.width() > 0 && !image.HasPicture()) return false;
+    display_ = size;
     renderedScale_ = scale;
     rebuildDevice_ = true;
     return true;
@@ -228,12 +259,12 @@ bool CGazoView::Rerender(double scale) {
 
 bool CGazoView::RenderDisplay() {
     bool made = true;
-    // The raster depends only on the image and the scale: at an unchanged
-    // scale it is already what a new resampling would give.
+    // The display image depends only on the image and the scale: at an
+    // unchanged scale the held tiles are what a new rendering would give.
     const double scale = viewImage_ != nullptr ? viewImage_->displayScale : 0.0;
     if (viewImage_ != nullptr && renderedScale_ != scale && !Rerender(scale)) {
         display_ = {};
-        device_ = {};
+        tiles_.Clear();
         renderedScale_ = 0.0;
         platform::MessageBox(this, FormatText(texts::MAGNIFICATION_TOO_LARGE, ScalePercent(scale)),
                              texts::TITLE_CONFIRM);
@@ -383,11 +414,13 @@ void CGazoView::ChangeMagnification() {
 
     viewImage_->displayScale = newScale;
     ResetScrolling();
-    if (trackerShown_) cutZone_ = ScaleTrackerZone(cutZone_, newScale);
+    if (trackerShown_) cutZone_ = ScaleTrackerZone(cutZone_, newScale / oldScale);
     if (table.count > 0) {
         // Every point keeps its place on the picture up to whole display dots.
         table.ScaleCoords(newScale / oldScale);
-        table.workState = WS_MODIFIED;
+        // Zooming in to place the next corner precisely is part of
+        // sampling: it goes on. Results worked out before are old.
+        if (table.workState != WS_SAMPLING) table.workState = WS_MODIFIED;
         if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
     }
     RenderDisplay();
@@ -436,11 +469,51 @@ void CGazoView::OnBarAction(QScrollBar* bar, int sliderAction) {
     bar->setSliderPosition(axis.pos);
 }
 
-void CGazoView::OnWheel(int delta) {
+void CGazoView::OnBarValue(QScrollBar* bar, int value) {
+    ScrollAxis& axis = bar == hBar_ ? scroll_.h : scroll_.v;
+    if (value == axis.pos) return;
+    axis.wanted = value;
+    ApplyScroll();
+}
+
+void CGazoView::OnWheel(const QWheelEvent& event) {
+    // With Alt held the X server's wheel arrives as a horizontal delta; it
+    // is the same wheel step.
+    const QPoint angle = event.angleDelta();
+    const int delta = angle.y() == 0 && (event.modifiers() & Qt::AltModifier) ? angle.x() : angle.y();
     if (const auto target = WheelScrollTarget(delta, scroll_.v)) {
         scroll_.v.wanted = *target;
         ApplyScroll();
     }
+}
+
+bool CGazoView::OnPanEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (type == QEvent::MouseMove) {
+        const auto target = pan_.Move(at.x(), at.y());
+        if (!target) return false;
+        scroll_.h.wanted = target->h;
+        scroll_.v.wanted = target->v;
+        ApplyScroll();
+        return true;
+    }
+    if (mouse->button() != Qt::MiddleButton) return false;
+    if (type == QEvent::MouseButtonRelease) {
+        EndPan();
+    } else if (!pan_.active()) {
+        pan_.Begin(at.x(), at.y(), scroll_.h.pos, scroll_.v.pos);
+        QGuiApplication::setOverrideCursor(Qt::ClosedHandCursor);
+    }
+    return true;
+}
+
+void CGazoView::EndPan() {
+    if (pan_.End()) QGuiApplication::restoreOverrideCursor();
 }
 
 void CGazoView::keyPressEvent(QKeyEvent* event) {
@@ -459,7 +532,7 @@ void CGazoView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CGazoView::wheelEvent(QWheelEvent* event) {
-    OnWheel(event->angleDelta().y());
+    OnWheel(*event);
     event->accept();
 }
 
@@ -470,14 +543,15 @@ void CGazoView::wheelEvent(QWheelEvent* event) {
 bool CGazoView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && (watched == client_ || watched == hBar_ || watched == vBar_)) {
         // One dot per wheel message wherever the pointer is in the window.
-        OnWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        OnWheel(*static_cast<QWheelEvent*>(event));
         return true;
     }
+    if (watched == client_ && OnPanEvent(event)) return true;
     if (watched == client_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         // Every press counts, also the second of two quick clicks.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(platform::PointerPixel(*client_, *mouse));
         return true;
     }
     if (watched == client_ && event->type() == QEvent::Paint) {
@@ -503,15 +577,48 @@ void CGazoView::PaintClient() {
     originX_ = scroll_.OriginX();
     originY_ = scroll_.OriginY();
     if (rebuildDevice_) {
-        // A raster that cannot be converted is not drawn; the rest is.
-        if (!BuildDeviceRaster(display_, DeviceLayoutDepth(deviceDepth_), device_)) device_ = {};
+        tiles_.Clear();
         rebuildDevice_ = false;
     }
-    const QImage image = DeviceImage(device_);
-    if (!image.isNull()) painter.drawImage(originX_, originY_, image);
+    PaintImage(painter);
     if (dataView_) PaintOverlay(painter);
     if (trackerShown_) PaintTracker(painter);
     UpdateViewerTitle();
+}
+
+TileSpan CGazoView::ClientTiles(int margin) const {
+    const DisplayRegion client{-scroll_.OriginX(), -scroll_.OriginY(), client_->width(), client_->height()};
+    return GrowSpan(TilesCovering(client, display_.width, display_.height), margin, display_.width,
+                    display_.height);
+}
+
+bool CGazoView::ShowTiles() {
+    // Tiles that cannot be laid out are not drawn; the rest of the paint is.
+    return viewImage_ != nullptr && renderedScale_ != 0.0 &&
+           tiles_.Show(&viewImage_->image, renderedScale_, DeviceLayoutDepth(deviceDepth_));
+}
+
+void CGazoView::PaintImage(QPainter& painter) {
+    if (!ShowTiles()) return;
+    const TileSpan span = ClientTiles(0);
+    tiles_.Require(span);
+    for (int row = span.firstRow; row < span.endRow; ++row)
+        for (int column = span.firstColumn; column < span.endColumn; ++column) {
+            const DeviceRaster* tile = tiles_.Find(column, row);
+            const QImage image = tile != nullptr ? DeviceImage(*tile) : QImage();
+            if (!image.isNull())
+                painter.drawImage(originX_ + column * TILE_SIDE, originY_ + row * TILE_SIDE, image);
+        }
+    if (!marginQueued_) {
+        marginQueued_ = true;
+        QTimer::singleShot(0, this, &CGazoView::RenderMargin);
+    }
+}
+
+void CGazoView::RenderMargin() {
+    // One ring of tiles around the shown ones, so that a scroll finds them.
+    marginQueued_ = false;
+    if (!closing_ && ShowTiles()) tiles_.Require(ClientTiles(1));
 }
 
 void CGazoView::PaintOverlay(QPainter& painter) {
@@ -519,12 +626,30 @@ void CGazoView::PaintOverlay(QPainter& painter) {
     DrawSampleOverlay(painter, app.sampleTable, app.calc, originX_, originY_, app.settings.colourNumbers);
 }
 
-void CGazoView::PaintTracker(QPainter& /*painter*/) {
-    // The cut-out tracker draws itself here, over cutZone moved by the origin.
+void CGazoView::PaintTracker(QPainter& painter) {
+    zoneTracker_->Paint(painter, OffsetTrackerZone(cutZone_, originX_, originY_));
 }
 
-void CGazoView::TrackerButtonDown(QPoint /*client*/) {
-    // The cut-out tracker takes the click here: moving or resizing its zone.
+void CGazoView::TrackerButtonDown(QPoint client) {
+    if (!zoneTracker_->ButtonDown(client, ZoneOnClient())) trackerShown_ = false;
+    client_->update();
+}
+
+// Drawn, dragged and captured at the same place: the zone moved by the
+// image's origin.
+TrackerZone CGazoView::ZoneOnClient() const {
+    return OffsetTrackerZone(cutZone_, scroll_.OriginX(), scroll_.OriginY());
+}
+
+int CGazoView::overHandle() const { return zoneTracker_->overHandle(); }
+
+std::optional<CaptureRect> CGazoView::WriteRectangle(WriteArea area) const {
+    if (area == WriteArea::Window) {
+        const QRect frame = frameGeometry();
+        return NonEmptyRect(frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    const QPoint screen = client_->mapToGlobal(QPoint(0, 0));
+    return ZoneCaptureRect(ZoneOnClient(), screen.x(), screen.y());
 }
 
 // ---------------------------------------------------------------------------

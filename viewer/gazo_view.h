@@ -2,15 +2,19 @@
 // display magnification, scrolls it with its bars, the wheel and the keys,
 // and draws the sample points and results over it.
 //
-// The image is resampled only when the scale changes; a paint copies the
-// prepared device raster once and draws the overlay over it.
+// The picture at the display scale is never held whole: a paint draws the
+// tiles it shows from a cache of a fixed size, rendering only those it does
+// not hold, and draws the overlay over them.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
-#include "viewer/display_raster.h"
+#include "viewer/display_region.h"
+#include "viewer/image_write.h"
+#include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
+#include "viewer/tile_cache.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
 
@@ -20,6 +24,9 @@ class QMenu;
 class QMenuBar;
 class QPainter;
 class QScrollBar;
+class QWheelEvent;
+class ViewWriter;
+class ZoneTracker;
 
 class CGazoView : public QWidget {
     Q_OBJECT
@@ -33,8 +40,9 @@ public:
     // corner.
     void OpenInSlot(int slot, int x, int y);
 
-    // Rebuilds the display raster at the current scale and repaints the
-    // client area. False (with a message) when the raster cannot be made.
+    // Takes the current scale for the display image and repaints the client
+    // area. False (with a message) when the display image's dots at that
+    // scale cannot be addressed.
     bool RenderDisplay();
 
     // The caption for the current state.
@@ -62,7 +70,12 @@ public:
     int originX() const { return originX_; }
     int originY() const { return originY_; }
     const ViewerScroll& scroll() const { return scroll_; }
-    const DisplayRaster& display() const { return display_; }
+    // Size of the display image at the current scale.
+    const DisplaySize& display() const { return display_; }
+    // The rendered tiles the paint draws from.
+    const TileCache& tiles() const { return tiles_; }
+    // Memory the rendered tiles of one viewer may take.
+    static constexpr std::size_t TILE_BUDGET = std::size_t(48) << 20;
     // The area the image, the overlay and the tracker are painted in.
     QWidget* client() const { return client_; }
 
@@ -71,6 +84,10 @@ public:
     bool trackerShown() const { return trackerShown_; }
     const TrackerZone& cutZone() const { return cutZone_; }
     void ShowTrackerZone(const TrackerZone& zone);
+    // 1 while the mouse is within reach of a handle of the zone, 2 otherwise.
+    int overHandle() const;
+    // The viewer's image write; pending until its pause is over.
+    ViewWriter* writer() const { return writer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,13 +110,29 @@ private:
     // Hook of a left click while the tracker is shown: the click is the
     // tracker's.
     void TrackerButtonDown(QPoint client);
+    // The zone in client coordinates, from the current scroll positions.
+    TrackerZone ZoneOnClient() const;
+    // The screen rectangle a write of area takes now.
+    std::optional<CaptureRect> WriteRectangle(WriteArea area) const;
     void CheckScreenDepth();
+    // The tiles of the display image under the client area, grown by margin
+    // tiles on every side.
+    TileSpan ClientTiles(int margin) const;
+    // Draws the shown tiles, rendering those not held, and asks for the ring
+    // of tiles around them once the window is idle.
+    void PaintImage(QPainter& painter);
+    bool ShowTiles();
+    void RenderMargin();
 
     void ResetScrolling();
     void SyncScrollBars();
     void ApplyScroll();
     void OnBarAction(QScrollBar* bar, int action);
-    void OnWheel(int delta);
+    void OnBarValue(QScrollBar* bar, int value);
+    void OnWheel(const QWheelEvent& event);
+    // Middle-button drags over the client area; true when the event was one.
+    bool OnPanEvent(QEvent* event);
+    void EndPan();
 
     // Sampling and coordinate correction.
     void OnLeftButtonDown(QPoint client);
@@ -122,17 +155,21 @@ private:
     bool closing_ = false;
 
     ViewerScroll scroll_;
+    PanDrag pan_;
     int originX_ = 0;
     int originY_ = 0;
 
-    DisplayRaster display_;
+    DisplaySize display_;
     double renderedScale_ = 0.0;  // scale of display_; 0 while there is none
-    DeviceRaster device_;
+    TileCache tiles_{TILE_BUDGET};
     int deviceDepth_ = 0;
-    bool rebuildDevice_ = false;
+    bool rebuildDevice_ = false;  // the tiles are laid out again at the next paint
+    bool marginQueued_ = false;
 
     bool trackerShown_ = false;
-    TrackerZone cutZone_;
+    TrackerZone cutZone_;  // in display dots of the image, whatever the scroll
+    ZoneTracker* zoneTracker_ = nullptr;
+    ViewWriter* writer_ = nullptr;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;

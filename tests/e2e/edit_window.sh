@@ -6,16 +6,14 @@
 # whose name holds blanks, quotes, a command separator, command
 # substitutions and non-ASCII characters: the report's path must reach the
 # print program as one argument, and no shell may run any part of it.
-# Every wait has a deadline, so a program that never shows a window fails
-# the test instead of hanging it.
 # usage: edit_window.sh <program directory of the build>
 set -euo pipefail
 bin=$1
 # The real X server, whatever platform the caller's environment names.
 unset QT_QPA_PLATFORM
-for tool in xvfb-run xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
+source "$support"
+e2e_require xvfb-run xdotool
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -41,44 +39,10 @@ cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
 set -u
 work=$1
-prog=$2
-"$prog/veldrio" &
-app=$!
-trap 'kill $app 2>/dev/null' EXIT
-
-# The first window whose name matches, polled for up to 20 seconds.
-window() {
-  local name=$1 id
-  for _ in $(seq 100); do
-    id=$(xdotool search --name "$name" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  echo "no window named $name" >&2
-  return 1
-}
-
-# Dialog units of the dialog font (7 x 13 pixels a character) to pixels.
-px() { echo $(($1 * 7 / 4)); }
-py() { echo $(($1 * 13 / 8)); }
-# Clicks the point (x, y) in dialog units of a window's client area, which
-# begins below the menu bar: the window's height less the client's.
-click_dlu() {
-  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local menu=$((HEIGHT - $(py "$client_height")))
-  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
-}
-keys() { xdotool type --delay 40 "$1"; }
-
-main=$(window "ヴェルドリオ") || exit 1
-sleep 1
-click_dlu "$main" 203 100 20          # "DFサーチ"
-sleep 2
-keys "$work/square.bmp"; xdotool key Return
-sleep 2
-click_dlu "$main" 203 202 50 2        # the preview opens the viewer
-edit=$(window "サンプリングデータ編集") || exit 1
+source "$2"
+start_program "$3"
+open_picture "$main" "$work/square.bmp"
+edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 sleep 2
 
 # The first cell of the grid; type, X and Y of four corners.
@@ -105,7 +69,7 @@ xdotool key alt+p; sleep 0.5; xdotool key Return; sleep 2
 SH
 chmod +x "$work/session.sh"
 
-timeout -k 5 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$prog" \
+timeout -k 5 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" "$prog" \
   >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }

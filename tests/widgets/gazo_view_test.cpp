@@ -3,6 +3,7 @@
 // magnification command.
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -12,11 +13,13 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "data/edit_data.h"
 #include "dialogs/color_def.h"
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
+#include "tests/unit/reference_resample.h"
 #include "viewer/gazo_view.h"
 #include "viewer/ratio_def.h"
 
@@ -34,7 +37,7 @@ void AnswerRatioDialog(std::function<void(CRatioDef&)> act, bool ok = true) {
 
 // Steps the dialog's arrows until it shows percent.
 void StepTo(CRatioDef& dialog, int percent) {
-    for (int i = 0; i < 500 && dialog.workingPercent() != percent; ++i)
+    for (int i = 0; i < 2000 && dialog.workingPercent() != percent; ++i)
         dialog.OnCommand(IDC_RATIO_ARROWS, dialog.workingPercent() < percent ? -1 : 1);
 }
 
@@ -47,6 +50,14 @@ void Magnify(CGazoView& viewer, int percent) {
 void AddPoint(int x, int y) {
     SampleTable& table = App().sampleTable;
     table.AddPoint(x, y);
+}
+
+// Puts a width x height picture into slot 1 and opens its viewer; null when
+// it does not open.
+CGazoView* OpenSecondViewer(FakeMainDialog& main, int width, int height, const char* name) {
+    PutTestImage(1, width, height, name);
+    if (main.windows.AttachViewer(1) != 0) return nullptr;
+    return App().registry.viewers[1];
 }
 
 QRgb TestPixel(int x, int y) { return qRgb(TestRed(x, y), TestGreen(x, y), TestBlue(x, y)); }
@@ -154,6 +165,34 @@ private slots:
         QCOMPARE(hBar->value(), 0);
         hBar->setSliderPosition(33);  // thumb dragged
         QCOMPARE(viewer->scroll().h.pos, 33);
+
+        // A value set without an action (the bar's context menu) moves the
+        // picture as well.
+        vBar->setValue(70);
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(shot.pixel(60 - 33 + 2, 0), TestPixel(2, 70 - 45));
+    }
+
+    void middleButtonDragMovesThePictureUnderThePointer() {
+        auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, QPointF(at), viewer->client()->mapToGlobal(QPointF(at)), button,
+                              held, Qt::NoModifier);
+            QApplication::sendEvent(viewer->client(), &event);
+        };
+        send(QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::MiddleButton);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ClosedHandCursor);
+        send(QEvent::MouseMove, {20, 14}, Qt::NoButton, Qt::MiddleButton);
+        send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::MiddleButton);
+        send(QEvent::MouseButtonRelease, {30, 25}, Qt::MiddleButton, Qt::NoButton);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(shot.pixel(20, 15), TestPixel(0, 0));  // moved by the drag's (20, 15)
+        QCOMPARE(shot.pixel(20 + 39, 15 + 29), TestPixel(39, 29));
+        for (auto* bar : viewer->findChildren<QScrollBar*>())
+            QCOMPARE(bar->value(), bar->orientation() == Qt::Vertical ? 30 : 40);
+        send(QEvent::MouseMove, {50, 50}, Qt::NoButton, Qt::LeftButton);  // released: nothing moves
+        QCOMPARE(viewer->scroll().h.pos, 40);
+        QCOMPARE(App().sampleTable.count, 0);
     }
 
     void wheelMovesOneDotPerMessage() {
@@ -170,6 +209,13 @@ private slots:
         QCOMPARE(viewer->scroll().v.pos, 44);
         wheel(0);
         QCOMPARE(viewer->scroll().v.pos, 44);
+        // Alt turns the wheel's delta horizontal on the way in: still one
+        // dot vertically.
+        QWheelEvent alt(QPointF(5, 5), viewer->client()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                        QPoint(-120, 0), Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewer->client(), &alt);
+        QCOMPARE(viewer->scroll().v.pos, 45);
+        QCOMPARE(viewer->scroll().h.pos, 60);
     }
 
     void captionFollowsTheScaleAndTheWorkState() {
@@ -279,6 +325,22 @@ private slots:
         QCOMPARE(table.rows[0].y, 5);
     }
 
+    void zoomingWhileSamplingKeepsSamplingAndClicksStillAddPoints() {
+        CEditData* edit = App().registry.editWindow;
+        qobject_cast<QPushButton*>(edit->Control(IDC_SAMPLING_START))->click();
+        QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(7, 5));
+        boxes->Answer(platform::IDYES);
+        Magnify(*viewer, 200);
+        const SampleTable& table = App().sampleTable;
+        QCOMPARE(table.rows[0].x, 14);
+        QCOMPARE(table.workState, int(WS_SAMPLING));
+        QVERIFY(edit->Control(IDC_SAMPLING_STOP)->isEnabled());
+        QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(30, 20));
+        QCOMPARE(table.count, 2);
+        QCOMPARE(table.rows[1].x, 30);
+        QCOMPARE(table.rows[1].y, 20);
+    }
+
     void answeringNoOrCancellingChangesNothing() {
         AddPoint(7, 5);
         App().sampleTable.workState = WS_CALCULATED;
@@ -311,24 +373,57 @@ private slots:
         QCOMPARE(viewer->display().width, 40);
     }
 
-    void scaleBeyondTheRasterLimitIsRefused() {
-        // 65535 x 4 dots at 10000 % would be far more than 2^28 display dots.
-        CViewImage* wide = PutTestImage(1, 65535, 4, "wide.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* wideViewer = App().registry.viewers[1];
+    void scaleBeyondACoordinateCellIsRefused() {
+        // 65535 x 4 dots at 160000 % would be 104,856,000 display dots wide:
+        // more than a coordinate holds.
+        CGazoView* wideViewer = OpenSecondViewer(*main, 65535, 4, "wide.bmp");
         QVERIFY(wideViewer != nullptr);
-        Magnify(*wideViewer, 10000);
+        Magnify(*wideViewer, 160000);
         QCOMPARE(boxes->calls.size(), std::size_t(1));
-        QVERIFY(boxes->Last().text.find("10000 %") != std::string::npos);
-        QCOMPARE(wide->displayScale, 1.0);
+        QVERIFY(boxes->Last().text.find("160000 %") != std::string::npos);
+        QCOMPARE(wideViewer->viewImage()->displayScale, 1.0);
         QCOMPARE(wideViewer->display().width, 65535);
+    }
+
+    void largePictureAt400PercentShowsTheFormulasDotsWithinTheTileBudget() {
+        // 6000 x 4000 at 400 %: 24000 x 16000 display dots, over a gigabyte
+        // were it held whole.
+        CGazoView* bigViewer = OpenSecondViewer(*main, 6000, 4000, "big.jpg");
+        QVERIFY(bigViewer != nullptr);
+        Magnify(*bigViewer, 400);
+        QVERIFY(boxes->calls.empty());
+        QCOMPARE(bigViewer->display().width, 24000);
+        QCOMPARE(bigViewer->display().height, 16000);
+
+        // Scrolled into the picture's middle, past a tile edge.
+        QScrollBar* hBar = nullptr;
+        for (auto* bar : bigViewer->findChildren<QScrollBar*>())
+            if (bar->orientation() == Qt::Horizontal) hBar = bar;
+        hBar->setSliderPosition(bigViewer->scroll().h.home + 10000 + 77);
+        const QImage shot = bigViewer->client()->grab().toImage();
+        QCOMPARE(bigViewer->originX(), -10077);
+        const CImageData& image = bigViewer->viewImage()->image;
+        QVERIFY(shot.width() > 256 && shot.height() > 256);
+        for (int y = 0; y < shot.height(); y += 13)
+            for (int x = 0; x < shot.width(); x += 11) {
+                std::uint8_t dot[3];
+                reference::ResampleDot(image.pixels(), 6000, 4000, 4.0, 24000, 16000, x + 10077, y, dot);
+                QCOMPARE(shot.pixel(x, y), qRgb(dot[0], dot[1], dot[2]));
+            }
+        // Only the shown tiles and a ring around them are held.
+        QCoreApplication::processEvents();
+        const TileCache& tiles = bigViewer->tiles();
+        QVERIFY(tiles.heldBytes() <= CGazoView::TILE_BUDGET);
+        const std::size_t across = std::size_t(shot.width() / 256 + 2 + 2);
+        const std::size_t down = std::size_t(shot.height() / 256 + 2 + 2);
+        QVERIFY(tiles.tileCount() <= across * down);
+        QVERIFY(tiles.tileCount() >= 4u);
     }
 
     void imageSmallerThanADotAtTheScaleShowsNothing() {
         // 5 x 5 at 10 % is 0 x 0 dots: nothing to draw, nothing fails.
-        PutTestImage(1, 5, 5, "tiny.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* tiny = App().registry.viewers[1];
+        CGazoView* tiny = OpenSecondViewer(*main, 5, 5, "tiny.bmp");
+        QVERIFY(tiny != nullptr);
         Magnify(*tiny, 10);
         QCOMPARE(tiny->viewImage()->displayScale, 0.1);
         QCOMPARE(tiny->display().width, 0);
@@ -344,6 +439,9 @@ private slots:
         viewer->ShowTrackerZone({20, 20, 320, 320});
         Magnify(*viewer, 150);
         QCOMPARE(viewer->cutZone(), (TrackerZone{30, 30, 480, 480}));
+        // By new / old scale: back at 100 % it is where it began.
+        Magnify(*viewer, 100);
+        QCOMPARE(viewer->cutZone(), (TrackerZone{20, 20, 320, 320}));
     }
 
     void deviceRasterIsRebuiltAfterAScreenDepthChange() {
