@@ -284,7 +284,7 @@ TEST(Printing, PathWithShellCharactersReachesThePrintProgramWhole) {
                                    "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args\"\n";
     chmod(printProgram.c_str(), 0755);
     Calculated c;
-    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, programDir, nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, programDir, programDir, nullptr));
     const std::string args = programDir + "/args";
     for (int i = 0; i < 500 && !std::filesystem::exists(args); ++i) usleep(10000);
     const std::string expected = std::string("Lurm.exe") + '\0' + "F=" + programDir + "/CalRslt.txt" + '\0' +
