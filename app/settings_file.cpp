@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "platform/atomic_write.h"
 #include "res/texts_app.h"
 
 namespace {
@@ -47,15 +50,22 @@ bool ReadAllAt(int fd, void* buffer, std::size_t size) {
     return true;
 }
 
-bool WriteAllAt(int fd, const void* buffer, std::size_t size) {
-    const auto* in = static_cast<const char*>(buffer);
+// The bytes of the file beyond the record, which a save keeps.
+bool ReadBeyondRecord(int fd, std::string& tail) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return false;
+    if (!S_ISREG(info.st_mode) || info.st_size <= SETTINGS_RECORD_BYTES) return true;
+    tail.resize(static_cast<std::size_t>(info.st_size - SETTINGS_RECORD_BYTES));
     std::size_t done = 0;
-    while (done < size) {
-        ssize_t n = ::pwrite(fd, in + done, size - done, static_cast<off_t>(done));
+    while (done < tail.size()) {
+        ssize_t n = ::pread(fd, tail.data() + done, tail.size() - done,
+                            static_cast<off_t>(SETTINGS_RECORD_BYTES + done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) break;  // shortened meanwhile
         done += static_cast<std::size_t>(n);
     }
+    tail.resize(done);
     return true;
 }
 
@@ -83,9 +93,15 @@ bool LoadSettings(const std::string& settingsPath, SettingsRecord& record) {
 }
 
 bool SaveSettings(const std::string& settingsPath, const SettingsRecord& record) {
+    // The old file stays locked while its replacement is written.
     LockedFile file(settingsPath);
     if (!file.isOpen()) return false;
-    return WriteAllAt(file.fd(), &record, sizeof record);
+    std::string tail;
+    if (!ReadBeyondRecord(file.fd(), tail)) return false;
+    return platform::WriteFileAtomically(settingsPath, [&](std::FILE* out) {
+        return std::fwrite(&record, 1, sizeof record, out) == sizeof record &&
+               std::fwrite(tail.data(), 1, tail.size(), out) == tail.size();
+    });
 }
 
 bool LoadOrResetSettings(const std::string& settingsPath, SettingsRecord& record) {

@@ -23,8 +23,10 @@ SettingsPaths BuildSettingsPath(std::string_view programFilePath);
 bool LoadSettings(const std::string& settingsPath, SettingsRecord& record);
 
 // Writes the 9116 bytes at the start of the file, creating it when missing.
-// The file is not truncated: bytes beyond the record stay. False when the
-// file cannot be opened or written; the record stays in memory either way.
+// Bytes beyond the record stay. The new file is written under a temporary
+// name and replaces the old one only when complete, so the file is never
+// half-written. False when the file cannot be opened or written (the old
+// file then stays as it was); the record stays in memory either way.
 bool SaveSettings(const std::string& settingsPath, const SettingsRecord& record);
 
 // Start-up: the record from the file, or, when it cannot be read, the

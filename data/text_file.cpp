@@ -2,15 +2,13 @@
 
 #include <cstdio>
 
+#include "platform/atomic_write.h"
 #include "platform/text_codec.h"
 
 bool WriteCp932TextFile(const std::string& path, const std::string& utf8Text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
     const std::string bytes = platform::ToCp932(utf8Text);
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    return platform::WriteFileAtomically(
+        path, [&](std::FILE* file) { return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size(); });
 }
 
 std::string JoinPath(const std::string& dir, const std::string& name) {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-// Creates or truncates path and writes text converted to CP932 (characters
-// CP932 cannot hold are left out). False when the file cannot be opened or
-// fully written.
+// Writes text converted to CP932 (characters CP932 cannot hold are left
+// out) as path, through a temporary file that replaces it when complete.
+// False when it cannot be written; a file already at path then stays whole.
 bool WriteCp932TextFile(const std::string& path, const std::string& utf8Text);
 
 // dir and name joined with one slash.

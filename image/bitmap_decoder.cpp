@@ -34,7 +34,7 @@ struct InfoHeader {
     std::uint32_t compression = 0;
     std::uint32_t coloursUsed = 0;
     bool masked = false;        // colour masks given
-    PixelMasks masks = Masks565();
+    PixelMasks masks = Masks555();  // 16-bit pixels without masks are 5-5-5
     std::size_t maskBytesAfter = 0;  // masks stored after a 40-byte header
 };
 

@@ -77,6 +77,7 @@ PixelMasks MakePixelMasks(std::uint32_t red, std::uint32_t green, std::uint32_t 
 }
 
 PixelMasks Masks565() { return MakePixelMasks(0xF800, 0x07E0, 0x001F); }
+PixelMasks Masks555() { return MakePixelMasks(0x7C00, 0x03E0, 0x001F); }
 
 std::size_t StoredRowBytes(int bitsPerPixel, int width) {
     if (bitsPerPixel <= 0 || width <= 0) return 0;

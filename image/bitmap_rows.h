@@ -20,8 +20,10 @@ struct PixelMasks {
 };
 
 PixelMasks MakePixelMasks(std::uint32_t red, std::uint32_t green, std::uint32_t blue);
-// 16-bit words read as 5-6-5.
+// 16-bit words read as 5-6-5 (a 16-bit screen).
 PixelMasks Masks565();
+// 16-bit words read as 5-5-5, the top bit unused (a bitmap without masks).
+PixelMasks Masks555();
 
 // Bytes of one stored bitmap row, rounded up to a multiple of 4; 0 when it
 // would not fit in 32 bits.

@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "kivra/kivra.h"
 #include "kivra/kv_support.h"
+#include "platform/atomic_write.h"
 
 namespace kivra {
 
@@ -34,56 +36,32 @@ std::vector<std::uint8_t> BmpHeaders(std::int32_t width, std::int32_t height, st
     return h;
 }
 
-// A file being written: removed again unless finished successfully, so a
-// failed write leaves no half-written picture behind. A path that cannot be
-// opened is left alone.
-class OutputFile {
-public:
-    explicit OutputFile(const char* path) : path_(path), file_(std::fopen(path, "wb")) {}
-    ~OutputFile() {
-        if (file_) {
-            std::fclose(file_);
-            std::remove(path_);
-        }
-    }
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
-    std::FILE* get() const { return file_; }
-    // Closes the file; KV_OK when ok and the close succeeded.
-    std::int32_t Finish(bool ok) {
-        const bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-        if (ok && closed) return KV_OK;
-        std::remove(path_);
-        return KV_ERR_WRITE;
-    }
-
-private:
-    const char* path_;
-    std::FILE* file_;
-};
+// Writes through a temporary file that replaces path only when complete:
+// a failed or interrupted write leaves whatever stood at path as it was.
+std::int32_t WriteReplacing(const char* path, const std::function<bool(std::FILE*)>& write) {
+    return platform::WriteFileAtomically(path, write) ? KV_OK : KV_ERR_WRITE;
+}
 
 }  // namespace
 
 std::int32_t WriteBmp(const char* path, const std::uint8_t* rgb, std::int32_t width, std::int32_t height) {
     if (path == nullptr || rgb == nullptr || !AcceptableSize(width, height)) return KV_ERR_ARGUMENT;
     const std::uint32_t rowBytes = (std::uint32_t(width) * 3 + 3) & ~3u;
-    OutputFile file(path);
-    if (!file.get()) return KV_ERR_WRITE;
-    const std::vector<std::uint8_t> headers = BmpHeaders(width, height, rowBytes);
-    bool ok = std::fwrite(headers.data(), 1, headers.size(), file.get()) == headers.size();
-    std::vector<std::uint8_t> row(rowBytes, 0);
-    for (std::int32_t y = height - 1; ok && y >= 0; --y) {
-        const std::uint8_t* src = rgb + std::size_t(y) * std::size_t(width) * 3;
-        for (std::int32_t x = 0; x < width; ++x, src += 3) {
-            row[3 * std::size_t(x)] = src[2];
-            row[3 * std::size_t(x) + 1] = src[1];
-            row[3 * std::size_t(x) + 2] = src[0];
+    return WriteReplacing(path, [&](std::FILE* file) {
+        const std::vector<std::uint8_t> headers = BmpHeaders(width, height, rowBytes);
+        bool ok = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size();
+        std::vector<std::uint8_t> row(rowBytes, 0);
+        for (std::int32_t y = height - 1; ok && y >= 0; --y) {
+            const std::uint8_t* src = rgb + std::size_t(y) * std::size_t(width) * 3;
+            for (std::int32_t x = 0; x < width; ++x, src += 3) {
+                row[3 * std::size_t(x)] = src[2];
+                row[3 * std::size_t(x) + 1] = src[1];
+                row[3 * std::size_t(x) + 2] = src[0];
+            }
+            ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
         }
-        ok = std::fwrite(row.data(), 1, row.size(), file.get()) == row.size();
-    }
-    return file.Finish(ok);
+        return ok;
+    });
 }
 
 std::int32_t WritePng(const char* path, const std::uint8_t* rgb, std::int32_t width, std::int32_t height) {
@@ -94,11 +72,11 @@ std::int32_t WritePng(const char* path, const std::uint8_t* rgb, std::int32_t wi
     image.width = png_uint_32(width);
     image.height = png_uint_32(height);
     image.format = PNG_FORMAT_RGB;
-    OutputFile file(path);
-    if (!file.get()) return KV_ERR_WRITE;
-    const bool ok = png_image_write_to_stdio(&image, file.get(), 0, rgb, width * 3, nullptr) != 0;
-    png_image_free(&image);
-    return file.Finish(ok);
+    return WriteReplacing(path, [&](std::FILE* file) {
+        const bool ok = png_image_write_to_stdio(&image, file, 0, rgb, width * 3, nullptr) != 0;
+        png_image_free(&image);
+        return ok;
+    });
 }
 
 }  // namespace kivra

@@ -1,5 +1,7 @@
 // Writing red, green, blue pictures (top row first, rows of width x 3 bytes)
-// to files (internal).
+// to files (internal). Each file is written under a temporary name in its
+// folder and takes the target's place only when complete: on failure the
+// target is left as it was and no partial file remains.
 #pragma once
 
 #include <cstdint>

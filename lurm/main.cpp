@@ -3,7 +3,6 @@
 //   lurm F=<full path> --pdf <out.pdf>              render to a PDF file, no dialog
 // Exit status: 0 printed, 1 the report cannot be read or printed, 2 a bad command line.
 #include <QApplication>
-#include <QFile>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -14,9 +13,9 @@
 #include <vector>
 
 #include "lurm/print_arguments.h"
+#include "lurm/report_file.h"
 #include "lurm/report_printer.h"
 #include "platform/message_box.h"
-#include "platform/text_codec.h"
 
 namespace {
 
@@ -29,17 +28,6 @@ void Complain(bool quiet, const std::string& text) {
     } else {
         platform::MessageBox(nullptr, text, TITLE, platform::MB_OK | platform::MB_ICONEXCLAMATION);
     }
-}
-
-// The report's lines, read as Shift-JIS; false when it cannot be read.
-bool ReadReport(const std::string& path, QStringList& lines) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    const std::string text = platform::FromCp932(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    lines = QString::fromStdString(text).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return true;
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(BmpLoader, TwentyFourBitRowsArePaddedAndTurnedRightWayUp) {
     EXPECT_TRUE(r.messages.empty());
 }
 
-TEST(BmpLoader, SixteenBitWordsReadAsFiveSixFive) {
+TEST(BmpLoader, SixteenBitWordsWithoutMasksReadAsFiveFiveFive) {
     Bitmap bmp{
         .width = 3,
         .height = 1,
@@ -58,7 +58,8 @@ TEST(BmpLoader, SixteenBitWordsReadAsFiveSixFive) {
     };
     Loaded r = Load(bmp);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(Pixels(r.image), (Bytes{248, 252, 248, 0, 0, 248, 248, 0, 0}));
+    // The top bit is unused: 0xF800 keeps only four red bits.
+    EXPECT_EQ(Pixels(r.image), (Bytes{248, 248, 248, 0, 0, 248, 240, 0, 0}));
 }
 
 TEST(BmpLoader, EightBitPaletteAndRowOffsets) {

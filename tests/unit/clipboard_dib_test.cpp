@@ -36,14 +36,14 @@ TEST(ClipboardDib, RowsAreFoundFromTheEndOfTheBlock) {
     };
     Bitmap masked = plain;
     masked.compression = 3;
-    masked.masks = {0xF800, 0x07E0, 0x001F};
+    masked.masks = {0x7C00, 0x03E0, 0x001F};  // what a block without masks means
     Bitmap withJunk = plain;
     withJunk.gapBeforeRows = 24;  // say, a palette nobody asked for
     CImageData a, b, c;
     ASSERT_TRUE(Convert(testbmp::Block(plain), a));
     ASSERT_TRUE(Convert(testbmp::Block(masked), b));
     ASSERT_TRUE(Convert(testbmp::Block(withJunk), c));
-    EXPECT_EQ(Pixels(a), (Bytes{248, 252, 248, 0, 0, 248, 248, 0, 0}));
+    EXPECT_EQ(Pixels(a), (Bytes{248, 248, 248, 0, 0, 248, 240, 0, 0}));
     EXPECT_EQ(Pixels(b), Pixels(a));
     EXPECT_EQ(Pixels(c), Pixels(a));
 

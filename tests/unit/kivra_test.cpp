@@ -204,3 +204,16 @@ TEST_F(KivraWriters, UnwritablePathFailsAndRemovesNothing) {
     EXPECT_LT(kvRasterSave(folder.c_str(), block.data()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
+
+TEST_F(KivraWriters, FullDiskOrFolderThatIsAFileFailsWithoutLeavingAFile) {
+    auto block = Block(0, 0, 2, 2);
+    ASSERT_GE(kvRasterGrab(block.data()), 0);
+    EXPECT_LT(kvRasterSave("/dev/full", block.data()), 0);
+    ASSERT_GE(kvLosslessGrab(block.data()), 0);
+    EXPECT_LT(kvLosslessSave("/dev/full", block.data()), 0);
+    const std::string file = dir.Path("plain");
+    std::ofstream(file) << "kept";
+    ASSERT_GE(kvRasterGrab(block.data()), 0);
+    EXPECT_LT(kvRasterSave((file + "/x.bmp").c_str(), block.data()), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}

@@ -272,3 +272,24 @@ TEST(ShellExecute, ResultCodes) {
     for (int i = 0; i < 200 && !std::filesystem::exists(marker); ++i) usleep(10000);
     EXPECT_TRUE(std::filesystem::exists(marker));
 }
+
+TEST(Printing, PathWithShellCharactersReachesThePrintProgramWhole) {
+    TempDir dir;
+    // Blanks, quotes, a command separator, a command substitution and
+    // non-ASCII characters; no shell may ever see them.
+    const std::string programDir = dir.path() + "/a b 'c' \"d\"; $(touch pwned) `touch pwned` 測定";
+    ASSERT_TRUE(std::filesystem::create_directory(programDir));
+    const std::string printProgram = programDir + "/lurm";
+    std::ofstream(printProgram) << "#!/bin/sh\nprintf '%s\\0' \"$@\" >\"$(dirname \"$0\")/args.tmp\"\n"
+                                   "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args\"\n";
+    chmod(printProgram.c_str(), 0755);
+    Calculated c;
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, programDir, programDir, nullptr));
+    const std::string args = programDir + "/args";
+    for (int i = 0; i < 500 && !std::filesystem::exists(args); ++i) usleep(10000);
+    const std::string expected = std::string("Lurm.exe") + '\0' + "F=" + programDir + "/CalRslt.txt" + '\0' +
+                                 "PF=CalRslt.txt" + '\0' + "CV=1" + '\0';
+    EXPECT_EQ(ReadFileBytes(args), expected);
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
+    EXPECT_FALSE(std::filesystem::exists(programDir + "/pwned"));
+}
