@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "viewer/display_raster.h"
+#include "viewer/figure_tracing.h"
 #include "viewer/point_correction.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
@@ -111,6 +112,9 @@ private:
     bool MoveCorrectedPoint(const QKeyEvent& event);
     void StartCorrection();
     void EndCorrection();
+    // Tracing a figure: the menu item arms it, the next click is the seed.
+    void StartTracing();
+    void TraceFigureAt(QPoint dot);
 
     void ChangeMagnification();
     bool Rerender(double scale);
@@ -119,6 +123,7 @@ private:
     CViewImage* viewImage_ = nullptr;
     bool dataView_ = false;
     PointCorrection correction_;
+    FigureTracing tracing_;
     bool closing_ = false;
 
     ViewerScroll scroll_;

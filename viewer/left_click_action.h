@@ -9,6 +9,7 @@
 enum class LeftClickAction {
     Tracker,   // the click belongs to the cut-out tracker
     None,      // nothing happens
+    TraceSeed, // the seed of a figure to trace
     Pick,      // pick the point to correct
     AddPoint,  // append the clicked point to the sample table
 };
@@ -16,6 +17,7 @@ enum class LeftClickAction {
 struct LeftClickState {
     bool trackerShown = false;
     bool dataView = false;
+    bool tracing = false;  // armed to trace a figure from the next click
     bool correcting = false;
     std::int32_t workState = 0;  // the sample table's work state
 };
