@@ -19,7 +19,8 @@ namespace trace {
 // Dots on each side of the boundary that one sample reads.
 constexpr int EDGE_REACH = 4;
 
-std::vector<Point2> EdgeSamples(const GreyPicture& picture, const std::vector<Crack>& boundary,
-                                double insideLevel, double outsideLevel);
+// levels tell the figure's dots from the background's.
+std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
+                                const std::vector<Crack>& boundary, double insideLevel, double outsideLevel);
 
 }  // namespace trace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace trace {
@@ -111,9 +112,12 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
         const double minShare = MIN_CLASS_SHARE * double(all);
         if (brightLevel - darkLevel >= MIN_CONTRAST && double(dark) >= minShare &&
             double(all - dark) >= minShare) {
+            // The split only sorts the dots into two classes; the threshold
+            // lies half way between their levels, clear of the ringing and
+            // noise around either.
             FigureLevels levels;
-            levels.threshold = t;
-            levels.brightFigure = seedLevel > t;
+            levels.threshold = int(std::floor(0.5 * (darkLevel + brightLevel)));
+            levels.brightFigure = seedLevel > levels.threshold;
             levels.inside = levels.brightFigure ? brightLevel : darkLevel;
             levels.outside = levels.brightFigure ? darkLevel : brightLevel;
             return levels;

@@ -30,9 +30,10 @@ struct FigureLevels {
     bool InFigure(std::uint8_t level) const { return (level > threshold) == brightFigure; }
 };
 
-// The two-class split (largest between-class variance) of the smallest
-// square around the seed, doubled in size from 32 dots, whose classes differ
-// clearly; the seed's class is the figure. Nothing when no window up to the
+// The two classes (split at the largest between-class variance) of the
+// smallest square around the seed, doubled in size from 32 dots, whose
+// levels differ clearly; the threshold lies half way between the levels,
+// and the seed's side is the figure. Nothing when no window up to the
 // whole picture shows a figure against a background.
 std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int seedX, int seedY);
 

@@ -5,6 +5,9 @@
 #include <limits>
 #include <utility>
 
+#include "trace/edge_samples.h"
+#include "trace/outline_rows.h"
+
 namespace trace {
 
 namespace {
@@ -13,12 +16,14 @@ namespace {
 // the runs a sample reads reach across the other edge.
 constexpr int TRIM_SAMPLES = 5;
 // Fewer samples make no piece of their own.
-constexpr int MIN_PIECE_SAMPLES = 6;
+constexpr int MIN_PIECE_SAMPLES = 3;
 // How far a cut between two pieces may move in one round, and the rounds.
 constexpr int CUT_REACH = 24;
 constexpr int CUT_ROUNDS = 3;
 // A squared distance counts at most this much when a cut is placed.
 constexpr double CUT_CAP = 1.0;
+// A short piece this near to where its neighbours meet is a corner's debris.
+constexpr double DEBRIS_REACH = EDGE_REACH + 2;
 // Circles larger than this are lines.
 constexpr double MAX_RADIUS = 1e6;
 
@@ -63,12 +68,15 @@ public:
 
     // Fits the piece as the given shape, or as whichever explains it (a
     // line before a circle) when shape is empty. A whole loop is a circle.
-    Trial Fit(int first, int count, std::optional<PieceShape> shape = std::nullopt) const {
+    // The ends leave out up to trimFront and trimBack samples.
+    Trial Fit(int first, int count, std::optional<PieceShape> shape = std::nullopt, int trimFront = TRIM_SAMPLES,
+              int trimBack = TRIM_SAMPLES) const {
         Trial trial;
         count = std::min(count, n_);
         const bool closed = count == n_;
-        const int trim = closed ? 0 : std::min(TRIM_SAMPLES, count / 6);
-        const std::vector<Point2> points = Gather(first + trim, count - 2 * trim);
+        const int front = closed ? 0 : std::min(trimFront, count / 4);
+        const int back = closed ? 0 : std::min(trimBack, count / 4);
+        const std::vector<Point2> points = Gather(first + front, count - front - back);
         if (points.size() < 3) return trial;
         auto fits = [&](const FitSpread& spread) { return spread.largest <= largest_ && spread.rms <= rms_; };
         if (!closed) {
@@ -136,12 +144,16 @@ public:
         return pieces;
     }
 
+    static int EndTrim(const OutlinePiece& piece) { return std::min(TRIM_SAMPLES, std::max(2, piece.count / 2)); }
+
     // Merges neighbours while one fit explains both, the best pair first.
     void Merge(std::vector<OutlinePiece>& pieces) const {
         auto pairTrial = [&](std::size_t k) {
             const OutlinePiece& a = pieces[k];
             const OutlinePiece& b = pieces[(k + 1) % pieces.size()];
-            return Fit(a.first, a.count + b.count);
+            // A short piece at an end keeps most of its samples: it joins
+            // only when the fit explains them.
+            return Fit(a.first, a.count + b.count, std::nullopt, EndTrim(a), EndTrim(b));
         };
         std::vector<Trial> trials;
         for (std::size_t k = 0; k < pieces.size(); ++k) trials.push_back(pairTrial(k));
@@ -162,21 +174,39 @@ public:
         }
     }
 
-    // Pieces too short to fit are shared out between their neighbours.
-    void DissolveShortPieces(std::vector<OutlinePiece>& pieces) const {
+    // Piece k's samples shared out between its neighbours.
+    static void Dissolve(std::vector<OutlinePiece>& pieces, std::size_t k) {
+        const std::size_t m = pieces.size();
+        OutlinePiece& before = pieces[(k + m - 1) % m];
+        OutlinePiece& after = pieces[(k + 1) % m];
+        const int toBefore = pieces[k].count / 2;
+        before.count += toBefore;
+        after.first = pieces[k].first + toBefore;
+        after.count += pieces[k].count - toBefore;
+        pieces.erase(pieces.begin() + std::ptrdiff_t(k));
+    }
+
+    // Pieces too short to fit, and short pieces lying where their
+    // neighbours' fits meet (what a corner leaves in the samples next to
+    // it), are shared out between their neighbours.
+    void DropCornerDebris(std::vector<OutlinePiece>& pieces) const {
         for (std::size_t k = 0; k < pieces.size() && pieces.size() > 1;) {
-            if (pieces[k].count >= MIN_PIECE_SAMPLES) {
-                ++k;
+            if (pieces[k].count < MIN_PIECE_SAMPLES) {
+                Dissolve(pieces, k);
                 continue;
             }
             const std::size_t m = pieces.size();
-            OutlinePiece& before = pieces[(k + m - 1) % m];
-            OutlinePiece& after = pieces[(k + 1) % m];
-            const int toBefore = pieces[k].count / 2;
-            before.count += toBefore;
-            after.first = pieces[k].first + toBefore;
-            after.count += pieces[k].count - toBefore;
-            pieces.erase(pieces.begin() + std::ptrdiff_t(k));
+            if (m > 2 && pieces[k].count < 2 * TRIM_SAMPLES) {
+                OutlinePiece before = pieces[(k + m - 1) % m], after = pieces[(k + 1) % m];
+                Refit(before, std::nullopt);
+                Refit(after, std::nullopt);
+                const Point2 middle = At(pieces[k].first + pieces[k].count / 2);
+                if (Length(Corner(before, after, middle) - middle) <= DEBRIS_REACH) {
+                    Dissolve(pieces, k);
+                    continue;
+                }
+            }
+            ++k;
         }
     }
 
@@ -240,7 +270,7 @@ std::optional<std::vector<OutlinePiece>> SplitIntoPieces(const std::vector<Point
     const PieceFinder finder(samples);
     std::vector<OutlinePiece> pieces = finder.CoarsePolygon();
     finder.Merge(pieces);
-    finder.DissolveShortPieces(pieces);
+    finder.DropCornerDebris(pieces);
     for (OutlinePiece& piece : pieces) finder.Refit(piece, std::nullopt);
     for (int round = 0; round < CUT_ROUNDS && pieces.size() > 1; ++round) {
         finder.PlaceCuts(pieces);
