@@ -66,9 +66,9 @@ inline std::vector<Figure> Figures() {
     }
     {
         Figure f{"L-section", {}, 6, 0, 170, 250};
-        const double dx = 0.37, dy = 0.61;
-        for (auto [x, y] : {std::pair{120.0, 70.0}, {220.0, 70.0}, {220.0, 230.0}, {380.0, 230.0}, {380.0, 290.0}, {120.0, 290.0}})
-            f.rows.push_back(Row(1, x + dx, y + dy));
+        for (auto [x, y] : {std::pair{120.37, 70.61}, {220.84, 70.61}, {220.84, 230.18}, {380.55, 230.18},
+                            {380.55, 290.93}, {120.37, 290.93}})
+            f.rows.push_back(Row(1, x, y));
         figures.push_back(f);
     }
     {
