@@ -24,6 +24,8 @@ constexpr int CUT_ROUNDS = 3;
 constexpr double CUT_CAP = 1.0;
 // A short piece this near to where its neighbours meet is a corner's debris.
 constexpr double DEBRIS_REACH = EDGE_REACH + 2;
+// More pieces in the coarse polygon than this make no outline worth fitting.
+constexpr std::size_t MAX_COARSE_PIECES = 2000;
 // Circles larger than this are lines.
 constexpr double MAX_RADIUS = 1e6;
 
@@ -269,6 +271,8 @@ std::optional<std::vector<OutlinePiece>> SplitIntoPieces(const std::vector<Point
     if (samples.size() < std::size_t(3 * MIN_PIECE_SAMPLES)) return std::nullopt;
     const PieceFinder finder(samples);
     std::vector<OutlinePiece> pieces = finder.CoarsePolygon();
+    // A ragged region (texture, noise) is no figure of lines and arcs.
+    if (pieces.size() > MAX_COARSE_PIECES) return std::nullopt;
     finder.Merge(pieces);
     finder.DropCornerDebris(pieces);
     for (OutlinePiece& piece : pieces) finder.Refit(piece, std::nullopt);
