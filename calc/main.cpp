@@ -44,6 +44,22 @@ struct Options {
     int seedY = 0;
 };
 
+// What --help prints; the manual page says the same.
+constexpr char HELP[] =
+    "usage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n"
+    "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
+    "program exported) as the edit window does and prints the nine result lines.\n"
+    "  --scale R   the magnification the points were taken at (default 1)\n"
+    "  --out DIR   also write the three reports and Result.csv into DIR\n"
+    "  --trace PICTURE X Y\n"
+    "              trace the figure around the dot (X, Y) of the picture at 100 %,\n"
+    "              print its rows \"type,x,y\", then calculate them; exit status 1\n"
+    "              when no figure is found there\n"
+    "  -h, --help  print this help\n"
+    "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
+    "message on standard error); 2 the file could not be read or the command\n"
+    "line is wrong.\n";
+
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n", problem.c_str());
     return 2;
@@ -105,7 +121,7 @@ int main(int argc, char** argv) {
             if (!ParseDot(args[++i], options.seedX) || !ParseDot(args[++i], options.seedY))
                 return Usage("--trace needs a picture and the dot's X and Y");
         } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf("usage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n");
+            std::fputs(HELP, stdout);
             return 0;
         } else if (options.input.empty() && args[i].rfind("--", 0) != 0) {
             options.input = args[i];

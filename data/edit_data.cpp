@@ -398,12 +398,12 @@ void CEditData::OnClear() {
 }
 
 void CEditData::OnPrint(int id) {
-    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().programDir, this);
+    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().DataFolder(), App().programDir, this);
 }
 
 void CEditData::OnExportCsv() {
     AppContext& app = App();
-    ExportCsv(app.sampleTable, app.calc.results, app.programDir, app.lastCsvDir,
+    ExportCsv(app.sampleTable, app.calc.results, app.DataFolder(), app.lastCsvDir,
               [this](const std::string& folder) { return ChooseCsvPath(this, folder); }, this);
 }
 
@@ -467,6 +467,9 @@ void CEditData::OnCellFocusOut(int line, int column) {
 void CEditData::OnCellPressed(int line, int column) {
     pressedLine_ = line;
     pressedColumn_ = column;
+    // A click into a cell ends sampling as the stop button does: the user
+    // turns to editing the data.
+    if (App().sampleTable.workState == WS_SAMPLING) OnSamplingStop();
 }
 
 void CEditData::OnCellReleased(int line, int column, bool insidePressedCell) {

@@ -9,7 +9,7 @@
 enum class LeftClickAction {
     Tracker,   // the click belongs to the cut-out tracker
     None,      // nothing happens
-    TraceSeed,  // the seed of a figure to trace
+    TraceSeed, // the seed of a figure to trace
     Pick,      // pick the point to correct
     AddPoint,  // append the clicked point to the sample table
 };
