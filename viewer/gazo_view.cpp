@@ -209,6 +209,8 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         StartTracing();
         return true;
     case ID_SAMPLING_START_REQUEST:
+        tracing_.Disarm();  // the clicks are sampling clicks now
+        [[fallthrough]];
     case ID_SAMPLING_STOP_REQUEST:
         UpdateViewerTitle();
         return true;
@@ -354,6 +356,7 @@ void CGazoView::StartCorrection() {
     // Sampling, if on, ends first.
     if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
     platform::MessageBox(this, texts::CORRECTION_CHOOSE, texts::TITLE_CONFIRM);
+    tracing_.Disarm();  // the clicks pick points now
     correction_.Begin(table);
     client_->update();
     if (CEditData* edit = App().registry.editWindow) edit->update();

@@ -72,6 +72,12 @@ private slots:
         ClickDot(20, 20);
         QCOMPARE(world->boxes.calls.size(), boxes);
         QCOMPARE(App().sampleTable.count, 12);
+        // Armed, then a correction started: the click picks a point instead.
+        viewer->OnCommand(ID_TRACE_FIGURE, 0);
+        viewer->OnCommand(ID_CORRECTION_START, 0);
+        ClickDot(App().sampleTable.rows[0].x, App().sampleTable.rows[0].y);
+        QVERIFY(QString::fromStdString(world->boxes.Last().text).startsWith(QString::fromUtf8("1 番目のデータを")));
+        QCOMPARE(App().sampleTable.count, 12);
         if (qEnvironmentVariableIsSet("VELDRIO_TRACE_SHOT")) viewer->grab().save(qEnvironmentVariable("VELDRIO_TRACE_SHOT"));
     }
 
