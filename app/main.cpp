@@ -5,9 +5,11 @@
 
 #include "app/command_line_file.h"
 #include "app/veldrio_app.h"
+#include "platform/display_session.h"
 #include "platform/program_dir.h"
 
 int main(int argc, char** argv) {
+    platform::ChooseQtPlatform();
     CVeldrioApp app(argc, argv);
     // The launcher that belongs to the windows.
     CVeldrioApp::setDesktopFileName(QStringLiteral("org.veldrio.Veldrio"));

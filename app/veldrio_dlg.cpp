@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,6 +30,7 @@
 #include "app/recent_images.h"
 #include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
+#include "app/zone_commands.h"
 #include "dialogs/open_guide.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
@@ -97,6 +99,7 @@ CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
     BuildControls(*client_, kControls, units, [this](int id) { OnCommand(id); });
     client_->installEventFilter(this);
 
+    zone_ = new ZoneCommands(this, qobject_cast<QLabel*>(Control(IDC_ZONE_TEXT)), viewerWindows_);
     recentCombo_ = qobject_cast<QComboBox*>(Control(IDC_RECENT_COMBO));
     connect(recentCombo_, &QComboBox::activated, this, [this] { OnRecentSelectionChange(); });
     setWindowTitle(QString::fromUtf8(texts::CAPTION));
@@ -171,12 +174,17 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
     case IDC_CLIP_VIEW:
         CaptureClipboard(this, App().registry, viewerWindows_);
         return true;
+    case IDC_ZONE_START:
+    case IDC_ZONE_END:
+    case IDC_ZONE_FLASH:
+    case IDC_CUT_AND_VIEW:
+        return zone_->OnCommand(id);
     default:
-        // The screen-zone and guide buttons send their ids here;
-        // their flows are not part of the dialog yet.
         return false;
     }
 }
+
+void CVeldrioDlg::OnTimer(int id) { zone_->OnTimer(id); }
 
 void CVeldrioDlg::OnSysCommand(int value) {
     if ((value & ~0xF) == IDM_ABOUTBOX) {
@@ -290,6 +298,7 @@ void CVeldrioDlg::PaintClient() {
     QPainter painter(client_);
     DrawPreview(painter, PreviewBox(), preview_.loaded() ? &preview_.pixels() : nullptr, client_->depth());
     RestoreCaption();
+    zone_->UpdateZoneText();
 }
 
 void CVeldrioDlg::closeEvent(QCloseEvent* event) {
@@ -312,6 +321,22 @@ void CVeldrioDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CVeldrioDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) zone_->OnLeftButtonDown();
+    QDialog::mousePressEvent(event);
+}
+
+void CVeldrioDlg::mouseMoveEvent(QMouseEvent* event) {
+    zone_->OnMouseMove(event->globalPosition().toPoint());
+    QDialog::mouseMoveEvent(event);
+}
+
+void CVeldrioDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        zone_->OnLeftButtonUp(event->globalPosition().toPoint(), event->modifiers().testFlag(Qt::ControlModifier));
+    QDialog::mouseReleaseEvent(event);
 }
 
 void CVeldrioDlg::dragEnterEvent(QDragEnterEvent* event) {

@@ -17,6 +17,7 @@
 
 class QComboBox;
 class QMenu;
+class ZoneCommands;
 class QMenuBar;
 class QPoint;
 class QRect;
@@ -38,6 +39,8 @@ public:
     bool OnCommand(int id, std::intptr_t value = 0) override;
     // The about item (any value 16..31 runs the about box).
     void OnSysCommand(int value);
+    // The window timers: 158 ends a zone flash, 160 runs the zone capture.
+    void OnTimer(int id);
 
     // The choosing flows: the file dialog (command 107), a drop, the list.
     void OnFileSearch();
@@ -56,6 +59,8 @@ public:
     // The preview box in client coordinates.
     QRect PreviewBox() const;
     bool previewLoaded() const { return preview_.loaded(); }
+    // The screen-zone controls.
+    ZoneCommands& zone() const { return *zone_; }
     const PreviewPicture& preview() const { return preview_; }
 
     // Appends a separator and the about item to popup, unless text is
@@ -66,6 +71,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -97,6 +105,7 @@ private:
     QComboBox* recentCombo_ = nullptr;
     PreviewPicture preview_;
     ViewerWindows viewerWindows_{this};
+    ZoneCommands* zone_ = nullptr;
     bool started_ = false;    // OnInitDialog has run
     bool destroyed_ = false;  // the end's work is done
 };

@@ -15,6 +15,9 @@ inline constexpr char ZONE_SEARCH_START[] = "始点ｻｰﾁ中(%4d,%4d)-(%4d,%4
 inline constexpr char ZONE_SEARCH_END[] = "終点ｻｰﾁ中(%4d,%4d)-(%4d,%4d)";
 inline constexpr char ZONE_SEARCH_REVERSED[] = "大小逆";
 
+// The zone line of the main dialog: left, top, right, bottom, width, height.
+inline constexpr char ZONE_TEXT[] = "(%4d,%4d)-(%4d,%4d)  Δ(%d,%d)";
+
 // A released corner that would turn the zone inside out.
 inline constexpr char ZONE_CORNERS_TITLE[] = "始点と終点の位置関係が異常です";
 inline constexpr char ZONE_CORNERS_XY[] = "指定始点X,Y > 終点X,Y になっています。";

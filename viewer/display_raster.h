@@ -27,17 +27,16 @@ struct DeviceRaster {
     std::vector<std::uint8_t> pixels{};
 };
 
-// The most dots a display raster may hold.
+// The most dots a whole display raster may hold (the viewer renders only
+// what it shows and is not bound by it).
 constexpr std::int64_t MAX_DISPLAY_DOTS = std::int64_t(1) << 28;
 
-// Size of the display raster of an imageWidth x imageHeight image at scale:
-// each side multiplied and truncated toward zero (the image's own size at
-// exactly 1.0). False when the scale is not above 0 or the raster would
-// exceed MAX_DISPLAY_DOTS.
+// Size of a whole display raster: DisplayImageSize (display_region.h), and
+// false too when the raster would exceed MAX_DISPLAY_DOTS.
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height);
 
-// Rebuilds raster from image at scale: a plain copy at exactly 1.0, cubic
-// convolution otherwise (white where the 4 x 4 neighbourhood is out of
+// Rebuilds raster from the whole image at scale, on every core: a plain copy
+// at exactly 1.0, cubic convolution otherwise (white where the 4 x 4 neighbourhood is out of
 // reach). Images of fewer than 4 rows or columns read their last row or
 // column again in place of the missing ones. False, with raster unchanged,
 // when the image has no picture, the scale is refused by DisplayRasterSize

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -234,9 +235,14 @@ void CGazoView::OpenInSlot(int slot, int x, int y) {
 }
 
 bool CGazoView::Rerender(double scale) {
-    DisplayRaster raster;
-    if (viewImage_ == nullptr || !::RenderDisplay(viewImage_->image, scale, raster)) return false;
-    display_ = std::move(raster);
+    // Nothing is resampled here: each paint renders the tiles it shows. Only
+    // a display image whose dots cannot be addressed is refused.
+    if (viewImage_ == nullptr) return false;
+    const CImageData& image = viewImage_->image;
+    DisplaySize size;
+    if (!DisplayImageSize(image.width(), image.height(), scale, size.width, size.height)) return false;
+    if (image.width() > 0 && !image.HasPicture()) return false;
+    display_ = size;
     renderedScale_ = scale;
     rebuildDevice_ = true;
     return true;
@@ -244,12 +250,12 @@ bool CGazoView::Rerender(double scale) {
 
 bool CGazoView::RenderDisplay() {
     bool made = true;
-    // The raster depends only on the image and the scale: at an unchanged
-    // scale it is already what a new resampling would give.
+    // The display image depends only on the image and the scale: at an
+    // unchanged scale the held tiles are what a new rendering would give.
     const double scale = viewImage_ != nullptr ? viewImage_->displayScale : 0.0;
     if (viewImage_ != nullptr && renderedScale_ != scale && !Rerender(scale)) {
         display_ = {};
-        device_ = {};
+        tiles_.Clear();
         renderedScale_ = 0.0;
         platform::MessageBox(this, FormatText(texts::MAGNIFICATION_TOO_LARGE, ScalePercent(scale)),
                              texts::TITLE_CONFIRM);
@@ -579,15 +585,48 @@ void CGazoView::PaintClient() {
     originX_ = scroll_.OriginX();
     originY_ = scroll_.OriginY();
     if (rebuildDevice_) {
-        // A raster that cannot be converted is not drawn; the rest is.
-        if (!BuildDeviceRaster(display_, DeviceLayoutDepth(deviceDepth_), device_)) device_ = {};
+        tiles_.Clear();
         rebuildDevice_ = false;
     }
-    const QImage image = DeviceImage(device_);
-    if (!image.isNull()) painter.drawImage(originX_, originY_, image);
+    PaintImage(painter);
     if (dataView_) PaintOverlay(painter);
     if (trackerShown_) PaintTracker(painter);
     UpdateViewerTitle();
+}
+
+TileSpan CGazoView::ClientTiles(int margin) const {
+    const DisplayRegion client{-scroll_.OriginX(), -scroll_.OriginY(), client_->width(), client_->height()};
+    return GrowSpan(TilesCovering(client, display_.width, display_.height), margin, display_.width,
+                    display_.height);
+}
+
+bool CGazoView::ShowTiles() {
+    // Tiles that cannot be laid out are not drawn; the rest of the paint is.
+    return viewImage_ != nullptr && renderedScale_ != 0.0 &&
+           tiles_.Show(&viewImage_->image, renderedScale_, DeviceLayoutDepth(deviceDepth_));
+}
+
+void CGazoView::PaintImage(QPainter& painter) {
+    if (!ShowTiles()) return;
+    const TileSpan span = ClientTiles(0);
+    tiles_.Require(span);
+    for (int row = span.firstRow; row < span.endRow; ++row)
+        for (int column = span.firstColumn; column < span.endColumn; ++column) {
+            const DeviceRaster* tile = tiles_.Find(column, row);
+            const QImage image = tile != nullptr ? DeviceImage(*tile) : QImage();
+            if (!image.isNull())
+                painter.drawImage(originX_ + column * TILE_SIDE, originY_ + row * TILE_SIDE, image);
+        }
+    if (!marginQueued_) {
+        marginQueued_ = true;
+        QTimer::singleShot(0, this, &CGazoView::RenderMargin);
+    }
+}
+
+void CGazoView::RenderMargin() {
+    // One ring of tiles around the shown ones, so that a scroll finds them.
+    marginQueued_ = false;
+    if (!closing_ && ShowTiles()) tiles_.Require(ClientTiles(1));
 }
 
 void CGazoView::PaintOverlay(QPainter& painter) {

@@ -2,17 +2,19 @@
 // display magnification, scrolls it with its bars, the wheel and the keys,
 // and draws the sample points and results over it.
 //
-// The image is resampled only when the scale changes; a paint copies the
-// prepared device raster once and draws the overlay over it.
+// The picture at the display scale is never held whole: a paint draws the
+// tiles it shows from a cache of a fixed size, rendering only those it does
+// not hold, and draws the overlay over them.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
-#include "viewer/display_raster.h"
+#include "viewer/display_region.h"
 #include "viewer/figure_tracing.h"
 #include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
+#include "viewer/tile_cache.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
 
@@ -36,8 +38,9 @@ public:
     // corner.
     void OpenInSlot(int slot, int x, int y);
 
-    // Rebuilds the display raster at the current scale and repaints the
-    // client area. False (with a message) when the raster cannot be made.
+    // Takes the current scale for the display image and repaints the client
+    // area. False (with a message) when the display image's dots at that
+    // scale cannot be addressed.
     bool RenderDisplay();
 
     // The caption for the current state.
@@ -65,7 +68,12 @@ public:
     int originX() const { return originX_; }
     int originY() const { return originY_; }
     const ViewerScroll& scroll() const { return scroll_; }
-    const DisplayRaster& display() const { return display_; }
+    // Size of the display image at the current scale.
+    const DisplaySize& display() const { return display_; }
+    // The rendered tiles the paint draws from.
+    const TileCache& tiles() const { return tiles_; }
+    // Memory the rendered tiles of one viewer may take.
+    static constexpr std::size_t TILE_BUDGET = std::size_t(48) << 20;
     // The area the image, the overlay and the tracker are painted in.
     QWidget* client() const { return client_; }
 
@@ -97,6 +105,14 @@ private:
     // tracker's.
     void TrackerButtonDown(QPoint client);
     void CheckScreenDepth();
+    // The tiles of the display image under the client area, grown by margin
+    // tiles on every side.
+    TileSpan ClientTiles(int margin) const;
+    // Draws the shown tiles, rendering those not held, and asks for the ring
+    // of tiles around them once the window is idle.
+    void PaintImage(QPainter& painter);
+    bool ShowTiles();
+    void RenderMargin();
 
     void ResetScrolling();
     void SyncScrollBars();
@@ -137,11 +153,12 @@ private:
     int originX_ = 0;
     int originY_ = 0;
 
-    DisplayRaster display_;
+    DisplaySize display_;
     double renderedScale_ = 0.0;  // scale of display_; 0 while there is none
-    DeviceRaster device_;
+    TileCache tiles_{TILE_BUDGET};
     int deviceDepth_ = 0;
-    bool rebuildDevice_ = false;
+    bool rebuildDevice_ = false;  // the tiles are laid out again at the next paint
+    bool marginQueued_ = false;
 
     bool trackerShown_ = false;
     TrackerZone cutZone_;

@@ -6,9 +6,9 @@
 # usage: edit_window.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-for tool in xvfb-run xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
+source "$support"
+e2e_require xvfb-run xdotool
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -32,31 +32,21 @@ cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
 set -u
 work=$1
+source "$2"
 "$work/veldrio" &
 app=$!
 trap 'kill $app 2>/dev/null' EXIT
 
-# Dialog units of the dialog font (7 x 13 pixels a character) to pixels.
-px() { echo $(($1 * 7 / 4)); }
-py() { echo $(($1 * 13 / 8)); }
-# Clicks the point (x, y) in dialog units of a window's client area, which
-# begins below the menu bar: the window's height less the client's.
-click_dlu() {
-  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local menu=$((HEIGHT - $(py "$client_height")))
-  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
-}
 keys() { xdotool type --delay 40 "$1"; }
 
-main=$(xdotool search --sync --name "ヴェルドリオ" | head -1)
+main=$(find_window "ヴェルドリオ" 30) || exit 1
 sleep 1
 click_dlu "$main" 203 100 20          # "DFサーチ"
 sleep 2
 keys "$work/square.bmp"; xdotool key Return
 sleep 2
 click_dlu "$main" 203 202 50 2        # the preview opens the viewer
-edit=$(xdotool search --sync --name "サンプリングデータ編集" | head -1)
+edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 sleep 2
 
 # The first cell of the grid; type, X and Y of four corners.
@@ -83,7 +73,7 @@ xdotool key alt+p; sleep 0.5; xdotool key Return; sleep 2
 SH
 chmod +x "$work/session.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" >"$work/session.log" 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 [ -f "$work/out.csv" ] || fail "no CSV file was written"

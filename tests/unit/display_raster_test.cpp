@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -7,6 +9,9 @@
 #include "image/image_data.h"
 #include "reference_resample.h"
 #include "viewer/display_raster.h"
+#include "viewer/display_region.h"
+#include "viewer/resample_rows.h"
+#include "viewer/tile_cache.h"
 
 namespace {
 
@@ -49,6 +54,34 @@ void ExpectMatchesReference(const CImageData& image, double scale) {
                    << i % 3 << ": " << int(raster.pixels[i]) << " != " << int(expected[i]);
         }
     }
+}
+
+// Every dot of region equals the formula's dot at its place in the display
+// image; the region's raster has exactly the region's size.
+void ExpectRegionMatchesReference(const CImageData& image, double scale, const DisplayRegion& region) {
+    SCOPED_TRACE(testing::Message() << image.width() << "x" << image.height() << " at " << scale << ", "
+                                    << region.width << "x" << region.height << " from (" << region.x
+                                    << ", " << region.y << ")");
+    int dw = 0, dh = 0;
+    ASSERT_TRUE(DisplayImageSize(image.width(), image.height(), scale, dw, dh));
+    DisplayRaster raster;
+    ASSERT_TRUE(RenderDisplayRegion(image, scale, region, raster));
+    ASSERT_EQ(raster.width, region.width);
+    ASSERT_EQ(raster.height, region.height);
+    for (int i = 0; i < region.height; ++i)
+        for (int j = 0; j < region.width; ++j) {
+            std::uint8_t expected[3];
+            if (scale == 1.0) {
+                const std::uint8_t* src = image.pixels() + (std::size_t(region.y + i) * image.width() + region.x + j) * 3;
+                std::copy(src, src + 3, expected);
+            } else {
+                reference::ResampleDot(image.pixels(), image.width(), image.height(), scale, dw, dh,
+                                       region.x + j, region.y + i, expected);
+            }
+            const std::uint8_t* got = Dot(raster, j, i);
+            ASSERT_TRUE(std::equal(expected, expected + 3, got))
+                << "display dot (" << region.x + j << ", " << region.y + i << ")";
+        }
 }
 
 }  // namespace
@@ -216,4 +249,141 @@ TEST(DeviceRaster, RowBytesRule) {
     EXPECT_EQ(DeviceRowBytes(32, 3), 12);
     EXPECT_EQ(DeviceRowBytes(8, 3), 0);
     EXPECT_EQ(DeviceRowBytes(32, -1), 0);
+}
+
+TEST(DisplayRegion, RandomRegionsMatchTheFormulaAtTheirOffsets) {
+    std::mt19937 gen(21);
+    const double scales[] = {0.29, 0.5, 1.0, 1.5, 2.0, 2.01, 3.33, 4.0, 7.5};
+    const int sizes[][2] = {{1, 1}, {2, 3}, {3, 7}, {4, 4}, {37, 23}, {211, 97}};
+    for (auto& size : sizes) {
+        const CImageData image = NoiseImage(size[0], size[1], unsigned(size[0] * 31 + size[1]));
+        for (double scale : scales) {
+            int dw = 0, dh = 0;
+            ASSERT_TRUE(DisplayImageSize(size[0], size[1], scale, dw, dh));
+            if (dw == 0 || dh == 0) continue;
+            // The whole image, its four corners (white border dots at
+            // magnifications) and random rectangles anywhere.
+            ExpectRegionMatchesReference(image, scale, {0, 0, dw, dh});
+            const int cw = std::min(dw, 70), ch = std::min(dh, 5);
+            ExpectRegionMatchesReference(image, scale, {dw - cw, dh - ch, cw, ch});
+            ExpectRegionMatchesReference(image, scale, {0, dh - ch, cw, ch});
+            for (int n = 0; n < 6; ++n) {
+                const int x = int(gen() % unsigned(dw)), y = int(gen() % unsigned(dh));
+                const int w = 1 + int(gen() % unsigned(dw - x)), h = 1 + int(gen() % unsigned(dh - y));
+                ExpectRegionMatchesReference(image, scale, {x, y, w, h});
+            }
+        }
+    }
+}
+
+TEST(DisplayRegion, RefusesRegionsOutsideAndSidesBeyondACoordinateCell) {
+    const CImageData image = NoiseImage(10, 10, 22);
+    DisplayRaster raster;
+    EXPECT_FALSE(RenderDisplayRegion(image, 2.0, {15, 0, 6, 1}, raster));  // 20 dots wide
+    EXPECT_FALSE(RenderDisplayRegion(image, 2.0, {-1, 0, 2, 2}, raster));
+    EXPECT_FALSE(RenderDisplayRegion(image, 0.0, {0, 0, 1, 1}, raster));
+    EXPECT_TRUE(raster.pixels.empty());
+    int w = 0, h = 0;
+    // A 6000 x 4000 picture at 400 % and 25 times 4000 x 3000 are fine for
+    // the viewer, though far beyond a whole raster.
+    EXPECT_TRUE(DisplayImageSize(6000, 4000, 4.0, w, h));
+    EXPECT_EQ(w, 24000);
+    EXPECT_TRUE(DisplayImageSize(4000, 3000, 25.0, w, h));
+    EXPECT_FALSE(DisplayRasterSize(6000, 4000, 4.0, w, h));
+    EXPECT_TRUE(DisplayImageSize(MAX_DISPLAY_SIDE, 1, 1.0, w, h));
+    EXPECT_FALSE(DisplayImageSize(400000, 1, 250.0, w, h));  // 100,000,000 dots wide
+    EXPECT_TRUE(DisplayImageSize(400000, 1, 249.99, w, h));
+}
+
+TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
+    // Rows spread out from offsets anywhere in a row, the last dot included.
+    std::mt19937 gen(25);
+    constexpr int stride = 2 * KERNEL_LANES;
+    std::vector<std::uint8_t> src(3 * 100 + 1);
+    for (auto& v : src) v = std::uint8_t(gen());
+    std::vector<std::int32_t> offsets(4 * stride);
+    for (auto& o : offsets) o = std::int32_t(gen() % 100) * 3;
+    offsets[5] = 99 * 3;
+    std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
+    SpreadRowScalar(src.data(), offsets.data(), expectedPlanes.data(), stride, stride);
+    for (const RowKernelVariant& variant : SupportedRowKernels()) {
+        std::fill(planes.begin(), planes.end(), -1.0);
+        variant.spread(src.data(), offsets.data(), planes.data(), stride, stride);
+        EXPECT_EQ(planes, expectedPlanes) << variant.name;
+    }
+
+    // Weights and values that drive sums beyond both clamps and onto exact
+    // integers, in planes of two strips.
+    std::uniform_real_distribution<double> weight(-0.2, 1.1);
+    std::vector<double> values(4 * 12 * stride), weights(4 * stride);
+    for (int round = 0; round < 200; ++round) {
+        for (double& v : values) v = double(gen() % 4 == 0 ? (gen() & 1) * 255 : gen() % 256);
+        for (double& w : weights) w = round % 3 == 0 ? double(gen() % 2) : weight(gen);
+        KernelRow row;
+        for (int k = 0; k < 4; ++k) {
+            row.rowValues[k] = values.data() + k * 12 * stride;
+            row.rowWeights[k] = round % 3 == 0 ? double(k == 1) : weight(gen);
+        }
+        row.columnWeights = weights.data();
+        row.planeStride = stride;
+        row.count = stride;
+        std::vector<std::int32_t> expected(3 * stride), got(3 * stride);
+        auto run = [&](RowKernel kernel, std::vector<std::int32_t>& out) {
+            row.red = out.data();
+            row.green = out.data() + stride;
+            row.blue = out.data() + 2 * stride;
+            kernel(row);
+        };
+        run(ResampleRowScalar, expected);
+        for (const RowKernelVariant& variant : SupportedRowKernels()) {
+            std::fill(got.begin(), got.end(), 0x5A);
+            run(variant.kernel, got);
+            ASSERT_EQ(got, expected) << variant.name << ", round " << round;
+        }
+    }
+}
+
+TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDots) {
+    const CImageData image = NoiseImage(300, 200, 24);
+    const std::size_t tileBytes = std::size_t(TILE_SIDE) * TILE_SIDE * 4;
+    TileCache cache(5 * tileBytes);
+    ASSERT_TRUE(cache.Show(&image, 4.0, 32));  // 1200 x 800 dots: 5 x 4 tiles
+    ASSERT_EQ(cache.displayWidth(), 1200);
+    const TileSpan first = TilesCovering({0, 0, 600, 300}, 1200, 800);  // 3 x 2 tiles
+    ASSERT_EQ(first.count(), 6);
+    cache.Require(first);
+    EXPECT_EQ(cache.tileCount(), 6u);  // the asked tiles are kept even beyond the budget
+    ASSERT_NE(cache.Find(0, 0), nullptr);  // (0, 0) now the most recently used
+
+    // Scrolling to the right: the asked tiles come in, the oldest others go.
+    cache.Require(TilesCovering({700, 0, 500, 250}, 1200, 800));  // columns 2..4, row 0
+    EXPECT_LE(cache.heldBytes(), 5 * tileBytes);
+    EXPECT_NE(cache.Find(0, 0), nullptr);
+    EXPECT_EQ(cache.Find(1, 1), nullptr);
+    EXPECT_NE(cache.Find(4, 0), nullptr);
+    EXPECT_EQ(cache.renderedCount(), 8u);
+
+    // The last tile, cut at the image's edges, in the 32-bit layout.
+    cache.Require(TilesCovering({1100, 700, 100, 100}, 1200, 800));
+    const DeviceRaster* tile = cache.Find(4, 3);
+    ASSERT_NE(tile, nullptr);
+    ASSERT_EQ(tile->width, 1200 - 4 * TILE_SIDE);
+    ASSERT_EQ(tile->rows, 800 - 3 * TILE_SIDE);
+    for (int y = 0; y < tile->rows; y += 7)
+        for (int x = 0; x < tile->width; x += 5) {
+            std::uint8_t dot[3];
+            reference::ResampleDot(image.pixels(), 300, 200, 4.0, 1200, 800, 4 * TILE_SIDE + x,
+                                   3 * TILE_SIDE + y, dot);
+            const std::uint8_t* got = &tile->pixels[std::size_t(y) * tile->rowBytes + std::size_t(x) * 4];
+            ASSERT_EQ((std::array<int, 3>{got[2], got[1], got[0]}), (std::array<int, 3>{dot[0], dot[1], dot[2]}))
+                << x << ", " << y;
+        }
+
+    // Another scale or depth starts afresh; a display image beyond a
+    // coordinate cell shows nothing.
+    ASSERT_TRUE(cache.Show(&image, 4.0, 16));
+    EXPECT_EQ(cache.tileCount(), 0u);
+    EXPECT_FALSE(cache.Show(&image, 1e6, 32));
+    cache.Require(first);
+    EXPECT_EQ(cache.tileCount(), 0u);
 }

@@ -19,6 +19,7 @@
 #include "res/ids.h"
 #include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
+#include "tests/unit/reference_resample.h"
 #include "viewer/gazo_view.h"
 #include "viewer/ratio_def.h"
 
@@ -36,7 +37,7 @@ void AnswerRatioDialog(std::function<void(CRatioDef&)> act, bool ok = true) {
 
 // Steps the dialog's arrows until it shows percent.
 void StepTo(CRatioDef& dialog, int percent) {
-    for (int i = 0; i < 500 && dialog.workingPercent() != percent; ++i)
+    for (int i = 0; i < 2000 && dialog.workingPercent() != percent; ++i)
         dialog.OnCommand(IDC_RATIO_ARROWS, dialog.workingPercent() < percent ? -1 : 1);
 }
 
@@ -49,6 +50,14 @@ void Magnify(CGazoView& viewer, int percent) {
 void AddPoint(int x, int y) {
     SampleTable& table = App().sampleTable;
     table.AddPoint(x, y);
+}
+
+// Puts a width x height picture into slot 1 and opens its viewer; null when
+// it does not open.
+CGazoView* OpenSecondViewer(FakeMainDialog& main, int width, int height, const char* name) {
+    PutTestImage(1, width, height, name);
+    if (main.windows.AttachViewer(1) != 0) return nullptr;
+    return App().registry.viewers[1];
 }
 
 QRgb TestPixel(int x, int y) { return qRgb(TestRed(x, y), TestGreen(x, y), TestBlue(x, y)); }
@@ -364,24 +373,57 @@ private slots:
         QCOMPARE(viewer->display().width, 40);
     }
 
-    void scaleBeyondTheRasterLimitIsRefused() {
-        // 65535 x 4 dots at 10000 % would be far more than 2^28 display dots.
-        CViewImage* wide = PutTestImage(1, 65535, 4, "wide.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* wideViewer = App().registry.viewers[1];
+    void scaleBeyondACoordinateCellIsRefused() {
+        // 65535 x 4 dots at 160000 % would be 104,856,000 display dots wide:
+        // more than a coordinate holds.
+        CGazoView* wideViewer = OpenSecondViewer(*main, 65535, 4, "wide.bmp");
         QVERIFY(wideViewer != nullptr);
-        Magnify(*wideViewer, 10000);
+        Magnify(*wideViewer, 160000);
         QCOMPARE(boxes->calls.size(), std::size_t(1));
-        QVERIFY(boxes->Last().text.find("10000 %") != std::string::npos);
-        QCOMPARE(wide->displayScale, 1.0);
+        QVERIFY(boxes->Last().text.find("160000 %") != std::string::npos);
+        QCOMPARE(wideViewer->viewImage()->displayScale, 1.0);
         QCOMPARE(wideViewer->display().width, 65535);
+    }
+
+    void largePictureAt400PercentShowsTheFormulasDotsWithinTheTileBudget() {
+        // 6000 x 4000 at 400 %: 24000 x 16000 display dots, over a gigabyte
+        // were it held whole.
+        CGazoView* bigViewer = OpenSecondViewer(*main, 6000, 4000, "big.jpg");
+        QVERIFY(bigViewer != nullptr);
+        Magnify(*bigViewer, 400);
+        QVERIFY(boxes->calls.empty());
+        QCOMPARE(bigViewer->display().width, 24000);
+        QCOMPARE(bigViewer->display().height, 16000);
+
+        // Scrolled into the picture's middle, past a tile edge.
+        QScrollBar* hBar = nullptr;
+        for (auto* bar : bigViewer->findChildren<QScrollBar*>())
+            if (bar->orientation() == Qt::Horizontal) hBar = bar;
+        hBar->setSliderPosition(bigViewer->scroll().h.home + 10000 + 77);
+        const QImage shot = bigViewer->client()->grab().toImage();
+        QCOMPARE(bigViewer->originX(), -10077);
+        const CImageData& image = bigViewer->viewImage()->image;
+        QVERIFY(shot.width() > 256 && shot.height() > 256);
+        for (int y = 0; y < shot.height(); y += 13)
+            for (int x = 0; x < shot.width(); x += 11) {
+                std::uint8_t dot[3];
+                reference::ResampleDot(image.pixels(), 6000, 4000, 4.0, 24000, 16000, x + 10077, y, dot);
+                QCOMPARE(shot.pixel(x, y), qRgb(dot[0], dot[1], dot[2]));
+            }
+        // Only the shown tiles and a ring around them are held.
+        QCoreApplication::processEvents();
+        const TileCache& tiles = bigViewer->tiles();
+        QVERIFY(tiles.heldBytes() <= CGazoView::TILE_BUDGET);
+        const std::size_t across = std::size_t(shot.width() / 256 + 2 + 2);
+        const std::size_t down = std::size_t(shot.height() / 256 + 2 + 2);
+        QVERIFY(tiles.tileCount() <= across * down);
+        QVERIFY(tiles.tileCount() >= 4u);
     }
 
     void imageSmallerThanADotAtTheScaleShowsNothing() {
         // 5 x 5 at 10 % is 0 x 0 dots: nothing to draw, nothing fails.
-        PutTestImage(1, 5, 5, "tiny.bmp");
-        QCOMPARE(main->windows.AttachViewer(1), 0);
-        CGazoView* tiny = App().registry.viewers[1];
+        CGazoView* tiny = OpenSecondViewer(*main, 5, 5, "tiny.bmp");
+        QVERIFY(tiny != nullptr);
         Magnify(*tiny, 10);
         QCOMPARE(tiny->viewImage()->displayScale, 0.1);
         QCOMPARE(tiny->display().width, 0);

@@ -1,0 +1,76 @@
+#include "image/screen_zone_capture.h"
+
+#include <algorithm>
+#include <new>
+
+#include "image/bitmap_rows.h"
+#include "image/image_data.h"
+#include "image/pixel_buffer.h"
+#include "platform/message_box.h"
+#include "res/texts_app.h"
+#include "res/texts_capture.h"
+#include "res/texts_image.h"
+#include "viewer/display_raster.h"
+
+namespace {
+
+bool IsScreenDepth(int depth) { return depth == 16 || depth == 24 || depth == 32; }
+
+bool Refuse(QWidget* owner, const char* text, const char* title) {
+    platform::MessageBox(owner, text, title, platform::MB_OK);
+    return false;
+}
+
+}  // namespace
+
+bool DecodeScreenRows(const std::uint8_t* rows, std::size_t size, int depth, int width, int height,
+                      std::uint8_t* rgb) {
+    if (!IsScreenDepth(depth) || rows == nullptr || rgb == nullptr || width <= 0 || height <= 0) return false;
+    const int rowBytes = DeviceRowBytes(depth, width);
+    if (rowBytes == 0 || size / std::size_t(rowBytes) < std::size_t(height)) return false;
+    BitmapRows layout;
+    layout.first = rows;
+    layout.rowBytes = std::size_t(rowBytes);
+    layout.width = width;
+    layout.height = height;
+    layout.bottomUp = false;
+    layout.bitsPerPixel = depth;
+    DecodeBitmapRows(layout, rgb);
+    return true;
+}
+
+bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, std::int32_t right,
+                       std::int32_t bottom, QWidget* owner, const ScreenSource& screen) {
+    const std::int64_t width = std::int64_t(right) - left + 1;
+    const std::int64_t height = std::int64_t(bottom) - top + 1;
+    if (width <= 0 || height <= 0) return Refuse(owner, texts::ZONE_BAD, texts::TITLE_CONFIRM);
+
+    image.SetFileName(texts::CUT_IMAGE_NAME);
+    const int depth = screen.depth ? screen.depth() : 0;
+    DisplayRaster grabbed;
+    PixelBuffer rgb;
+    try {
+        if (!image.SetImageSize(int(std::min<std::int64_t>(width, CImageData::MAX_SIDE + 1)),
+                                int(std::min<std::int64_t>(height, CImageData::MAX_SIDE + 1))))
+            throw std::bad_alloc();
+        grabbed.width = image.width();
+        grabbed.height = image.height();
+        grabbed.pixels.resize(CImageData::BufferBytes(grabbed.width, grabbed.height));
+        rgb = PixelBuffer(grabbed.pixels.size());
+    } catch (const std::bad_alloc&) {
+        return Refuse(owner, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
+    }
+
+    if (!screen.grab || !screen.grab(left, top, grabbed.width, grabbed.height, grabbed.pixels.data()))
+        return Refuse(owner, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM);
+
+    // The grab in the screen's own layout, as its depth keeps it.
+    if (!IsScreenDepth(depth)) return Refuse(owner, texts::ZONE_SCREEN_DEPTH_UNSUPPORTED, texts::TITLE_CONFIRM);
+    DeviceRaster device;
+    if (!BuildDeviceRaster(grabbed, depth, device))
+        return Refuse(owner, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
+    grabbed = {};
+    if (!DecodeScreenRows(device.pixels.data(), device.pixels.size(), depth, device.width, device.rows, rgb.data()))
+        return false;
+    return image.AdoptPixels(std::move(rgb));
+}

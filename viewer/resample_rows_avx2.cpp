@@ -1,0 +1,31 @@
+// The kernel for the avx2 unit, two registers of doubles per step. Only
+// this file is compiled for it; the program picks it when the processor has it.
+#include "viewer/resample_rows.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#pragma GCC target("avx2")
+#define RESAMPLE_LANES 4
+#include "viewer/resample_rows_lanes.h"
+
+#include <immintrin.h>
+
+void ResampleRowAvx2(const KernelRow& row) { LanesRow(row); }
+
+void SpreadRowAvx2(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                   int count) {
+    const __m256i low = _mm256_set1_epi32(0xFF);
+    const int* base = reinterpret_cast<const int*>(src);
+    for (int l = 0; l < 4; ++l)
+        for (int j = 0; j < count; j += 8) {
+            __m256i index;
+            __builtin_memcpy(&index, offsets + l * stride + j, sizeof index);
+            const __m256i dots = _mm256_i32gather_epi32(base, index, 1);
+            for (int c = 0; c < 3; ++c) {
+                const __m256i v = _mm256_and_si256(_mm256_srli_epi32(dots, 8 * c), low);
+                double* out = planes + (3 * l + c) * stride + j;
+                _mm256_storeu_pd(out, _mm256_cvtepi32_pd(_mm256_castsi256_si128(v)));
+                _mm256_storeu_pd(out + 4, _mm256_cvtepi32_pd(_mm256_extracti128_si256(v, 1)));
+            }
+        }
+}
+#endif

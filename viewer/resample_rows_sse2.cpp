@@ -1,0 +1,11 @@
+// The kernel for the sse2 unit, two registers of doubles per step. Only
+// this file is compiled for it; the program picks it when the processor has it.
+#include "viewer/resample_rows.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#pragma GCC target("sse2")
+#define RESAMPLE_LANES 2
+#include "viewer/resample_rows_lanes.h"
+
+void ResampleRowSse2(const KernelRow& row) { LanesRow(row); }
+#endif
