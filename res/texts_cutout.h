@@ -3,9 +3,24 @@
 
 namespace texts {
 
+// The save dialogs of the PNG and BMP writes: default extension, initial
+// file name and the filter's names.
+inline constexpr char CUT_PNG_EXTENSION[] = "png";
+inline constexpr char CUT_PNG_INITIAL_NAME[] = "*.png";
+inline constexpr char CUT_PNG_FILTER[] = "png (*.png)";
+inline constexpr char CUT_BMP_EXTENSION[] = "bmp";
+inline constexpr char CUT_BMP_INITIAL_NAME[] = "*.bmp";
+inline constexpr char CUT_BMP_FILTER[] = "bmp (*.bmp)";
+inline constexpr char CUT_FILTER_ALL[] = "All Files (*.*)";
+
 // Asked after a written image file (yes/no): show it in the picture viewer?
 inline constexpr char CUT_WRITTEN[] = "画像ファイルに書込みました。";
 inline constexpr char CUT_WRITTEN_TITLE[] = "モニタしてみますか？";
+
+// The captured picture could not be written (the path in place of %s, title
+// TITLE_CONFIRM); no file is left behind.
+inline constexpr char CUT_SAVE_FAILED[] =
+    "[%s]\r\n画像ファイルの書込みに失敗しました。\r\n書込み先フォルダと空き容量を確認してください";
 
 // The picture viewer could not be started: the two texts one after the other.
 inline constexpr char CUT_VIEWER_FAILED[] = "指定画像が開けませんでした\r\n";

@@ -36,7 +36,9 @@
 #include "viewer/left_click_action.h"
 #include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
+#include "viewer/view_writer.h"
 #include "viewer/viewer_caption.h"
+#include "viewer/zone_tracker.h"
 
 namespace {
 
@@ -101,6 +103,11 @@ CGazoView::CGazoView(QWidget* owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
     layout->addWidget(frame);
+
+    zoneTracker_ = new ZoneTracker(
+        client_, [this] { return trackerShown_; },
+        [this](const TrackerZone& rect) { cutZone_ = OffsetTrackerZone(rect, -scroll_.OriginX(), -scroll_.OriginY()); });
+    writer_ = new ViewWriter(this, [this](WriteArea area) { return WriteRectangle(area); });
 
     // The template's size is the area below the menu bar.
     const auto units =
@@ -217,6 +224,16 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         return true;
     case ID_CUT_GUIDE:
         return OpenGuide(id, this);
+    case ID_TRACKER_ZONE:
+        ShowTrackerZone(kDefaultTrackerZone);
+        return true;
+    case ID_WRITE_ZONE_PNG:
+    case ID_WRITE_ZONE_BMP:
+    case ID_WRITE_WINDOW_PNG:
+    case ID_WRITE_WINDOW_BMP:
+        writer_->Start(id == ID_WRITE_ZONE_PNG || id == ID_WRITE_ZONE_BMP ? WriteArea::Zone : WriteArea::Window,
+                       id == ID_WRITE_ZONE_PNG || id == ID_WRITE_WINDOW_PNG ? WriteFormat::Png : WriteFormat::Bmp);
+        return true;
     default:
         return false;
     }
@@ -422,7 +439,7 @@ void CGazoView::ChangeMagnification() {
 
     viewImage_->displayScale = newScale;
     ResetScrolling();
-    if (trackerShown_) cutZone_ = ScaleTrackerZone(cutZone_, newScale);
+    if (trackerShown_) cutZone_ = ScaleTrackerZone(cutZone_, newScale / oldScale);
     if (table.count > 0) {
         // Every point keeps its place on the picture up to whole display dots.
         table.ScaleCoords(newScale / oldScale);
@@ -634,12 +651,30 @@ void CGazoView::PaintOverlay(QPainter& painter) {
     DrawSampleOverlay(painter, app.sampleTable, app.calc, originX_, originY_, app.settings.colourNumbers);
 }
 
-void CGazoView::PaintTracker(QPainter& /*painter*/) {
-    // The cut-out tracker draws itself here, over cutZone moved by the origin.
+void CGazoView::PaintTracker(QPainter& painter) {
+    zoneTracker_->Paint(painter, OffsetTrackerZone(cutZone_, originX_, originY_));
 }
 
-void CGazoView::TrackerButtonDown(QPoint /*client*/) {
-    // The cut-out tracker takes the click here: moving or resizing its zone.
+void CGazoView::TrackerButtonDown(QPoint client) {
+    if (!zoneTracker_->ButtonDown(client, ZoneOnClient())) trackerShown_ = false;
+    client_->update();
+}
+
+// Drawn, dragged and captured at the same place: the zone moved by the
+// image's origin.
+TrackerZone CGazoView::ZoneOnClient() const {
+    return OffsetTrackerZone(cutZone_, scroll_.OriginX(), scroll_.OriginY());
+}
+
+int CGazoView::overHandle() const { return zoneTracker_->overHandle(); }
+
+std::optional<CaptureRect> CGazoView::WriteRectangle(WriteArea area) const {
+    if (area == WriteArea::Window) {
+        const QRect frame = frameGeometry();
+        return NonEmptyRect(frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    const QPoint screen = client_->mapToGlobal(QPoint(0, 0));
+    return ZoneCaptureRect(ZoneOnClient(), screen.x(), screen.y());
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "viewer/display_region.h"
 #include "viewer/figure_tracing.h"
+#include "viewer/image_write.h"
 #include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
 #include "viewer/tile_cache.h"
@@ -25,6 +26,8 @@ class QMenuBar;
 class QPainter;
 class QScrollBar;
 class QWheelEvent;
+class ViewWriter;
+class ZoneTracker;
 
 class CGazoView : public QWidget {
     Q_OBJECT
@@ -82,6 +85,10 @@ public:
     bool trackerShown() const { return trackerShown_; }
     const TrackerZone& cutZone() const { return cutZone_; }
     void ShowTrackerZone(const TrackerZone& zone);
+    // 1 while the mouse is within reach of a handle of the zone, 2 otherwise.
+    int overHandle() const;
+    // The viewer's image write; pending until its pause is over.
+    ViewWriter* writer() const { return writer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,6 +111,10 @@ private:
     // Hook of a left click while the tracker is shown: the click is the
     // tracker's.
     void TrackerButtonDown(QPoint client);
+    // The zone in client coordinates, from the current scroll positions.
+    TrackerZone ZoneOnClient() const;
+    // The screen rectangle a write of area takes now.
+    std::optional<CaptureRect> WriteRectangle(WriteArea area) const;
     void CheckScreenDepth();
     // The tiles of the display image under the client area, grown by margin
     // tiles on every side.
@@ -161,7 +172,9 @@ private:
     bool marginQueued_ = false;
 
     bool trackerShown_ = false;
-    TrackerZone cutZone_;
+    TrackerZone cutZone_;  // in display dots of the image, whatever the scroll
+    ZoneTracker* zoneTracker_ = nullptr;
+    ViewWriter* writer_ = nullptr;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;

@@ -32,3 +32,35 @@ click_dlu() {
   local menu=$((HEIGHT - $(py "$client_height")))
   xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
 }
+
+# Waits at most $2 seconds until no window's name matches $1.
+window_gone() {
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -lt $deadline ]; do
+    [ -z "$(xdotool search --name "$1" 2>/dev/null)" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+keys() { xdotool type --delay 40 "$1"; }
+
+# Opens the picture file $2 from the main dialog $1: "DFサーチ", the path,
+# then a double click on the preview opens the viewer and the edit window.
+open_picture() {
+  click_dlu "$1" 203 100 20
+  sleep 2
+  keys "$2"; xdotool key Return
+  sleep 2
+  click_dlu "$1" 203 202 50 2
+}
+
+# Starts the program copied to the folder $1, to be killed when the session
+# ends, and waits for its main dialog, whose id it leaves in main.
+start_program() {
+  "$1/veldrio" &
+  app=$!
+  trap 'kill $app 2>/dev/null' EXIT
+  main=$(find_window "ヴェルドリオ" 30) || exit 1
+  sleep 1
+}

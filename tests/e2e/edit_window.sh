@@ -33,19 +33,8 @@ cat >"$work/session.sh" <<'SH'
 set -u
 work=$1
 source "$2"
-"$work/veldrio" &
-app=$!
-trap 'kill $app 2>/dev/null' EXIT
-
-keys() { xdotool type --delay 40 "$1"; }
-
-main=$(find_window "ヴェルドリオ" 30) || exit 1
-sleep 1
-click_dlu "$main" 203 100 20          # "DFサーチ"
-sleep 2
-keys "$work/square.bmp"; xdotool key Return
-sleep 2
-click_dlu "$main" 203 202 50 2        # the preview opens the viewer
+start_program "$work"
+open_picture "$main" "$work/square.bmp"
 edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 sleep 2
 

@@ -439,6 +439,9 @@ private slots:
         viewer->ShowTrackerZone({20, 20, 320, 320});
         Magnify(*viewer, 150);
         QCOMPARE(viewer->cutZone(), (TrackerZone{30, 30, 480, 480}));
+        // By new / old scale: back at 100 % it is where it began.
+        Magnify(*viewer, 100);
+        QCOMPARE(viewer->cutZone(), (TrackerZone{20, 20, 320, 320}));
     }
 
     void deviceRasterIsRebuiltAfterAScreenDepthChange() {
