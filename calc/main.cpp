@@ -3,6 +3,11 @@
 // nine result lines, and with --out writes the reports and the CSV file.
 //
 //   veldrio-calc [--scale R] [--out DIR] FILE
+//   veldrio-calc [--scale R] [--out DIR] --trace PICTURE X Y
+//
+// With --trace the outline is traced from the dot (X, Y) of the picture at
+// 100 % and its rows are printed as "type,x,y" before the results; a dot
+// where no figure is found exits 1 with the message.
 //
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
 // message on standard error); 2 the file could not be read or the command
@@ -23,6 +28,7 @@
 #include "data/text_file.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
+#include "calc/traced_outline.h"
 
 namespace {
 
@@ -33,28 +39,40 @@ struct Options {
     double scale = 1.0;
     std::string outDir;
     std::string input;
+    bool trace = false;  // input is a picture traced from (seedX, seedY)
+    int seedX = 0;
+    int seedY = 0;
 };
 
 // What --help prints; the manual page says the same.
 constexpr char HELP[] =
-    "usage: veldrio-calc [--scale R] [--out DIR] FILE\n"
+    "usage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n"
     "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
     "program exported) as the edit window does and prints the nine result lines.\n"
     "  --scale R   the magnification the points were taken at (default 1)\n"
     "  --out DIR   also write the three reports and Result.csv into DIR\n"
+    "  --trace PICTURE X Y\n"
+    "              trace the figure around the dot (X, Y) of the picture at 100 %,\n"
+    "              print its rows \"type,x,y\", then calculate them; exit status 1\n"
+    "              when no figure is found there\n"
     "  -h, --help  print this help\n"
     "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
     "message on standard error); 2 the file could not be read or the command\n"
     "line is wrong.\n";
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE\n", problem.c_str());
+    std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n", problem.c_str());
     return 2;
 }
 
 bool ParseScale(const std::string& text, double& scale) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), scale);
     return ec == std::errc() && end == text.data() + text.size() && std::isfinite(scale) && scale > 0;
+}
+
+bool ParseDot(const std::string& text, int& value) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
@@ -97,6 +115,11 @@ int main(int argc, char** argv) {
             if (!ParseScale(args[++i], options.scale)) return Usage("--scale needs a positive number");
         } else if (args[i] == "--out" && i + 1 < args.size()) {
             options.outDir = args[++i];
+        } else if (args[i] == "--trace" && i + 3 < args.size() && options.input.empty()) {
+            options.trace = true;
+            options.input = args[++i];
+            if (!ParseDot(args[++i], options.seedX) || !ParseDot(args[++i], options.seedY))
+                return Usage("--trace needs a picture and the dot's X and Y");
         } else if (args[i] == "--help" || args[i] == "-h") {
             std::fputs(HELP, stdout);
             return 0;
@@ -109,7 +132,7 @@ int main(int argc, char** argv) {
     if (options.input.empty()) return Usage("no outline file given");
 
     std::string bytes;
-    if (!ReadFile(options.input, bytes)) {
+    if (!options.trace && !ReadFile(options.input, bytes)) {
         std::fprintf(stderr, "veldrio-calc: cannot read %s\n", options.input.c_str());
         return 2;
     }
@@ -125,7 +148,9 @@ int main(int argc, char** argv) {
     SampleTable table;
     CalcState state;
     std::string error;
-    switch (ReadOutlineCsv(bytes, table, error)) {
+    if (options.trace) {
+        if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table)) return status;
+    } else switch (ReadOutlineCsv(bytes, table, error)) {
     case OutlineReadResult::Ok: break;
     case OutlineReadResult::Malformed:
         std::fprintf(stderr, "veldrio-calc: %s: %s\n", options.input.c_str(), error.c_str());

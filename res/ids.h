@@ -135,6 +135,7 @@ constexpr int ID_TRACKER_ZONE = 175;       // "画像切出しトラッカゾー
 constexpr int ID_COLOUR_SETTINGS = 179;    // "作画表示色選択 (&C)"
 constexpr int ID_CORRECTION_START = 190;   // "サンプリング座標修正開始(&S)"
 constexpr int ID_CORRECTION_END = 191;     // "サンプリング座標修正完了(&E)"
+constexpr int ID_TRACE_FIGURE = 240;       // the last item of "座標修正": trace the figure from one click
 constexpr int ID_WRITE_ZONE_PNG = 194;     // "PNG ファイル書込み（トラッカゾーン）  (&P)"
 constexpr int ID_WRITE_ZONE_BMP = 195;     // "BMP ファイル書込み（トラッカゾーン） (&B)"
 constexpr int ID_CUT_GUIDE = 196;          // "画像切出しｶﾞｲﾄﾞ表示 (&G)"

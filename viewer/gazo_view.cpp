@@ -29,6 +29,7 @@
 #include "platform/pointer_pixel.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
+#include "res/texts_trace.h"
 #include "res/texts_viewer.h"
 #include "viewer/device_image.h"
 #include "viewer/display_scale.h"
@@ -138,6 +139,7 @@ void CGazoView::BuildMenu() {
     QMenu* correction = AddPopup(texts::VIEWER_MENU_CORRECTION);
     AddItem(correction, ID_CORRECTION_START, texts::VIEWER_MENU_CORRECTION_START);
     AddItem(correction, ID_CORRECTION_END, texts::VIEWER_MENU_CORRECTION_END);
+    AddItem(correction, ID_TRACE_FIGURE, texts::TRACE_MENU_ITEM);
     QMenu* cut = AddPopup(texts::VIEWER_MENU_CUT);
     AddItem(cut, ID_TRACKER_ZONE, texts::VIEWER_MENU_TRACKER_ZONE);
     cut->addSeparator();
@@ -173,7 +175,8 @@ void CGazoView::UpdateMenuStates() {
 
 bool CGazoView::IsCommandEnabled(int id) const {
     switch (id) {
-    case ID_CORRECTION_START: return !correction_.correcting();
+    case ID_CORRECTION_START:
+    case ID_TRACE_FIGURE: return !correction_.correcting();
     case ID_CORRECTION_END: return correction_.correcting();
     case ID_WRITE_ZONE_PNG:
     case ID_WRITE_ZONE_BMP: return trackerShown_;
@@ -210,7 +213,12 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_CORRECTION_END:
         EndCorrection();
         return true;
+    case ID_TRACE_FIGURE:
+        StartTracing();
+        return true;
     case ID_SAMPLING_START_REQUEST:
+        tracing_.Disarm();  // the clicks are sampling clicks now
+        [[fallthrough]];
     case ID_SAMPLING_STOP_REQUEST:
         UpdateViewerTitle();
         return true;
@@ -313,9 +321,11 @@ void CGazoView::OnLeftButtonDown(QPoint client) {
     LeftClickState state;
     state.trackerShown = trackerShown_;
     state.dataView = dataView_;
+    state.tracing = tracing_.armed();
     state.correcting = correction_.correcting();
     state.workState = App().sampleTable.workState;
     switch (LeftClickActionOf(state)) {
+    case LeftClickAction::TraceSeed: TraceFigureAt(ImageDot(client)); break;
     case LeftClickAction::Tracker: TrackerButtonDown(client); break;
     case LeftClickAction::Pick: PickPointAt(ImageDot(client)); break;
     case LeftClickAction::AddPoint: AddPointAt(ImageDot(client)); break;
@@ -369,6 +379,7 @@ void CGazoView::StartCorrection() {
     // Sampling, if on, ends first.
     if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
     platform::MessageBox(this, texts::CORRECTION_CHOOSE, texts::TITLE_CONFIRM);
+    tracing_.Disarm();  // the clicks pick points now
     correction_.Begin(table);
     client_->update();
     if (CEditData* edit = App().registry.editWindow) edit->update();
@@ -378,6 +389,20 @@ void CGazoView::EndCorrection() {
     correction_.End(App().sampleTable);
     client_->update();
     if (CEditData* edit = App().registry.editWindow) edit->RefreshPage();
+}
+
+void CGazoView::StartTracing() {
+    if (viewImage_ == nullptr) return;
+    // Sampling, if on, ends first: the traced rows replace the table.
+    if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
+    platform::MessageBox(this, texts::TRACE_CHOOSE, texts::TITLE_CONFIRM);
+    tracing_.Arm();
+}
+
+void CGazoView::TraceFigureAt(QPoint dot) {
+    if (viewImage_ == nullptr || !tracing_.TraceAt(*viewImage_, dot.x(), dot.y(), App().sampleTable, this)) return;
+    if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
+    client_->update();
 }
 
 // ---------------------------------------------------------------------------

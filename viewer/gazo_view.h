@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "viewer/display_region.h"
+#include "viewer/figure_tracing.h"
 #include "viewer/image_write.h"
 #include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
@@ -144,6 +145,9 @@ private:
     bool MoveCorrectedPoint(const QKeyEvent& event);
     void StartCorrection();
     void EndCorrection();
+    // Tracing a figure: the menu item arms it, the next click is the seed.
+    void StartTracing();
+    void TraceFigureAt(QPoint dot);
 
     void ChangeMagnification();
     bool Rerender(double scale);
@@ -152,6 +156,7 @@ private:
     CViewImage* viewImage_ = nullptr;
     bool dataView_ = false;
     PointCorrection correction_;
+    FigureTracing tracing_;
     bool closing_ = false;
 
     ViewerScroll scroll_;

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "figure_pictures.h"
 #include "platform/text_codec.h"
 #include "temp_dir.h"
 
@@ -129,4 +130,25 @@ TEST(PrintProgram, MissingReportOrBadCommandLine) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.pdf")));
     EXPECT_EQ(Execute(dir, "lurm", "PF=x.txt --pdf " + dir.File("out.pdf")).status, 2);
     EXPECT_EQ(Execute(dir, "lurm", "F=a Z=1").status, 2);
+}
+
+TEST(VeldrioCalc, TracesAPictureFromASeedDotThenCalculates) {
+    TempDir dir;
+    const figpic::Figure plate = figpic::Figures()[4];
+    const auto jpeg = figpic::Jpeg(figpic::Render(plate.rows, figpic::Damage::None), figpic::WIDTH, figpic::HEIGHT, 85);
+    dir.Write("plate.jpg", std::string(jpeg.begin(), jpeg.end()));
+    Outcome run = Execute(dir, "veldrio-calc", "--trace " + dir.File("plate.jpg") + " 240 220");
+    ASSERT_EQ(run.status, 0) << run.err;
+    // Five lines and the notch's arc in two parts, then the result lines.
+    EXPECT_EQ(run.out.substr(0, 2), "1,");
+    EXPECT_NE(run.out.find("\n2,"), std::string::npos);
+    EXPECT_NE(run.out.find("\n座標倍率 R =       1.00\n面積　   A =   425"), std::string::npos) << run.out;
+
+    const std::vector<std::uint8_t> grey(std::size_t(64) * 48 * 3, 200);
+    const auto empty = figpic::Jpeg(grey, 64, 48, 85);
+    dir.Write("empty.jpg", std::string(empty.begin(), empty.end()));
+    Outcome refused = Execute(dir, "veldrio-calc", "--trace " + dir.File("empty.jpg") + " 20 20");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "クリック位置に図形が見つかりません\n");
 }

@@ -1,0 +1,12 @@
+// veldrio-calc --trace: the outline traced from a seed dot of a picture.
+#pragma once
+
+#include <string>
+
+class SampleTable;
+
+// Opens the picture (JPEG, BMP, GIF or PNG) at 100 %, traces the figure
+// around the dot (x, y) into table and prints its rows as "type,x,y".
+// Returns 0 when traced, 1 when no figure is found there (the message went
+// to the message hook), 2 when the picture cannot be read.
+int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table);

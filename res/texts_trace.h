@@ -1,0 +1,19 @@
+// Texts of tracing a figure from one click in the viewer (UTF-8).
+#pragma once
+
+namespace texts {
+
+// The last item of the viewer's menu "座標修正".
+inline constexpr char TRACE_MENU_ITEM[] = "図形輪郭の自動トレース(&T)";
+// Tracing started: the next left click is the seed (title TITLE_CONFIRM).
+inline constexpr char TRACE_CHOOSE[] = "左ボタンで図形の内側をクリックしてください";
+// The table holds rows already (title TITLE_CONFIRM, Yes and No).
+inline constexpr char TRACE_REPLACE_QUESTION[] =
+    "サンプリングデータがあります。\nトレース結果で置き換えますか？";
+// Nothing stands out from its background around the click (title TITLE_CONFIRM).
+inline constexpr char TRACE_NO_FIGURE[] = "クリック位置に図形が見つかりません";
+// The outline needs more rows than the table holds (title TITLE_CONFIRM).
+inline constexpr char TRACE_TOO_MANY_ROWS[] =
+    "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません";
+
+}  // namespace texts

@@ -1,0 +1,293 @@
+// Pictures of figures with known outlines, for the tracer's tests and bench:
+// the figure rendered with exact area coverage (signed areas accumulated
+// cell by cell along each row), optionally blurred, noisy and saved as JPEG.
+#pragma once
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "osmeca/osmeca.h"
+#include "trace/figure_trace.h"
+
+namespace figpic {
+
+using trace::TraceRow;
+
+constexpr int WIDTH = 480;
+constexpr int HEIGHT = 360;
+constexpr double FIGURE_LEVEL = 40;
+constexpr double BACKGROUND_LEVEL = 215;
+
+struct Figure {
+    std::string name;
+    std::vector<TraceRow> rows;  // the exact outline, clockwise on the screen
+    int lines = 0;
+    int arcs = 0;
+    int seedX = 240, seedY = 180;  // a dot well inside
+};
+
+inline TraceRow Row(int type, double x, double y) { return {type, x, y}; }
+
+// The five figures, placed off the dot grid.
+inline std::vector<Figure> Figures() {
+    std::vector<Figure> figures;
+    {
+        Figure f{"rectangle at 17 degrees", {}, 4, 0};
+        const double a = 17 * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+        for (auto [u, v] : {std::pair{-110.0, -65.0}, {110.0, -65.0}, {110.0, 65.0}, {-110.0, 65.0}})
+            f.rows.push_back(Row(1, 240.3 + c * u - s * v, 180.2 + s * u + c * v));
+        figures.push_back(f);
+    }
+    {
+        Figure f{"rounded plate", {}, 4, 4};
+        const double x0 = 110.3, y0 = 100.45, x1 = 370.3, y1 = 260.45, r = 32;
+        const double k = r * (1 - std::sqrt(0.5));
+        f.rows = {Row(1, x0 + r, y0), Row(2, x1 - r, y0), Row(1, x1 - k, y0 + k),
+                  Row(1, x1, y0 + r), Row(2, x1, y1 - r), Row(1, x1 - k, y1 - k),
+                  Row(1, x1 - r, y1), Row(2, x0 + r, y1), Row(1, x0 + k, y1 - k),
+                  Row(1, x0, y1 - r), Row(2, x0, y0 + r), Row(1, x0 + k, y0 + k)};
+        figures.push_back(f);
+    }
+    {
+        Figure f{"disc", {}, 0, 1};
+        for (int k = 0; k < 6; ++k) {
+            const double a = (-90 + 60 * k) * std::numbers::pi / 180;
+            f.rows.push_back(Row(k % 2 == 0 ? 2 : 1, 240.4 + 100 * std::cos(a), 180.3 + 100 * std::sin(a)));
+        }
+        figures.push_back(f);
+    }
+    {
+        Figure f{"L-section", {}, 6, 0, 170, 250};
+        for (auto [x, y] : {std::pair{120.37, 70.61}, {220.84, 70.61}, {220.84, 230.18}, {380.55, 230.18},
+                            {380.55, 290.93}, {120.37, 290.93}})
+            f.rows.push_back(Row(1, x, y));
+        figures.push_back(f);
+    }
+    {
+        Figure f{"notched plate", {}, 5, 1, 240, 220};
+        const double dx = 0.21, dy = 0.33, half = std::sqrt(45.0 * 45.0 - 10.0 * 10.0);
+        f.rows = {Row(1, 100 + dx, 110 + dy), Row(2, 240 - half + dx, 110 + dy), Row(1, 240 + dx, 145 + dy),
+                  Row(1, 240 + half + dx, 110 + dy), Row(1, 380 + dx, 110 + dy), Row(1, 380 + dx, 270 + dy),
+                  Row(1, 100 + dx, 270 + dy)};
+        figures.push_back(f);
+    }
+    return figures;
+}
+
+struct P {
+    double x, y;
+};
+
+// The outline as a fine polygon: arcs through their three points cut into
+// pieces of at most a quarter dot.
+inline std::vector<P> Polygon(const std::vector<TraceRow>& rows) {
+    std::vector<P> poly;
+    const std::size_t n = rows.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TraceRow& a = rows[i];
+        if (a.type != 2) {
+            poly.push_back({a.x, a.y});
+            continue;
+        }
+        const TraceRow& m = rows[(i + 1) % n];
+        const TraceRow& b = rows[(i + 2) % n];
+        // The circle through a, m, b.
+        const double d = 2 * (a.x * (m.y - b.y) + m.x * (b.y - a.y) + b.x * (a.y - m.y));
+        const double a2 = a.x * a.x + a.y * a.y, m2 = m.x * m.x + m.y * m.y, b2 = b.x * b.x + b.y * b.y;
+        const double cx = (a2 * (m.y - b.y) + m2 * (b.y - a.y) + b2 * (a.y - m.y)) / d;
+        const double cy = (a2 * (b.x - m.x) + m2 * (a.x - b.x) + b2 * (m.x - a.x)) / d;
+        const double r = std::hypot(a.x - cx, a.y - cy);
+        const double t0 = std::atan2(a.y - cy, a.x - cx);
+        auto turn = [&](const TraceRow& p) {
+            double t = std::atan2(p.y - cy, p.x - cx) - t0;
+            while (t < 0) t += 2 * std::numbers::pi;
+            return t;
+        };
+        double sweep = turn(b);
+        if (turn(m) > sweep) sweep -= 2 * std::numbers::pi;
+        const int steps = std::max(8, int(std::ceil(std::abs(sweep) * r / 0.25)));
+        for (int k = 0; k < steps; ++k) {
+            const double t = t0 + sweep * k / steps;
+            poly.push_back({cx + r * std::cos(t), cy + r * std::sin(t)});
+        }
+        ++i;  // the middle point is passed by the arc
+    }
+    return poly;
+}
+
+// Exact coverage of each dot by the polygon (0..1), width x height.
+inline std::vector<double> Coverage(const std::vector<P>& poly, int width, int height) {
+    const int stride = width + 2;
+    std::vector<double> acc(std::size_t(stride) * height + 2, 0.0);
+    for (std::size_t i = 0; i < poly.size(); ++i) {
+        P p0 = poly[i], p1 = poly[(i + 1) % poly.size()];
+        if (p0.y == p1.y) continue;
+        double dir = 1;
+        if (p0.y > p1.y) {
+            std::swap(p0, p1);
+            dir = -1;
+        }
+        const double dxdy = (p1.x - p0.x) / (p1.y - p0.y);
+        double x = p0.x;
+        for (int y = int(std::floor(p0.y)); y < std::min(height, int(std::ceil(p1.y))); ++y) {
+            double* row = &acc[std::size_t(y) * stride];
+            const double dy = std::min(y + 1.0, p1.y) - std::max(double(y), p0.y);
+            const double xnext = x + dxdy * dy;
+            const double d = dy * dir;
+            const double xa = std::min(x, xnext), xb = std::max(x, xnext);
+            const double xaFloor = std::floor(xa), xbCeil = std::ceil(xb);
+            const int ia = int(xaFloor), ib = int(xbCeil);
+            if (ib <= ia + 1) {
+                const double mid = 0.5 * (x + xnext) - xaFloor;
+                row[ia] += d - d * mid;
+                row[ia + 1] += d * mid;
+            } else {
+                const double s = 1 / (xb - xa);
+                const double fa = xa - xaFloor;
+                const double a0 = 0.5 * s * (1 - fa) * (1 - fa);
+                const double fb = xb - xbCeil + 1;
+                const double am = 0.5 * s * fb * fb;
+                row[ia] += d * a0;
+                if (ib == ia + 2) {
+                    row[ia + 1] += d * (1 - a0 - am);
+                } else {
+                    const double a1 = s * (1.5 - fa);
+                    row[ia + 1] += d * (a1 - a0);
+                    for (int xi = ia + 2; xi < ib - 1; ++xi) row[xi] += d * s;
+                    const double a2 = a1 + (ib - ia - 3) * s;
+                    row[ib - 1] += d * (1 - a2 - am);
+                }
+                row[ib] += d * am;
+            }
+            x = xnext;
+        }
+    }
+    std::vector<double> cover(std::size_t(width) * height);
+    for (int y = 0; y < height; ++y) {
+        double sum = 0;
+        for (int x = 0; x < width; ++x) {
+            sum += acc[std::size_t(y) * stride + x];
+            cover[std::size_t(y) * width + x] = std::min(1.0, std::abs(sum));
+        }
+    }
+    return cover;
+}
+
+enum class Damage { None, BlurNoiseJpeg };
+
+inline std::vector<std::uint8_t> Jpeg(const std::vector<std::uint8_t>& rgb, int width, int height, int quality) {
+    tjhandle tj = tjInitCompress();
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    tjCompress2(tj, rgb.data(), width, width * 3, height, TJPF_RGB, &out, &size, TJSAMP_420, quality, 0);
+    std::vector<std::uint8_t> jpeg(out, out + size);
+    tjFree(out);
+    tjDestroy(tj);
+    return jpeg;
+}
+
+inline std::vector<std::uint8_t> FromJpeg(const std::vector<std::uint8_t>& jpeg, int width, int height) {
+    std::vector<std::uint8_t> rgb(std::size_t(width) * height * 3);
+    tjhandle tj = tjInitDecompress();
+    tjDecompress2(tj, jpeg.data(), jpeg.size(), rgb.data(), width, width * 3, height, TJPF_RGB, 0);
+    tjDestroy(tj);
+    return rgb;
+}
+
+// The picture as grey red, green, blue dots: dark figure, light background.
+// With damage: Gaussian blur (sigma 0.8 dot), noise (sigma 3 levels),
+// then the pixels as a JPEG file of quality 85 holds them.
+inline std::vector<std::uint8_t> Render(const std::vector<TraceRow>& rows, Damage damage, int width = WIDTH,
+                                        int height = HEIGHT, unsigned seed = 1) {
+    std::vector<double> level = Coverage(Polygon(rows), width, height);
+    for (double& v : level) v = BACKGROUND_LEVEL + v * (FIGURE_LEVEL - BACKGROUND_LEVEL);
+    if (damage == Damage::BlurNoiseJpeg) {
+        const double sigma = 0.8;
+        double kernel[7], sum = 0;
+        for (int k = -3; k <= 3; ++k) sum += kernel[k + 3] = std::exp(-0.5 * k * k / (sigma * sigma));
+        for (double& k : kernel) k /= sum;
+        for (int pass = 0; pass < 2; ++pass) {
+            std::vector<double> out(level.size());
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) {
+                    double v = 0;
+                    for (int k = -3; k <= 3; ++k) {
+                        const int xx = pass == 0 ? std::clamp(x + k, 0, width - 1) : x;
+                        const int yy = pass == 1 ? std::clamp(y + k, 0, height - 1) : y;
+                        v += kernel[k + 3] * level[std::size_t(yy) * width + xx];
+                    }
+                    out[std::size_t(y) * width + x] = v;
+                }
+            level.swap(out);
+        }
+        std::mt19937 random(seed);
+        std::normal_distribution<double> noise(0.0, 3.0);
+        for (double& v : level) v += noise(random);
+    }
+    std::vector<std::uint8_t> rgb(level.size() * 3);
+    for (std::size_t i = 0; i < level.size(); ++i)
+        rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = std::uint8_t(std::clamp(std::lround(level[i]), 0L, 255L));
+    if (damage == Damage::BlurNoiseJpeg) rgb = FromJpeg(Jpeg(rgb, width, height, 85), width, height);
+    return rgb;
+}
+
+struct Properties {
+    bool ok = false;
+    double area = 0, xC = 0, yC = 0, iMax = 0, iMin = 0;
+};
+
+// The section properties of rows (coordinates written as the table's
+// 8-character cells), divided back to picture dots by scale.
+inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
+    std::vector<SectionInputPoint> inputs(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::memset(&inputs[i], 0, sizeof inputs[i]);
+        inputs[i].type = rows[i].type;
+        std::memcpy(inputs[i].xText, trace::CoordinateCell(rows[i].x).c_str(), 8);
+        std::memcpy(inputs[i].yText, trace::CoordinateCell(rows[i].y).c_str(), 8);
+    }
+    std::vector<SectionSegment> segments(OS_MAX_SEGMENTS);
+    SectionResults results{};
+    InclinedAxisTable table{};
+    int32_t count = 0;
+    Properties p;
+    p.ok = osSectionIntegrate(inputs.data(), segments.data(), int32_t(rows.size()), &count, &results, &table) != 0;
+    const double s2 = scale * scale;
+    p.area = results.values[3] / s2;
+    p.xC = results.values[9] / scale;
+    p.yC = results.values[10] / scale;
+    p.iMax = results.values[32] / (s2 * s2);
+    p.iMin = results.values[33] / (s2 * s2);
+    return p;
+}
+
+struct Errors {
+    double areaPercent = 0, centroid = 0, iMaxPercent = 0, iMinPercent = 0;
+};
+
+inline Errors ErrorsOf(const Properties& got, const Properties& want) {
+    auto percent = [](double a, double b) { return 100 * std::abs(a - b) / std::abs(b); };
+    return {percent(got.area, want.area), std::hypot(got.xC - want.xC, got.yC - want.yC),
+            percent(got.iMax, want.iMax), percent(got.iMin, want.iMin)};
+}
+
+// The rows a perfect click at whole display dots gives at magnification
+// scale: every row's point on the nearest dot, in picture dots.
+inline std::vector<TraceRow> ClickedRows(const std::vector<TraceRow>& rows, double scale) {
+    std::vector<TraceRow> clicked = rows;
+    for (TraceRow& r : clicked) {
+        r.x = std::round(r.x * scale) / scale;
+        r.y = std::round(r.y * scale) / scale;
+    }
+    return clicked;
+}
+
+}  // namespace figpic

@@ -1,0 +1,130 @@
+#include "trace/grey_levels.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace trace {
+
+namespace {
+
+// Classes whose levels differ by less are taken for one surface and its noise.
+constexpr double MIN_CONTRAST = 24;
+// Each class must hold at least this share of the window.
+constexpr double MIN_CLASS_SHARE = 0.01;
+// Bins within this many levels of a class's median make its level.
+constexpr int LEVEL_SPAN = 12;
+constexpr int FIRST_HALF_SIZE = 16;
+
+// The threshold of largest between-class variance: levels up to it form
+// the dark class.
+int SplitLevel(const std::vector<std::int64_t>& histogram) {
+    std::int64_t total = 0;
+    double sum = 0;
+    for (int v = 0; v < 256; ++v) {
+        total += histogram[v];
+        sum += double(v) * double(histogram[v]);
+    }
+    std::int64_t darkCount = 0;
+    double darkSum = 0, best = -1;
+    int threshold = 0;
+    for (int t = 0; t < 255; ++t) {
+        darkCount += histogram[t];
+        darkSum += double(t) * double(histogram[t]);
+        const std::int64_t brightCount = total - darkCount;
+        if (darkCount == 0 || brightCount == 0) continue;
+        const double meanDark = darkSum / double(darkCount);
+        const double meanBright = (sum - darkSum) / double(brightCount);
+        const double between = double(darkCount) * double(brightCount) * (meanBright - meanDark) * (meanBright - meanDark);
+        if (between > best) {
+            best = between;
+            threshold = t;
+        }
+    }
+    return threshold;
+}
+
+int SeedLevel(const GreyPicture& picture, int seedX, int seedY) {
+    // The median of the 3 x 3 dots around the seed, so that one noisy dot
+    // does not put the seed on the wrong side.
+    std::array<int, 9> levels{};
+    int n = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (picture.Contains(seedX + dx, seedY + dy)) levels[n++] = picture.At(seedX + dx, seedY + dy);
+    std::nth_element(levels.begin(), levels.begin() + n / 2, levels.begin() + n);
+    return levels[n / 2];
+}
+
+}  // namespace
+
+GreyPicture GreyOf(const std::uint8_t* rgb, int width, int height) {
+    GreyPicture grey;
+    grey.width = width;
+    grey.height = height;
+    grey.dots.resize(std::size_t(width) * std::size_t(height));
+    for (std::size_t i = 0; i < grey.dots.size(); ++i) {
+        const std::uint8_t* p = rgb + 3 * i;
+        grey.dots[i] = std::uint8_t((299 * p[0] + 587 * p[1] + 114 * p[2] + 500) / 1000);
+    }
+    return grey;
+}
+
+double ClassLevel(const std::vector<std::int64_t>& histogram, int low, int high) {
+    std::int64_t count = 0;
+    for (int v = low; v <= high; ++v) count += histogram[v];
+    if (count == 0) return 0.5 * (low + high);
+    std::int64_t seen = 0;
+    int median = low;
+    for (int v = low; v <= high; ++v) {
+        seen += histogram[v];
+        if (2 * seen >= count) {
+            median = v;
+            break;
+        }
+    }
+    double weight = 0, sum = 0;
+    for (int v = std::max(low, median - LEVEL_SPAN); v <= std::min(high, median + LEVEL_SPAN); ++v) {
+        weight += double(histogram[v]);
+        sum += double(v) * double(histogram[v]);
+    }
+    return sum / weight;
+}
+
+std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int seedX, int seedY) {
+    if (!picture.Contains(seedX, seedY)) return std::nullopt;
+    const int seedLevel = SeedLevel(picture, seedX, seedY);
+    for (int half = FIRST_HALF_SIZE;; half *= 2) {
+        const int x0 = std::max(0, seedX - half), x1 = std::min(picture.width, seedX + half);
+        const int y0 = std::max(0, seedY - half), y1 = std::min(picture.height, seedY + half);
+        std::vector<std::int64_t> histogram(256, 0);
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) ++histogram[picture.At(x, y)];
+        const int t = SplitLevel(histogram);
+        std::int64_t dark = 0, all = 0;
+        for (int v = 0; v < 256; ++v) {
+            all += histogram[v];
+            if (v <= t) dark += histogram[v];
+        }
+        const double darkLevel = ClassLevel(histogram, 0, t);
+        const double brightLevel = ClassLevel(histogram, t + 1, 255);
+        const double minShare = MIN_CLASS_SHARE * double(all);
+        if (brightLevel - darkLevel >= MIN_CONTRAST && double(dark) >= minShare &&
+            double(all - dark) >= minShare) {
+            // The split only sorts the dots into two classes; the threshold
+            // lies half way between their levels, clear of the ringing and
+            // noise around either.
+            FigureLevels levels;
+            levels.threshold = int(std::floor(0.5 * (darkLevel + brightLevel)));
+            levels.brightFigure = seedLevel > levels.threshold;
+            levels.inside = levels.brightFigure ? brightLevel : darkLevel;
+            levels.outside = levels.brightFigure ? darkLevel : brightLevel;
+            return levels;
+        }
+        const bool wholePicture = x0 == 0 && y0 == 0 && x1 == picture.width && y1 == picture.height;
+        if (wholePicture) return std::nullopt;
+    }
+}
+
+}  // namespace trace

@@ -1,0 +1,287 @@
+#include "trace/outline_pieces.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "trace/edge_samples.h"
+#include "trace/outline_rows.h"
+
+namespace trace {
+
+namespace {
+
+// Samples left out at each end of a piece when it is fitted: near a corner
+// the runs a sample reads reach across the other edge.
+constexpr int TRIM_SAMPLES = 5;
+// Fewer samples make no piece of their own.
+constexpr int MIN_PIECE_SAMPLES = 3;
+// How far a cut between two pieces may move in one round, and the rounds.
+constexpr int CUT_REACH = 24;
+constexpr int CUT_ROUNDS = 3;
+// A squared distance counts at most this much when a cut is placed.
+constexpr double CUT_CAP = 1.0;
+// A short piece this near to where its neighbours meet is a corner's debris.
+constexpr double DEBRIS_REACH = EDGE_REACH + 2;
+// More pieces in the coarse polygon than this make no outline worth fitting.
+constexpr std::size_t MAX_COARSE_PIECES = 2000;
+// Circles larger than this are lines.
+constexpr double MAX_RADIUS = 1e6;
+
+struct Trial {
+    bool ok = false;
+    PieceShape shape = PieceShape::Line;
+    LineFit line;
+    CircleFit circle;
+    double cost = std::numeric_limits<double>::infinity();
+};
+
+class PieceFinder {
+public:
+    explicit PieceFinder(const std::vector<Point2>& samples) : s_(samples), n_(int(samples.size())) {
+        // The samples' spread across the edge, from the median distance of
+        // each from the chord of its two neighbours.
+        std::vector<double> d;
+        for (int i = 0; i < n_; ++i) {
+            const Point2 a = At(i - 1), b = At(i), c = At(i + 1);
+            const Point2 t = c - a;
+            const double len = Length(t);
+            if (len > 0) d.push_back(std::abs(Cross(t, b - 0.5 * (a + c))) / len);
+        }
+        double sigma = 0;
+        if (!d.empty()) {
+            std::nth_element(d.begin(), d.begin() + std::ptrdiff_t(d.size() / 2), d.end());
+            sigma = 1.21 * d[d.size() / 2];
+        }
+        largest_ = std::max(0.5, 6 * sigma);
+        rms_ = std::max(0.15, 2.5 * sigma);
+        chord_ = std::max(1.0, 8 * sigma);
+    }
+
+    Point2 At(int i) const { return s_[std::size_t(((i % n_) + n_) % n_)]; }
+
+    std::vector<Point2> Gather(int first, int count) const {
+        std::vector<Point2> points;
+        points.reserve(std::size_t(std::max(0, count)));
+        for (int i = 0; i < count; ++i) points.push_back(At(first + i));
+        return points;
+    }
+
+    // Fits the piece as the given shape, or as whichever explains it (a
+    // line before a circle) when shape is empty. A whole loop is a circle.
+    // The ends leave out up to trimFront and trimBack samples.
+    Trial Fit(int first, int count, std::optional<PieceShape> shape = std::nullopt, int trimFront = TRIM_SAMPLES,
+              int trimBack = TRIM_SAMPLES) const {
+        Trial trial;
+        count = std::min(count, n_);
+        const bool closed = count == n_;
+        const int front = closed ? 0 : std::min(trimFront, count / 4);
+        const int back = closed ? 0 : std::min(trimBack, count / 4);
+        const std::vector<Point2> points = Gather(first + front, count - front - back);
+        if (points.size() < 3) return trial;
+        auto fits = [&](const FitSpread& spread) { return spread.largest <= largest_ && spread.rms <= rms_; };
+        if (!closed) {
+            trial.line = FitLine(points);
+            const FitSpread spread = SpreadOf(trial.line, points);
+            trial.cost = spread.largest;
+            trial.ok = fits(spread);
+            if (shape == PieceShape::Line || (trial.ok && shape != PieceShape::Arc)) return trial;
+        }
+        const auto circle = FitCircle(points);
+        if (!circle || circle->radius > MAX_RADIUS) return trial;
+        const FitSpread spread = SpreadOf(*circle, points);
+        if (shape == PieceShape::Arc || fits(spread) || spread.largest < trial.cost) {
+            trial.shape = PieceShape::Arc;
+            trial.circle = *circle;
+            trial.ok = fits(spread);
+            trial.cost = spread.largest;
+        }
+        return trial;
+    }
+
+    std::vector<OutlinePiece> CoarsePolygon() const {
+        int far = 0;
+        double farthest = -1;
+        for (int i = 0; i < n_; ++i) {
+            const double d = Length(At(i) - At(0));
+            if (d > farthest) {
+                farthest = d;
+                far = i;
+            }
+        }
+        std::vector<int> cuts{0};
+        if (far > 0) cuts.push_back(far);
+        std::vector<std::pair<int, int>> spans{{0, far > 0 ? far : n_}};
+        if (far > 0) spans.emplace_back(far, n_);
+        while (!spans.empty()) {
+            const auto [a, b] = spans.back();
+            spans.pop_back();
+            const Point2 pa = At(a), pb = At(b);
+            const Point2 chord = pb - pa;
+            const double len = Length(chord);
+            int worst = -1;
+            double worstDistance = chord_;
+            for (int i = a + 1; i < b; ++i) {
+                const double d = len > 0 ? std::abs(Cross(chord, At(i) - pa)) / len : Length(At(i) - pa);
+                if (d > worstDistance) {
+                    worstDistance = d;
+                    worst = i;
+                }
+            }
+            if (worst < 0) continue;
+            cuts.push_back(worst);
+            spans.emplace_back(a, worst);
+            spans.emplace_back(worst, b);
+        }
+        std::sort(cuts.begin(), cuts.end());
+        std::vector<OutlinePiece> pieces;
+        for (std::size_t k = 0; k < cuts.size(); ++k) {
+            const int end = k + 1 < cuts.size() ? cuts[k + 1] : cuts[0] + n_;
+            OutlinePiece piece;
+            piece.first = cuts[k];
+            piece.count = end - cuts[k];
+            pieces.push_back(piece);
+        }
+        return pieces;
+    }
+
+    static int EndTrim(const OutlinePiece& piece) { return std::min(TRIM_SAMPLES, std::max(2, piece.count / 2)); }
+
+    // Merges neighbours while one fit explains both, the best pair first.
+    void Merge(std::vector<OutlinePiece>& pieces) const {
+        auto pairTrial = [&](std::size_t k) {
+            const OutlinePiece& a = pieces[k];
+            const OutlinePiece& b = pieces[(k + 1) % pieces.size()];
+            // A short piece at an end keeps most of its samples: it joins
+            // only when the fit explains them.
+            return Fit(a.first, a.count + b.count, std::nullopt, EndTrim(a), EndTrim(b));
+        };
+        std::vector<Trial> trials;
+        for (std::size_t k = 0; k < pieces.size(); ++k) trials.push_back(pairTrial(k));
+        while (pieces.size() > 1) {
+            std::size_t best = trials.size();
+            for (std::size_t k = 0; k < trials.size(); ++k)
+                if (trials[k].ok && (best == trials.size() || trials[k].cost < trials[best].cost)) best = k;
+            if (best == trials.size()) return;
+            const std::size_t next = (best + 1) % pieces.size();
+            pieces[best].count += pieces[next].count;
+            pieces.erase(pieces.begin() + std::ptrdiff_t(next));
+            trials.erase(trials.begin() + std::ptrdiff_t(next));
+            if (pieces.size() == 1) return;
+            const std::size_t merged = next == 0 ? best - 1 : best;
+            const std::size_t m = pieces.size();
+            trials[merged] = pairTrial(merged);
+            trials[(merged + m - 1) % m] = pairTrial((merged + m - 1) % m);
+        }
+    }
+
+    // Piece k's samples shared out between its neighbours.
+    static void Dissolve(std::vector<OutlinePiece>& pieces, std::size_t k) {
+        const std::size_t m = pieces.size();
+        OutlinePiece& before = pieces[(k + m - 1) % m];
+        OutlinePiece& after = pieces[(k + 1) % m];
+        const int toBefore = pieces[k].count / 2;
+        before.count += toBefore;
+        after.first = pieces[k].first + toBefore;
+        after.count += pieces[k].count - toBefore;
+        pieces.erase(pieces.begin() + std::ptrdiff_t(k));
+    }
+
+    // Pieces too short to fit, and short pieces lying where their
+    // neighbours' fits meet (what a corner leaves in the samples next to
+    // it), are shared out between their neighbours.
+    void DropCornerDebris(std::vector<OutlinePiece>& pieces) const {
+        for (std::size_t k = 0; k < pieces.size() && pieces.size() > 1;) {
+            if (pieces[k].count < MIN_PIECE_SAMPLES) {
+                Dissolve(pieces, k);
+                continue;
+            }
+            const std::size_t m = pieces.size();
+            if (m > 2 && pieces[k].count < 2 * TRIM_SAMPLES) {
+                OutlinePiece before = pieces[(k + m - 1) % m], after = pieces[(k + 1) % m];
+                Refit(before, std::nullopt);
+                Refit(after, std::nullopt);
+                const Point2 middle = At(pieces[k].first + pieces[k].count / 2);
+                if (Length(Corner(before, after, middle) - middle) <= DEBRIS_REACH) {
+                    Dissolve(pieces, k);
+                    continue;
+                }
+            }
+            ++k;
+        }
+    }
+
+    void Refit(OutlinePiece& piece, std::optional<PieceShape> shape) const {
+        const Trial trial = Fit(piece.first, piece.count, shape);
+        piece.shape = trial.shape;
+        piece.line = trial.line;
+        piece.circle = trial.circle;
+    }
+
+    double CappedSquare(const OutlinePiece& piece, int i) const {
+        const double r = piece.shape == PieceShape::Line ? Residual(piece.line, At(i)) : Residual(piece.circle, At(i));
+        return std::min(CUT_CAP, r * r);
+    }
+
+    // Moves the cut between each piece and the next to where the two fits
+    // explain the samples around it best.
+    void PlaceCuts(std::vector<OutlinePiece>& pieces) const {
+        const std::size_t m = pieces.size();
+        if (m < 2) return;
+        for (std::size_t k = 0; k < m; ++k) {
+            OutlinePiece& a = pieces[k];
+            OutlinePiece& b = pieces[(k + 1) % m];
+            const int cut = a.first + a.count;  // unwrapped
+            const int end = cut + b.count;
+            const int low = std::max(a.first + MIN_PIECE_SAMPLES, cut - CUT_REACH);
+            const int high = std::min(end - MIN_PIECE_SAMPLES, cut + CUT_REACH);
+            if (low > high) continue;
+            // cost(c) = sum of a's misfit before c and b's from c on.
+            double cost = 0;
+            for (int i = low; i < high; ++i) cost += CappedSquare(b, i);
+            double best = cost;
+            int bestCut = low;
+            for (int c = low + 1; c <= high; ++c) {
+                cost += CappedSquare(a, c - 1) - CappedSquare(b, c - 1);
+                if (cost < best) {
+                    best = cost;
+                    bestCut = c;
+                }
+            }
+            a.count = bestCut - a.first;
+            b.first = ((bestCut % n_) + n_) % n_;
+            b.count = end - bestCut;
+        }
+    }
+
+    double largest() const { return largest_; }
+
+private:
+    const std::vector<Point2>& s_;
+    int n_;
+    double largest_ = 0.5;  // a fit explains samples no farther than this
+    double rms_ = 0.15;     // ... and spread no more than this
+    double chord_ = 1.0;    // the coarse polygon's tolerance
+};
+
+}  // namespace
+
+std::optional<std::vector<OutlinePiece>> SplitIntoPieces(const std::vector<Point2>& samples) {
+    if (samples.size() < std::size_t(3 * MIN_PIECE_SAMPLES)) return std::nullopt;
+    const PieceFinder finder(samples);
+    std::vector<OutlinePiece> pieces = finder.CoarsePolygon();
+    // A ragged region (texture, noise) is no figure of lines and arcs.
+    if (pieces.size() > MAX_COARSE_PIECES) return std::nullopt;
+    finder.Merge(pieces);
+    finder.DropCornerDebris(pieces);
+    for (OutlinePiece& piece : pieces) finder.Refit(piece, std::nullopt);
+    for (int round = 0; round < CUT_ROUNDS && pieces.size() > 1; ++round) {
+        finder.PlaceCuts(pieces);
+        for (OutlinePiece& piece : pieces) finder.Refit(piece, piece.shape);
+    }
+    if (pieces.size() == 1 && pieces[0].shape != PieceShape::Arc) return std::nullopt;
+    return pieces;
+}
+
+}  // namespace trace

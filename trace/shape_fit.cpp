@@ -1,0 +1,116 @@
+#include "trace/shape_fit.h"
+
+#include <array>
+#include <cmath>
+
+namespace trace {
+
+namespace {
+
+constexpr int GAUSS_NEWTON_STEPS = 20;
+
+Point2 Centroid(const std::vector<Point2>& points) {
+    Point2 sum;
+    for (Point2 p : points) sum = sum + p;
+    return (1.0 / double(points.size())) * sum;
+}
+
+// Solves the symmetric 3 x 3 system a x = b by Gaussian elimination with
+// partial pivoting; false when it is singular.
+bool Solve3(std::array<std::array<double, 3>, 3> a, std::array<double, 3> b, std::array<double, 3>& x) {
+    for (int col = 0; col < 3; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < 3; ++r)
+            if (std::abs(a[r][col]) > std::abs(a[pivot][col])) pivot = r;
+        if (std::abs(a[pivot][col]) < 1e-300) return false;
+        std::swap(a[col], a[pivot]);
+        std::swap(b[col], b[pivot]);
+        for (int r = col + 1; r < 3; ++r) {
+            const double f = a[r][col] / a[col][col];
+            for (int k = col; k < 3; ++k) a[r][k] -= f * a[col][k];
+            b[r] -= f * b[col];
+        }
+    }
+    for (int r = 2; r >= 0; --r) {
+        double s = b[r];
+        for (int k = r + 1; k < 3; ++k) s -= a[r][k] * x[k];
+        x[r] = s / a[r][r];
+    }
+    return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
+}
+
+}  // namespace
+
+double Residual(const LineFit& line, Point2 p) { return Cross(line.direction, p - line.point); }
+
+double Residual(const CircleFit& circle, Point2 p) { return Length(p - circle.centre) - circle.radius; }
+
+LineFit FitLine(const std::vector<Point2>& points) {
+    LineFit line;
+    line.point = Centroid(points);
+    double sxx = 0, sxy = 0, syy = 0;
+    for (Point2 p : points) {
+        const Point2 d = p - line.point;
+        sxx += d.x * d.x;
+        sxy += d.x * d.y;
+        syy += d.y * d.y;
+    }
+    // The direction of largest spread: the major axis of the scatter.
+    const double angle = 0.5 * std::atan2(2 * sxy, sxx - syy);
+    line.direction = {std::cos(angle), std::sin(angle)};
+    // Pointing from the first point towards the last.
+    if (points.size() >= 2 && Dot(line.direction, points.back() - points.front()) < 0)
+        line.direction = -1.0 * line.direction;
+    return line;
+}
+
+std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
+    if (points.size() < 3) return std::nullopt;
+    // Algebraic fit x^2 + y^2 + D x + E y + F = 0 about the centroid.
+    const Point2 c = Centroid(points);
+    std::array<std::array<double, 3>, 3> a{};
+    std::array<double, 3> b{};
+    for (Point2 p : points) {
+        const Point2 d = p - c;
+        const std::array<double, 3> row{d.x, d.y, 1.0};
+        const double z = -(d.x * d.x + d.y * d.y);
+        for (int i = 0; i < 3; ++i) {
+            for (int k = 0; k < 3; ++k) a[i][k] += row[i] * row[k];
+            b[i] += row[i] * z;
+        }
+    }
+    std::array<double, 3> s{};
+    if (!Solve3(a, b, s)) return std::nullopt;
+    CircleFit circle;
+    Point2 centre{-0.5 * s[0], -0.5 * s[1]};
+    const double r2 = centre.x * centre.x + centre.y * centre.y - s[2];
+    if (!(r2 > 0)) return std::nullopt;
+    double radius = std::sqrt(r2);
+    // Gauss-Newton on the geometric distances.
+    for (int step = 0; step < GAUSS_NEWTON_STEPS; ++step) {
+        std::array<std::array<double, 3>, 3> n{};
+        std::array<double, 3> g{};
+        for (Point2 p : points) {
+            const Point2 d = (p - c) - centre;
+            const double len = Length(d);
+            if (len == 0) continue;
+            const std::array<double, 3> j{-d.x / len, -d.y / len, -1.0};
+            const double r = len - radius;
+            for (int i = 0; i < 3; ++i) {
+                for (int k = 0; k < 3; ++k) n[i][k] += j[i] * j[k];
+                g[i] -= j[i] * r;
+            }
+        }
+        std::array<double, 3> delta{};
+        if (!Solve3(n, g, delta)) break;
+        centre = centre + Point2{delta[0], delta[1]};
+        radius += delta[2];
+        if (std::abs(delta[0]) + std::abs(delta[1]) + std::abs(delta[2]) < 1e-12 * (1 + radius)) break;
+    }
+    if (!(radius > 0) || !std::isfinite(radius)) return std::nullopt;
+    circle.centre = c + centre;
+    circle.radius = radius;
+    return circle;
+}
+
+}  // namespace trace
