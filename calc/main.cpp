@@ -2,8 +2,10 @@
 // a bare list of rows), calculates it as the edit window does, prints the
 // nine result lines, and with --out writes the reports and the CSV file.
 //
-//   veldrio-calc [--scale R] [--out DIR] FILE
+//   veldrio-calc [--scale R] [--mm-per-dot K] [--properties | --json] [--out DIR] FILE
 //
+// --properties adds the section-property block after the nine lines; --json
+// prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
 // message on standard error); 2 the file could not be read or the command
 // line is wrong.
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "data/calc_driver.h"
 #include "data/csv_export.h"
 #include "data/outline_csv_reader.h"
+#include "data/properties_report.h"
 #include "data/report_printing.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"
@@ -31,18 +35,93 @@ constexpr char CSV_FILE_NAME[] = "Result.csv";
 
 struct Options {
     double scale = 1.0;
+    double mmPerDot = 0;  // 0: no real-unit scale
+    bool properties = false;
+    bool json = false;
     std::string outDir;
     std::string input;
 };
 
+bool ParsePositive(const std::string& text, double& value) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0;
+}
+
+// One command-line option: its name, the word for its value (null when it
+// takes none), and what it does with the value; apply returns what is
+// wrong, or an empty text.
+struct OptionSpec {
+    const char* name;
+    const char* valueName;
+    std::function<std::string(Options&, const std::string&)> apply;
+};
+
+const std::vector<OptionSpec>& OptionSpecs() {
+    static const std::vector<OptionSpec> specs = {
+        {"--scale", "R",
+         [](Options& o, const std::string& v) {
+             return ParsePositive(v, o.scale) ? std::string() : "--scale needs a positive number";
+         }},
+        {"--mm-per-dot", "K",
+         [](Options& o, const std::string& v) {
+             return ParsePositive(v, o.mmPerDot) ? std::string() : "--mm-per-dot needs a positive number";
+         }},
+        {"--properties", nullptr, [](Options& o, const std::string&) { o.properties = true; return std::string(); }},
+        {"--json", nullptr, [](Options& o, const std::string&) { o.json = true; return std::string(); }},
+        {"--out", "DIR", [](Options& o, const std::string& v) { o.outDir = v; return std::string(); }},
+    };
+    return specs;
+}
+
+std::string UsageLine() {
+    std::string line = "usage: veldrio-calc";
+    for (const OptionSpec& spec : OptionSpecs()) {
+        line += std::string(" [") + spec.name;
+        if (spec.valueName) line += std::string(" ") + spec.valueName;
+        line += "]";
+    }
+    return line + " FILE\n";
+}
+
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE\n", problem.c_str());
+    std::fprintf(stderr, "veldrio-calc: %s\n%s", problem.c_str(), UsageLine().c_str());
     return 2;
 }
 
-bool ParseScale(const std::string& text, double& scale) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(scale) && scale > 0;
+// Fills options from the arguments; the problem's text when they are wrong.
+std::string ParseOptions(const std::vector<std::string>& args, Options& options, bool& help) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+            return {};
+        }
+        bool known = false;
+        for (const OptionSpec& spec : OptionSpecs()) {
+            if (arg != spec.name) continue;
+            known = true;
+            std::string value;
+            if (spec.valueName) {
+                if (i + 1 >= args.size()) return arg + " needs " + spec.valueName;
+                value = args[++i];
+            }
+            if (std::string problem = spec.apply(options, value); !problem.empty()) return problem;
+            break;
+        }
+        if (known) continue;
+        if (!options.input.empty() || arg.rfind("--", 0) == 0) return "unexpected argument: " + arg;
+        options.input = arg;
+    }
+    if (options.input.empty()) return "no outline file given";
+    return {};
+}
+
+// The property report's text with plain line ends, for the terminal.
+std::string WithNewlines(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    return out;
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
@@ -65,7 +144,8 @@ void SendMessagesToStandardError() {
 }
 
 bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcState& state) {
-    for (ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details}) {
+    for (ReportKind kind :
+         {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details, ReportKind::Properties}) {
         if (WriteReportFile(kind, state, dir, nullptr).empty()) return false;
     }
     if (!WriteCp932TextFile(JoinPath(dir, CSV_FILE_NAME), CsvText(state.results, table))) {
@@ -79,22 +159,13 @@ bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcSt
 
 int main(int argc, char** argv) {
     Options options;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--scale" && i + 1 < args.size()) {
-            if (!ParseScale(args[++i], options.scale)) return Usage("--scale needs a positive number");
-        } else if (args[i] == "--out" && i + 1 < args.size()) {
-            options.outDir = args[++i];
-        } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf("usage: veldrio-calc [--scale R] [--out DIR] FILE\n");
-            return 0;
-        } else if (options.input.empty() && args[i].rfind("--", 0) != 0) {
-            options.input = args[i];
-        } else {
-            return Usage("unexpected argument: " + args[i]);
-        }
+    bool help = false;
+    if (std::string problem = ParseOptions({argv + 1, argv + argc}, options, help); !problem.empty())
+        return Usage(problem);
+    if (help) {
+        std::printf("%s", UsageLine().c_str());
+        return 0;
     }
-    if (options.input.empty()) return Usage("no outline file given");
 
     std::string bytes;
     if (!ReadFile(options.input, bytes)) {
@@ -123,7 +194,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!Calculate(table, state, options.scale, nullptr)) return 1;
-    for (const std::string& line : ResultBoxLines(state.results, table.workState)) std::printf("%s\n", line.c_str());
+    state.mmPerDot = options.mmPerDot;
+    if (options.json) {
+        std::printf("%s\n", PropertiesJson(PropertiesOf(state)).c_str());
+    } else {
+        for (const std::string& line : ResultBoxLines(state.results, table.workState)) std::printf("%s\n", line.c_str());
+        if (options.properties) std::printf("\n%s", WithNewlines(PropertiesReportText(PropertiesOf(state))).c_str());
+    }
     if (!options.outDir.empty() && !WriteOutputs(options.outDir, table, state)) return 2;
     return 0;
 }

@@ -1,11 +1,13 @@
 #include "data/report_printing.h"
 
 #include "res/format_text.h"
+#include "data/properties_report.h"
 #include "data/report_texts.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"
 #include "platform/shell_execute.h"
 #include "res/texts_data.h"
+#include "res/texts_properties.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ const char* ReportFileName(ReportKind kind) {
     switch (kind) {
     case ReportKind::Results: return texts_data::FILE_CALC_REPORT;
     case ReportKind::InclinedAxes: return texts_data::FILE_INCLINED_REPORT;
+    case ReportKind::Properties: return texts_properties::FILE_PROPERTIES_REPORT;
     case ReportKind::Details: break;
     }
     return texts_data::FILE_DETAIL_REPORT;
@@ -27,6 +30,7 @@ std::string ReportText(ReportKind kind, const CalcState& state) {
     switch (kind) {
     case ReportKind::Results: return CalcReportText(state.results);
     case ReportKind::InclinedAxes: return InclinedReportText(state.inclined);
+    case ReportKind::Properties: return PropertiesReportText(PropertiesOf(state));
     case ReportKind::Details: break;
     }
     return DetailReportText(state.segments.data(), state.segmentCount);

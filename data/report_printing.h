@@ -14,6 +14,7 @@ enum class ReportKind {
     Results,       // "CalRslt.txt"
     InclinedAxes,  // "InclRslt.txt"
     Details,       // "DetailDat.txt"
+    Properties,    // "SectProp.txt"
 };
 
 const char* ReportFileName(ReportKind kind);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -26,12 +27,14 @@
 #include "platform/message_box.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
+#include "res/texts_properties.h"
 #include "res/texts_viewer.h"
 #include "viewer/device_image.h"
 #include "viewer/display_scale.h"
 #include "viewer/left_click_action.h"
 #include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
+#include "viewer/real_scale_command.h"
 #include "viewer/viewer_caption.h"
 
 namespace {
@@ -119,6 +122,7 @@ void CGazoView::BuildMenu() {
     AddItem(convert, ID_MAGNIFICATION, texts::VIEWER_MENU_MAGNIFICATION);
     QMenu* drawing = AddPopup(texts::VIEWER_MENU_DRAWING);
     AddItem(drawing, ID_COLOUR_SETTINGS, texts::VIEWER_MENU_COLOURS);
+    AddItem(drawing, ID_REAL_SCALE, texts_properties::MENU_REAL_SCALE);
     QMenu* correction = AddPopup(texts::VIEWER_MENU_CORRECTION);
     AddItem(correction, ID_CORRECTION_START, texts::VIEWER_MENU_CORRECTION_START);
     AddItem(correction, ID_CORRECTION_END, texts::VIEWER_MENU_CORRECTION_END);
@@ -200,6 +204,9 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         return true;
     case ID_CUT_GUIDE:
         return OpenGuide(id, this);
+    case ID_REAL_SCALE:
+        OpenRealScale(0);
+        return true;
     default:
         return false;
     }
@@ -212,6 +219,7 @@ void CGazoView::OpenInSlot(int slot, int x, int y) {
     if (viewImage_ != nullptr) {
         viewImage_->displayScale = 1.0;
         viewImage_->displayMode = 0;
+        LoadRealScale(*viewImage_);
     }
     ResetScrolling();
     RenderDisplay();
@@ -278,7 +286,28 @@ void CGazoView::ShowTrackerZone(const TrackerZone& zone) {
 // Sampling and coordinate correction
 // ---------------------------------------------------------------------------
 
+void CGazoView::OpenRealScale(double measuredDots) {
+    if (viewImage_ == nullptr || !RunRealScaleDialog(this, *viewImage_, measuredDots)) return;
+    // Measuring: the next two clicks on the picture are the ends of a known length.
+    scaleMeasure_.Start();
+    client_->setCursor(Qt::CrossCursor);
+    platform::MessageBox(this, texts_properties::MSG_SCALE_CLICK, texts::TITLE_CONFIRM);
+}
+
+void CGazoView::OnScaleClick(QPoint client) {
+    const QPoint dot = ImageDot(client);
+    if (!scaleMeasure_.Click(dot.x(), dot.y())) return;
+    client_->unsetCursor();
+    const double distance = scaleMeasure_.SourceDistance(viewImage_ != nullptr ? viewImage_->displayScale : 1.0);
+    // The dialog opens once the click has been handled.
+    QTimer::singleShot(0, this, [this, distance] { OpenRealScale(distance); });
+}
+
 void CGazoView::OnLeftButtonDown(QPoint client) {
+    if (scaleMeasure_.active()) {
+        OnScaleClick(client);
+        return;
+    }
     LeftClickState state;
     state.trackerShown = trackerShown_;
     state.dataView = dataView_;

@@ -11,6 +11,7 @@
 
 #include "viewer/display_raster.h"
 #include "viewer/point_correction.h"
+#include "viewer/scale_measure.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
 
@@ -115,10 +116,15 @@ private:
     void ChangeMagnification();
     bool Rerender(double scale);
 
+    // The real-unit scale: the dialog, and the two clicks that measure a length.
+    void OpenRealScale(double measuredDots);
+    void OnScaleClick(QPoint client);
+
     int slotIndex_ = -1;
     CViewImage* viewImage_ = nullptr;
     bool dataView_ = false;
     PointCorrection correction_;
+    ScaleMeasure scaleMeasure_;
     bool closing_ = false;
 
     ViewerScroll scroll_;

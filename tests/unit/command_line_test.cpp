@@ -130,3 +130,25 @@ TEST(PrintProgram, MissingReportOrBadCommandLine) {
     EXPECT_EQ(Execute(dir, "lurm", "PF=x.txt --pdf " + dir.File("out.pdf")).status, 2);
     EXPECT_EQ(Execute(dir, "lurm", "F=a Z=1").status, 2);
 }
+
+TEST(VeldrioCalc, PropertiesAndJsonForScripts) {
+    TempDir dir;
+    dir.Write("r.csv", Rectangle);
+    std::filesystem::create_directory(dir.File("out"));
+    Outcome block = Execute(dir, "veldrio-calc", "--properties --mm-per-dot 0.5 --out " + dir.File("out") + " " +
+                                                     dir.File("r.csv"));
+    ASSERT_EQ(block.status, 0) << block.err;
+    EXPECT_NE(block.out.find("Iz Min　　 =   2.5000e+03\n\n[ 断面性能 ] 座標倍率 =   1.00\n"), std::string::npos);
+    const std::string report = platform::FromCp932(ReadFileBytes(dir.File("out/SectProp.txt")));
+    EXPECT_NE(report.find("実寸スケール = 0.5 mm/ドット (元画像)\r\n"), std::string::npos);
+
+    Outcome json = Execute(dir, "veldrio-calc", "--json --mm-per-dot 0.5 " + dir.File("r.csv"));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.substr(0, 30), "{\"R\": 1, \"dots\": {\"area\": 300,");
+    EXPECT_NE(json.out.find("\"mm\": {\"area\": 75, "), std::string::npos);
+    dir.Write("two.csv", "1,0,0\n1,10,0\n");
+    Outcome refused = Execute(dir, "veldrio-calc", "--json " + dir.File("two.csv"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(Execute(dir, "veldrio-calc", "--mm-per-dot -1 " + dir.File("r.csv")).status, 2);
+}
