@@ -20,6 +20,7 @@
 #include "data/csv_export.h"
 #include "data/edit_data_painter.h"
 #include "res/format_text.h"
+#include "data/measurement_sheet.h"
 #include "data/outline_reopen.h"
 #include "data/report_printing.h"
 #include "data/row_command.h"
@@ -183,6 +184,7 @@ void CEditData::BuildMenu() {
     item(print, ID_PRINT_INCLINED, texts::EDIT_MENU_PRINT_INCLINED);
     item(print, ID_PRINT_DETAIL, texts::EDIT_MENU_PRINT_DETAIL);
     item(print, ID_PRINT_PROPERTIES, texts_properties::MENU_PRINT_PROPERTIES);
+    item(print, ID_PRINT_SHEET, texts_properties::MENU_PRINT_SHEET);
     QMenu* view = menuBar_->addMenu(Text(texts::EDIT_MENU_VIEW));
     item(view, ID_PROC_GUIDE, texts::EDIT_MENU_PROC_GUIDE);
     item(view, ID_EDIT_GUIDE, texts::EDIT_MENU_EDIT_GUIDE);
@@ -301,6 +303,7 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_PRINT_INCLINED:
     case ID_PRINT_DETAIL:
     case ID_PRINT_PROPERTIES:
+    case ID_PRINT_SHEET:
         OnPrint(id);
         return true;
     case ID_EXPORT_CSV:
@@ -418,6 +421,14 @@ void CEditData::OnClear() {
 
 void CEditData::OnPrint(int id) {
     App().calc.mmPerDot = PairedMmPerDot();
+    if (id == ID_PRINT_SHEET) {
+        static const CImageData noPicture;
+        const CGazoView* viewer = PairedViewer();
+        const CImageData& image =
+            viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->image : noPicture;
+        PrintMeasurementSheet(App().sampleTable, App().calc, image, App().programDir, this);
+        return;
+    }
     PrintReport(ReportOf(id), App().sampleTable, App().calc, App().programDir, this);
 }
 

@@ -65,8 +65,12 @@ bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& sta
     }
     const std::string path = WriteReportFile(kind, state, programDir, owner);
     if (path.empty()) return false;
-    int result = platform::ShellExecute(owner, PrintProgramPath(programDir),
-                                        PrintProgramArguments(path, ReportFileName(kind)));
+    return StartPrintProgram(path, ReportFileName(kind), programDir, owner);
+}
+
+bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
+                       QWidget* owner) {
+    int result = platform::ShellExecute(owner, PrintProgramPath(programDir), PrintProgramArguments(path, fileName));
     if (result >= 32) return true;
     // A missing program gets the wording that says where it belongs.
     const char* format = result == platform::SE_FILE_NOT_FOUND ? texts_data::MSG_PRINT_PROGRAM_MISSING

@@ -32,6 +32,11 @@ std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::
 std::string PrintProgramPath(const std::string& programDir);
 std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName);
 
+// Hands the file at path to the print program; the start-failure message
+// when it cannot be started. True when started.
+bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
+                       QWidget* owner);
+
 // The whole command: refuses unless the table is calculated, writes the
 // file, starts the print program (without waiting). True when started.
 bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,

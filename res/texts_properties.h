@@ -69,4 +69,21 @@ inline constexpr char MSG_SCALE_INVALID[] = "実寸スケールは正の数値�
 inline constexpr char MSG_SCALE_CLICK[] = "画像上で既知の長さの両端を順にクリックしてください";
 inline constexpr char EDIT_SCALE_LINE[] = "実寸スケール : 元画像 1 ドット = %.6g mm";
 
+// The measurement sheet's description, read back by the print program.
+inline constexpr char FILE_SHEET[] = "MeasSheet.txt";
+inline constexpr char FILE_SHEET_PICTURE[] = "MeasSheet.png";
+inline constexpr char SHEET_HEAD[] = "[ 測定シート ]";
+inline constexpr char SHEET_PICTURE_NAME[] = "画像=%s\r\n";
+inline constexpr char SHEET_DATE[] = "日付=%s\r\n";
+inline constexpr char SHEET_CROP_FILE[] = "切出し画像=%s\r\n";
+inline constexpr char SHEET_CROP[] = "切出し範囲=%d,%d,%d,%d\r\n";
+inline constexpr char SHEET_CENTROID[] = "重心=%.6f,%.6f\r\n";
+inline constexpr char SHEET_AXIS[] = "主軸角=%.6f\r\n";
+inline constexpr char SHEET_POINT[] = "輪郭=%.3f,%.3f\r\n";
+inline constexpr char SHEET_RESULT[] = "結果=%s\r\n";
+inline constexpr char SHEET_MM_HEAD[] = "実寸 (元画像 1 ドット = %.6g mm)";
+inline constexpr char SHEET_MM_LINE[] = "%s = %12.5g %s";
+inline constexpr char SHEET_DATE_FORMAT[] = "%Y年%m月%d日 %H:%M";
+inline constexpr char MSG_SHEET_PICTURE_FAILED[] = "測定シート用の画像ファイルの書込みに失敗しました。";
+
 }  // namespace texts_properties
