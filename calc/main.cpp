@@ -13,9 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -124,16 +122,6 @@ std::string WithNewlines(std::string text) {
     return out;
 }
 
-bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::stringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = s.str();
-    return true;
-}
-
 // Every message the calculation shows goes to standard error; questions are
 // answered Yes as a user going ahead would.
 void SendMessagesToStandardError() {
@@ -168,7 +156,7 @@ int main(int argc, char** argv) {
     }
 
     std::string bytes;
-    if (!ReadFile(options.input, bytes)) {
+    if (!ReadWholeFile(options.input, bytes)) {
         std::fprintf(stderr, "veldrio-calc: cannot read %s\n", options.input.c_str());
         return 2;
     }

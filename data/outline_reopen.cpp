@@ -2,12 +2,11 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string_view>
 
 #include "data/cell_input.h"
 #include "data/outline_csv_reader.h"
+#include "data/text_file.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 #include "res/format_text.h"
@@ -15,16 +14,6 @@
 #include "res/texts_properties.h"
 
 namespace {
-
-bool ReadBytes(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = s.str();
-    return true;
-}
 
 // The first line of text without its line end.
 std::string_view FirstLine(std::string_view text) {
@@ -85,7 +74,7 @@ OutlineLoad LoadOutlineRows(const std::string& bytes, double viewerR, SampleTabl
 bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, QWidget* owner) {
     namespace t = texts_properties;
     std::string bytes;
-    if (!ReadBytes(path, bytes)) {
+    if (!ReadWholeFile(path, bytes)) {
         platform::MessageBox(owner, t::MSG_OUTLINE_UNREADABLE, texts_data::TITLE_CONFIRM);
         return false;
     }

@@ -36,11 +36,8 @@ PictureScales PictureScales::FromText(const std::string& text) {
 }
 
 PictureScales PictureScales::Load(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream s;
-    s << in.rdbuf();
-    return FromText(s.str());
+    std::string text;
+    return ReadWholeFile(file, text) ? FromText(text) : PictureScales();
 }
 
 double PictureScales::Find(const std::string& picturePath) const {
