@@ -1,5 +1,7 @@
 #include "app/app_context.h"
 
+#include "platform/file_locations.h"
+
 namespace {
 
 AppContext*& Installed() {
@@ -10,6 +12,12 @@ AppContext*& Installed() {
 }  // namespace
 
 AppContext::AppContext() { ResetSettings(settings); }
+
+std::string AppContext::DataFolder() const {
+    if (dataDir.empty() || dataDir == programDir) return programDir;
+    platform::EnsureFolder(dataDir);
+    return dataDir;
+}
 
 AppContext& App() {
     if (Installed() == nullptr) {

@@ -19,8 +19,12 @@ public:
 
     // Read at start-up, written at the end; the defaults until then.
     SettingsRecord settings;
-    std::string programDir;    // base of every file the program writes
-    std::string settingsPath;  // programDir + "/SetteiKol.bin"
+    std::string programDir;    // the program file's folder: the print program beside it
+    std::string settingsPath;  // <programDir or the user's config folder>/SetteiKol.bin
+    std::string dataDir;       // reports and the save dialogs' first folder; empty: programDir
+
+    // dataDir (made when missing), or programDir while none was chosen.
+    std::string DataFolder() const;
 
     ViewerRegistry registry;
 

@@ -1,16 +1,15 @@
 #include "app/app_icon.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-QPixmap IconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage AppIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
 
@@ -34,13 +33,11 @@ QPixmap IconPixmap(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawEllipse(QPointF(16, 16.5), 1.8, 1.8);
-    return pixmap;
+    return image;
 }
-
-}  // namespace
 
 QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48}) icon.addPixmap(IconPixmap(size));
+    for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
     return icon;
 }

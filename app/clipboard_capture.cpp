@@ -29,10 +29,6 @@ int CaptureClipboard(QWidget* owner, ViewerRegistry& registry, ViewerWindows& wi
         QWidget* focused = QApplication::activeWindow();
         return LoadClipboardDib(image, clip.block.data(), clip.block.size(), focused ? focused : owner);
     };
-    const auto attach = [&](int slot) {
-        if (windows.EnsureEditWindow() != 0 || windows.AttachViewer(slot) != 0) return -1;
-        windows.HideMainDialogAndFocusEditWindow();
-        return 0;
-    };
+    const auto attach = [&](int slot) { return windows.OpenBesideEditWindow(slot); };
     return OpenSlotViewer(owner, registry, IMG_CLIP, load, texts::CLIP_CONVERT_FAILED, attach);
 }

@@ -1,6 +1,5 @@
 #include "app/recent_images.h"
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -18,16 +17,6 @@ std::string_view EntryBytes(const Entry& entry) {
 
 bool IsEmpty(const Entry& entry) { return entry[0] == 0; }
 
-// Equal but for the case of ASCII letters. Both sides are UTF-8, where no
-// byte of a multi-byte character falls in the ASCII range, so only real
-// ASCII letters are folded.
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // Moves entries first..last-1 one place down to first+1..last, the last one
 // first, so that nothing is overwritten before it has moved.
 void ShiftDown(SettingsRecord& record, int first, int last) {
@@ -43,14 +32,14 @@ int FilledCount(const SettingsRecord& record) {
 
 }  // namespace
 
-std::string RecentImage(const SettingsRecord& record, int index) {
+std::string RecentImage(const SettingsRecord& record, int index, const PathExists& exists) {
     if (index < 0 || index >= RECENT_COUNT) return {};
-    return platform::DecodeRecordText(EntryBytes(record.recentImages[index]));
+    return platform::DecodeRecordPath(EntryBytes(record.recentImages[index]), exists);
 }
 
-std::vector<std::string> RecentImages(const SettingsRecord& record) {
+std::vector<std::string> RecentImages(const SettingsRecord& record, const PathExists& exists) {
     std::vector<std::string> list;
-    for (int i = 0; i < FilledCount(record); ++i) list.push_back(RecentImage(record, i));
+    for (int i = 0; i < FilledCount(record); ++i) list.push_back(RecentImage(record, i, exists));
     return list;
 }
 
@@ -62,8 +51,7 @@ bool AddRecentImage(SettingsRecord& record, std::string_view path) {
 
     int found = RECENT_COUNT;
     for (int i = 0; i < RECENT_COUNT; ++i) {
-        if (!IsEmpty(record.recentImages[i]) &&
-            EqualIgnoringAsciiCase(RecentImage(record, i), path)) {
+        if (!IsEmpty(record.recentImages[i]) && EntryBytes(record.recentImages[i]) == stored) {
             found = i;
             break;
         }
@@ -84,7 +72,7 @@ void PruneRecentImages(SettingsRecord& record, const PathExists& exists) {
     const int n = FilledCount(record);
     int kept = 0;
     for (int i = 0; i < n; ++i) {
-        if (!exists(RecentImage(record, i))) continue;
+        if (!exists(RecentImage(record, i, exists))) continue;
         if (kept != i)
             std::memcpy(record.recentImages[kept], record.recentImages[i], RECENT_ENTRY_BYTES);
         ++kept;

@@ -10,21 +10,26 @@
 
 #include "app/settings_record.h"
 
-// Entry index as UTF-8; empty for an empty entry or an index outside 0..9.
-std::string RecentImage(const SettingsRecord& record, int index);
-
-// The filled entries from entry 0 up to the first empty one, in list order.
-std::vector<std::string> RecentImages(const SettingsRecord& record);
-
-// Puts path at entry 0. An entry equal to it (ASCII letters compared without
-// regard to case) is removed from its old place; otherwise entry 9 drops out.
-// An empty path, or one longer than 255 bytes in the record, is not added:
-// the result is then false and the list unchanged.
-bool AddRecentImage(SettingsRecord& record, std::string_view path);
-
 // Whether a path names something on the file system (a file or directory).
 using PathExists = std::function<bool(const std::string& path)>;
 bool PathExistsOnDisk(const std::string& path);
+
+// Entry index as UTF-8; empty for an empty entry or an index outside 0..9.
+// Bytes that read as a path both in CP932 and in UTF-8 take the reading
+// that exists (see platform::DecodeRecordPath).
+std::string RecentImage(const SettingsRecord& record, int index,
+                        const PathExists& exists = PathExistsOnDisk);
+
+// The filled entries from entry 0 up to the first empty one, in list order.
+std::vector<std::string> RecentImages(const SettingsRecord& record,
+                                      const PathExists& exists = PathExistsOnDisk);
+
+// Puts path at entry 0. An entry holding the same path, byte for byte (file
+// names differing only in letter case are different files), is removed from
+// its old place; otherwise entry 9 drops out. An empty path, or one longer
+// than 255 bytes in the record, is not added: the result is then false and
+// the list unchanged.
+bool AddRecentImage(SettingsRecord& record, std::string_view path);
 
 // Drops the entries, among the filled ones before the first empty entry, whose
 // path no longer exists; the staying ones move up in their order and the

@@ -2,12 +2,18 @@
 
 #include "app/app_context.h"
 #include "app/settings_file.h"
+#include "platform/file_locations.h"
+#include "res/texts_app.h"
 
 bool LoadStartupSettings(AppContext& context, std::string_view programFilePath,
                          const PathExists& exists) {
-    SettingsPaths paths = BuildSettingsPath(programFilePath);
+    const SettingsPaths paths = BuildSettingsPath(programFilePath);
     context.programDir = paths.programDir;
-    context.settingsPath = paths.settingsPath;
+    const platform::FileLocations where = platform::FileLocationsFor(paths.programDir);
+    context.dataDir = where.dataDir;
+    // A folder of the user's is made when the record is first written: now.
+    if (where.settingsDir != paths.programDir) platform::EnsureFolder(where.settingsDir);
+    context.settingsPath = where.settingsDir + "/" + texts::SETTINGS_FILE_NAME;
     const bool loaded = LoadOrResetSettings(context.settingsPath, context.settings);
     context.registry.ClearViewers();
     PruneRecentImages(context.settings, exists);

@@ -7,7 +7,9 @@
 
 class AppContext;
 
-// Start: programDir and settingsPath from the program file's path; the
+// Start: programDir from the program file's path; settingsPath and dataDir
+// beside it when its folder is writable, in the user's XDG folders when not;
+// the
 // record from the settings file or, when it cannot be read, the defaults
 // written at once; the 20 viewer entries emptied; the recent list pruned of
 // paths that no longer exist. True when the file was read.

@@ -1,5 +1,7 @@
 #include "app/veldrio_app.h"
 
+#include <QTimer>
+
 #include "app/veldrio_dlg.h"
 #include "platform/fonts.h"
 #include "platform/qt_translations.h"
@@ -10,7 +12,7 @@ CVeldrioApp::CVeldrioApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 CVeldrioApp::~CVeldrioApp() = default;
 
-int CVeldrioApp::InitInstance(const std::string& programFilePath) {
+int CVeldrioApp::InitInstance(const std::string& programFilePath, const std::string& givenFile) {
     // The name under which a desktop program may keep its own data; this
     // program keeps none there.
     setOrganizationName(QString::fromUtf8(texts::REGISTRY_KEY));
@@ -27,6 +29,9 @@ int CVeldrioApp::InitInstance(const std::string& programFilePath) {
         QObject::connect(&dialog, &QDialog::finished, this, [](int) { QApplication::quit(); });
         dialog.OnInitDialog();
         dialog.show();
+        // Once the dialog is on the screen, as if the file had been chosen there.
+        if (!givenFile.empty())
+            QTimer::singleShot(0, &dialog, [&dialog, givenFile] { dialog.OpenGivenFile(givenFile); });
         exitCode = exec();
     }
     return exitCode;

@@ -14,9 +14,10 @@ public:
     CVeldrioApp(int& argc, char** argv);
     ~CVeldrioApp() override;
 
-    // Start-up: fonts, the program-wide state, the main dialog shown; then
-    // the event loop until the main dialog ends. Returns the exit code.
-    int InitInstance(const std::string& programFilePath);
+    // Start-up: fonts, the program-wide state, the main dialog shown (and
+    // givenFile, when not empty, opened from it); then the event loop until
+    // the main dialog ends. Returns the exit code.
+    int InitInstance(const std::string& programFilePath, const std::string& givenFile = {});
 
 private:
     // The program-wide state, installed for the whole run.

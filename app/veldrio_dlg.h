@@ -45,6 +45,9 @@ public:
     void OnRecentSelectionChange();
     // A double click at a point of the client area.
     void OnClientDoubleClick(const QPoint& point);
+    // A file named on the command line: taken as the file dialog takes a
+    // choice, then opened as a double click on the preview opens it.
+    void OpenGivenFile(const std::string& path);
 
     // The client area (below the menu bar) and its controls.
     QWidget* client() const { return client_; }
@@ -77,6 +80,9 @@ private:
     // A path chosen by the file dialog or a drop becomes entry 0 of the
     // recent list (a path the list cannot hold is left out).
     void TakeChosenPath(const std::string& path);
+    // The same after the ending check of the file dialog (its message when
+    // refused); true when taken.
+    bool TakeCheckedPath(const std::string& path);
     // The list refilled and the preview rebuilt from entry 0, then repainted.
     void ShowLatestImage();
     void OpenLatestImage();

@@ -61,6 +61,12 @@ void ViewerWindows::HideMainDialogAndFocusEditWindow() {
     }
 }
 
+int ViewerWindows::OpenBesideEditWindow(int slot) {
+    if (EnsureEditWindow() != 0 || AttachViewer(slot) != 0) return -1;
+    HideMainDialogAndFocusEditWindow();
+    return 0;
+}
+
 void ViewerWindows::DestroyEditWindow() {
     // The window's destructor takes it out of the registry.
     delete App().registry.editWindow;

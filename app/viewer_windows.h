@@ -30,6 +30,12 @@ public:
     // the keyboard focus.
     void HideMainDialogAndFocusEditWindow();
 
+    // The window steps once a slot's image has loaded: EnsureEditWindow,
+    // AttachViewer beside it, then HideMainDialogAndFocusEditWindow. Nothing
+    // is made before an image is there to show, so a failed open leaves the
+    // main dialog as it was. 0, or -1 when a step failed.
+    int OpenBesideEditWindow(int slot);
+
     // Destroys the edit window, if there is one, without its close steps
     // (the main dialog is closing).
     void DestroyEditWindow();

@@ -9,6 +9,7 @@
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
 // message on standard error); 2 the file could not be read or the command
 // line is wrong.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -51,22 +52,26 @@ bool ParsePositive(const std::string& text, double& value) {
 struct OptionSpec {
     const char* name;
     const char* valueName;
+    const char* help;  // its line in --help
     std::function<std::string(Options&, const std::string&)> apply;
 };
 
 const std::vector<OptionSpec>& OptionSpecs() {
     static const std::vector<OptionSpec> specs = {
-        {"--scale", "R",
+        {"--scale", "R", "the magnification the points were taken at (default 1)",
          [](Options& o, const std::string& v) {
              return ParsePositive(v, o.scale) ? std::string() : "--scale needs a positive number";
          }},
-        {"--mm-per-dot", "K",
+        {"--mm-per-dot", "K", "millimetres per dot of the source picture: adds values in mm",
          [](Options& o, const std::string& v) {
              return ParsePositive(v, o.mmPerDot) ? std::string() : "--mm-per-dot needs a positive number";
          }},
-        {"--properties", nullptr, [](Options& o, const std::string&) { o.properties = true; return std::string(); }},
-        {"--json", nullptr, [](Options& o, const std::string&) { o.json = true; return std::string(); }},
-        {"--out", "DIR", [](Options& o, const std::string& v) { o.outDir = v; return std::string(); }},
+        {"--properties", nullptr, "also print the section properties (moduli, radii of gyration)",
+         [](Options& o, const std::string&) { o.properties = true; return std::string(); }},
+        {"--json", nullptr, "print the results and properties as one JSON object instead",
+         [](Options& o, const std::string&) { o.json = true; return std::string(); }},
+        {"--out", "DIR", "also write the four reports and Result.csv into DIR",
+         [](Options& o, const std::string& v) { o.outDir = v; return std::string(); }},
     };
     return specs;
 }
@@ -79,6 +84,22 @@ std::string UsageLine() {
         line += "]";
     }
     return line + " FILE\n";
+}
+
+// What --help prints; the manual page says the same.
+std::string Help() {
+    std::string help = UsageLine() +
+                       "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
+                       "program exported) as the edit window does and prints the nine result lines.\n";
+    for (const OptionSpec& spec : OptionSpecs()) {
+        std::string name = std::string(spec.name) + (spec.valueName ? std::string(" ") + spec.valueName : "");
+        name.resize(std::max<std::size_t>(name.size(), 16), ' ');
+        help += "  " + name + " " + spec.help + "\n";
+    }
+    return help + "  -h, --help         print this help\n"
+                  "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
+                  "message on standard error); 2 the file could not be read or the command\n"
+                  "line is wrong.\n";
 }
 
 int Usage(const std::string& problem) {
@@ -151,7 +172,7 @@ int main(int argc, char** argv) {
     if (std::string problem = ParseOptions({argv + 1, argv + argc}, options, help); !problem.empty())
         return Usage(problem);
     if (help) {
-        std::printf("%s", UsageLine().c_str());
+        std::fputs(Help().c_str(), stdout);
         return 0;
     }
 

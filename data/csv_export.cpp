@@ -38,8 +38,8 @@ std::string CsvText(const CalcResults& r, const SampleTable& table) {
     return out;
 }
 
-std::string CsvStartFolder(const std::string& lastCsvDir, const std::string& programDir) {
-    return lastCsvDir.empty() ? programDir : lastCsvDir;
+std::string CsvStartFolder(const std::string& lastCsvDir, const std::string& dataDir) {
+    return lastCsvDir.empty() ? dataDir : lastCsvDir;
 }
 
 bool WriteCsvExport(const std::string& path, const CalcResults& results, const SampleTable& table,
@@ -53,14 +53,14 @@ bool WriteCsvExport(const std::string& path, const CalcResults& results, const S
     return false;
 }
 
-bool ExportCsv(const SampleTable& table, const CalcResults& results, const std::string& programDir,
+bool ExportCsv(const SampleTable& table, const CalcResults& results, const std::string& dataDir,
                std::string& lastCsvDir, const CsvPathChooser& choosePath, QWidget* owner) {
     if (table.workState != WS_CALCULATED) {
         int answer = platform::MessageBox(owner, texts_data::MSG_CSV_NOT_CALCULATED, texts_data::TITLE_CONFIRM,
                                           platform::MB_YESNO);
         if (answer == platform::IDNO) return false;
     }
-    const std::string path = choosePath(CsvStartFolder(lastCsvDir, programDir));
+    const std::string path = choosePath(CsvStartFolder(lastCsvDir, dataDir));
     if (path.empty()) return false;
     lastCsvDir = FolderOfPath(path);
     return WriteCsvExport(path, results, table, owner);

@@ -15,8 +15,8 @@ class QWidget;
 // below count as stored.
 std::string CsvText(const CalcResults& results, const SampleTable& table);
 
-// Where the save dialog opens: the last CSV folder, else the program's directory.
-std::string CsvStartFolder(const std::string& lastCsvDir, const std::string& programDir);
+// Where the save dialog opens: the last CSV folder, else the program's data folder.
+std::string CsvStartFolder(const std::string& lastCsvDir, const std::string& dataDir);
 
 // Writes the file and says how it went ("指定Csvファイルに書込みました", or the
 // open message and then "Csv ファイル書込みに失敗しました"). True when written.
@@ -29,5 +29,5 @@ using CsvPathChooser = std::function<std::string(const std::string& startFolder)
 // The whole command: asks first when the table is not calculated (No
 // stops), lets choosePath pick the file, remembers its folder in
 // lastCsvDir, writes. True when a file was written.
-bool ExportCsv(const SampleTable& table, const CalcResults& results, const std::string& programDir,
+bool ExportCsv(const SampleTable& table, const CalcResults& results, const std::string& dataDir,
                std::string& lastCsvDir, const CsvPathChooser& choosePath, QWidget* owner);

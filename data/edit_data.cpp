@@ -426,22 +426,22 @@ void CEditData::OnPrint(int id) {
         const CGazoView* viewer = PairedViewer();
         const CImageData& image =
             viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->image : noPicture;
-        PrintMeasurementSheet(App().sampleTable, App().calc, image, App().programDir, this);
+        PrintMeasurementSheet(App().sampleTable, App().calc, image, App().DataFolder(), App().programDir, this);
         return;
     }
-    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().programDir, this);
+    PrintReport(ReportOf(id), App().sampleTable, App().calc, App().DataFolder(), App().programDir, this);
 }
 
 void CEditData::OnExportCsv() {
     AppContext& app = App();
-    ExportCsv(app.sampleTable, app.calc.results, app.programDir, app.lastCsvDir,
+    ExportCsv(app.sampleTable, app.calc.results, app.DataFolder(), app.lastCsvDir,
               [this](const std::string& folder) { return ChooseCsvPath(this, folder, true); }, this);
 }
 
 void CEditData::OnReopenOutline() {
     StoreCurrentCell();
     AppContext& app = App();
-    const std::string path = ChooseCsvPath(this, CsvStartFolder(app.lastCsvDir, app.programDir), false);
+    const std::string path = ChooseCsvPath(this, CsvStartFolder(app.lastCsvDir, app.DataFolder()), false);
     if (path.empty()) return;
     const CGazoView* viewer = PairedViewer();
     const double R = viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->displayScale : 1.0;
@@ -513,6 +513,9 @@ void CEditData::OnCellFocusOut(int line, int column) {
 void CEditData::OnCellPressed(int line, int column) {
     pressedLine_ = line;
     pressedColumn_ = column;
+    // A click into a cell ends sampling as the stop button does: the user
+    // turns to editing the data.
+    if (App().sampleTable.workState == WS_SAMPLING) OnSamplingStop();
 }
 
 void CEditData::OnCellReleased(int line, int column, bool insidePressedCell) {

@@ -115,7 +115,7 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
 }
 
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
-                           const std::string& programDir, QWidget* owner) {
+                           const std::string& reportDir, const std::string& programDir, QWidget* owner) {
     if (table.workState != WS_CALCULATED) {
         platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
         return false;
@@ -128,11 +128,11 @@ bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, con
     content.cropFile = t::FILE_SHEET_PICTURE;
     content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, R), image.width(),
                                      image.height());
-    if (!WriteCropPicture(image, content.crop, JoinPath(programDir, content.cropFile))) {
+    if (!WriteCropPicture(image, content.crop, JoinPath(reportDir, content.cropFile))) {
         platform::MessageBox(owner, t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST);
         return false;
     }
-    const std::string path = JoinPath(programDir, t::FILE_SHEET);
+    const std::string path = JoinPath(reportDir, t::FILE_SHEET);
     if (!WriteCp932TextFile(path, SheetText(content, state))) {
         platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
         return false;

@@ -47,6 +47,7 @@ struct SheetContent {
 std::string SheetText(const SheetContent& content, const CalcState& state);
 
 // The whole command: refuses unless calculated, writes the crop PNG and the
-// description into programDir and starts the print program. True when started.
+// description into reportDir and starts the print program (as for the
+// reports). True when started.
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
-                           const std::string& programDir, QWidget* owner);
+                           const std::string& reportDir, const std::string& programDir, QWidget* owner);

@@ -1,5 +1,7 @@
 #include "data/report_printing.h"
 
+#include <unistd.h>
+
 #include "res/format_text.h"
 #include "data/properties_report.h"
 #include "data/report_texts.h"
@@ -36,9 +38,9 @@ std::string ReportText(ReportKind kind, const CalcState& state) {
     return DetailReportText(state.segments.data(), state.segmentCount);
 }
 
-std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& programDir,
+std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& reportDir,
                             QWidget* owner) {
-    const std::string path = JoinPath(programDir, ReportFileName(kind));
+    const std::string path = JoinPath(reportDir, ReportFileName(kind));
     if (WriteCp932TextFile(path, ReportText(kind, state))) return path;
     platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
     if (kind == ReportKind::Results) {
@@ -51,6 +53,16 @@ std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::
 
 std::string PrintProgramPath(const std::string& programDir) { return JoinPath(programDir, PRINT_PROGRAM_FILE); }
 
+namespace {
+
+// An installed program's print program lies beside it or on PATH.
+std::string PrintProgramToStart(const std::string& programDir) {
+    const std::string beside = PrintProgramPath(programDir);
+    return access(beside.c_str(), F_OK) == 0 ? beside : PRINT_PROGRAM_FILE;
+}
+
+}  // namespace
+
 std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName) {
     // "Lurm.exe F=<full path> PF=<file name> CV=1", one argument per word so
     // that blanks in the path survive.
@@ -58,19 +70,19 @@ std::vector<std::string> PrintProgramArguments(const std::string& fullPath, cons
 }
 
 bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,
-                 const std::string& programDir, QWidget* owner) {
+                 const std::string& reportDir, const std::string& programDir, QWidget* owner) {
     if (table.workState != WS_CALCULATED) {
         platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
         return false;
     }
-    const std::string path = WriteReportFile(kind, state, programDir, owner);
+    const std::string path = WriteReportFile(kind, state, reportDir, owner);
     if (path.empty()) return false;
     return StartPrintProgram(path, ReportFileName(kind), programDir, owner);
 }
 
 bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
                        QWidget* owner) {
-    int result = platform::ShellExecute(owner, PrintProgramPath(programDir), PrintProgramArguments(path, fileName));
+    int result = platform::ShellExecute(owner, PrintProgramToStart(programDir), PrintProgramArguments(path, fileName));
     if (result >= 32) return true;
     // A missing program gets the wording that says where it belongs.
     const char* format = result == platform::SE_FILE_NOT_FOUND ? texts_data::MSG_PRINT_PROGRAM_MISSING

@@ -22,13 +22,13 @@ const char* ReportFileName(ReportKind kind);
 // The report's contents from the calculation state.
 std::string ReportText(ReportKind kind, const CalcState& state);
 
-// Writes the report as programDir/<file name>; on failure shows the open
+// Writes the report as reportDir/<file name>; on failure shows the open
 // message and, for the result and inclined-axis reports, the write message.
 // Returns the full path, or an empty string on failure.
-std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& programDir,
+std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& reportDir,
                             QWidget* owner);
 
-// The print program's file and its arguments for a report.
+// The print program's file beside the program, and its arguments for a report.
 std::string PrintProgramPath(const std::string& programDir);
 std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName);
 
@@ -38,6 +38,7 @@ bool StartPrintProgram(const std::string& path, const std::string& fileName, con
                        QWidget* owner);
 
 // The whole command: refuses unless the table is calculated, writes the
-// file, starts the print program (without waiting). True when started.
+// file in reportDir, starts the print program (the one beside the program,
+// else the one on PATH; without waiting). True when started.
 bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,
-                 const std::string& programDir, QWidget* owner);
+                 const std::string& reportDir, const std::string& programDir, QWidget* owner);

@@ -1,5 +1,6 @@
 // JPEG through TurboJPEG: the open reads the file and its header, the fetch
-// decodes straight into the caller's buffer.
+// decodes straight into the caller's buffer; four-colour (CMYK and YCCK)
+// pictures go through a CMYK buffer of their own and are turned into RGB.
 #include <turbojpeg.h>
 
 #include <cstring>
@@ -37,6 +38,56 @@ int Components(int colourSpace) {
 bool AcceptableWarning(tjhandle handle) {
     return tjGetErrorCode(handle) == TJERR_WARNING &&
            std::strstr(tjGetErrorStr2(handle), "Premature end") == nullptr;
+}
+
+// True when the segments before the first scan hold Adobe's APP14 marker,
+// whose writers store CMYK inverted (0 for full ink). Every read is checked
+// against the end of the bytes.
+bool HasAdobeMarker(const std::vector<std::uint8_t>& bytes) {
+    static constexpr std::uint8_t ADOBE[] = {'A', 'd', 'o', 'b', 'e'};
+    std::size_t at = 2;  // after SOI
+    while (at + 4 <= bytes.size()) {
+        if (bytes[at] != 0xFF) return false;
+        const std::uint8_t marker = bytes[at + 1];
+        if (marker == 0xFF) {  // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) return false;  // scan or end: no more headers
+        const std::size_t length = std::size_t(bytes[at + 2]) << 8 | bytes[at + 3];
+        if (length < 2 || at + 2 + length > bytes.size()) return false;
+        if (marker == 0xEE && length >= 2 + sizeof ADOBE &&
+            std::memcmp(&bytes[at + 4], ADOBE, sizeof ADOBE) == 0)
+            return true;
+        at += 2 + length;
+    }
+    return false;
+}
+
+// One ink and black to one light value: an inverted pair multiplies as it
+// stands, a plain one is inverted first.
+std::uint8_t LightOf(unsigned ink, unsigned black, bool inverted) {
+    if (!inverted) {
+        ink = 255 - ink;
+        black = 255 - black;
+    }
+    return static_cast<std::uint8_t>((ink * black + 127) / 255);
+}
+
+// Decodes a four-colour picture as CMYK and writes it as RGB into rgb
+// (width * height * 3 bytes).
+int DecodeFourColour(tjhandle tj, const std::vector<std::uint8_t>& bytes, std::uint8_t* rgb, int width,
+                     int height) {
+    const std::size_t dots = std::size_t(width) * std::size_t(height);
+    std::vector<std::uint8_t> cmyk(dots * 4);
+    const int status = tjDecompress2(tj, bytes.data(), static_cast<unsigned long>(bytes.size()), cmyk.data(),
+                                     width, width * 4, height, TJPF_CMYK, TJFLAG_LIMITSCANS);
+    const bool inverted = HasAdobeMarker(bytes);
+    for (std::size_t i = 0; i < dots; ++i) {
+        const std::uint8_t* in = &cmyk[i * 4];
+        for (int c = 0; c < 3; ++c) rgb[i * 3 + c] = LightOf(in[c], in[3], inverted);
+    }
+    return status;
 }
 
 }  // namespace
@@ -82,10 +133,16 @@ extern "C" int32_t kvPhotoFetch(uint8_t* buffer, int32_t width, int32_t height) 
     std::int32_t result = KV_OK;
     if (!tj.get()) {
         result = KV_ERR_MEMORY;
-    } else if (tjDecompress2(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()),
-                             buffer, width, width * 3, height, TJPF_RGB, TJFLAG_LIMITSCANS) != 0 &&
-               !AcceptableWarning(tj.get())) {
-        result = KV_ERR_FORMAT;
+    } else {
+        int w = 0, h = 0, subsampling = 0, colourSpace = 0;
+        tjDecompressHeader3(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()), &w, &h,
+                            &subsampling, &colourSpace);
+        const int status = Components(colourSpace) == 4
+                               ? DecodeFourColour(tj.get(), photo.bytes, buffer, width, height)
+                               : tjDecompress2(tj.get(), photo.bytes.data(),
+                                               static_cast<unsigned long>(photo.bytes.size()), buffer, width,
+                                               width * 3, height, TJPF_RGB, TJFLAG_LIMITSCANS);
+        if (status != 0 && !AcceptableWarning(tj.get())) result = KV_ERR_FORMAT;
     }
     photo.Reset();
     return result;

@@ -47,8 +47,26 @@ bool ReadReport(const std::string& path, QStringList& lines) {
 
 }  // namespace
 
+// What --help prints; the manual page says the same.
+constexpr char HELP[] =
+    "usage: lurm F=<report file> [PF=<name>] [CV=1] [--pdf <out.pdf>]\n"
+    "Prints a report file written by veldrio (Shift-JIS text).\n"
+    "  F=FILE       the report to print\n"
+    "  PF=NAME      the print job's name (default: the file's name)\n"
+    "  CV=1         show the print preview first\n"
+    "  --pdf OUT    write the report to the PDF file OUT, without any dialog\n"
+    "  -h, --help   print this help\n"
+    "Exit status: 0 printed; 1 the report cannot be read or printed; 2 the\n"
+    "command line is wrong.\n";
+
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(HELP, stdout);
+            return 0;
+        }
+    }
     const PrintArguments request = ParsePrintArguments(arguments);
     if (!request.error.empty()) {
         Complain(true, request.error);

@@ -104,6 +104,16 @@ std::string DecodeRecordText(std::string_view bytes) {
     return FromCp932(bytes);
 }
 
+std::string DecodeRecordPath(std::string_view bytes,
+                             const std::function<bool(const std::string& path)>& exists) {
+    if (!IsValidUtf8(bytes)) return FromCp932(bytes);
+    std::string asCp932;
+    std::string asUtf8(bytes);
+    if (!Convert("UTF-8", "CP932", bytes, asCp932, "") || asCp932 == asUtf8) return asUtf8;
+    if (exists(asUtf8) && !exists(asCp932)) return asUtf8;
+    return asCp932;
+}
+
 }  // namespace platform
 
 namespace platform {

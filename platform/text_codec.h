@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,13 @@ std::string EncodeRecordText(std::string_view utf8);
 // Reading such a text back: valid UTF-8 stays as it is, anything else is CP932.
 // Pure ASCII is the same either way.
 std::string DecodeRecordText(std::string_view bytes);
+
+// Reading a path kept in such a record. Bytes that are well-formed both as
+// UTF-8 and as CP932 (half-width kana pairs often are) are read the way that
+// names an existing file; when both or neither do, as CP932, the encoding
+// the record is written in.
+std::string DecodeRecordPath(std::string_view bytes,
+                             const std::function<bool(const std::string& path)>& exists);
 
 }  // namespace platform
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/pointer_pixel.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_properties.h"
@@ -87,6 +89,10 @@ CGazoView::CGazoView(QWidget* owner)
         bar->installEventFilter(this);
         connect(bar, &QScrollBar::actionTriggered, this,
                 [this, bar](int action) { OnBarAction(bar, action); });
+        // Whatever else sets a bar's value (its context menu) moves the
+        // picture too.
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bar](int value) { OnBarValue(bar, value); });
     }
     grid->addWidget(client_, 0, 0);
     grid->addWidget(vBar_, 0, 1);
@@ -97,14 +103,16 @@ CGazoView::CGazoView(QWidget* owner)
     layout->setMenuBar(menuBar_);
     layout->addWidget(frame);
 
+    // The template's size is the area below the menu bar.
     const auto units =
         platform::BaseUnitsOf(platform::MakeFont(platform::kDialogFace, kDialogFontPoints));
-    resize(platform::DluToPixelsX(kWindowWidthDlu, units),
-           platform::DluToPixelsY(kWindowHeightDlu, units));
+    const int width = platform::DluToPixelsX(kWindowWidthDlu, units);
+    resize(width, platform::DluToPixelsY(kWindowHeightDlu, units) + menuBar_->heightForWidth(width));
     rebuildDevice_ = true;
 }
 
 CGazoView::~CGazoView() {
+    EndPan();
     // The registry never keeps a pointer to a viewer that is gone.
     for (CGazoView*& viewer : App().registry.viewers)
         if (viewer == this) viewer = nullptr;
@@ -416,7 +424,9 @@ void CGazoView::ChangeMagnification() {
     if (table.count > 0) {
         // Every point keeps its place on the picture up to whole display dots.
         table.ScaleCoords(newScale / oldScale);
-        table.workState = WS_MODIFIED;
+        // Zooming in to place the next corner precisely is part of
+        // sampling: it goes on. Results worked out before are old.
+        if (table.workState != WS_SAMPLING) table.workState = WS_MODIFIED;
         if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
     }
     RenderDisplay();
@@ -465,11 +475,51 @@ void CGazoView::OnBarAction(QScrollBar* bar, int sliderAction) {
     bar->setSliderPosition(axis.pos);
 }
 
-void CGazoView::OnWheel(int delta) {
+void CGazoView::OnBarValue(QScrollBar* bar, int value) {
+    ScrollAxis& axis = bar == hBar_ ? scroll_.h : scroll_.v;
+    if (value == axis.pos) return;
+    axis.wanted = value;
+    ApplyScroll();
+}
+
+void CGazoView::OnWheel(const QWheelEvent& event) {
+    // With Alt held the X server's wheel arrives as a horizontal delta; it
+    // is the same wheel step.
+    const QPoint angle = event.angleDelta();
+    const int delta = angle.y() == 0 && (event.modifiers() & Qt::AltModifier) ? angle.x() : angle.y();
     if (const auto target = WheelScrollTarget(delta, scroll_.v)) {
         scroll_.v.wanted = *target;
         ApplyScroll();
     }
+}
+
+bool CGazoView::OnPanEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (type == QEvent::MouseMove) {
+        const auto target = pan_.Move(at.x(), at.y());
+        if (!target) return false;
+        scroll_.h.wanted = target->h;
+        scroll_.v.wanted = target->v;
+        ApplyScroll();
+        return true;
+    }
+    if (mouse->button() != Qt::MiddleButton) return false;
+    if (type == QEvent::MouseButtonRelease) {
+        EndPan();
+    } else if (!pan_.active()) {
+        pan_.Begin(at.x(), at.y(), scroll_.h.pos, scroll_.v.pos);
+        QGuiApplication::setOverrideCursor(Qt::ClosedHandCursor);
+    }
+    return true;
+}
+
+void CGazoView::EndPan() {
+    if (pan_.End()) QGuiApplication::restoreOverrideCursor();
 }
 
 void CGazoView::keyPressEvent(QKeyEvent* event) {
@@ -488,7 +538,7 @@ void CGazoView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CGazoView::wheelEvent(QWheelEvent* event) {
-    OnWheel(event->angleDelta().y());
+    OnWheel(*event);
     event->accept();
 }
 
@@ -499,14 +549,15 @@ void CGazoView::wheelEvent(QWheelEvent* event) {
 bool CGazoView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && (watched == client_ || watched == hBar_ || watched == vBar_)) {
         // One dot per wheel message wherever the pointer is in the window.
-        OnWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        OnWheel(*static_cast<QWheelEvent*>(event));
         return true;
     }
+    if (watched == client_ && OnPanEvent(event)) return true;
     if (watched == client_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         // Every press counts, also the second of two quick clicks.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton) OnLeftButtonDown(platform::PointerPixel(*client_, *mouse));
         return true;
     }
     if (watched == client_ && event->type() == QEvent::Paint) {

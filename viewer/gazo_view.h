@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "viewer/display_raster.h"
+#include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
 #include "viewer/scale_measure.h"
 #include "viewer/tracker_zone.h"
@@ -21,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QPainter;
 class QScrollBar;
+class QWheelEvent;
 
 class CGazoView : public QWidget {
     Q_OBJECT
@@ -100,7 +102,11 @@ private:
     void SyncScrollBars();
     void ApplyScroll();
     void OnBarAction(QScrollBar* bar, int action);
-    void OnWheel(int delta);
+    void OnBarValue(QScrollBar* bar, int value);
+    void OnWheel(const QWheelEvent& event);
+    // Middle-button drags over the client area; true when the event was one.
+    bool OnPanEvent(QEvent* event);
+    void EndPan();
 
     // Sampling and coordinate correction.
     void OnLeftButtonDown(QPoint client);
@@ -128,6 +134,7 @@ private:
     bool closing_ = false;
 
     ViewerScroll scroll_;
+    PanDrag pan_;
     int originX_ = 0;
     int originY_ = 0;
 

@@ -4,7 +4,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPaintDevice>
 #include <QPen>
+#include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QRegion>
@@ -19,9 +21,10 @@ namespace {
 
 QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-// A one-pixel pen; its square cap paints both ends of a line.
-QPen ThinPen(const Rgb& rgb) {
-    QPen pen(ToQColor(rgb), 0);
+// A one-pixel pen; its square cap paints both ends of a line. On a screen
+// with several device pixels to a logical one it is one logical pixel wide.
+QPen ThinPen(const Rgb& rgb, double deviceRatio) {
+    QPen pen(ToQColor(rgb), deviceRatio > 1 ? 1.0 : 0.0);
     pen.setCapStyle(Qt::SquareCap);
     return pen;
 }
@@ -34,6 +37,15 @@ int Sixteenths(double degrees) { return static_cast<int>(std::lround(degrees * 1
 struct ItemDrawer {
     QPainter& painter;
     int ascent;
+    double deviceRatio;
+    // A one-pixel pen at a whole coordinate paints the pixel right of and
+    // below it; a wider pen is centred on it, so it goes to the pixel's middle.
+    double centre = deviceRatio > 1 ? 0.5 : 0.0;
+
+    void Line(int x1, int y1, int x2, int y2) const {
+        if (centre == 0) painter.drawLine(x1, y1, x2, y2);
+        else painter.drawLine(QPointF(x1 + centre, y1 + centre), QPointF(x2 + centre, y2 + centre));
+    }
 
     // Qt's flat cap leaves out whichever end lies further right or down, so
     // the end point is taken off here instead: the line keeps its start point
@@ -43,9 +55,9 @@ struct ItemDrawer {
     void operator()(const OverlayLine& line) const {
         const int dx = line.x2 - line.x1, dy = line.y2 - line.y1;
         if (dx == 0 && dy == 0) return;
-        painter.setPen(ThinPen(line.colour));
+        painter.setPen(ThinPen(line.colour, deviceRatio));
         if (dx == 0 || dy == 0) {
-            painter.drawLine(line.x1, line.y1, line.x2 - Sign(dx), line.y2 - Sign(dy));
+            Line(line.x1, line.y1, line.x2 - Sign(dx), line.y2 - Sign(dy));
             return;
         }
         // Qt cuts a line against the clip's bounding rectangle before it steps
@@ -56,13 +68,13 @@ struct ItemDrawer {
                                  .adjusted(-1, -1, 1, 1);
         painter.save();
         painter.setClipRegion(QRegion(around) - QRegion(line.x2, line.y2, 1, 1), Qt::IntersectClip);
-        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+        Line(line.x1, line.y1, line.x2, line.y2);
         painter.restore();
     }
 
     void operator()(const OverlayArc& arc) const {
-        painter.setPen(ThinPen(arc.colour));
-        const QRectF square(arc.left, arc.top, static_cast<double>(arc.right) - arc.left,
+        painter.setPen(ThinPen(arc.colour, deviceRatio));
+        const QRectF square(arc.left + centre, arc.top + centre, static_cast<double>(arc.right) - arc.left,
                             static_cast<double>(arc.bottom) - arc.top);
         painter.drawArc(square, Sixteenths(ArcStartDegrees(arc)), Sixteenths(ArcSweepDegrees(arc)));
     }
@@ -91,7 +103,8 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBackgroundMode(Qt::TransparentMode);
-    const ItemDrawer drawer{painter, painter.fontMetrics().ascent()};
+    const double deviceRatio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    const ItemDrawer drawer{painter, painter.fontMetrics().ascent(), deviceRatio};
     for (const OverlayItem& item : items) std::visit(drawer, item);
     painter.restore();
 }

@@ -1,6 +1,5 @@
 #include "viewer/ratio_def.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -67,13 +66,12 @@ void CRatioDef::PlaceControls() {
 
     label(texts::RATIO_PERCENT_LABEL, 8, 20, 72, 17, Qt::AlignHCenter);
 
-    // The percentage is shown, never typed; it can take the focus so that
-    // the arrows leave it selected.
+    // The percentage is shown, never typed: a disabled box that neither
+    // the mouse nor Tab can reach.
     percentEdit_ = new QLineEdit(this);
     percentEdit_->setObjectName(QStringLiteral("ratioPercent"));
-    percentEdit_->setReadOnly(true);
+    percentEdit_->setEnabled(false);
     percentEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    percentEdit_->installEventFilter(this);
     place(percentEdit_, 82, 20, 32, 16);
 
     // Only the two arrow buttons count: the bar stays in the middle of a
@@ -121,7 +119,7 @@ bool CRatioDef::OnCommand(int id, std::intptr_t value) {
         if (value == 0) return true;
         workingPercent_ = value < 0 ? RatioStepUp(workingPercent_) : RatioStepDown(workingPercent_);
         ValuesToControls();
-        FocusPercent();
+        percentEdit_->selectAll();
         RefreshConvertedSize();
         return true;
     default:
@@ -145,28 +143,4 @@ void CRatioDef::RefreshConvertedSize() {
     percent_ = workingPercent_;
     convertedText_->setText(QString::fromStdString(
         RatioConvertedSizeText(imageWidth_, imageHeight_, workingPercent_)));
-}
-
-void CRatioDef::FocusPercent() {
-    percentEdit_->setFocus(Qt::OtherFocusReason);
-    percentEdit_->selectAll();
-}
-
-bool CRatioDef::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == percentEdit_ && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            okButton_->setFocus(Qt::TabFocusReason);
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            FocusPercent();
-            return false;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

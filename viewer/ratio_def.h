@@ -27,15 +27,11 @@ public:
     // IDC_RATIO_ARROWS with value -1 (up arrow) or +1 (down arrow).
     bool OnCommand(int id, std::intptr_t value);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void PlaceControls();
     void OnArrowAction(int action);
     void ValuesToControls();
     void RefreshConvertedSize();
-    void FocusPercent();
 
     int percent_;
     int imageWidth_;

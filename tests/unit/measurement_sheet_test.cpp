@@ -46,7 +46,7 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     ASSERT_TRUE(Calculate(table, state, 2.0, nullptr));
     state.mmPerDot = 0.1;
 
-    ASSERT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), nullptr));
+    ASSERT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), nullptr));
     ASSERT_EQ(started.size(), 4u);
     EXPECT_EQ(started[1], "F=" + dir.File("MeasSheet.txt"));
     const std::string sheet = platform::FromCp932(ReadFileBytes(dir.File("MeasSheet.txt")));
@@ -69,7 +69,7 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     // Not calculated since: refused, nothing started.
     started.clear();
     table.workState = WS_MODIFIED;
-    EXPECT_FALSE(PrintMeasurementSheet(table, state, image, dir.path(), nullptr));
+    EXPECT_FALSE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), nullptr));
     EXPECT_TRUE(started.empty());
     platform::SetShellExecuteHook({});
 }

@@ -28,11 +28,13 @@ List Paths(int n) {
 
 }  // namespace
 
-TEST(RecentImages, AddingAPathThatDiffersOnlyInCaseReplacesItInItsNewCase) {
-    SettingsRecord record = RecordWith({"/d/A.jpg", "/d/B.jpg", "/d/C.jpg"});
-    ASSERT_TRUE(AddRecentImage(record, "/D/b.JPG"));
-    EXPECT_EQ(RecentImages(record), (List{"/D/b.JPG", "/d/A.jpg", "/d/C.jpg"}));
-    EXPECT_EQ(record.recentImages[3][0], 0);
+TEST(RecentImages, NamesDifferingOnlyInLetterCaseAreDifferentFilesAndBothStay) {
+    SettingsRecord record = RecordWith({"/x/B.bmp", "/d/A.jpg"});
+    ASSERT_TRUE(AddRecentImage(record, "/x/b.bmp"));
+    EXPECT_EQ(RecentImages(record), (List{"/x/b.bmp", "/x/B.bmp", "/d/A.jpg"}));
+    // Choosing the other one again moves it, without taking its twin along.
+    ASSERT_TRUE(AddRecentImage(record, "/x/B.bmp"));
+    EXPECT_EQ(RecentImages(record), (List{"/x/B.bmp", "/x/b.bmp", "/d/A.jpg"}));
 }
 
 TEST(RecentImages, ANewPathOnAFullListDropsTheOldest) {

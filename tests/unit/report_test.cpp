@@ -183,20 +183,22 @@ TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
     Calculated c;
     MessageBoxRecorder boxes;
     ShellRecorder shell;
-    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
     const std::string path = dir.path() + "/CalRslt.txt";
     const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes, platform::ToCp932(CalcReportText(c.state.results)));
     EXPECT_EQ(bytes.substr(0, 4), "[ \x8C\x76");  // "[ 計" in Shift-JIS
     EXPECT_EQ(platform::FromCp932(bytes), CalcReportText(c.state.results));
-    EXPECT_EQ(shell.program, dir.path() + "/lurm");
+    EXPECT_EQ(shell.program, "lurm");  // none beside the program: the one on PATH
     EXPECT_EQ(shell.arguments,
               (std::vector<std::string>{"Lurm.exe", "F=" + path, "PF=CalRslt.txt", "CV=1"}));
     EXPECT_TRUE(boxes.calls.empty());
 
-    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), nullptr));
+    dir.Write("lurm", "");
+    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), dir.path(), nullptr));
+    EXPECT_EQ(shell.program, dir.path() + "/lurm");
     EXPECT_EQ(Lines(platform::FromCp932(ReadFileBytes(dir.path() + "/InclRslt.txt"))).size(), 65u);
-    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), dir.path(), nullptr));
     EXPECT_EQ(shell.arguments[2], "PF=DetailDat.txt");
     EXPECT_EQ(shell.calls, 3);
 }
@@ -208,7 +210,7 @@ TEST(Printing, RefusedUnlessCalculated) {
     ShellRecorder shell;
     c.table.workState = WS_MODIFIED;  // a row was completed since
     for (ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details}) {
-        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path(), nullptr));
+        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path(), dir.path(), nullptr));
         EXPECT_EQ(boxes.Last().text, "計算が完了しておらず印刷できません");
         EXPECT_EQ(boxes.Last().title, "確認");
     }
@@ -221,18 +223,18 @@ TEST(Printing, FileThatCannotBeOpenedIsReported) {
     MessageBoxRecorder boxes;
     ShellRecorder shell;
     const std::string nowhere = "/nonexistent/veldrio";
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, nowhere, nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, nowhere, nowhere, nullptr));
     ASSERT_EQ(boxes.calls.size(), 2u);
     EXPECT_EQ(boxes.calls[0].text, "ファイルのオープンに失敗しました");
     EXPECT_EQ(boxes.calls[0].title, "確認");
     EXPECT_EQ(boxes.calls[1].text, "計算結果の印刷用ファイルへの書込みに失敗しました。");
     EXPECT_EQ(boxes.calls[1].title, "確認要求");
 
-    EXPECT_FALSE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, nowhere, nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, nowhere, nowhere, nullptr));
     ASSERT_EQ(boxes.calls.size(), 4u);
     EXPECT_EQ(boxes.calls[3].text, "傾斜軸回りの結果の InclRslt.txt への書込みに失敗しました。");
 
-    EXPECT_FALSE(PrintReport(ReportKind::Details, c.table, c.state, nowhere, nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::Details, c.table, c.state, nowhere, nowhere, nullptr));
     ASSERT_EQ(boxes.calls.size(), 5u);
     EXPECT_EQ(boxes.calls[4].text, "ファイルのオープンに失敗しました");
     EXPECT_EQ(shell.calls, 0);
@@ -243,7 +245,7 @@ TEST(Printing, PrintProgramThatCannotStart) {
     Calculated c;
     MessageBoxRecorder boxes;
     // no print program in the directory: the real start reports it missing
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.Last().text,
               "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=2\n実行ディレクトリに Lurm.exe があることをチェックしてください。");
@@ -253,7 +255,7 @@ TEST(Printing, PrintProgramThatCannotStart) {
 
     // present but not executable
     std::ofstream(dir.path() + "/lurm") << "#!/bin/sh\n";
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), nullptr));
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
     EXPECT_EQ(boxes.Last().text, "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=5");
 }
 

@@ -125,7 +125,9 @@ TEST(SettingsFile, JapanesePathRoundTripsThroughTheFile) {
     TempDir dir;
     const std::string path = dir.File("SetteiKol.bin");
     const std::string japanese = "/home/ユーザー/図面/断面Ａ.jpg";
-    const std::string emoji = "/tmp/\xF0\x9F\x93\xB7.bmp";  // no CP932 form: kept as UTF-8
+    // No CP932 form: kept as UTF-8. Its bytes also read as CP932; the
+    // reading that names the existing file wins.
+    const std::string emoji = dir.Write("\xF0\x9F\x93\xB7.bmp", "x");
 
     SettingsRecord record = Defaults();
     ASSERT_TRUE(AddRecentImage(record, japanese));

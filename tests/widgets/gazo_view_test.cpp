@@ -3,6 +3,7 @@
 // magnification command.
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "data/edit_data.h"
 #include "dialogs/color_def.h"
 #include "image/view_image.h"
 #include "res/ids.h"
@@ -154,6 +156,34 @@ private slots:
         QCOMPARE(hBar->value(), 0);
         hBar->setSliderPosition(33);  // thumb dragged
         QCOMPARE(viewer->scroll().h.pos, 33);
+
+        // A value set without an action (the bar's context menu) moves the
+        // picture as well.
+        vBar->setValue(70);
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(shot.pixel(60 - 33 + 2, 0), TestPixel(2, 70 - 45));
+    }
+
+    void middleButtonDragMovesThePictureUnderThePointer() {
+        auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, QPointF(at), viewer->client()->mapToGlobal(QPointF(at)), button,
+                              held, Qt::NoModifier);
+            QApplication::sendEvent(viewer->client(), &event);
+        };
+        send(QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::MiddleButton);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ClosedHandCursor);
+        send(QEvent::MouseMove, {20, 14}, Qt::NoButton, Qt::MiddleButton);
+        send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::MiddleButton);
+        send(QEvent::MouseButtonRelease, {30, 25}, Qt::MiddleButton, Qt::NoButton);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(shot.pixel(20, 15), TestPixel(0, 0));  // moved by the drag's (20, 15)
+        QCOMPARE(shot.pixel(20 + 39, 15 + 29), TestPixel(39, 29));
+        for (auto* bar : viewer->findChildren<QScrollBar*>())
+            QCOMPARE(bar->value(), bar->orientation() == Qt::Vertical ? 30 : 40);
+        send(QEvent::MouseMove, {50, 50}, Qt::NoButton, Qt::LeftButton);  // released: nothing moves
+        QCOMPARE(viewer->scroll().h.pos, 40);
+        QCOMPARE(App().sampleTable.count, 0);
     }
 
     void wheelMovesOneDotPerMessage() {
@@ -170,6 +200,13 @@ private slots:
         QCOMPARE(viewer->scroll().v.pos, 44);
         wheel(0);
         QCOMPARE(viewer->scroll().v.pos, 44);
+        // Alt turns the wheel's delta horizontal on the way in: still one
+        // dot vertically.
+        QWheelEvent alt(QPointF(5, 5), viewer->client()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                        QPoint(-120, 0), Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewer->client(), &alt);
+        QCOMPARE(viewer->scroll().v.pos, 45);
+        QCOMPARE(viewer->scroll().h.pos, 60);
     }
 
     void captionFollowsTheScaleAndTheWorkState() {
@@ -277,6 +314,22 @@ private slots:
         Magnify(*viewer, 100);
         QCOMPARE(table.rows[0].x, 7);
         QCOMPARE(table.rows[0].y, 5);
+    }
+
+    void zoomingWhileSamplingKeepsSamplingAndClicksStillAddPoints() {
+        CEditData* edit = App().registry.editWindow;
+        qobject_cast<QPushButton*>(edit->Control(IDC_SAMPLING_START))->click();
+        QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(7, 5));
+        boxes->Answer(platform::IDYES);
+        Magnify(*viewer, 200);
+        const SampleTable& table = App().sampleTable;
+        QCOMPARE(table.rows[0].x, 14);
+        QCOMPARE(table.workState, int(WS_SAMPLING));
+        QVERIFY(edit->Control(IDC_SAMPLING_STOP)->isEnabled());
+        QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(30, 20));
+        QCOMPARE(table.count, 2);
+        QCOMPARE(table.rows[1].x, 30);
+        QCOMPARE(table.rows[1].y, 20);
     }
 
     void answeringNoOrCancellingChangesNothing() {

@@ -192,9 +192,9 @@ private slots:
         QCOMPARE(harness->boxes.calls[0].text, std::string("拡張子が jpg,bmp,gif 以外が指定されました"));
         QCOMPARE(harness->boxes.calls[0].title, png);
         QVERIFY(!App().registry.viewImages[0]);
-        // As after any opening: the edit window stays to bring the dialog back.
-        QVERIFY(App().registry.editWindow);
-        QVERIFY(!dialog->isVisible());
+        // Nothing opened: no edit window, and the dialog stays in front.
+        QVERIFY(!App().registry.editWindow);
+        QVERIFY(dialog->isVisible());
     }
 
     void gifOpensAsGif() {
@@ -216,8 +216,8 @@ private slots:
         QCOMPARE(harness->boxes.calls[0].text, std::string("BMP変換に失敗しました"));
         QCOMPARE(harness->boxes.calls[0].title, std::string("中断します"));
         QVERIFY(!App().registry.viewers[0]);
-        QVERIFY(App().registry.editWindow);
-        QVERIFY(!dialog->isVisible());
+        QVERIFY(!App().registry.editWindow);
+        QVERIFY(dialog->isVisible());
     }
 };
 

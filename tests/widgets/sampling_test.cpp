@@ -116,6 +116,18 @@ private slots:
         QCOMPARE(Table().workState, int(WS_SAMPLING));
     }
 
+    void aClickIntoACellEndsSampling() {
+        StartSampling();
+        Click(30, 40);
+        QTest::mouseClick(edit->cell(3, 1), Qt::LeftButton);
+        QCOMPARE(Table().workState, int(WS_IDLE));
+        QVERIFY(edit->Control(IDC_SAMPLING_START)->isEnabled());
+        QVERIFY(!edit->Control(IDC_SAMPLING_STOP)->isEnabled());
+        QVERIFY(!Caption().startsWith(QString::fromUtf8("サンプリングモード")));
+        Click(50, 50);
+        QCOMPARE(Table().count, 1);
+    }
+
     void theGridFollowsAppendedPoints() {
         StartSampling();
         for (int i = 0; i < 12; ++i) Click(10 + i, 20);
