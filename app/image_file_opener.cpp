@@ -28,7 +28,11 @@ int OpenViewer(QWidget* owner, ViewerRegistry& registry, const std::string& path
     return OpenSlotViewer(
         owner, registry, kind,
         [&](CImageData& image) { return LoadImageFileOfType(type, image, path, owner); }, failureText,
-        attach);
+        [&](int slot) {
+            // The viewer looks up the picture's real-unit scale by its path.
+            if (CViewImage* viewImage = registry.viewImages[slot].get()) viewImage->sourcePath = path;
+            return attach ? attach(slot) : -1;
+        });
 }
 
 }  // namespace

@@ -2,33 +2,37 @@
 // a bare list of rows), calculates it as the edit window does, prints the
 // nine result lines, and with --out writes the reports and the CSV file.
 //
-//   veldrio-calc [--scale R] [--out DIR] FILE
-//   veldrio-calc [--scale R] [--out DIR] --trace PICTURE X Y
+//   veldrio-calc [--scale R] [--mm-per-dot K] [--properties | --json] [--out DIR] FILE
+//   veldrio-calc [the same options] --trace PICTURE X Y
 //
 // With --trace the outline is traced from the dot (X, Y) of the picture at
-// 100 % and its rows are printed as "type,x,y" before the results; a dot
-// where no figure is found exits 1 with the message.
-//
+// 100 % and its rows are printed as "type,x,y" before the results (with
+// --json they go into the object as "rows"); a dot where no figure is found
+// exits 1 with the message.
+// --properties adds the section-property block after the nine lines; --json
+// prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
 // message on standard error); 2 the file could not be read or the command
 // line is wrong.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/calc_driver.h"
 #include "data/csv_export.h"
 #include "data/outline_csv_reader.h"
+#include "data/properties_report.h"
 #include "data/report_printing.h"
 #include "data/text_file.h"
+#include "calc/traced_outline.h"
 #include "platform/message_box.h"
 #include "res/texts_data.h"
-#include "calc/traced_outline.h"
 
 namespace {
 
@@ -37,6 +41,9 @@ constexpr char CSV_FILE_NAME[] = "Result.csv";
 
 struct Options {
     double scale = 1.0;
+    double mmPerDot = 0;  // 0: no real-unit scale
+    bool properties = false;
+    bool json = false;
     std::string outDir;
     std::string input;
     bool trace = false;  // input is a picture traced from (seedX, seedY)
@@ -44,30 +51,9 @@ struct Options {
     int seedY = 0;
 };
 
-// What --help prints; the manual page says the same.
-constexpr char HELP[] =
-    "usage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n"
-    "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
-    "program exported) as the edit window does and prints the nine result lines.\n"
-    "  --scale R   the magnification the points were taken at (default 1)\n"
-    "  --out DIR   also write the three reports and Result.csv into DIR\n"
-    "  --trace PICTURE X Y\n"
-    "              trace the figure around the dot (X, Y) of the picture at 100 %,\n"
-    "              print its rows \"type,x,y\", then calculate them; exit status 1\n"
-    "              when no figure is found there\n"
-    "  -h, --help  print this help\n"
-    "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
-    "message on standard error); 2 the file could not be read or the command\n"
-    "line is wrong.\n";
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "veldrio-calc: %s\nusage: veldrio-calc [--scale R] [--out DIR] FILE | --trace PICTURE X Y\n", problem.c_str());
-    return 2;
-}
-
-bool ParseScale(const std::string& text, double& scale) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), scale);
-    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(scale) && scale > 0;
+bool ParsePositive(const std::string& text, double& value) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0;
 }
 
 bool ParseDot(const std::string& text, int& value) {
@@ -75,14 +61,125 @@ bool ParseDot(const std::string& text, int& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::stringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = s.str();
-    return true;
+using Values = std::vector<std::string>;
+
+// One command-line option: its name, the words for its values (null when it
+// takes none, one word per value), and what it does with the values; apply
+// returns what is wrong, or an empty text.
+struct OptionSpec {
+    const char* name;
+    const char* valueName;
+    const char* help;  // its line in --help
+    std::function<std::string(Options&, const Values&)> apply;
+
+    std::size_t ValueCount() const {
+        if (!valueName) return 0;
+        return std::size_t(std::count(valueName, valueName + std::char_traits<char>::length(valueName), ' ')) + 1;
+    }
+};
+
+constexpr char TRACE_OPTION[] = "--trace";
+
+const std::vector<OptionSpec>& OptionSpecs() {
+    static const std::vector<OptionSpec> specs = {
+        {"--scale", "R", "the magnification the points were taken at (default 1)",
+         [](Options& o, const Values& v) {
+             return ParsePositive(v[0], o.scale) ? std::string() : "--scale needs a positive number";
+         }},
+        {"--mm-per-dot", "K", "millimetres per dot of the source picture: adds values in mm",
+         [](Options& o, const Values& v) {
+             return ParsePositive(v[0], o.mmPerDot) ? std::string() : "--mm-per-dot needs a positive number";
+         }},
+        {"--properties", nullptr, "also print the section properties (moduli, radii of gyration)",
+         [](Options& o, const Values&) { o.properties = true; return std::string(); }},
+        {"--json", nullptr, "print the results and properties as one JSON object instead",
+         [](Options& o, const Values&) { o.json = true; return std::string(); }},
+        {"--out", "DIR", "also write the four reports and Result.csv into DIR",
+         [](Options& o, const Values& v) { o.outDir = v[0]; return std::string(); }},
+        {TRACE_OPTION, "PICTURE X Y", "trace the figure around the dot (X, Y) of the picture at 100 %, print its rows",
+         [](Options& o, const Values& v) {
+             if (!o.input.empty()) return std::string("--trace takes the place of FILE");
+             if (!ParseDot(v[1], o.seedX) || !ParseDot(v[2], o.seedY))
+                 return std::string("--trace needs a picture and the dot's X and Y");
+             o.trace = true;
+             o.input = v[0];
+             return std::string();
+         }},
+    };
+    return specs;
+}
+
+// The option's name and the words for its values.
+std::string Synopsis(const OptionSpec& spec) {
+    return std::string(spec.name) + (spec.valueName ? std::string(" ") + spec.valueName : "");
+}
+
+std::string UsageLine() {
+    std::string line = "usage: veldrio-calc";
+    std::string trace;
+    for (const OptionSpec& spec : OptionSpecs()) {
+        if (spec.name == std::string_view(TRACE_OPTION))
+            trace = Synopsis(spec);
+        else
+            line += " [" + Synopsis(spec) + "]";
+    }
+    return line + " FILE | " + trace + "\n";
+}
+
+// What --help prints; the manual page says the same.
+std::string Help() {
+    std::string help = UsageLine() +
+                       "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
+                       "program exported) as the edit window does and prints the nine result lines.\n";
+    for (const OptionSpec& spec : OptionSpecs()) {
+        std::string name = Synopsis(spec);
+        name.resize(std::max<std::size_t>(name.size(), 16), ' ');
+        help += "  " + name + " " + spec.help + "\n";
+    }
+    return help + "  -h, --help         print this help\n"
+                  "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
+                  "message on standard error); 2 the file could not be read or the command\n"
+                  "line is wrong.\n";
+}
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "veldrio-calc: %s\n%s", problem.c_str(), UsageLine().c_str());
+    return 2;
+}
+
+// Fills options from the arguments; the problem's text when they are wrong.
+std::string ParseOptions(const std::vector<std::string>& args, Options& options, bool& help) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+            return {};
+        }
+        bool known = false;
+        for (const OptionSpec& spec : OptionSpecs()) {
+            if (arg != spec.name) continue;
+            known = true;
+            const std::size_t count = spec.ValueCount();
+            if (args.size() - i - 1 < count) return arg + " needs " + spec.valueName;
+            const Values values(args.begin() + std::ptrdiff_t(i) + 1, args.begin() + std::ptrdiff_t(i + count) + 1);
+            i += count;
+            if (std::string problem = spec.apply(options, values); !problem.empty()) return problem;
+            break;
+        }
+        if (known) continue;
+        if (!options.input.empty() || arg.rfind("--", 0) == 0) return "unexpected argument: " + arg;
+        options.input = arg;
+    }
+    if (options.input.empty()) return "no outline file given";
+    return {};
+}
+
+// The property report's text with plain line ends, for the terminal.
+std::string WithNewlines(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    return out;
 }
 
 // Every message the calculation shows goes to standard error; questions are
@@ -95,7 +192,8 @@ void SendMessagesToStandardError() {
 }
 
 bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcState& state) {
-    for (ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details}) {
+    for (ReportKind kind :
+         {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details, ReportKind::Properties}) {
         if (WriteReportFile(kind, state, dir, nullptr).empty()) return false;
     }
     if (!WriteCp932TextFile(JoinPath(dir, CSV_FILE_NAME), CsvText(state.results, table))) {
@@ -109,30 +207,16 @@ bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcSt
 
 int main(int argc, char** argv) {
     Options options;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--scale" && i + 1 < args.size()) {
-            if (!ParseScale(args[++i], options.scale)) return Usage("--scale needs a positive number");
-        } else if (args[i] == "--out" && i + 1 < args.size()) {
-            options.outDir = args[++i];
-        } else if (args[i] == "--trace" && i + 3 < args.size() && options.input.empty()) {
-            options.trace = true;
-            options.input = args[++i];
-            if (!ParseDot(args[++i], options.seedX) || !ParseDot(args[++i], options.seedY))
-                return Usage("--trace needs a picture and the dot's X and Y");
-        } else if (args[i] == "--help" || args[i] == "-h") {
-            std::fputs(HELP, stdout);
-            return 0;
-        } else if (options.input.empty() && args[i].rfind("--", 0) != 0) {
-            options.input = args[i];
-        } else {
-            return Usage("unexpected argument: " + args[i]);
-        }
+    bool help = false;
+    if (std::string problem = ParseOptions({argv + 1, argv + argc}, options, help); !problem.empty())
+        return Usage(problem);
+    if (help) {
+        std::fputs(Help().c_str(), stdout);
+        return 0;
     }
-    if (options.input.empty()) return Usage("no outline file given");
 
     std::string bytes;
-    if (!options.trace && !ReadFile(options.input, bytes)) {
+    if (!options.trace && !ReadWholeFile(options.input, bytes)) {
         std::fprintf(stderr, "veldrio-calc: cannot read %s\n", options.input.c_str());
         return 2;
     }
@@ -150,6 +234,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (options.trace) {
         if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table)) return status;
+        if (!options.json) std::fputs(TracedRowsText(table).c_str(), stdout);
     } else switch (ReadOutlineCsv(bytes, table, error)) {
     case OutlineReadResult::Ok: break;
     case OutlineReadResult::Malformed:
@@ -160,7 +245,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!Calculate(table, state, options.scale, nullptr)) return 1;
-    for (const std::string& line : ResultBoxLines(state.results, table.workState)) std::printf("%s\n", line.c_str());
+    state.mmPerDot = options.mmPerDot;
+    if (options.json) {
+        std::string json = PropertiesJson(PropertiesOf(state));
+        if (options.trace) json.insert(json.size() - 1, ", \"rows\": " + TracedRowsJson(table));
+        std::printf("%s\n", json.c_str());
+    } else {
+        for (const std::string& line : ResultBoxLines(state.results, table.workState)) std::printf("%s\n", line.c_str());
+        if (options.properties) std::printf("\n%s", WithNewlines(PropertiesReportText(PropertiesOf(state))).c_str());
+    }
     if (!options.outDir.empty() && !WriteOutputs(options.outDir, table, state)) return 2;
     return 0;
 }

@@ -5,8 +5,14 @@
 
 class SampleTable;
 
-// Opens the picture (JPEG, BMP, GIF or PNG) at 100 %, traces the figure
-// around the dot (x, y) into table and prints its rows as "type,x,y".
-// Returns 0 when traced, 1 when no figure is found there (the message went
-// to the message hook), 2 when the picture cannot be read.
+// Opens the picture (JPEG, BMP, GIF or PNG) at 100 % and traces the figure
+// around the dot (x, y) into table. Returns 0 when traced, 1 when no figure
+// is found there (the message went to the message hook), 2 when the picture
+// cannot be read.
 int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table);
+
+// The table's rows as lines "type,x,y".
+std::string TracedRowsText(const SampleTable& table);
+
+// The table's rows as a JSON list of [type, x, y] numbers.
+std::string TracedRowsJson(const SampleTable& table);

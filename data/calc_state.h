@@ -17,6 +17,9 @@ struct CalcState {
     SectionResults sectionResults;
     InclinedAxisTable inclined;
     CalcResults results;  // written only by a successful calculation
+    // Millimetres per dot of the source picture for the property report and
+    // the measurement sheet; 0 when no scale is set. Set by whoever prints.
+    double mmPerDot = 0;
 
     // Fresh input and segment buffers (a new edit window): no segments.
     void ResetBuffers();

@@ -20,6 +20,8 @@
 #include "data/csv_export.h"
 #include "data/edit_data_painter.h"
 #include "res/format_text.h"
+#include "data/measurement_sheet.h"
+#include "data/outline_reopen.h"
 #include "data/report_printing.h"
 #include "data/row_command.h"
 #include "dialogs/open_guide.h"
@@ -32,6 +34,7 @@
 #include "res/texts_data.h"
 #include "res/texts_edit.h"
 #include "res/texts_edit_window.h"
+#include "res/texts_properties.h"
 #include "res/texts_viewer.h"
 #include "viewer/display_scale.h"
 #include "viewer/gazo_view.h"
@@ -68,6 +71,8 @@ constexpr ControlTemplate kControls[] = {
     {IDC_EXPLAIN_FIRST + 1, ControlKind::Text, texts_edit::EXPLAIN_FINE_TUNE, 8, 290, 212, 9},
     {IDC_EXPLAIN_FIRST + 2, ControlKind::Text, texts_edit::EXPLAIN_UNITS, 8, 301, 212, 9},
     {IDC_EXPLAIN_FIRST + 3, ControlKind::Text, texts_edit::EXPLAIN_PRINT_SCALE, 8, 312, 212, 9},
+    // Below the explanations: the real-unit scale of the paired viewer's picture, when one is set.
+    {IDC_SCALE_TEXT, ControlKind::Text, "", 8, 323, 212, 9},
 };
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -76,16 +81,17 @@ bool IsCorrecting(int32_t workState) {
     return workState == WS_VIEWER_SEARCH || workState == WS_VIEWER_EDIT;
 }
 
-// The save dialog of the CSV export.
-std::string ChooseCsvPath(QWidget* owner, const std::string& startFolder) {
+// The file dialogs of the CSV export (save) and of reading an outline back (open).
+std::string ChooseCsvPath(QWidget* owner, const std::string& startFolder, bool save) {
     platform::FileDialogRequest request;
-    request.save = true;
+    request.save = save;
     request.defaultExt = texts_data::CSV_DEFAULT_EXTENSION;
     request.fileName = texts_data::CSV_INITIAL_NAME;
     request.filter = std::string(texts_data::CSV_FILTER_CSV) + "|*.csv|" + texts_data::CSV_FILTER_DAT +
                      "|*.dat|" + texts_data::CSV_FILTER_ALL + "|*.*||";
     request.initialDir = startFolder;
     request.options = platform::OFN_HIDEREADONLY;  // an existing file is replaced without asking
+    if (!save) return platform::GetOpenFileName(owner, request).value_or(std::string());
     return platform::GetSaveFileName(owner, request).value_or(std::string());
 }
 
@@ -93,6 +99,7 @@ ReportKind ReportOf(int id) {
     switch (id) {
     case ID_PRINT_INCLINED: return ReportKind::InclinedAxes;
     case ID_PRINT_DETAIL: return ReportKind::Details;
+    case ID_PRINT_PROPERTIES: return ReportKind::Properties;
     default: return ReportKind::Results;
     }
 }
@@ -125,6 +132,7 @@ CEditData::CEditData(QWidget* owner)
     BuildControls(*client_, kControls, units, [this](int id) { OnCommand(id, 0); });
     rowCount_ = qobject_cast<QLabel*>(Control(IDC_ROW_COUNT));
     magnification_ = qobject_cast<QLabel*>(Control(IDC_MAGNIFICATION_TEXT));
+    scaleText_ = qobject_cast<QLabel*>(Control(IDC_SCALE_TEXT));
     StyleExplanations();
     client_->installEventFilter(this);
 
@@ -170,10 +178,13 @@ void CEditData::BuildMenu() {
     };
     QMenu* file = menuBar_->addMenu(Text(texts::EDIT_MENU_FILE));
     item(file, ID_EXPORT_CSV, texts::EDIT_MENU_EXPORT_CSV);
+    item(file, ID_REOPEN_OUTLINE, texts_properties::MENU_REOPEN_OUTLINE);
     QMenu* print = menuBar_->addMenu(Text(texts::EDIT_MENU_PRINT));
     item(print, ID_PRINT_RESULTS, texts::EDIT_MENU_PRINT_RESULTS);
     item(print, ID_PRINT_INCLINED, texts::EDIT_MENU_PRINT_INCLINED);
     item(print, ID_PRINT_DETAIL, texts::EDIT_MENU_PRINT_DETAIL);
+    item(print, ID_PRINT_PROPERTIES, texts_properties::MENU_PRINT_PROPERTIES);
+    item(print, ID_PRINT_SHEET, texts_properties::MENU_PRINT_SHEET);
     QMenu* view = menuBar_->addMenu(Text(texts::EDIT_MENU_VIEW));
     item(view, ID_PROC_GUIDE, texts::EDIT_MENU_PROC_GUIDE);
     item(view, ID_EDIT_GUIDE, texts::EDIT_MENU_EDIT_GUIDE);
@@ -218,12 +229,18 @@ QWidget* CEditData::Control(int id) const { return FindControl(*client_, id); }
 
 QString CEditData::rowCountText() const { return rowCount_->text(); }
 QString CEditData::magnificationText() const { return magnification_->text(); }
+QString CEditData::scaleText() const { return scaleText_->text(); }
 QRect CEditData::ResultBoxRect() const { return Control(IDC_RESULT_BOX)->geometry(); }
 QRect CEditData::StatusBoxRect() const { return Control(IDC_STATUS_BOX)->geometry(); }
 
 CGazoView* CEditData::PairedViewer() const {
     const int slot = App().registry.editViewerSlot;
     return ViewerRegistry::IsSlot(slot) ? App().registry.viewers[slot] : nullptr;
+}
+
+double CEditData::PairedMmPerDot() const {
+    const CGazoView* viewer = PairedViewer();
+    return viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->mmPerDot : 0.0;
 }
 
 void CEditData::RepaintViewer() const {
@@ -285,10 +302,15 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_PRINT_RESULTS:
     case ID_PRINT_INCLINED:
     case ID_PRINT_DETAIL:
+    case ID_PRINT_PROPERTIES:
+    case ID_PRINT_SHEET:
         OnPrint(id);
         return true;
     case ID_EXPORT_CSV:
         OnExportCsv();
+        return true;
+    case ID_REOPEN_OUTLINE:
+        OnReopenOutline();
         return true;
     case ID_PROC_GUIDE:
     case ID_EDIT_GUIDE:
@@ -398,13 +420,37 @@ void CEditData::OnClear() {
 }
 
 void CEditData::OnPrint(int id) {
+    App().calc.mmPerDot = PairedMmPerDot();
+    if (id == ID_PRINT_SHEET) {
+        static const CImageData noPicture;
+        const CGazoView* viewer = PairedViewer();
+        const CImageData& image =
+            viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->image : noPicture;
+        PrintMeasurementSheet(App().sampleTable, App().calc, image, App().DataFolder(), App().programDir, this);
+        return;
+    }
     PrintReport(ReportOf(id), App().sampleTable, App().calc, App().DataFolder(), App().programDir, this);
 }
 
 void CEditData::OnExportCsv() {
     AppContext& app = App();
     ExportCsv(app.sampleTable, app.calc.results, app.DataFolder(), app.lastCsvDir,
-              [this](const std::string& folder) { return ChooseCsvPath(this, folder); }, this);
+              [this](const std::string& folder) { return ChooseCsvPath(this, folder, true); }, this);
+}
+
+void CEditData::OnReopenOutline() {
+    StoreCurrentCell();
+    AppContext& app = App();
+    const std::string path = ChooseCsvPath(this, CsvStartFolder(app.lastCsvDir, app.DataFolder()), false);
+    if (path.empty()) return;
+    const CGazoView* viewer = PairedViewer();
+    const double R = viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->displayScale : 1.0;
+    if (!ReopenOutline(path, R, app.sampleTable, this)) return;
+    grid_.PageFirst(app.sampleTable);
+    RefreshPage();
+    UpdateSamplingButtons();
+    RepaintViewer();
+    FocusCurrentCell();
 }
 
 void CEditData::OpenGuide(int id) {
@@ -518,6 +564,13 @@ void CEditData::RefreshMagnification() {
     if (text != magnification_->text()) magnification_->setText(text);
 }
 
+void CEditData::RefreshScale() {
+    const double mmPerDot = PairedMmPerDot();
+    const QString text =
+        mmPerDot > 0 ? QString::fromStdString(FormatText(texts_properties::EDIT_SCALE_LINE, mmPerDot)) : QString();
+    if (text != scaleText_->text()) scaleText_->setText(text);
+}
+
 void CEditData::UpdateSamplingButtons() {
     const bool sampling = App().sampleTable.workState == WS_SAMPLING;
     Control(IDC_SAMPLING_START)->setEnabled(!sampling);
@@ -527,6 +580,7 @@ void CEditData::UpdateSamplingButtons() {
 void CEditData::PaintClient() {
     // The viewer may have been paired or magnified since the last paint.
     RefreshMagnification();
+    RefreshScale();
     QPainter painter(client_);
     PaintGridFrame(painter, layout_, grid_.topRow);
     const SampleTable& table = App().sampleTable;

@@ -38,6 +38,8 @@ public:
     void RefreshPage();
     void ShowLastRow();
     void RefreshFromTable() { RefreshPage(); }
+    // The line under the explanations: the paired viewer's real-unit scale.
+    void RefreshScale();
 
     // What the window shows, for the viewer and for tests.
     const EditGrid& grid() const { return grid_; }
@@ -47,6 +49,7 @@ public:
     QWidget* Control(int id) const;
     QString rowCountText() const;
     QString magnificationText() const;
+    QString scaleText() const;
     // Places of the painted boxes, in the client area's coordinates.
     QRect ResultBoxRect() const;
     QRect StatusBoxRect() const;
@@ -74,6 +77,8 @@ private:
     // The viewer the window works with, or null.
     CGazoView* PairedViewer() const;
     void RepaintViewer() const;
+    // Millimetres per source dot of the paired viewer's picture; 0 when none is set.
+    double PairedMmPerDot() const;
 
     // Stores a cell that was typed in; Refused keeps the cell as it was.
     StoreResult StoreCell(int line, int column);
@@ -95,6 +100,7 @@ private:
     void OnClear();
     void OnPrint(int id);
     void OnExportCsv();
+    void OnReopenOutline();
     void OpenGuide(int id);
     void WriteTrace() const;
 
@@ -108,6 +114,7 @@ private:
     QWidget* client_ = nullptr;
     QLabel* rowCount_ = nullptr;
     QLabel* magnification_ = nullptr;
+    QLabel* scaleText_ = nullptr;
     std::array<std::array<CMyEditControl*, GRID_COLUMNS>, GRID_LINES> cells_{};
 
     EditGrid grid_;

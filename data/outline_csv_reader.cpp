@@ -61,7 +61,11 @@ bool ParseRow(std::string_view line, SamplePoint& row) {
 
 }  // namespace
 
-OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error) {
+OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error,
+                                 OutlineLines* where) {
+    OutlineLines ignored;
+    if (where == nullptr) where = &ignored;
+    *where = {};
     std::vector<std::string_view> lines = SplitLines(text);
     std::size_t start = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -74,6 +78,7 @@ OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, st
     for (std::size_t i = start; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         SamplePoint row;
+        where->bad = int(i + 1);
         if (!ParseRow(lines[i], row)) {
             error = "line " + std::to_string(i + 1) + ": expected type,x,y (an integer and two texts of at most 8 characters)";
             table.ClearTable();
@@ -84,7 +89,9 @@ OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, st
             return OutlineReadResult::TooManyRows;
         }
         table.rows[table.count++] = row;
+        where->ofRow.push_back(int(i + 1));
     }
+    where->bad = 0;
     table.TextToCoords();
     return OutlineReadResult::Ok;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/sample_table.h"
 
@@ -12,8 +13,16 @@ enum class OutlineReadResult {
     TooManyRows,  // more rows than the table holds
 };
 
+// Where the rows came from in the text: the 1-based line of each row read,
+// and the line that stopped the reading (0 when none did).
+struct OutlineLines {
+    std::vector<int> ofRow;
+    int bad = 0;
+};
+
 // Fills table (cleared first) with the rows of text, each coordinate text
 // right-justified in 8 characters as the edit window stores it, and sets the
 // integer coordinates from the texts. On Malformed, error says which line
-// and why.
-OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error);
+// and why; lines, when given, says where each row and the failure were.
+OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error,
+                                 OutlineLines* lines = nullptr);

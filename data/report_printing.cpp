@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include "res/format_text.h"
+#include "data/properties_report.h"
 #include "data/report_texts.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"
 #include "platform/shell_execute.h"
 #include "res/texts_data.h"
+#include "res/texts_properties.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ const char* ReportFileName(ReportKind kind) {
     switch (kind) {
     case ReportKind::Results: return texts_data::FILE_CALC_REPORT;
     case ReportKind::InclinedAxes: return texts_data::FILE_INCLINED_REPORT;
+    case ReportKind::Properties: return texts_properties::FILE_PROPERTIES_REPORT;
     case ReportKind::Details: break;
     }
     return texts_data::FILE_DETAIL_REPORT;
@@ -29,6 +32,7 @@ std::string ReportText(ReportKind kind, const CalcState& state) {
     switch (kind) {
     case ReportKind::Results: return CalcReportText(state.results);
     case ReportKind::InclinedAxes: return InclinedReportText(state.inclined);
+    case ReportKind::Properties: return PropertiesReportText(PropertiesOf(state));
     case ReportKind::Details: break;
     }
     return DetailReportText(state.segments.data(), state.segmentCount);
@@ -73,8 +77,12 @@ bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& sta
     }
     const std::string path = WriteReportFile(kind, state, reportDir, owner);
     if (path.empty()) return false;
-    int result = platform::ShellExecute(owner, PrintProgramToStart(programDir),
-                                        PrintProgramArguments(path, ReportFileName(kind)));
+    return StartPrintProgram(path, ReportFileName(kind), programDir, owner);
+}
+
+bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
+                       QWidget* owner) {
+    int result = platform::ShellExecute(owner, PrintProgramToStart(programDir), PrintProgramArguments(path, fileName));
     if (result >= 32) return true;
     // A missing program gets the wording that says where it belongs.
     const char* format = result == platform::SE_FILE_NOT_FOUND ? texts_data::MSG_PRINT_PROGRAM_MISSING

@@ -14,6 +14,7 @@ enum class ReportKind {
     Results,       // "CalRslt.txt"
     InclinedAxes,  // "InclRslt.txt"
     Details,       // "DetailDat.txt"
+    Properties,    // "SectProp.txt"
 };
 
 const char* ReportFileName(ReportKind kind);
@@ -30,6 +31,11 @@ std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::
 // The print program's file beside the program, and its arguments for a report.
 std::string PrintProgramPath(const std::string& programDir);
 std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName);
+
+// Hands the file at path to the print program; the start-failure message
+// when it cannot be started. True when started.
+bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
+                       QWidget* owner);
 
 // The whole command: refuses unless the table is calculated, writes the
 // file in reportDir, starts the print program (the one beside the program,

@@ -1,6 +1,8 @@
 #include "data/text_file.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "platform/atomic_write.h"
 #include "platform/text_codec.h"
@@ -22,4 +24,14 @@ std::string FolderOfPath(const std::string& path) {
     if (slash == std::string::npos) return {};
     if (slash == 0) return "/";
     return path.substr(0, slash);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad()) return false;
+    bytes = s.str();
+    return true;
 }

@@ -14,3 +14,6 @@ std::string JoinPath(const std::string& dir, const std::string& name);
 // The folder part of path (without the trailing slash; "/" for the root,
 // empty when path has no folder).
 std::string FolderOfPath(const std::string& path);
+
+// The whole file at path as bytes; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);

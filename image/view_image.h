@@ -2,6 +2,8 @@
 // writes: the display scale and the display-mode flag.
 #pragma once
 
+#include <string>
+
 #include "image/image_data.h"
 
 class CViewImage {
@@ -9,4 +11,8 @@ public:
     CImageData image;
     double displayScale = 1.0;  // 1.0 is 100 %
     int displayMode = 0;
+    // The picture file's full path (empty for captures) and its real-unit
+    // scale, millimetres per dot of the source image (0: none set).
+    std::string sourcePath;
+    double mmPerDot = 0;
 };

@@ -3,18 +3,21 @@
 //   lurm F=<full path> --pdf <out.pdf>              render to a PDF file, no dialog
 // Exit status: 0 printed, 1 the report cannot be read or printed, 2 a bad command line.
 #include <QApplication>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "lurm/print_arguments.h"
 #include "lurm/report_file.h"
 #include "lurm/report_printer.h"
+#include "lurm/sheet_printer.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -69,14 +72,24 @@ int main(int argc, char** argv) {
         Complain(quiet, "印刷するファイルを読めません: " + request.filePath);
         return 1;
     }
-    const ReportPrinter report(QString::fromStdString(request.jobName), lines);
+    // A measurement sheet is laid out as a page of its own, any other file as text.
+    const ReportPrinter text(QString::fromStdString(request.jobName), lines);
+    const SheetPrinter sheet(lines, QFileInfo(QString::fromStdString(request.filePath)).absolutePath());
+    const bool isSheet = SheetPrinter::IsSheet(lines);
+    if (isSheet && !sheet.problem().isEmpty()) {
+        Complain(quiet, sheet.problem().toStdString());
+        return 1;
+    }
+    const std::function<bool(QPrinter&)> print = [&](QPrinter& target) {
+        return isSheet ? sheet.Print(target) : text.Print(target);
+    };
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(request.jobName));
     if (quiet) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(request.pdfPath));
-        if (!report.Print(printer)) {
+        if (!print(printer)) {
             Complain(true, "cannot write " + request.pdfPath);
             return 1;
         }
@@ -85,14 +98,14 @@ int main(int argc, char** argv) {
     if (request.preview) {
         QPrintPreviewDialog dialog(&printer);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                         [&report](QPrinter* target) { report.Print(*target); });
+                         [&print](QPrinter* target) { print(*target); });
         dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + QString::fromStdString(request.jobName));
         dialog.resize(900, 700);
         return dialog.exec() == QDialog::Accepted ? 0 : 1;
     }
     QPrintDialog dialog(&printer);
     if (dialog.exec() != QDialog::Accepted) return 1;
-    if (!report.Print(printer)) {
+    if (!print(printer)) {
         Complain(false, "印刷できませんでした: " + request.jobName);
         return 1;
     }

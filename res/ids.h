@@ -185,6 +185,15 @@ constexpr int ID_EDIT_GUIDE = 187;         // "データ編集ガイド (&E)"
 constexpr int ID_PRINT_RESULTS = 192;      // "計算結果印刷 (&R)"
 constexpr int ID_EXPORT_CSV = 193;         // "結果とデータのCSV DF出力 (&C)"
 constexpr int ID_PROC_GUIDE = 223;         // "操作手順ガイド (&P)"
+// Added at the ends of the menus "印刷" and "ファイル".
+constexpr int ID_PRINT_PROPERTIES = 301;   // "断面性能印刷 (&S)"
+constexpr int ID_PRINT_SHEET = 302;        // "測定シート印刷 (&M)"
+constexpr int ID_REOPEN_OUTLINE = 303;     // "CSVデータ読込み (&O)"
+constexpr int IDC_SCALE_TEXT = 304;        // the real-unit scale in use, under the explanations
+// The viewer's real-unit scale: menu item at the end of "作画設定" and its dialog.
+constexpr int ID_REAL_SCALE = 305;         // "実寸スケール設定 (&U)"
+constexpr int IDC_SCALE_MEASURE = 306;     // button "画像上の２点で測る"
+constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;

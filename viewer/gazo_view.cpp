@@ -30,6 +30,7 @@
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_trace.h"
+#include "res/texts_properties.h"
 #include "res/texts_viewer.h"
 #include "viewer/device_image.h"
 #include "viewer/display_scale.h"
@@ -37,6 +38,7 @@
 #include "viewer/overlay_painter.h"
 #include "viewer/ratio_def.h"
 #include "viewer/view_writer.h"
+#include "viewer/real_scale_command.h"
 #include "viewer/viewer_caption.h"
 #include "viewer/zone_tracker.h"
 
@@ -136,6 +138,7 @@ void CGazoView::BuildMenu() {
     AddItem(convert, ID_MAGNIFICATION, texts::VIEWER_MENU_MAGNIFICATION);
     QMenu* drawing = AddPopup(texts::VIEWER_MENU_DRAWING);
     AddItem(drawing, ID_COLOUR_SETTINGS, texts::VIEWER_MENU_COLOURS);
+    AddItem(drawing, ID_REAL_SCALE, texts_properties::MENU_REAL_SCALE);
     QMenu* correction = AddPopup(texts::VIEWER_MENU_CORRECTION);
     AddItem(correction, ID_CORRECTION_START, texts::VIEWER_MENU_CORRECTION_START);
     AddItem(correction, ID_CORRECTION_END, texts::VIEWER_MENU_CORRECTION_END);
@@ -234,6 +237,9 @@ bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
         writer_->Start(id == ID_WRITE_ZONE_PNG || id == ID_WRITE_ZONE_BMP ? WriteArea::Zone : WriteArea::Window,
                        id == ID_WRITE_ZONE_PNG || id == ID_WRITE_WINDOW_PNG ? WriteFormat::Png : WriteFormat::Bmp);
         return true;
+    case ID_REAL_SCALE:
+        OpenRealScale(0);
+        return true;
     default:
         return false;
     }
@@ -246,6 +252,7 @@ void CGazoView::OpenInSlot(int slot, int x, int y) {
     if (viewImage_ != nullptr) {
         viewImage_->displayScale = 1.0;
         viewImage_->displayMode = 0;
+        LoadRealScale(*viewImage_);
     }
     ResetScrolling();
     RenderDisplay();
@@ -317,7 +324,28 @@ void CGazoView::ShowTrackerZone(const TrackerZone& zone) {
 // Sampling and coordinate correction
 // ---------------------------------------------------------------------------
 
+void CGazoView::OpenRealScale(double measuredDots) {
+    if (viewImage_ == nullptr || !RunRealScaleDialog(this, *viewImage_, measuredDots)) return;
+    // Measuring: the next two clicks on the picture are the ends of a known length.
+    scaleMeasure_.Start();
+    client_->setCursor(Qt::CrossCursor);
+    platform::MessageBox(this, texts_properties::MSG_SCALE_CLICK, texts::TITLE_CONFIRM);
+}
+
+void CGazoView::OnScaleClick(QPoint client) {
+    const QPoint dot = ImageDot(client);
+    if (!scaleMeasure_.Click(dot.x(), dot.y())) return;
+    client_->unsetCursor();
+    const double distance = scaleMeasure_.SourceDistance(viewImage_ != nullptr ? viewImage_->displayScale : 1.0);
+    // The dialog opens once the click has been handled.
+    QTimer::singleShot(0, this, [this, distance] { OpenRealScale(distance); });
+}
+
 void CGazoView::OnLeftButtonDown(QPoint client) {
+    if (scaleMeasure_.active()) {
+        OnScaleClick(client);
+        return;
+    }
     LeftClickState state;
     state.trackerShown = trackerShown_;
     state.dataView = dataView_;

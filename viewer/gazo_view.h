@@ -16,6 +16,7 @@
 #include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
 #include "viewer/tile_cache.h"
+#include "viewer/scale_measure.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
 
@@ -152,11 +153,16 @@ private:
     void ChangeMagnification();
     bool Rerender(double scale);
 
+    // The real-unit scale: the dialog, and the two clicks that measure a length.
+    void OpenRealScale(double measuredDots);
+    void OnScaleClick(QPoint client);
+
     int slotIndex_ = -1;
     CViewImage* viewImage_ = nullptr;
     bool dataView_ = false;
     PointCorrection correction_;
     FigureTracing tracing_;
+    ScaleMeasure scaleMeasure_;
     bool closing_ = false;
 
     ViewerScroll scroll_;

@@ -143,6 +143,13 @@ TEST(VeldrioCalc, TracesAPictureFromASeedDotThenCalculates) {
     EXPECT_EQ(run.out.substr(0, 2), "1,");
     EXPECT_NE(run.out.find("\n2,"), std::string::npos);
     EXPECT_NE(run.out.find("\n座標倍率 R =       1.00\n面積　   A =   425"), std::string::npos) << run.out;
+    // With --json the same rows go into the object as numbers.
+    Outcome json = Execute(dir, "veldrio-calc", "--json --trace " + dir.File("plate.jpg") + " 240 220");
+    ASSERT_EQ(json.status, 0) << json.err;
+    std::string firstRow = run.out.substr(0, run.out.find('\n'));
+    for (std::size_t c = firstRow.find(','); c != std::string::npos; c = firstRow.find(',', c + 1)) firstRow.insert(++c, " ");
+    EXPECT_NE(json.out.find("\"rows\": [[" + firstRow + "], ["), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.substr(json.out.size() - 4), "]]}\n");
 
     const std::vector<std::uint8_t> grey(std::size_t(64) * 48 * 3, 200);
     const auto empty = figpic::Jpeg(grey, 64, 48, 85);
@@ -151,4 +158,26 @@ TEST(VeldrioCalc, TracesAPictureFromASeedDotThenCalculates) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.err, "クリック位置に図形が見つかりません\n");
+}
+
+TEST(VeldrioCalc, PropertiesAndJsonForScripts) {
+    TempDir dir;
+    dir.Write("r.csv", Rectangle);
+    std::filesystem::create_directory(dir.File("out"));
+    Outcome block = Execute(dir, "veldrio-calc", "--properties --mm-per-dot 0.5 --out " + dir.File("out") + " " +
+                                                     dir.File("r.csv"));
+    ASSERT_EQ(block.status, 0) << block.err;
+    EXPECT_NE(block.out.find("Iz Min　　 =   2.5000e+03\n\n[ 断面性能 ] 座標倍率 =   1.00\n"), std::string::npos);
+    const std::string report = platform::FromCp932(ReadFileBytes(dir.File("out/SectProp.txt")));
+    EXPECT_NE(report.find("実寸スケール = 0.5 mm/ドット (元画像)\r\n"), std::string::npos);
+
+    Outcome json = Execute(dir, "veldrio-calc", "--json --mm-per-dot 0.5 " + dir.File("r.csv"));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.substr(0, 30), "{\"R\": 1, \"dots\": {\"area\": 300,");
+    EXPECT_NE(json.out.find("\"mm\": {\"area\": 75, "), std::string::npos);
+    dir.Write("two.csv", "1,0,0\n1,10,0\n");
+    Outcome refused = Execute(dir, "veldrio-calc", "--json " + dir.File("two.csv"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(Execute(dir, "veldrio-calc", "--mm-per-dot -1 " + dir.File("r.csv")).status, 2);
 }

@@ -1,0 +1,141 @@
+#include "data/measurement_sheet.h"
+
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <numbers>
+
+#include "data/calc_driver.h"
+#include "data/properties_report.h"
+#include "data/report_printing.h"
+#include "data/text_file.h"
+#include "image/image_data.h"
+#include "platform/message_box.h"
+#include "res/format_text.h"
+#include "res/texts_data.h"
+#include "res/texts_properties.h"
+
+namespace {
+
+namespace t = texts_properties;
+
+// Points along an arc: one every 3 degrees at most.
+constexpr double ARC_STEP = 3 * std::numbers::pi / 180;
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    return std::strftime(text, sizeof text, t::SHEET_DATE_FORMAT, &local) > 0 ? text : "";
+}
+
+// The millimetre lines under the dot results, when a scale is set.
+void AddMillimetreLines(const PropertiesAtScales& p, std::vector<std::string>& lines) {
+    if (!p.HasMillimetres()) return;
+    lines.push_back(FormatText(t::SHEET_MM_HEAD, p.mmPerDot));
+    const std::tuple<const char*, double, const char*> values[] = {
+        {"面積　   A", p.mm.area, "mm^2"},   {"周長　   L", p.mm.perimeter, "mm"},
+        {"幅　 　  B", p.mm.width, "mm"},    {"高さ 　  H", p.mm.height, "mm"},
+        {"Iy Max　　", p.mm.iMax, "mm^4"},   {"Iz Min　　", p.mm.iMin, "mm^4"},
+        {"Z  Max　　", p.mm.zMajor(), "mm^3"}, {"Z  Min　　", p.mm.zMinor(), "mm^3"},
+    };
+    for (const auto& [label, value, unit] : values) lines.push_back(FormatText(t::SHEET_MM_LINE, label, value, unit));
+}
+
+bool WriteCropPicture(const CImageData& image, const SheetCrop& crop, const std::string& path) {
+    if (!image.HasPicture() || crop.width <= 0 || crop.height <= 0) return false;
+    const QImage whole(image.pixels(), image.width(), image.height(), image.width() * 3, QImage::Format_RGB888);
+    return whole.copy(crop.x, crop.y, crop.width, crop.height).save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace
+
+std::string SheetHeading() { return t::SHEET_HEAD; }
+
+std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R) {
+    std::vector<std::pair<double, double>> points;
+    if (!(R > 0) || !std::isfinite(R)) R = 1.0;
+    segmentCount = std::clamp(segmentCount, 0, int32_t(OS_MAX_SEGMENTS));
+    for (int32_t k = 0; k < segmentCount; ++k) {
+        const SectionSegment& s = segments[k];
+        if (s.kind == OS_KIND_ARC_MIDDLE) continue;  // the arc before it passes through it
+        points.emplace_back(s.x / R, s.y / R);
+        if (s.kind != OS_KIND_ARC) continue;
+        const double sign = s.direction == OS_CLOCKWISE ? 1 : -1;
+        const int steps = std::max(2, int(std::ceil(s.sweepAngle / ARC_STEP)));
+        for (int i = 1; i < steps; ++i) {
+            const double a = s.startAngle + sign * s.sweepAngle * i / steps;
+            points.emplace_back((s.centreX + s.radius * std::cos(a)) / R, (s.centreY + s.radius * std::sin(a)) / R);
+        }
+    }
+    return points;
+}
+
+SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outline, int imageWidth, int imageHeight) {
+    if (outline.empty() || imageWidth <= 0 || imageHeight <= 0) return {0, 0, std::max(imageWidth, 0), std::max(imageHeight, 0)};
+    double left = outline[0].first, right = left, top = outline[0].second, bottom = top;
+    for (const auto& [x, y] : outline) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    const double margin = std::max(10.0, std::max(right - left, bottom - top) / 10);
+    // Whole dots outside the bounds; a trace of rounding on a bound does not add one.
+    constexpr double fuzz = 1e-6;
+    const int x0 = std::clamp(int(std::floor(left - margin + fuzz)), 0, imageWidth - 1);
+    const int y0 = std::clamp(int(std::floor(top - margin + fuzz)), 0, imageHeight - 1);
+    const int x1 = std::clamp(int(std::ceil(right + margin - fuzz)), x0 + 1, imageWidth);
+    const int y1 = std::clamp(int(std::ceil(bottom + margin - fuzz)), y0 + 1, imageHeight);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+std::string SheetText(const SheetContent& content, const CalcState& state) {
+    const double R = state.results.R > 0 ? state.results.R : 1.0;
+    const SheetCrop& crop = content.crop;
+    std::string out = SheetHeading() + "\r\n";
+    out += FormatText(t::SHEET_PICTURE_NAME, content.pictureName.c_str());
+    out += FormatText(t::SHEET_DATE, content.date.c_str());
+    out += FormatText(t::SHEET_CROP_FILE, content.cropFile.c_str());
+    out += FormatText(t::SHEET_CROP, crop.x, crop.y, crop.width, crop.height);
+    const PropertiesAtScales properties = PropertiesOf(state);
+    out += FormatText(t::SHEET_CENTROID, properties.source.xc - crop.x, properties.source.yc - crop.y);
+    out += FormatText(t::SHEET_AXIS, properties.dots.thetaDeg);
+    for (const auto& [x, y] : OutlinePoints(state.segments.data(), state.segmentCount, R))
+        out += FormatText(t::SHEET_POINT, x - crop.x, y - crop.y);
+    std::vector<std::string> lines;
+    for (const std::string& line : ResultBoxLines(state.results, WS_CALCULATED)) lines.push_back(line);
+    AddMillimetreLines(properties, lines);
+    for (const std::string& line : lines) out += FormatText(t::SHEET_RESULT, line.c_str());
+    return out;
+}
+
+bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
+                           const std::string& reportDir, const std::string& programDir, QWidget* owner) {
+    if (table.workState != WS_CALCULATED) {
+        platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
+        return false;
+    }
+    const double R = state.results.R > 0 ? state.results.R : 1.0;
+    SheetContent content;
+    content.pictureName = image.fileName();
+    std::erase_if(content.pictureName, [](char c) { return c == '\r' || c == '\n'; });
+    content.date = Today();
+    content.cropFile = t::FILE_SHEET_PICTURE;
+    content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, R), image.width(),
+                                     image.height());
+    if (!WriteCropPicture(image, content.crop, JoinPath(reportDir, content.cropFile))) {
+        platform::MessageBox(owner, t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST);
+        return false;
+    }
+    const std::string path = JoinPath(reportDir, t::FILE_SHEET);
+    if (!WriteCp932TextFile(path, SheetText(content, state))) {
+        platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
+        return false;
+    }
+    return StartPrintProgram(path, t::FILE_SHEET, programDir, owner);
+}

@@ -1,0 +1,53 @@
+// The measurement sheet: one page with the picture around the outline, the
+// outline, centroid and principal axes drawn over it, the main results in
+// dots and (when a scale is set) in millimetres, the picture's name and the
+// date. The program writes a description of it (Shift-JIS, CR LF, like the
+// reports) and a PNG of the picture around the outline beside it; the print
+// program lays them out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/calc_state.h"
+#include "data/sample_table.h"
+
+class CImageData;
+class QWidget;
+
+// The first line that tells the print program that a file is a sheet.
+std::string SheetHeading();
+
+// The part of the source picture the sheet shows, in source dots.
+struct SheetCrop {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The outline as points in source dots, arcs followed closely enough to
+// look round at print resolution.
+std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R);
+
+// The outline's bounds with a margin of a tenth of its size (at least 10
+// dots), clipped to the picture.
+SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outline, int imageWidth, int imageHeight);
+
+struct SheetContent {
+    std::string pictureName;  // the picture's file name
+    std::string date;         // as printed
+    std::string cropFile;     // the PNG's name, beside the sheet file
+    SheetCrop crop;
+};
+
+// The sheet's description: heading, picture name, date, crop file and
+// place, centroid and axis angle (source dots, relative to the crop), the
+// outline's points, and the result lines.
+std::string SheetText(const SheetContent& content, const CalcState& state);
+
+// The whole command: refuses unless calculated, writes the crop PNG and the
+// description into reportDir and starts the print program (as for the
+// reports). True when started.
+bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
+                           const std::string& reportDir, const std::string& programDir, QWidget* owner);

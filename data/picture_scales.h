@@ -1,0 +1,39 @@
+// The real-unit scale of each picture the user set one for, remembered
+// across runs by the picture's path in a small text file of its own beside
+// the settings record: one line per picture, "<mm per dot>\t<path>", the
+// latest first. A missing or unreadable file, or a line that does not read,
+// is passed over.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class PictureScales {
+public:
+    // At most this many pictures are remembered; the oldest go first.
+    static constexpr std::size_t MAX_ENTRIES = 200;
+
+    static PictureScales FromText(const std::string& text);
+    static PictureScales Load(const std::string& file);
+
+    // Millimetres per source dot for path; 0 when none is remembered.
+    double Find(const std::string& picturePath) const;
+    // Remembers mmPerDot for path as the latest; 0 forgets it.
+    void Set(const std::string& picturePath, double mmPerDot);
+
+    std::string Text() const;
+    // Written to a temporary name beside file and renamed; false on failure.
+    bool Save(const std::string& file) const;
+
+private:
+    std::vector<std::pair<std::string, double>> entries_;
+};
+
+// The file beside the settings record at settingsPath.
+std::string PictureScalesPath(const std::string& settingsPath);
+
+// One look-up and one change of the file, as the viewer does them. Nothing
+// is remembered for a picture without a path (a capture).
+double StoredPictureScale(const std::string& settingsPath, const std::string& picturePath);
+bool StorePictureScale(const std::string& settingsPath, const std::string& picturePath, double mmPerDot);

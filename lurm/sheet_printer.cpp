@@ -1,0 +1,123 @@
+#include "lurm/sheet_printer.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "res/texts_properties.h"
+
+namespace {
+
+namespace t = texts_properties;
+
+// The key of a "key=value" line, from a format such as "画像=%s\r\n".
+QString KeyOf(const char* format) {
+    const QString text = QString::fromUtf8(format);
+    return text.left(text.indexOf(QLatin1Char('=')) + 1);
+}
+
+QPointF PointOf(const QString& value) {
+    const QStringList parts = value.split(QLatin1Char(','));
+    return parts.size() == 2 ? QPointF(parts[0].toDouble(), parts[1].toDouble()) : QPointF();
+}
+
+QFont SheetFont(double points) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"), QStringLiteral("Monospace")});
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+bool SheetPrinter::IsSheet(const QStringList& lines) {
+    return !lines.isEmpty() && lines.first() == QString::fromUtf8(t::SHEET_HEAD);
+}
+
+SheetPrinter::SheetPrinter(const QStringList& lines, const QString& folder) {
+    for (const QString& line : lines) {
+        if (line.startsWith(KeyOf(t::SHEET_PICTURE_NAME))) {
+            pictureName_ = line.mid(KeyOf(t::SHEET_PICTURE_NAME).size());
+        } else if (line.startsWith(KeyOf(t::SHEET_DATE))) {
+            date_ = line.mid(KeyOf(t::SHEET_DATE).size());
+        } else if (line.startsWith(KeyOf(t::SHEET_CROP_FILE))) {
+            // Only a file beside the sheet, whatever the line says.
+            const QString name = QDir(line.mid(KeyOf(t::SHEET_CROP_FILE).size())).dirName();
+            if (!picture_.load(QDir(folder).filePath(name))) problem_ = QStringLiteral("cannot read the picture ") + name;
+        } else if (line.startsWith(KeyOf(t::SHEET_CENTROID))) {
+            centroid_ = PointOf(line.mid(KeyOf(t::SHEET_CENTROID).size()));
+        } else if (line.startsWith(KeyOf(t::SHEET_AXIS))) {
+            axisDegrees_ = line.mid(KeyOf(t::SHEET_AXIS).size()).toDouble();
+        } else if (line.startsWith(KeyOf(t::SHEET_POINT))) {
+            outline_.push_back(PointOf(line.mid(KeyOf(t::SHEET_POINT).size())));
+        } else if (line.startsWith(KeyOf(t::SHEET_RESULT))) {
+            results_.push_back(line.mid(KeyOf(t::SHEET_RESULT).size()));
+        }
+    }
+    if (picture_.isNull() && problem_.isEmpty()) problem_ = QStringLiteral("the sheet names no picture");
+}
+
+bool SheetPrinter::Print(QPrinter& printer) const {
+    if (!problem_.isEmpty()) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    const QFont font = SheetFont(9);
+    painter.setFont(SheetFont(12));
+    const int headingHeight = QFontMetrics(painter.font(), painter.device()).lineSpacing();
+    painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignLeft,
+                     QString::fromUtf8(t::SHEET_HEAD) + QStringLiteral("  ") + pictureName_);
+    painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignRight, date_);
+
+    // The picture fills the upper part of the page, its proportions kept.
+    const QFontMetrics metrics(font, painter.device());
+    const int resultsHeight = metrics.lineSpacing() * (int(results_.size()) + 1);
+    const QRectF box(0, headingHeight * 1.5, page.width(), page.height() - headingHeight * 1.5 - resultsHeight);
+    const double scale = std::min(box.width() / picture_.width(), box.height() / picture_.height());
+    const QRectF place(box.x() + (box.width() - picture_.width() * scale) / 2, box.y(), picture_.width() * scale,
+                       picture_.height() * scale);
+    painter.drawImage(place, picture_);
+    auto toPage = [&](QPointF p) { return QPointF(place.x() + p.x() * scale, place.y() + p.y() * scale); };
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(place);
+    const double pen = std::max(1.0, page.width() / 600.0);
+    if (!outline_.empty()) {
+        QPainterPath path(toPage(outline_.front()));
+        for (const QPointF& p : outline_) path.lineTo(toPage(p));
+        path.closeSubpath();
+        painter.setPen(QPen(Qt::red, pen));
+        painter.drawPath(path);
+    }
+    // The principal axes through the centroid, across the whole picture.
+    const QPointF c = toPage(centroid_);
+    const double reach = place.width() + place.height();
+    const double a = axisDegrees_ * std::numbers::pi / 180;
+    const QPointF major(std::cos(a) * reach, std::sin(a) * reach);
+    const QPointF minor(-std::sin(a) * reach, std::cos(a) * reach);
+    painter.setPen(QPen(Qt::blue, pen, Qt::DashLine));
+    painter.drawLine(c - major, c + major);
+    painter.setPen(QPen(Qt::darkGreen, pen, Qt::DashLine));
+    painter.drawLine(c - minor, c + minor);
+    painter.setPen(QPen(Qt::red, pen));
+    const double mark = pen * 6;
+    painter.drawEllipse(c, mark, mark);
+    painter.restore();
+
+    painter.setFont(font);
+    int y = int(place.bottom()) + metrics.lineSpacing();
+    for (const QString& line : results_) {
+        painter.drawText(0, y + metrics.ascent(), line);
+        y += metrics.lineSpacing();
+    }
+    return painter.end();
+}
