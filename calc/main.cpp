@@ -132,11 +132,13 @@ std::string Help() {
                        "Calculates the outline in FILE (CSV rows \"type,x,y\", or a CSV file the\n"
                        "program exported) as the edit window does and prints the nine result lines.\n";
     for (const OptionSpec& spec : OptionSpecs()) {
+        // A long synopsis stands on a line of its own, its help below it.
         std::string name = Synopsis(spec);
+        if (name.size() > 16) name += "\n" + std::string(18, ' ');
         name.resize(std::max<std::size_t>(name.size(), 16), ' ');
         help += "  " + name + " " + spec.help + "\n";
     }
-    return help + "  -h, --help         print this help\n"
+    return help + "  -h, --help       print this help\n"
                   "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
                   "message on standard error); 2 the file could not be read or the command\n"
                   "line is wrong.\n";
