@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -14,7 +15,17 @@
 namespace {
 
 constexpr int STRIP = REGION_STRIP;
-static_assert(STRIP % KERNEL_LANES == 0);
+static_assert(STRIP == KERNEL_STRIP);
+
+// A white dot as the kernel leaves its dots.
+constexpr std::uint32_t WHITE_DOT = 0xFFFFFF;
+
+// Groups of the kernel's taps in a strip.
+constexpr int GROUPS = STRIP / KERNEL_LANES;
+
+// Sets of tap weights held per strip: the cycles of 50, 75, 150, 200 and
+// 400 % fit.
+constexpr int TAP_SETS = 4;
 
 // Values per dot and source row: 4 tap columns x 3 channels.
 constexpr int PLANES = 12;
@@ -49,56 +60,97 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 }  // namespace
 
 RegionWorkspace::RegionWorkspace(int maxRows)
-    : rows_(std::size_t(std::max(maxRows, 1))), weights_(std::size_t(4) * STRIP, 0.0),
+    : rows_(std::size_t(std::max(maxRows, 1))), lanes_(STRIP, 0), weights_(std::size_t(4) * STRIP, 0.0),
       offsets_(std::size_t(4) * STRIP, 0), white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
-      sums_(std::size_t(3) * STRIP, 0) {}
+      tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
+      tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS), dots_(STRIP, 0) {}
 
-// Takes the columns first..first+count-1 of the display image. Lanes
-// beyond count weigh 0 and read the image's first column.
+// Takes the columns first..first+count-1 of the display image, those of
+// the same tap columns of weight 0 in adjacent lanes. Lanes beyond count
+// weigh 0 and read the image's first column.
 void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
     count_ = count;
     std::fill(weights_.begin(), weights_.end(), 0.0);
     std::fill(offsets_.begin(), offsets_.end(), 0);
     std::fill(white_.begin(), white_.end(), 0);
+    std::array<LineTaps, STRIP> taps;
+    std::array<unsigned, STRIP> zeros{};
+    std::array<std::uint8_t, STRIP> order{};
     for (int j = 0; j < count; ++j) {
-        const LineTaps taps = MakeTaps(first + j, displayWidth, imageWidth, scale);
-        white_[std::size_t(j)] = taps.white;
+        taps[std::size_t(j)] = MakeTaps(first + j, displayWidth, imageWidth, scale);
+        for (int l = 0; l < 4; ++l)
+            if (taps[std::size_t(j)].weight[std::size_t(l)] == 0.0) zeros[std::size_t(j)] |= 1u << l;
+        order[std::size_t(j)] = std::uint8_t(j);
+    }
+    std::stable_sort(order.begin(), order.begin() + count,
+                     [&](std::uint8_t a, std::uint8_t b) { return zeros[a] < zeros[b]; });
+    inOrder_ = true;
+    spanFirst_ = INT32_MAX;
+    spanEnd_ = 0;
+    for (int lane = 0; lane < count; ++lane) {
+        const int j = order[std::size_t(lane)];
+        const LineTaps& column = taps[std::size_t(j)];
+        lanes_[std::size_t(j)] = std::uint8_t(lane);
+        inOrder_ = inOrder_ && j == lane;
+        white_[std::size_t(lane)] = column.white;
         for (int l = 0; l < 4; ++l) {
-            weights_[std::size_t(l * STRIP + j)] = taps.weight[std::size_t(l)];
-            offsets_[std::size_t(l * STRIP + j)] = taps.index[std::size_t(l)] * 3;
+            weights_[std::size_t(l * STRIP + lane)] = column.weight[std::size_t(l)];
+            offsets_[std::size_t(l * STRIP + lane)] = column.index[std::size_t(l)] * 3;
         }
+        spanFirst_ = std::min(spanFirst_, column.index[0] * 3);
+        spanEnd_ = std::max(spanEnd_, column.index[3] * 3 + 3);
     }
     anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
-    spanFirst_ = offsets_[0];
-    spanEnd_ = offsets_[std::size_t(3 * STRIP + count - 1)] + 3;
     loaded_.fill(-1);
+    tapSets_ = 0;
+    nextTapSet_ = 0;
+}
+
+// The tap weights of the strip's lanes for rowTaps and their groups' taps,
+// made once for each distinct set of row weights held.
+const double* RegionWorkspace::TapWeightsFor(const LineTaps& rowTaps, std::uint16_t* taps) {
+    int set = 0;
+    while (set < tapSets_ &&
+           std::memcmp(tapRows_[std::size_t(set)].data(), rowTaps.weight.data(), sizeof(double) * 4) != 0)
+        ++set;
+    double* weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
+    std::uint16_t* masks = tapMasks_.data() + std::size_t(set) * GROUPS;
+    if (set == tapSets_) {
+        if (set < TAP_SETS)
+            ++tapSets_;
+        else {
+            set = nextTapSet_;
+            nextTapSet_ = (nextTapSet_ + 1) % TAP_SETS;
+            weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
+            masks = tapMasks_.data() + std::size_t(set) * GROUPS;
+        }
+        tapRows_[std::size_t(set)] = rowTaps.weight;
+        TapWeights(rowTaps.weight.data(), weights_.data(), weights, STRIP);
+        TapMasks(rowTaps.weight.data(), weights_.data(), masks, STRIP);
+    }
+    std::copy_n(masks, GROUPS, taps);
+    return weights;
 }
 
 // One display row of the strip into out (count dots in layout).
 void RegionWorkspace::Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out) {
     KernelRow row;
-    for (int k = 0; k < 4; ++k) {
-        row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
-        row.rowWeights[k] = rowTaps.weight[std::size_t(k)];
-    }
-    row.columnWeights = weights_.data();
-    row.planeStride = STRIP;
+    for (int k = 0; k < 4; ++k) row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
+    row.tapWeights = TapWeightsFor(rowTaps, row.taps);
     row.count = (count_ + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
-    row.red = sums_.data();
-    row.green = sums_.data() + STRIP;
-    row.blue = sums_.data() + 2 * STRIP;
+    row.dots = dots_.data();
     FastestRowKernel().kernel(row);
     // White dots lie only along the display image's edges.
     if (anyWhite_)
         for (int j = 0; j < count_; ++j)
-            if (white_[std::size_t(j)]) row.red[j] = row.green[j] = row.blue[j] = 255;
-    PackDots(layout, row.red, row.green, row.blue, out, count_);
+            if (white_[std::size_t(j)]) row.dots[j] = WHITE_DOT;
+    PackDots(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
 }
 
 // A white row of the strip into out.
 void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
-    std::fill(sums_.begin(), sums_.end(), 255);
-    PackDots(layout, sums_.data(), sums_.data() + STRIP, sums_.data() + 2 * STRIP, out, count_);
+    std::fill(dots_.begin(), dots_.end(), WHITE_DOT);
+    PackDots(layout, dots_.data(), out, count_);
 }
 
 // Source row index spread out: plane 3 x l + c holds channel c of the dot

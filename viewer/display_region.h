@@ -56,13 +56,15 @@ struct LineTaps {
 
 // Display columns resampled together: the working values of one strip stay
 // in the processor's first-level cache.
-constexpr int REGION_STRIP = 64;
+constexpr int REGION_STRIP = 32;
 
 // The working buffers of the region routine for one thread, all allocated
 // by the constructor (which alone may throw std::bad_alloc): the taps of up
 // to maxRows display rows and of one strip of columns, the source rows the
 // strip reads spread out per tap column (4 slots: four consecutive source
-// rows never share one) and the kernel's sums.
+// rows never share one), the tap weights of the last few distinct row
+// weights (magnifications repeat a short cycle of them) and the kernel's
+// dots.
 class RegionWorkspace {
 public:
     explicit RegionWorkspace(int maxRows);
@@ -74,18 +76,29 @@ private:
     void Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out);
     void WhiteRow(DotLayout layout, std::uint8_t* out);
     const double* Values(const CImageData& image, int index);
+    const double* TapWeightsFor(const LineTaps& rowTaps, std::uint16_t* taps);
 
     std::vector<LineTaps> rows_;
     int count_ = 0;
     bool anyWhite_ = false;
     std::int32_t spanFirst_ = 0;  // bytes of a source row the strip reads
     std::int32_t spanEnd_ = 0;
+    // The strip's columns go to lanes in the order of the taps they weigh,
+    // so that columns of the same zero taps share groups: column j in lane
+    // lanes_[j]; inOrder_ when every lane is its own column.
+    std::vector<std::uint8_t> lanes_;
+    bool inOrder_ = true;
     std::vector<double> weights_;
     std::vector<std::int32_t> offsets_;
     std::vector<std::uint8_t> white_;
     std::vector<double> values_;
     std::array<int, 4> loaded_{};
-    std::vector<std::int32_t> sums_;
+    std::vector<double> tapWeights_;
+    std::vector<std::uint16_t> tapMasks_;
+    std::vector<std::array<double, 4>> tapRows_;  // the row weights of each set held
+    int tapSets_ = 0;                             // sets held
+    int nextTapSet_ = 0;                          // the set replaced next once all are held
+    std::vector<std::uint32_t> dots_;
 };
 
 // The routine both share, unchecked: region of the displayWidth x

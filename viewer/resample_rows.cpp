@@ -7,10 +7,10 @@
 
 namespace {
 
-inline std::int32_t ClampComponent(double sum) {
+inline std::uint32_t ClampComponent(double sum) {
     if (sum > 255.0) return 255;
     if (sum < 0.0) return 0;
-    return std::int32_t(sum);
+    return std::uint32_t(std::int32_t(sum));
 }
 
 // One dot as a little-endian 5-6-5 word: the top 5, 6 and 5 bits of red,
@@ -20,65 +20,92 @@ inline void Store565(std::uint8_t* out, unsigned red, unsigned green, unsigned b
     out[1] = std::uint8_t((red & 0xF8) | (green >> 5));
 }
 
-// Dots of Size bytes with red, green and blue at bytes R, G and B, and 0
-// in a fourth byte when there is one. Nothing written overlaps the sums.
-template <int R, int G, int B, int Size>
-void PackBytes(const std::int32_t* __restrict red, const std::int32_t* __restrict green,
-               const std::int32_t* __restrict blue, std::uint8_t* __restrict out, int count) {
-    for (int j = 0; j < count; ++j) {
-        std::uint8_t* dot = out + Size * j;
-        dot[R] = std::uint8_t(red[j]);
-        dot[G] = std::uint8_t(green[j]);
-        dot[B] = std::uint8_t(blue[j]);
-        if constexpr (Size == 4) dot[3] = 0;
-    }
+// The lane of dot j: lanes[j], or j itself when the dots are in order.
+struct InOrder {
+    int operator()(int j) const { return j; }
+};
+struct FromLanes {
+    const std::uint8_t* lanes;
+    int operator()(int j) const { return lanes[j]; }
+};
+
+// The kernel's word of a dot with its red and blue bytes swapped.
+inline std::uint32_t SwapRedBlueWord(std::uint32_t dot) {
+    return (dot & 0xFF00u) | (dot & 0xFFu) << 16 | (dot >> 16 & 0xFFu);
 }
 
-// Dots of 4 bytes blue, green, red, 0 written as little-endian words,
-// which the compiler turns into whole vectors.
-void PackWords(const std::int32_t* __restrict red, const std::int32_t* __restrict green,
-               const std::int32_t* __restrict blue, std::uint8_t* __restrict out, int count) {
-    for (int j = 0; j < count; ++j) {
-        const std::uint32_t word = std::uint32_t(blue[j]) | std::uint32_t(green[j]) << 8 | std::uint32_t(red[j]) << 16;
-        std::memcpy(out + 4 * j, &word, 4);
-    }
-}
-
-// Dots of 3 bytes with red, green and blue at bytes R, G and B. On a
-// little-endian machine each but the last goes as one 4-byte word whose
-// fourth byte the next dot then overwrites.
-template <int R, int G, int B>
-void PackTriples(const std::int32_t* __restrict red, const std::int32_t* __restrict green,
-                 const std::int32_t* __restrict blue, std::uint8_t* __restrict out, int count) {
+// Dots of Size (3 or 4) bytes: red, green, blue, or with SwapRB blue,
+// green, red, then 0 in a fourth byte. On a little-endian machine each dot
+// goes as one 4-byte word, but the last of 3-byte dots, whose fourth byte
+// the next dot overwrites.
+template <int Size, bool SwapRB, class Lane>
+void PackWords(const std::uint32_t* __restrict dots, std::uint8_t* __restrict out, int count, Lane lane) {
     int j = 0;
     if constexpr (std::endian::native == std::endian::little)
-        for (; j + 1 < count; ++j) {
-            const std::uint32_t word = std::uint32_t(red[j]) << (8 * R) | std::uint32_t(green[j]) << (8 * G) |
-                                       std::uint32_t(blue[j]) << (8 * B);
-            std::memcpy(out + 3 * j, &word, 4);
+        for (; j + (Size == 3 ? 1 : 0) < count; ++j) {
+            const std::uint32_t word = SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)];
+            std::memcpy(out + Size * j, &word, 4);
         }
-    PackBytes<R, G, B, 3>(red + j, green + j, blue + j, out + 3 * j, count - j);
+    for (; j < count; ++j) {
+        const std::uint32_t word = SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)];
+        for (int b = 0; b < Size; ++b) out[Size * j + b] = std::uint8_t(word >> (8 * b));
+    }
+}
+
+template <class Lane>
+void PackLanes(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count, Lane lane) {
+    switch (layout) {
+    case DotLayout::Rgb: PackWords<3, false>(dots, out, count, lane); break;
+    case DotLayout::Screen16:
+        for (int j = 0; j < count; ++j, out += 2) {
+            const std::uint32_t dot = dots[lane(j)];
+            Store565(out, dot & 0xFFu, dot >> 8 & 0xFFu, dot >> 16);
+        }
+        break;
+    case DotLayout::Screen24: PackWords<3, true>(dots, out, count, lane); break;
+    case DotLayout::Screen32: PackWords<4, true>(dots, out, count, lane); break;
+    }
 }
 
 }  // namespace
 
+void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
+    for (int k = 0; k < 4; ++k)
+        for (int l = 0; l < 4; ++l) {
+            const double wy = rowWeights[k];
+            const double* wx = columnWeights + l * KERNEL_STRIP;
+            double* w = tapWeights + (4 * k + l) * KERNEL_STRIP;
+            for (int j = 0; j < count; ++j) w[j] = wy * wx[j];
+        }
+}
+
+void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint16_t* taps, int count) {
+    unsigned rows = 0;
+    for (int k = 0; k < 4; ++k)
+        if (rowWeights[k] != 0.0) rows |= 1u << (4 * k);
+    for (int group = 0; group * KERNEL_LANES < count; ++group) {
+        unsigned columns = 0;
+        for (int l = 0; l < 4; ++l)
+            for (int i = 0; i < KERNEL_LANES; ++i)
+                if (columnWeights[l * KERNEL_STRIP + group * KERNEL_LANES + i] != 0.0) columns |= 1u << l;
+        taps[group] = std::uint16_t(rows * columns);
+    }
+}
+
 void ResampleRowScalar(const KernelRow& row) {
-    const long stride = row.planeStride;
+    constexpr long stride = KERNEL_STRIP;
     for (int j = 0; j < row.count; ++j) {
         double r = 0.0, g = 0.0, b = 0.0;
         for (int k = 0; k < 4; ++k) {
-            const double wy = row.rowWeights[k];
             const double* values = row.rowValues[k] + j;
             for (int l = 0; l < 4; ++l) {
-                const double w = wy * row.columnWeights[l * stride + j];
+                const double w = row.tapWeights[(4 * k + l) * stride + j];
                 r += w * values[(3 * l) * stride];
                 g += w * values[(3 * l + 1) * stride];
                 b += w * values[(3 * l + 2) * stride];
             }
         }
-        row.red[j] = ClampComponent(r);
-        row.green[j] = ClampComponent(g);
-        row.blue[j] = ClampComponent(b);
+        row.dots[j] = ClampComponent(r) | ClampComponent(g) << 8 | ClampComponent(b) << 16;
     }
 }
 
@@ -97,21 +124,12 @@ void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, doubl
     }
 }
 
-void PackDots(DotLayout layout, const std::int32_t* red, const std::int32_t* green, const std::int32_t* blue,
-              std::uint8_t* out, int count) {
-    switch (layout) {
-    case DotLayout::Rgb: PackTriples<0, 1, 2>(red, green, blue, out, count); break;
-    case DotLayout::Screen16:
-        for (int j = 0; j < count; ++j, out += 2) Store565(out, unsigned(red[j]), unsigned(green[j]), unsigned(blue[j]));
-        break;
-    case DotLayout::Screen24: PackTriples<2, 1, 0>(red, green, blue, out, count); break;
-    case DotLayout::Screen32:
-        if constexpr (std::endian::native == std::endian::little)
-            PackWords(red, green, blue, out, count);
-        else
-            PackBytes<2, 1, 0, 4>(red, green, blue, out, count);
-        break;
-    }
+void PackDots(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
+              const std::uint8_t* lanes) {
+    if (lanes)
+        PackLanes(layout, dots, out, count, FromLanes{lanes});
+    else
+        PackLanes(layout, dots, out, count, InOrder{});
 }
 
 void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, int count) {

@@ -8,22 +8,31 @@
 #include <cstdint>
 #include <vector>
 
-// Every plane holds a multiple of this many dots (the widest variant's step).
-constexpr int KERNEL_LANES = 16;
+// Every row holds a multiple of this many dots (the widest variant's step).
+constexpr int KERNEL_LANES = 8;
+
+// The most dots of one kernel row, and the doubles from one plane to the
+// next: the kernel addresses every plane at a fixed distance.
+constexpr int KERNEL_STRIP = 32;
+static_assert(KERNEL_STRIP % KERNEL_LANES == 0);
 
 struct KernelRow {
     // Tap row k (0..3): 12 planes, the value of channel c at tap column l in
     // plane 3 x l + c, one double per dot.
     const double* rowValues[4] = {};
-    // 4 planes: the weight of tap column l for each dot.
-    const double* columnWeights = nullptr;
-    double rowWeights[4] = {};
-    int planeStride = 0;  // doubles from one plane to the next
-    int count = 0;        // dots, a multiple of KERNEL_LANES
-    // count values each: the sums clamped to 0..255 and truncated.
-    std::int32_t* red = nullptr;
-    std::int32_t* green = nullptr;
-    std::int32_t* blue = nullptr;
+    // 16 planes: the weight of tap (k, l) in plane 4 x k + l for each dot,
+    // the row weight times the column weight (TapWeights).
+    const double* tapWeights = nullptr;
+    // For each group of KERNEL_LANES dots, bit 4 x k + l set when tap (k, l)
+    // weighs other than 0 for a dot of the group (TapMasks). The vector
+    // variants leave the other taps out: their products are 0 or -0, and
+    // adding those changes no sum but -0 into 0, which the clamp makes
+    // alike. A group of no taps sums to 0.
+    std::uint16_t taps[KERNEL_STRIP / KERNEL_LANES] = {};
+    int count = 0;  // dots, a multiple of KERNEL_LANES, at most KERNEL_STRIP
+    // count dots, each red | green << 8 | blue << 16, every channel its sum
+    // clamped to 0..255 and truncated.
+    std::uint32_t* dots = nullptr;
 };
 
 using RowKernel = void (*)(const KernelRow& row);
@@ -36,6 +45,17 @@ using RowKernel = void (*)(const KernelRow& row);
 using RowSpreader = void (*)(const std::uint8_t* src, const std::int32_t* offsets, double* planes,
                              int stride, int count);
 
+// Fills the 16 planes of tapWeights (KERNEL_STRIP doubles apart) for count
+// dots: rowWeights[k] x columnWeights[l x KERNEL_STRIP + j], the product the
+// formula takes for tap (k, l). Rows of the same row weights share them.
+void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count);
+
+// The taps of each group of KERNEL_LANES dots (KernelRow::taps) for
+// count dots, from the weights TapWeights multiplies: a tap of no row
+// weight or no column weight but 0 in the group is left out.
+void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint16_t* taps, int count);
+
+// Every tap of every dot, whatever KernelRow::taps says.
 void ResampleRowScalar(const KernelRow& row);
 void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
                      int count);
@@ -63,10 +83,10 @@ inline int DotBytes(DotLayout layout) {
     }
 }
 
-// Writes count dots (channels 0..255, as the kernel leaves them) at out in
-// layout.
-void PackDots(DotLayout layout, const std::int32_t* red, const std::int32_t* green, const std::int32_t* blue,
-              std::uint8_t* out, int count);
+// Writes count dots (as the kernel leaves them) at out in layout: dot j
+// from lane lanes[j] of dots, or from lane j when lanes is null.
+void PackDots(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
+              const std::uint8_t* lanes = nullptr);
 
 // Writes count dots of rgb (red, green, blue bytes) at out in layout.
 void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, int count);

@@ -1,6 +1,7 @@
 // The kernel written once for RESAMPLE_LANES lanes of doubles (one vector
-// register), two registers per step so that six sums are under way at once; included by
-// one source file per instruction set, each compiling it for its own vector
+// register), two registers per step (one for 8 lanes) so that the sums of
+// one step keep the vector unit busy while those of the next begin;
+// included by one source file per instruction set, each compiling it for its own vector
 // unit. Every name here has internal linkage, so no copy built for a wider
 // unit can stand in for another file's; nothing from the standard library
 // is used.
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int N = RESAMPLE_LANES;
-static_assert(KERNEL_LANES % (2 * N) == 0);
 
 typedef double Doubles __attribute__((vector_size(N * sizeof(double))));
 typedef int Ints __attribute__((vector_size(N * sizeof(int))));
@@ -23,61 +23,114 @@ typedef int Ints __attribute__((vector_size(N * sizeof(int))));
 inline void Load(Doubles& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
 
 // Above 255 gives 255, below 0 gives 0, anything else is truncated.
-inline void Store(std::int32_t* out, const Doubles& sum) {
+inline Ints Component(const Doubles& sum) {
     const Doubles zero = {};
     const Doubles top = zero + 255.0;
     Doubles clamped = sum > top ? top : sum;
     clamped = clamped < zero ? zero : clamped;
-    const Ints whole = __builtin_convertvector(clamped, Ints);
-    __builtin_memcpy(out, &whole, sizeof whole);
+    return __builtin_convertvector(clamped, Ints);
 }
 
-// The six sums of one step: red, green, blue for each of the two registers.
+// The dots of one register: red | green << 8 | blue << 16.
+inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
+    const Ints dots = Component(red) | Component(green) << 8 | Component(blue) << 16;
+    __builtin_memcpy(out, &dots, sizeof dots);
+}
+
+// Registers of dots per step; a group of taps (KernelRow::taps) is one
+// step or more.
+constexpr int R = N >= KERNEL_LANES ? 1 : 2;
+static_assert(KERNEL_LANES % (R * N) == 0);
+
+// The sums of one step: red, green, blue for each register.
 struct Sums {
-    Doubles r0, g0, b0, r1, g1, b1;
+    Doubles r[R], g[R], b[R];
 };
 
-// Adds the products of tap (k, l) for the step at j. The first tap starts
-// the sums instead: adding it to 0 would change nothing the clamp lets
-// through (at most -0 into +0).
+// Adds the products of one tap for the step whose weights and red values
+// start at weights and red (green and blue a plane and two further). The
+// first tap starts the sums instead: adding it to 0 would change nothing
+// the clamp lets through (at most -0 into +0).
 template <bool First>
-inline void AddTap(const KernelRow& row, long stride, int j, int k, int l, Sums& s) {
-    const double wy = row.rowWeights[k];
-    const double* weights = row.columnWeights + j + l * stride;
-    Doubles wx0, wx1, v0, v1;
-    Load(wx0, weights);
-    Load(wx1, weights + N);
-    const Doubles w0 = wy * wx0;
-    const Doubles w1 = wy * wx1;
-    const double* red = row.rowValues[k] + j + (3 * l) * stride;
-    Load(v0, red);
-    Load(v1, red + N);
-    s.r0 = First ? w0 * v0 : s.r0 + w0 * v0;
-    s.r1 = First ? w1 * v1 : s.r1 + w1 * v1;
-    Load(v0, red + stride);
-    Load(v1, red + stride + N);
-    s.g0 = First ? w0 * v0 : s.g0 + w0 * v0;
-    s.g1 = First ? w1 * v1 : s.g1 + w1 * v1;
-    Load(v0, red + 2 * stride);
-    Load(v1, red + 2 * stride + N);
-    s.b0 = First ? w0 * v0 : s.b0 + w0 * v0;
-    s.b1 = First ? w1 * v1 : s.b1 + w1 * v1;
+inline void AddTap(const double* weights, const double* red, Sums& s) {
+    constexpr long P = KERNEL_STRIP;
+#pragma GCC unroll 4
+    for (int i = 0; i < R; ++i) {
+        Doubles w, v;
+        Load(w, weights + i * N);
+        // Loaded once into a register rather than again for each channel.
+        __asm__("" : "+v"(w));
+        Load(v, red + i * N);
+        s.r[i] = First ? w * v : s.r[i] + w * v;
+        Load(v, red + P + i * N);
+        s.g[i] = First ? w * v : s.g[i] + w * v;
+        Load(v, red + 2 * P + i * N);
+        s.b[i] = First ? w * v : s.b[i] + w * v;
+    }
+    // Tap by tap, so that the chains of additions run side by side: the
+    // optimiser would otherwise line up all of one chain's additions, and
+    // the processor would see too few of them at once to overlap.
+#pragma GCC unroll 4
+    for (int i = 0; i < R; ++i) __asm__("" : "+v"(s.r[i]), "+v"(s.g[i]), "+v"(s.b[i]));
+}
+
+// Every tap of the step in order, each load one of five base registers
+// plus a constant. The bases are hidden from the optimiser, which would
+// otherwise keep a pointer per plane and run out of registers.
+inline void AllTaps(const double* w, const double* v0, const double* v1, const double* v2, const double* v3,
+                    Sums& s) {
+    constexpr long P = KERNEL_STRIP;
+    __asm__("" : "+r"(v0), "+r"(v1), "+r"(v2), "+r"(v3), "+r"(w));
+    AddTap<true>(w, v0, s);
+#pragma GCC unroll 4
+    for (int l = 1; l < 4; ++l) AddTap<false>(w + l * P, v0 + 3 * l * P, s);
+#pragma GCC unroll 4
+    for (int l = 0; l < 4; ++l) AddTap<false>(w + (4 + l) * P, v1 + 3 * l * P, s);
+#pragma GCC unroll 4
+    for (int l = 0; l < 4; ++l) AddTap<false>(w + (8 + l) * P, v2 + 3 * l * P, s);
+#pragma GCC unroll 4
+    for (int l = 0; l < 4; ++l) AddTap<false>(w + (12 + l) * P, v3 + 3 * l * P, s);
+}
+
+// Where each tap's weights and red values start, for the step at 0.
+struct TapPlanes {
+    const double* weights[16];
+    const double* values[16];
+};
+
+// The taps of mask (not 0) in order, for the step at j.
+inline void SomeTaps(unsigned mask, const TapPlanes& planes, int j, Sums& s) {
+    int t = __builtin_ctz(mask);
+    mask &= mask - 1;
+    AddTap<true>(planes.weights[t] + j, planes.values[t] + j, s);
+    while (mask) {
+        t = __builtin_ctz(mask);
+        mask &= mask - 1;
+        AddTap<false>(planes.weights[t] + j, planes.values[t] + j, s);
+    }
 }
 
 void LanesRow(const KernelRow& row) {
-    const long stride = row.planeStride;
-    for (int j = 0; j < row.count; j += 2 * N) {
+    constexpr long P = KERNEL_STRIP;
+    const double* const* values = row.rowValues;
+    const double* const w = row.tapWeights;
+    TapPlanes planes;
+    for (int t = 0; t < 16; ++t) {
+        planes.weights[t] = w + t * P;
+        planes.values[t] = values[t >> 2] + 3 * (t & 3) * P;
+    }
+    for (int j = 0; j < row.count; j += R * N) {
+        const unsigned mask = row.taps[j / KERNEL_LANES];
         Sums s;
-        AddTap<true>(row, stride, j, 0, 0, s);
-        for (int l = 1; l < 4; ++l) AddTap<false>(row, stride, j, 0, l, s);
-        for (int k = 1; k < 4; ++k)
-            for (int l = 0; l < 4; ++l) AddTap<false>(row, stride, j, k, l, s);
-        Store(row.red + j, s.r0);
-        Store(row.red + j + N, s.r1);
-        Store(row.green + j, s.g0);
-        Store(row.green + j + N, s.g1);
-        Store(row.blue + j, s.b0);
-        Store(row.blue + j + N, s.b1);
+        if (mask == 0xFFFF)
+            AllTaps(w + j, values[0] + j, values[1] + j, values[2] + j, values[3] + j, s);
+        else if (mask != 0)
+            SomeTaps(mask, planes, j, s);
+        else
+#pragma GCC unroll 4
+            for (int i = 0; i < R; ++i) s.r[i] = s.g[i] = s.b[i] = Doubles{};
+#pragma GCC unroll 4
+        for (int i = 0; i < R; ++i) Store(row.dots + j + i * N, s.r[i], s.g[i], s.b[i]);
     }
 }
 

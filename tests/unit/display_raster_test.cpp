@@ -298,12 +298,15 @@ TEST(DisplayRegion, RefusesRegionsOutsideAndSidesBeyondACoordinateCell) {
 TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     // Rows spread out from offsets anywhere in a row, the last dot included.
     std::mt19937 gen(25);
-    constexpr int stride = 2 * KERNEL_LANES;
+    constexpr int stride = KERNEL_STRIP;
     std::vector<std::uint8_t> src(3 * 100 + 1);
     for (auto& v : src) v = std::uint8_t(gen());
     std::vector<std::int32_t> offsets(4 * stride);
     for (auto& o : offsets) o = std::int32_t(gen() % 100) * 3;
     offsets[5] = 99 * 3;
+    // The first 16 dots' tap columns side by side, as within an image.
+    for (int j = 0; j < 16; ++j)
+        for (int l = 0; l < 4; ++l) offsets[std::size_t(l * stride + j)] = (j * 5 + l) * 3;
     std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
     SpreadRowScalar(src.data(), offsets.data(), expectedPlanes.data(), stride, stride);
     for (const RowKernelVariant& variant : SupportedRowKernels()) {
@@ -315,23 +318,24 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     // Weights and values that drive sums beyond both clamps and onto exact
     // integers, in planes of two strips.
     std::uniform_real_distribution<double> weight(-0.2, 1.1);
-    std::vector<double> values(4 * 12 * stride), weights(4 * stride);
+    std::vector<double> values(4 * 12 * stride), weights(4 * stride), taps(16 * stride);
     for (int round = 0; round < 200; ++round) {
         for (double& v : values) v = double(gen() % 4 == 0 ? (gen() & 1) * 255 : gen() % 256);
         for (double& w : weights) w = round % 3 == 0 ? double(gen() % 2) : weight(gen);
         KernelRow row;
+        double rowWeights[4];
         for (int k = 0; k < 4; ++k) {
             row.rowValues[k] = values.data() + k * 12 * stride;
-            row.rowWeights[k] = round % 3 == 0 ? double(k == 1) : weight(gen);
+            rowWeights[k] = round % 3 == 0 ? double(k == 1) : weight(gen);
         }
-        row.columnWeights = weights.data();
-        row.planeStride = stride;
+        TapWeights(rowWeights, weights.data(), taps.data(), stride);
+        EXPECT_EQ(taps[9 * stride + 5], rowWeights[2] * weights[stride + 5]);
+        row.tapWeights = taps.data();
+        TapMasks(rowWeights, weights.data(), row.taps, stride);
         row.count = stride;
-        std::vector<std::int32_t> expected(3 * stride), got(3 * stride);
-        auto run = [&](RowKernel kernel, std::vector<std::int32_t>& out) {
-            row.red = out.data();
-            row.green = out.data() + stride;
-            row.blue = out.data() + 2 * stride;
+        std::vector<std::uint32_t> expected(stride), got(stride);
+        auto run = [&](RowKernel kernel, std::vector<std::uint32_t>& out) {
+            row.dots = out.data();
             kernel(row);
         };
         run(ResampleRowScalar, expected);
