@@ -12,8 +12,9 @@
 
 
 namespace {
-// About this many dots make one band of the work split over the cores.
-constexpr std::int64_t BAND_DOTS = 1 << 20;
+// About this many dots make one band of the work split over the cores: a
+// band is crossed strip by strip, each strip's set-up shared by its rows.
+constexpr std::int64_t BAND_DOTS = 1 << 23;
 }  // namespace
 
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height) {
