@@ -158,6 +158,9 @@ std::vector<RowKernelVariant> SupportedRowKernels() {
     if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2});
     if (__builtin_cpu_supports("avx512f"))
         variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512});
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        __builtin_cpu_supports("avx512vbmi"))
+        variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi});
 #endif
     return variants;
 }

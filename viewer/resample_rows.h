@@ -67,6 +67,8 @@ void SpreadRowAvx2(const std::uint8_t* src, const std::int32_t* offsets, double*
                    int count);
 void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
                      int count);
+void SpreadRowAvx512Vbmi(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
+                         int count);
 #endif
 
 // How dots are written out as bytes: the display raster's red, green,

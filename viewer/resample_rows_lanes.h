@@ -26,8 +26,9 @@ inline void Load(Doubles& v, const double* p) { __builtin_memcpy(&v, p, sizeof v
 inline Ints Component(const Doubles& sum) {
     const Doubles zero = {};
     const Doubles top = zero + 255.0;
-    Doubles clamped = sum > top ? top : sum;
-    clamped = clamped < zero ? zero : clamped;
+    // In the operand order of the vector unit's minimum and maximum.
+    Doubles clamped = sum < top ? sum : top;
+    clamped = clamped > zero ? clamped : zero;
     return __builtin_convertvector(clamped, Ints);
 }
 
@@ -92,40 +93,48 @@ inline void AllTaps(const double* w, const double* v0, const double* v1, const d
     for (int l = 0; l < 4; ++l) AddTap<false>(w + (12 + l) * P, v3 + 3 * l * P, s);
 }
 
-// Where each tap's weights and red values start, for the step at 0.
-struct TapPlanes {
-    const double* weights[16];
-    const double* values[16];
-};
-
-// The taps of mask (not 0) in order, for the step at j.
-inline void SomeTaps(unsigned mask, const TapPlanes& planes, int j, Sums& s) {
-    int t = __builtin_ctz(mask);
-    mask &= mask - 1;
-    AddTap<true>(planes.weights[t] + j, planes.values[t] + j, s);
-    while (mask) {
-        t = __builtin_ctz(mask);
-        mask &= mask - 1;
-        AddTap<false>(planes.weights[t] + j, planes.values[t] + j, s);
+// The taps of tap row k in columns (bit l for column l, not 0) in order,
+// whose weights and red values start at weights and red.
+template <bool First>
+inline void RowTaps(unsigned columns, const double* weights, const double* red, Sums& s) {
+    constexpr long P = KERNEL_STRIP;
+    if (columns == 0xF) {
+        AddTap<First>(weights, red, s);
+        AddTap<false>(weights + P, red + 3 * P, s);
+        AddTap<false>(weights + 2 * P, red + 6 * P, s);
+        AddTap<false>(weights + 3 * P, red + 9 * P, s);
+        return;
+    }
+    int l = __builtin_ctz(columns);
+    columns &= columns - 1;
+    AddTap<First>(weights + l * P, red + 3 * l * P, s);
+    while (columns) {
+        l = __builtin_ctz(columns);
+        columns &= columns - 1;
+        AddTap<false>(weights + l * P, red + 3 * l * P, s);
     }
 }
 
-void LanesRow(const KernelRow& row) {
+// The taps of mask (not 0) in order, for the step at j.
+inline void SomeTaps(unsigned mask, const double* const values[4], const double* w, int j, Sums& s) {
     constexpr long P = KERNEL_STRIP;
+    int k = __builtin_ctz(mask) >> 2;
+    RowTaps<true>(mask >> (4 * k) & 0xF, w + 4 * k * P + j, values[k] + j, s);
+    for (++k; k < 4; ++k)
+        if (const unsigned columns = mask >> (4 * k) & 0xF)
+            RowTaps<false>(columns, w + 4 * k * P + j, values[k] + j, s);
+}
+
+void LanesRow(const KernelRow& row) {
     const double* const* values = row.rowValues;
     const double* const w = row.tapWeights;
-    TapPlanes planes;
-    for (int t = 0; t < 16; ++t) {
-        planes.weights[t] = w + t * P;
-        planes.values[t] = values[t >> 2] + 3 * (t & 3) * P;
-    }
     for (int j = 0; j < row.count; j += R * N) {
         const unsigned mask = row.taps[j / KERNEL_LANES];
         Sums s;
         if (mask == 0xFFFF)
             AllTaps(w + j, values[0] + j, values[1] + j, values[2] + j, values[3] + j, s);
         else if (mask != 0)
-            SomeTaps(mask, planes, j, s);
+            SomeTaps(mask, values, w, j, s);
         else
 #pragma GCC unroll 4
             for (int i = 0; i < R; ++i) s.r[i] = s.g[i] = s.b[i] = Doubles{};

@@ -304,9 +304,10 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     std::vector<std::int32_t> offsets(4 * stride);
     for (auto& o : offsets) o = std::int32_t(gen() % 100) * 3;
     offsets[5] = 99 * 3;
-    // The first 16 dots' tap columns side by side, as within an image.
+    // The first 16 dots' tap columns side by side, as within an image, 8
+    // of them close together, 8 spread far apart.
     for (int j = 0; j < 16; ++j)
-        for (int l = 0; l < 4; ++l) offsets[std::size_t(l * stride + j)] = (j * 5 + l) * 3;
+        for (int l = 0; l < 4; ++l) offsets[std::size_t(l * stride + j)] = ((j < 8 ? j / 2 + 90 : j * 5) + l) * 3;
     std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
     SpreadRowScalar(src.data(), offsets.data(), expectedPlanes.data(), stride, stride);
     for (const RowKernelVariant& variant : SupportedRowKernels()) {
