@@ -14,7 +14,7 @@
 namespace {
 // About this many dots make one band of the work split over the cores: a
 // band is crossed strip by strip, each strip's set-up shared by its rows.
-constexpr std::int64_t BAND_DOTS = 1 << 23;
+constexpr std::int64_t BAND_DOTS = 1 << 22;
 }  // namespace
 
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height) {
@@ -36,7 +36,7 @@ bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster)
     // small enough that no thread is left with a long tail.
     const std::int64_t dots = std::int64_t(dw) * dh;
     const int parts = RowPartsFor(dots, dh);
-    const int band = int(std::clamp<std::int64_t>(std::min<std::int64_t>(dh / (4 * parts), BAND_DOTS / std::max(dw, 1)),
+    const int band = int(std::clamp<std::int64_t>(std::min<std::int64_t>(dh / (8 * parts), BAND_DOTS / std::max(dw, 1)),
                                                    8, 512));
     const int bands = (dh + band - 1) / band;
     // Every buffer is allocated before the raster is touched; a raster of
