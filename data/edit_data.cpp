@@ -95,6 +95,22 @@ std::string ChooseCsvPath(QWidget* owner, const std::string& startFolder, bool s
     return platform::GetSaveFileName(owner, request).value_or(std::string());
 }
 
+// The grey background, given to the class rather than to each window: the
+// style keeps its pictures of buttons keyed by the palette they were drawn
+// with, and a palette set on a window is a new one every time, so each edit
+// window opened would leave a set of pictures behind that no later window
+// can use. Every edit window, and every control in it, shares this one.
+void ShareWindowPalette() {
+    const char* className = CEditData::staticMetaObject.className();
+    if (QApplication::palette(className).color(QPalette::Window) == QColor(kBackground)) return;
+    QPalette background = QApplication::palette();
+    background.setColor(QPalette::Window, QColor(kBackground));
+    // As if nothing were set: the windows take the palette as it is,
+    // without making a copy of their own.
+    background.setResolveMask(0);
+    QApplication::setPalette(background, className);
+}
+
 ReportKind ReportOf(int id) {
     switch (id) {
     case ID_PRINT_INCLINED: return ReportKind::InclinedAxes;
@@ -111,9 +127,7 @@ CEditData::CEditData(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Text(texts::EDIT_TITLE));
     setFont(platform::MakeFont(platform::kDialogFace, kDialogFontPoints));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(kBackground));
-    setPalette(background);
+    ShareWindowPalette();
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);

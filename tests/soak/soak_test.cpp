@@ -125,10 +125,6 @@ private slots:
         }
         const long atEnd = HeldKilobytes();
         std::printf("memory held: %ld kB after the first round, %ld kB at the end\n", afterFirst, atEnd);
-        // Known: each magnification change made with points in the table
-        // keeps about 60 kB that is only freed when the program ends (no
-        // leak, but growth without bound). Remove this line once fixed.
-        QEXPECT_FAIL("", "memory kept by every magnification change with sampled points", Continue);
         QVERIFY2(atEnd <= afterFirst + afterFirst / 10, "the memory held grew by more than 10 %");
         if (App().registry.editWindow) App().registry.editWindow->close();
         ProcessDeferredDeletes();

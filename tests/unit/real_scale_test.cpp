@@ -32,7 +32,7 @@ TEST(RealScale, RememberedPerPictureBesideTheSettings) {
     EXPECT_EQ(StoredPictureScale(settings, ""), 0);  // a capture has no path
 
     // Lines that do not read are passed over; the rest still count.
-    dir.Write("ScaleKol.txt", std::string("junk\n-1\t/x\n0.25\t/pics/c.gif\r\nabc\t/y\n\0\0", 40));
+    dir.Write("ScaleKol.txt", std::string("junk\n-1\t/x\n0.25\t/pics/c.gif\r\nabc\t/y\n\0\0", 38));
     EXPECT_EQ(StoredPictureScale(settings, "/pics/c.gif"), 0.25);
     EXPECT_EQ(StoredPictureScale(settings, "/x"), 0);
 }
