@@ -61,7 +61,7 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 
 RegionWorkspace::RegionWorkspace(int maxRows)
     : rows_(std::size_t(std::max(maxRows, 1))), lanes_(STRIP, 0), weights_(std::size_t(4) * STRIP, 0.0),
-      offsets_(std::size_t(4) * STRIP, 0), white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
+      white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
       tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
       tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS), dots_(STRIP, 0) {}
 
@@ -71,7 +71,7 @@ RegionWorkspace::RegionWorkspace(int maxRows)
 void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
     count_ = count;
     std::fill(weights_.begin(), weights_.end(), 0.0);
-    std::fill(offsets_.begin(), offsets_.end(), 0);
+    std::fill(std::begin(plan_.offsets), std::end(plan_.offsets), 0);
     std::fill(white_.begin(), white_.end(), 0);
     std::array<LineTaps, STRIP> taps;
     std::array<unsigned, STRIP> zeros{};
@@ -95,11 +95,12 @@ void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int ima
         white_[std::size_t(lane)] = column.white;
         for (int l = 0; l < 4; ++l) {
             weights_[std::size_t(l * STRIP + lane)] = column.weight[std::size_t(l)];
-            offsets_[std::size_t(l * STRIP + lane)] = column.index[std::size_t(l)] * 3;
+            plan_.offsets[l * STRIP + lane] = column.index[std::size_t(l)] * 3;
         }
         spanFirst_ = std::min(spanFirst_, column.index[0] * 3);
         spanEnd_ = std::max(spanEnd_, column.index[3] * 3 + 3);
     }
+    PlanGroups(plan_);
     anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
     loaded_.fill(-1);
     tapSets_ = 0;
@@ -168,7 +169,7 @@ const double* RegionWorkspace::Values(const CImageData& image, int index) {
         }
         // The last row has no bytes after its last dot to read over.
         const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : FastestRowKernel().spread;
-        spread(src, offsets_.data(), planes, STRIP, STRIP);
+        spread(src, plan_, planes, STRIP);
         loaded_[slot] = index;
     }
     return planes;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "viewer/resample_rows.h"
+
 class CImageData;
 struct DisplayRaster;
 enum class DotLayout;
@@ -89,7 +91,7 @@ private:
     std::vector<std::uint8_t> lanes_;
     bool inOrder_ = true;
     std::vector<double> weights_;
-    std::vector<std::int32_t> offsets_;
+    SpreadPlan plan_;
     std::vector<std::uint8_t> white_;
     std::vector<double> values_;
     std::array<int, 4> loaded_{};

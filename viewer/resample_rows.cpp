@@ -1,5 +1,6 @@
 #include "viewer/resample_rows.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -109,18 +110,34 @@ void ResampleRowScalar(const KernelRow& row) {
     }
 }
 
-void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                     int count) {
+void SpreadRowScalar(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count) {
     for (int l = 0; l < 4; ++l) {
-        double* red = planes + 3 * l * stride;
-        double* green = red + stride;
-        double* blue = green + stride;
+        double* red = planes + 3 * l * KERNEL_STRIP;
+        double* green = red + KERNEL_STRIP;
+        double* blue = green + KERNEL_STRIP;
         for (int j = 0; j < count; ++j) {
-            const std::uint8_t* dot = src + offsets[l * stride + j];
+            const std::uint8_t* dot = src + plan.offsets[l * KERNEL_STRIP + j];
             red[j] = dot[0];
             green[j] = dot[1];
             blue[j] = dot[2];
         }
+    }
+}
+
+void PlanGroups(SpreadPlan& plan) {
+    for (int group = 0; group < KERNEL_STRIP / 8; ++group) {
+        const std::int32_t* at = plan.offsets + 8 * group;
+        bool side = true;
+        std::int32_t first = at[0], last = at[0];
+        for (int j = 0; j < 8; ++j) {
+            for (int l = 1; l < 4; ++l) side = side && at[l * KERNEL_STRIP + j] == at[j] + 3 * l;
+            first = std::min(first, at[j]);
+            last = std::max(last, at[j]);
+        }
+        plan.first[group] = first;
+        plan.span[group] = side ? last - first + 12 : 0;
+        for (int j = 0; j < 8; ++j)
+            plan.at[8 * group + j] = std::uint8_t(side && last - first + 12 <= 64 ? at[j] - first : 0);
     }
 }
 

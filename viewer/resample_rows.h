@@ -37,13 +37,30 @@ struct KernelRow {
 
 using RowKernel = void (*)(const KernelRow& row);
 
-// Spreads out one source row for the kernel: plane 3 x l + c (planes stride
-// doubles apart) takes channel c of the dot at byte offset
-// offsets[l x stride + j] of src, for each j below count (a multiple of
-// KERNEL_LANES). The wide variants read 4 bytes from each offset: src must
-// not be the image's last row.
-using RowSpreader = void (*)(const std::uint8_t* src, const std::int32_t* offsets, double* planes,
-                             int stride, int count);
+// Where the dots of one strip lie in each source row: the byte offset of
+// tap column l of dot j at offsets[l x KERNEL_STRIP + j], and for each group
+// of 8 dots what the wide variants read at once (PlanGroups).
+struct SpreadPlan {
+    std::int32_t offsets[4 * KERNEL_STRIP] = {};
+    // The group's lowest offset of tap column 0, the bytes from there to
+    // the end of its last dot's tap column 3, 0 when some dot's tap columns
+    // do not lie side by side.
+    std::int32_t first[KERNEL_STRIP / 8] = {};
+    std::int32_t span[KERNEL_STRIP / 8] = {};
+    // Offset of tap column 0 of each dot less its group's first, when the
+    // span is at most 64 bytes.
+    std::uint8_t at[KERNEL_STRIP] = {};
+};
+
+// Fills the groups of plan from its offsets.
+void PlanGroups(SpreadPlan& plan);
+
+// Spreads out one source row for the kernel: plane 3 x l + c (planes
+// KERNEL_STRIP doubles apart) takes channel c of the dot at byte offset
+// plan.offsets[l x KERNEL_STRIP + j] of src, for each j below count (a
+// multiple of KERNEL_LANES). The wide variants read 4 bytes from each
+// offset: src must not be the image's last row.
+using RowSpreader = void (*)(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count);
 
 // Fills the 16 planes of tapWeights (KERNEL_STRIP doubles apart) for count
 // dots: rowWeights[k] x columnWeights[l x KERNEL_STRIP + j], the product the
@@ -57,18 +74,14 @@ void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint
 
 // Every tap of every dot, whatever KernelRow::taps says.
 void ResampleRowScalar(const KernelRow& row);
-void SpreadRowScalar(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                     int count);
+void SpreadRowScalar(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count);
 #if defined(__x86_64__) || defined(__i386__)
 void ResampleRowSse2(const KernelRow& row);
 void ResampleRowAvx2(const KernelRow& row);
 void ResampleRowAvx512(const KernelRow& row);
-void SpreadRowAvx2(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                   int count);
-void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                     int count);
-void SpreadRowAvx512Vbmi(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                         int count);
+void SpreadRowAvx2(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count);
+void SpreadRowAvx512(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count);
+void SpreadRowAvx512Vbmi(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count);
 #endif
 
 // How dots are written out as bytes: the display raster's red, green,

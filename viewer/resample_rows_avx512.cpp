@@ -37,52 +37,35 @@ struct Taps8 {
     __m256i at[4];
 };
 
-// The 4 tap columns of the 8 dots at j lie side by side.
-inline bool SideBySide(const std::int32_t* offsets, int stride, int j, Taps8& taps) {
+inline Taps8 LoadTaps(const SpreadPlan& plan, int j) {
+    Taps8 taps;
     for (int l = 0; l < 4; ++l)
-        taps.at[l] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(offsets + l * stride + j));
-    const __m256i step = _mm256_set1_epi32(3);
-    const __m256i side =
-        _mm256_and_si256(_mm256_cmpeq_epi32(taps.at[1], _mm256_add_epi32(taps.at[0], step)),
-                         _mm256_and_si256(_mm256_cmpeq_epi32(taps.at[2], _mm256_add_epi32(taps.at[1], step)),
-                                          _mm256_cmpeq_epi32(taps.at[3], _mm256_add_epi32(taps.at[2], step))));
-    return _mm256_movemask_epi8(side) == -1;
+        taps.at[l] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(plan.offsets + l * KERNEL_STRIP + j));
+    return taps;
 }
 
 // The 12 bytes from each of the 8 dots' first offset in two gathers of 8
 // bytes, byte k going to plane k.
-inline void GatherRuns(const std::uint8_t* src, const Taps8& taps, double* planes, int stride, int j) {
-    const __m512i first = _mm512_i32gather_epi64(taps.at[0], src, 1);
-    const __m512i rest = _mm512_i32gather_epi64(taps.at[0], src + 4, 1);
-    for (unsigned k = 0; k < 4; ++k) _mm512_storeu_pd(planes + k * stride + j, ByteAsDouble(first, k));
-    for (unsigned k = 4; k < 12; ++k) _mm512_storeu_pd(planes + k * stride + j, ByteAsDouble(rest, k - 4));
+inline void GatherRuns(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int j) {
+    const __m256i at = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(plan.offsets + j));
+    const __m512i first = _mm512_i32gather_epi64(at, src, 1);
+    const __m512i rest = _mm512_i32gather_epi64(at, src + 4, 1);
+    for (unsigned k = 0; k < 4; ++k) _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, ByteAsDouble(first, k));
+    for (unsigned k = 4; k < 12; ++k) _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, ByteAsDouble(rest, k - 4));
 }
 
 // Each tap column of the 8 dots in a gather of its own.
-inline void GatherEach(const std::uint8_t* src, const Taps8& taps, double* planes, int stride, int j) {
+inline void GatherEach(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int j) {
     const __m256i low = _mm256_set1_epi32(0xFF);
     const int* base = reinterpret_cast<const int*>(src);
+    const Taps8 taps = LoadTaps(plan, j);
     for (int l = 0; l < 4; ++l) {
         const __m256i dots = _mm256_i32gather_epi32(base, taps.at[l], 1);
         for (int c = 0; c < 3; ++c) {
             const __m256i v = _mm256_and_si256(_mm256_srli_epi32(dots, 8 * c), low);
-            _mm512_storeu_pd(planes + (3 * l + c) * stride + j, _mm512_cvtepi32_pd(v));
+            _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j, _mm512_cvtepi32_pd(v));
         }
     }
-}
-
-inline int Lowest(__m256i v) {
-    v = _mm256_min_epi32(v, _mm256_permute2x128_si256(v, v, 1));
-    v = _mm256_min_epi32(v, _mm256_shuffle_epi32(v, 0x4E));
-    v = _mm256_min_epi32(v, _mm256_shuffle_epi32(v, 0xB1));
-    return _mm256_cvtsi256_si32(v);
-}
-
-inline int Highest(__m256i v) {
-    v = _mm256_max_epi32(v, _mm256_permute2x128_si256(v, v, 1));
-    v = _mm256_max_epi32(v, _mm256_shuffle_epi32(v, 0x4E));
-    v = _mm256_max_epi32(v, _mm256_shuffle_epi32(v, 0xB1));
-    return _mm256_cvtsi256_si32(v);
 }
 
 }  // namespace
@@ -90,14 +73,12 @@ inline int Highest(__m256i v) {
 // Where the 4 tap columns of 8 dots lie side by side (everywhere but at
 // the image's right edge), their 12 bytes come in two gathers of 8 bytes;
 // elsewhere each tap column is gathered on its own.
-void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, double* planes, int stride,
-                     int count) {
+void SpreadRowAvx512(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count) {
     for (int j = 0; j < count; j += 8) {
-        Taps8 taps;
-        if (SideBySide(offsets, stride, j, taps))
-            GatherRuns(src, taps, planes, stride, j);
+        if (plan.span[j / 8])
+            GatherRuns(src, plan, planes, j);
         else
-            GatherEach(src, taps, planes, stride, j);
+            GatherEach(src, plan, planes, j);
     }
 }
 
@@ -106,30 +87,27 @@ void SpreadRowAvx512(const std::uint8_t* src, const std::int32_t* offsets, doubl
 // bytes are read at once and each plane picked out of them by a byte
 // permutation. Nothing beyond the runs is read.
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SpreadRowAvx512Vbmi(const std::uint8_t* src,
-                                                                                const std::int32_t* offsets,
-                                                                                double* planes, int stride,
-                                                                                int count) {
+                                                                                const SpreadPlan& plan,
+                                                                                double* planes, int count) {
     const __m512i magic = _mm512_set1_epi64(MAGIC);
     const __m512i one = _mm512_set1_epi64(1);
     for (int j = 0; j < count; j += 8) {
-        Taps8 taps;
-        if (!SideBySide(offsets, stride, j, taps)) {
-            GatherEach(src, taps, planes, stride, j);
+        const int span = plan.span[j / 8];
+        if (span == 0) {
+            GatherEach(src, plan, planes, j);
             continue;
         }
-        const int first = Lowest(taps.at[0]);
-        const int span = Highest(taps.at[0]) - first + 12;
         if (span > 64) {
-            GatherRuns(src, taps, planes, stride, j);
+            GatherRuns(src, plan, planes, j);
             continue;
         }
         const __mmask64 bytes = span == 64 ? ~__mmask64(0) : (__mmask64(1) << span) - 1;
-        const __m512i window = _mm512_maskz_loadu_epi8(bytes, src + first);
+        const __m512i window = _mm512_maskz_loadu_epi8(bytes, src + plan.first[j / 8]);
         // The low byte of each word: where plane k's value lies in window.
-        __m512i at = _mm512_cvtepu32_epi64(_mm256_sub_epi32(taps.at[0], _mm256_set1_epi32(first)));
+        __m512i at = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.at + j)));
         for (int k = 0; k < 12; ++k, at = _mm512_add_epi64(at, one)) {
             const __m512i picked = _mm512_maskz_permutexvar_epi8(0x0101010101010101, at, window);
-            _mm512_storeu_pd(planes + k * stride + j, LessMagic(_mm512_or_si512(picked, magic)));
+            _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, LessMagic(_mm512_or_si512(picked, magic)));
         }
     }
 }

@@ -301,18 +301,19 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     constexpr int stride = KERNEL_STRIP;
     std::vector<std::uint8_t> src(3 * 100 + 1);
     for (auto& v : src) v = std::uint8_t(gen());
-    std::vector<std::int32_t> offsets(4 * stride);
-    for (auto& o : offsets) o = std::int32_t(gen() % 100) * 3;
-    offsets[5] = 99 * 3;
+    SpreadPlan plan;
+    for (auto& o : plan.offsets) o = std::int32_t(gen() % 100) * 3;
+    plan.offsets[5] = 99 * 3;
     // The first 16 dots' tap columns side by side, as within an image, 8
     // of them close together, 8 spread far apart.
     for (int j = 0; j < 16; ++j)
-        for (int l = 0; l < 4; ++l) offsets[std::size_t(l * stride + j)] = ((j < 8 ? j / 2 + 90 : j * 5) + l) * 3;
+        for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = ((j < 8 ? j / 2 + 90 : j * 5) + l) * 3;
+    PlanGroups(plan);
     std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
-    SpreadRowScalar(src.data(), offsets.data(), expectedPlanes.data(), stride, stride);
+    SpreadRowScalar(src.data(), plan, expectedPlanes.data(), stride);
     for (const RowKernelVariant& variant : SupportedRowKernels()) {
         std::fill(planes.begin(), planes.end(), -1.0);
-        variant.spread(src.data(), offsets.data(), planes.data(), stride, stride);
+        variant.spread(src.data(), plan, planes.data(), stride);
         EXPECT_EQ(planes, expectedPlanes) << variant.name;
     }
 
