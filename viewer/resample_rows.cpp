@@ -70,6 +70,11 @@ void PackLanes(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, i
 
 }  // namespace
 
+// Built for the wider vector units too, picked at run time: the same
+// products whatever the width.
+#if defined(__x86_64__)
+__attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
 void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
     for (int k = 0; k < 4; ++k)
         for (int l = 0; l < 4; ++l) {
