@@ -9,13 +9,41 @@
 namespace platform {
 namespace {
 
+enum class Direction { ToCp932, FromCp932 };
+
+// One conversion descriptor per direction and thread, opened on first use
+// and kept: opening one sets up the conversion tables, which takes far longer
+// than converting a path or a line.
+class HeldDescriptor {
+public:
+    HeldDescriptor(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~HeldDescriptor() {
+        if (isOpen()) iconv_close(cd_);
+    }
+    HeldDescriptor(const HeldDescriptor&) = delete;
+    HeldDescriptor& operator=(const HeldDescriptor&) = delete;
+
+    bool isOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+const HeldDescriptor& Descriptor(Direction direction) {
+    thread_local const HeldDescriptor toCp932("CP932", "UTF-8");
+    thread_local const HeldDescriptor fromCp932("UTF-8", "CP932");
+    return direction == Direction::ToCp932 ? toCp932 : fromCp932;
+}
+
 // Runs iconv over the whole input. On an unconvertible or invalid sequence
 // it writes replacement (may be empty), skips skipBytes of input and goes on.
-bool Convert(const char* to, const char* from, std::string_view in, std::string& out,
-             std::string_view replacement) {
+bool Convert(Direction direction, std::string_view in, std::string& out, std::string_view replacement) {
     out.clear();
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    const HeldDescriptor& descriptor = Descriptor(direction);
+    if (!descriptor.isOpen()) return false;
+    iconv_t cd = descriptor.get();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // the initial state
     bool clean = true;
     char* src = const_cast<char*>(in.data());
     std::size_t srcLeft = in.size();
@@ -31,7 +59,7 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
         clean = false;
         out.append(replacement);
         std::size_t skip = 1;
-        if (std::string_view(from) == "UTF-8") {
+        if (direction == Direction::ToCp932) {
             unsigned char lead = static_cast<unsigned char>(*src);
             skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
             if (skip > srcLeft) skip = srcLeft;
@@ -40,7 +68,6 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
         srcLeft -= skip;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     return clean;
 }
 
@@ -48,10 +75,10 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
 
 bool Utf8ToCp932(std::string_view utf8, std::string& out) {
     if (!IsValidUtf8(utf8)) {
-        Convert("CP932", "UTF-8", utf8, out, "");
+        Convert(Direction::ToCp932, utf8, out, "");
         return false;
     }
-    return Convert("CP932", "UTF-8", utf8, out, "");
+    return Convert(Direction::ToCp932, utf8, out, "");
 }
 
 std::string ToCp932(std::string_view utf8) {
@@ -62,7 +89,7 @@ std::string ToCp932(std::string_view utf8) {
 
 std::string FromCp932(std::string_view cp932) {
     std::string out;
-    Convert("UTF-8", "CP932", cp932, out, "\xEF\xBF\xBD");
+    Convert(Direction::FromCp932, cp932, out, "\xEF\xBF\xBD");
     return out;
 }
 
@@ -109,7 +136,7 @@ std::string DecodeRecordPath(std::string_view bytes,
     if (!IsValidUtf8(bytes)) return FromCp932(bytes);
     std::string asCp932;
     std::string asUtf8(bytes);
-    if (!Convert("UTF-8", "CP932", bytes, asCp932, "") || asCp932 == asUtf8) return asUtf8;
+    if (!Convert(Direction::FromCp932, bytes, asCp932, "") || asCp932 == asUtf8) return asUtf8;
     if (exists(asUtf8) && !exists(asCp932)) return asUtf8;
     return asCp932;
 }

@@ -3,7 +3,11 @@
 #include "viewer/resample_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC target("avx2")
+#endif
 #define RESAMPLE_LANES 4
 #include "viewer/resample_rows_lanes.h"
 
@@ -27,4 +31,7 @@ void SpreadRowAvx2(const std::uint8_t* src, const SpreadPlan& plan, double* plan
             }
         }
 }
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 #endif

@@ -3,7 +3,11 @@
 #include "viewer/resample_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx512f"))), apply_to = function)
+#else
 #pragma GCC target("avx512f")
+#endif
 #define RESAMPLE_LANES 8
 #include "viewer/resample_rows_lanes.h"
 
@@ -11,7 +15,9 @@
 
 // The compiler's own intrinsics start from deliberately undefined registers,
 // which it then reports as maybe uninitialised once they are inlined here.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 void ResampleRowAvx512(const KernelRow& row) { LanesRow(row); }
 
@@ -111,4 +117,7 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SpreadRowAvx512Vbmi(
         }
     }
 }
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 #endif

@@ -3,9 +3,16 @@
 #include "viewer/resample_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("sse2"))), apply_to = function)
+#else
 #pragma GCC target("sse2")
+#endif
 #define RESAMPLE_LANES 2
 #include "viewer/resample_rows_lanes.h"
 
 void ResampleRowSse2(const KernelRow& row) { LanesRow(row); }
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 #endif
