@@ -68,14 +68,9 @@ void PackLanes(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, i
     }
 }
 
-}  // namespace
-
-// Built for the wider vector units too, picked at run time: the same
-// products whatever the width.
-#if defined(__x86_64__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
-void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
+// The products of TapWeights, inlined into a copy for each vector unit.
+__attribute__((always_inline)) inline void WeighTaps(const double rowWeights[4], const double* columnWeights,
+                                                     double* tapWeights, int count) {
     for (int k = 0; k < 4; ++k)
         for (int l = 0; l < 4; ++l) {
             const double wy = rowWeights[k];
@@ -83,6 +78,32 @@ void TapWeights(const double rowWeights[4], const double* columnWeights, double*
             double* w = tapWeights + (4 * k + l) * KERNEL_STRIP;
             for (int j = 0; j < count; ++j) w[j] = wy * wx[j];
         }
+}
+
+void WeighTapsPlain(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
+    WeighTaps(rowWeights, columnWeights, tapWeights, count);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx512f"))) void WeighTapsAvx512(const double rowWeights[4], const double* columnWeights,
+                                                         double* tapWeights, int count) {
+    WeighTaps(rowWeights, columnWeights, tapWeights, count);
+}
+#endif
+
+}  // namespace
+
+// The same products whatever the width of the vector unit that makes them.
+void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
+    using Weigh = void (*)(const double*, const double*, double*, int);
+    static const Weigh weigh = [] {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_cpu_init();
+        if (__builtin_cpu_supports("avx512f")) return Weigh(WeighTapsAvx512);
+#endif
+        return Weigh(WeighTapsPlain);
+    }();
+    weigh(rowWeights, columnWeights, tapWeights, count);
 }
 
 void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint16_t* taps, int count) {
