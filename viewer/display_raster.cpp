@@ -47,7 +47,7 @@ bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster)
         for (int part = 0; part < parts; ++part) works.emplace_back(band);
         const std::size_t bytes = std::size_t(dw) * std::size_t(dh) * 3;
         if (raster.pixels.capacity() / 2 > bytes)  // a much smaller raster gives the memory back
-            std::vector<std::uint8_t>(bytes).swap(raster.pixels);
+            RasterBytes(bytes).swap(raster.pixels);
         else
             raster.pixels.resize(bytes);
     } catch (const std::bad_alloc&) {

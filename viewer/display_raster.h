@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "viewer/raster_bytes.h"
+
 class CImageData;
 enum class DotLayout;
 
@@ -13,7 +15,7 @@ enum class DotLayout;
 struct DisplayRaster {
     int width = 0;   // displayWidth
     int height = 0;  // displayHeight
-    std::vector<std::uint8_t> pixels{};
+    RasterBytes pixels{};
 };
 
 // The display raster in a screen layout of 16, 24 or 32 bits per pixel.

@@ -239,7 +239,7 @@ bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayReg
         region.width > dw - region.x || region.height > dh - region.y)
         return false;
     if (region.width > 0 && region.height > 0 && !image.HasPicture()) return false;
-    std::vector<std::uint8_t> pixels;
+    RasterBytes pixels;
     try {
         RegionWorkspace work(std::min(region.height, 256));
         pixels.resize(std::size_t(region.width) * std::size_t(region.height) * 3);

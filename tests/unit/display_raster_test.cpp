@@ -126,7 +126,7 @@ TEST(DisplayRaster, ScaleOneIsAPlainCopy) {
     ASSERT_TRUE(RenderDisplay(image, 1.0, raster));
     EXPECT_EQ(raster.width, 13);
     EXPECT_EQ(raster.height, 7);
-    EXPECT_EQ(raster.pixels, std::vector<std::uint8_t>(image.pixels(), image.pixels() + image.pixelBytes()));
+    EXPECT_EQ(raster.pixels, RasterBytes(image.pixels(), image.pixels() + image.pixelBytes()));
 }
 
 TEST(DisplayRaster, DoubleScaleHasWhiteFirstRowAndColumnAndComputedLastOnes) {
@@ -176,7 +176,7 @@ TEST(DisplayRaster, RefusedScalesLeaveTheRasterAsItWas) {
     CImageData image = NoiseImage(8, 8, 11);
     DisplayRaster raster;
     ASSERT_TRUE(RenderDisplay(image, 1.0, raster));
-    const std::vector<std::uint8_t> before = raster.pixels;
+    const RasterBytes before = raster.pixels;
     EXPECT_FALSE(RenderDisplay(image, 0.0, raster));
     EXPECT_FALSE(RenderDisplay(image, -1.5, raster));
     EXPECT_FALSE(RenderDisplay(image, std::nan(""), raster));
@@ -199,7 +199,7 @@ TEST(DisplayRaster, SizedImageWithoutPixelsIsRefused) {
 }
 
 TEST(DeviceRaster, RowLengthsPerDepth) {
-    DisplayRaster display{.width = 3, .height = 2, .pixels = std::vector<std::uint8_t>(18, 0)};
+    DisplayRaster display{.width = 3, .height = 2, .pixels = RasterBytes(18, 0)};
     DeviceRaster device;
     ASSERT_TRUE(BuildDeviceRaster(display, 24, device));
     EXPECT_EQ(device.rowBytes, 10);
@@ -231,7 +231,7 @@ TEST(DeviceRaster, PixelLayouts) {
 }
 
 TEST(DeviceRaster, RefusesOtherDepthsAndShortRasters) {
-    DisplayRaster display{.width = 2, .height = 2, .pixels = std::vector<std::uint8_t>(12, 1)};
+    DisplayRaster display{.width = 2, .height = 2, .pixels = RasterBytes(12, 1)};
     DeviceRaster device;
     ASSERT_TRUE(BuildDeviceRaster(display, 32, device));
     EXPECT_FALSE(BuildDeviceRaster(display, 8, device));

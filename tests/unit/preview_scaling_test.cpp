@@ -66,7 +66,7 @@ TEST(PreviewScaling, PixelsCopiedFromTheSampledPlaces) {
     ASSERT_EQ(half.height, 1);
     ASSERT_EQ(half.pixels.size(), 6u);
     // Row: (0 - 0.5 + 0.25) / 0.5 -> 0; columns 0 and 1.
-    EXPECT_EQ(half.pixels, (std::vector<std::uint8_t>{0, 0, 0, 1, 0, 1}));
+    EXPECT_EQ(half.pixels, (RasterBytes{0, 0, 0, 1, 0, 1}));
 
     const auto small = Coordinates(2, 2);
     const DisplayRaster twice = BuildPreviewPixels(small.data(), 2, 2, 2.0);
