@@ -4,20 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "osmeca/circular_arc.h"
+
 namespace {
 
-constexpr double TWO_PI = 2 * std::numbers::pi;
-
-double FoldAngle(double a) {
-    a = std::fmod(a, TWO_PI);
-    return a < 0 ? a + TWO_PI : a;
-}
-
-// True when the arc of the record passes the direction angle from its centre.
-bool ArcPasses(const SectionSegment& arc, double angle) {
-    const double along = arc.direction == OS_CLOCKWISE ? FoldAngle(angle - arc.startAngle)
-                                                       : FoldAngle(arc.startAngle - angle);
-    return along <= arc.sweepAngle;
+// The arc of a record in the form the outline's own geometry takes.
+osmeca::CircularArc ArcOf(const SectionSegment& s) {
+    return {{s.centreX, s.centreY}, s.radius, s.startAngle, s.direction == OS_CLOCKWISE ? s.sweepAngle : -s.sweepAngle};
 }
 
 }  // namespace
@@ -40,10 +33,12 @@ FibreSpan SpanAcrossAxis(const SectionSegment* segments, int32_t segmentCount, d
             reach(s.endX, s.endY);
         } else if (s.kind == OS_KIND_ARC) {
             // Along the normal an arc reaches furthest where its radius points along it.
+            const osmeca::CircularArc arc = ArcOf(s);
             const double toward = std::atan2(ny, nx);
             for (double angle : {toward, toward + std::numbers::pi}) {
-                if (ArcPasses(s, FoldAngle(angle)))
-                    reach(s.centreX + s.radius * std::cos(angle), s.centreY + s.radius * std::sin(angle));
+                if (!osmeca::ArcPassesAngle(arc, angle)) continue;
+                const osmeca::Point p = osmeca::ArcPointAt(arc, angle);
+                reach(p.x, p.y);
             }
         }
     }
