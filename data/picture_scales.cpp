@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "data/text_file.h"
+#include "platform/atomic_write.h"
 #include "res/format_text.h"
 
 namespace {
@@ -60,20 +60,9 @@ std::string PictureScales::Text() const {
 }
 
 bool PictureScales::Save(const std::string& file) const {
-    const std::string temporary = file + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << Text();
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) == 0) return true;
-    std::remove(temporary.c_str());
-    return false;
+    const std::string text = Text();
+    return platform::WriteFileAtomically(
+        file, [&](std::FILE* out) { return std::fwrite(text.data(), 1, text.size(), out) == text.size(); });
 }
 
 std::string PictureScalesPath(const std::string& settingsPath) {

@@ -23,7 +23,7 @@ public:
     void Set(const std::string& picturePath, double mmPerDot);
 
     std::string Text() const;
-    // Written to a temporary name beside file and renamed; false on failure.
+    // Replaces file whole or not at all; false on failure.
     bool Save(const std::string& file) const;
 
 private:
