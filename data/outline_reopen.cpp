@@ -46,7 +46,7 @@ double OutlineFileMagnification(const std::string& utf8Text) {
 }
 
 OutlineLoad LoadOutlineRows(const std::string& bytes, double viewerR, SampleTable& rows, int& badLine) {
-    const std::string text = platform::IsValidUtf8(bytes) ? bytes : platform::FromCp932(bytes);
+    const std::string text = platform::DecodeRecordText(bytes);
     std::string error;
     OutlineLines lines;
     badLine = 0;
