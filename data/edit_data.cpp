@@ -25,6 +25,7 @@
 #include "data/report_printing.h"
 #include "data/row_command.h"
 #include "dialogs/open_guide.h"
+#include "image/view_image.h"
 #include "platform/dialog_units.h"
 #include "platform/file_dialog.h"
 #include "platform/fonts.h"
@@ -252,9 +253,19 @@ CGazoView* CEditData::PairedViewer() const {
     return ViewerRegistry::IsSlot(slot) ? App().registry.viewers[slot] : nullptr;
 }
 
-double CEditData::PairedMmPerDot() const {
+const CViewImage* CEditData::PairedImage() const {
     const CGazoView* viewer = PairedViewer();
-    return viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->mmPerDot : 0.0;
+    return viewer != nullptr ? viewer->viewImage() : nullptr;
+}
+
+double CEditData::PairedMagnification() const {
+    const CViewImage* image = PairedImage();
+    return image != nullptr ? image->displayScale : 1.0;
+}
+
+double CEditData::PairedMmPerDot() const {
+    const CViewImage* image = PairedImage();
+    return image != nullptr ? image->mmPerDot : 0.0;
 }
 
 void CEditData::RepaintViewer() const {
@@ -413,10 +424,7 @@ void CEditData::OnSamplingStop() {
 
 void CEditData::OnCalculate() {
     StoreCurrentCell();
-    const CGazoView* viewer = PairedViewer();
-    // Without a viewer there is no magnification: the table's dots are taken as they are.
-    const double R = viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->displayScale : 1.0;
-    if (Calculate(App().sampleTable, App().calc, R, this)) RepaintViewer();
+    if (Calculate(App().sampleTable, App().calc, PairedMagnification(), this)) RepaintViewer();
     UpdateSamplingButtons();
     update();
 }
@@ -437,9 +445,8 @@ void CEditData::OnPrint(int id) {
     App().calc.mmPerDot = PairedMmPerDot();
     if (id == ID_PRINT_SHEET) {
         static const CImageData noPicture;
-        const CGazoView* viewer = PairedViewer();
-        const CImageData& image =
-            viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->image : noPicture;
+        const CViewImage* paired = PairedImage();
+        const CImageData& image = paired != nullptr ? paired->image : noPicture;
         PrintMeasurementSheet(App().sampleTable, App().calc, image, App().DataFolder(), App().programDir, this);
         return;
     }
@@ -457,9 +464,7 @@ void CEditData::OnReopenOutline() {
     AppContext& app = App();
     const std::string path = ChooseCsvPath(this, CsvStartFolder(app.lastCsvDir, app.DataFolder()), false);
     if (path.empty()) return;
-    const CGazoView* viewer = PairedViewer();
-    const double R = viewer != nullptr && viewer->viewImage() != nullptr ? viewer->viewImage()->displayScale : 1.0;
-    if (!ReopenOutline(path, R, app.sampleTable, this)) return;
+    if (!ReopenOutline(path, PairedMagnification(), app.sampleTable, this)) return;
     grid_.PageFirst(app.sampleTable);
     RefreshPage();
     UpdateSamplingButtons();

@@ -15,6 +15,7 @@
 #include "data/my_edit_control.h"
 
 class CGazoView;
+class CViewImage;
 class QMenuBar;
 class QLabel;
 class QPainter;
@@ -77,6 +78,10 @@ private:
     // The viewer the window works with, or null.
     CGazoView* PairedViewer() const;
     void RepaintViewer() const;
+    // The paired viewer's picture, or null.
+    const CViewImage* PairedImage() const;
+    // Its display magnification; 1 without one (the table's dots are taken as they are).
+    double PairedMagnification() const;
     // Millimetres per source dot of the paired viewer's picture; 0 when none is set.
     double PairedMmPerDot() const;
 
