@@ -33,17 +33,18 @@ std::string Today() {
     return std::strftime(text, sizeof text, t::SHEET_DATE_FORMAT, &local) > 0 ? text : "";
 }
 
-// The millimetre lines under the dot results, when a scale is set.
-void AddMillimetreLines(const PropertiesAtScales& p, std::vector<std::string>& lines) {
-    if (!p.HasMillimetres()) return;
-    lines.push_back(FormatText(t::SHEET_MM_HEAD, p.mmPerDot));
+// The millimetre lines under the dot results: none without a scale.
+std::vector<std::string> MillimetreLines(const PropertiesAtScales& p) {
+    if (!p.HasMillimetres()) return {};
+    std::vector<std::string> lines{FormatText(t::SHEET_MM_HEAD, p.mmPerDot)};
     const std::tuple<const char*, double, const char*> values[] = {
-        {"面積　   A", p.mm.area, "mm^2"},   {"周長　   L", p.mm.perimeter, "mm"},
-        {"幅　 　  B", p.mm.width, "mm"},    {"高さ 　  H", p.mm.height, "mm"},
-        {"Iy Max　　", p.mm.iMax, "mm^4"},   {"Iz Min　　", p.mm.iMin, "mm^4"},
-        {"Z  Max　　", p.mm.zMajor(), "mm^3"}, {"Z  Min　　", p.mm.zMinor(), "mm^3"},
+        {t::SHEET_MM_AREA, p.mm.area, "mm^2"},        {t::SHEET_MM_PERIMETER, p.mm.perimeter, "mm"},
+        {t::SHEET_MM_WIDTH, p.mm.width, "mm"},        {t::SHEET_MM_HEIGHT, p.mm.height, "mm"},
+        {t::SHEET_MM_I_MAX, p.mm.iMax, "mm^4"},       {t::SHEET_MM_I_MIN, p.mm.iMin, "mm^4"},
+        {t::SHEET_MM_Z_MAX, p.mm.zMajor(), "mm^3"},   {t::SHEET_MM_Z_MIN, p.mm.zMinor(), "mm^3"},
     };
     for (const auto& [label, value, unit] : values) lines.push_back(FormatText(t::SHEET_MM_LINE, label, value, unit));
+    return lines;
 }
 
 bool WriteCropPicture(const CImageData& image, const SheetCrop& crop, const std::string& path) {
@@ -95,7 +96,6 @@ SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outlin
 }
 
 std::string SheetText(const SheetContent& content, const CalcState& state) {
-    const double R = state.results.R > 0 ? state.results.R : 1.0;
     const SheetCrop& crop = content.crop;
     std::string out = SheetHeading() + "\r\n";
     out += FormatText(t::SHEET_PICTURE_NAME, content.pictureName.c_str());
@@ -105,12 +105,11 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
     const PropertiesAtScales properties = PropertiesOf(state);
     out += FormatText(t::SHEET_CENTROID, properties.source.xc - crop.x, properties.source.yc - crop.y);
     out += FormatText(t::SHEET_AXIS, properties.dots.thetaDeg);
-    for (const auto& [x, y] : OutlinePoints(state.segments.data(), state.segmentCount, R))
+    for (const auto& [x, y] : OutlinePoints(state.segments.data(), state.segmentCount, state.results.R))
         out += FormatText(t::SHEET_POINT, x - crop.x, y - crop.y);
-    std::vector<std::string> lines;
-    for (const std::string& line : ResultBoxLines(state.results, WS_CALCULATED)) lines.push_back(line);
-    AddMillimetreLines(properties, lines);
-    for (const std::string& line : lines) out += FormatText(t::SHEET_RESULT, line.c_str());
+    for (const std::string& line : ResultBoxLines(state.results, WS_CALCULATED))
+        out += FormatText(t::SHEET_RESULT, line.c_str());
+    for (const std::string& line : MillimetreLines(properties)) out += FormatText(t::SHEET_RESULT, line.c_str());
     return out;
 }
 
@@ -120,13 +119,12 @@ bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, con
         platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
         return false;
     }
-    const double R = state.results.R > 0 ? state.results.R : 1.0;
     SheetContent content;
     content.pictureName = image.fileName();
     std::erase_if(content.pictureName, [](char c) { return c == '\r' || c == '\n'; });
     content.date = Today();
     content.cropFile = t::FILE_SHEET_PICTURE;
-    content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, R), image.width(),
+    content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, state.results.R), image.width(),
                                      image.height());
     if (!WriteCropPicture(image, content.crop, JoinPath(reportDir, content.cropFile))) {
         platform::MessageBox(owner, t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST);

@@ -83,6 +83,14 @@ inline constexpr char SHEET_POINT[] = "輪郭=%.3f,%.3f\r\n";
 inline constexpr char SHEET_RESULT[] = "結果=%s\r\n";
 inline constexpr char SHEET_MM_HEAD[] = "実寸 (元画像 1 ドット = %.6g mm)";
 inline constexpr char SHEET_MM_LINE[] = "%s = %12.5g %s";
+inline constexpr char SHEET_MM_AREA[] = "面積　   A";
+inline constexpr char SHEET_MM_PERIMETER[] = "周長　   L";
+inline constexpr char SHEET_MM_WIDTH[] = "幅　 　  B";
+inline constexpr char SHEET_MM_HEIGHT[] = "高さ 　  H";
+inline constexpr char SHEET_MM_I_MAX[] = "Iy Max　　";
+inline constexpr char SHEET_MM_I_MIN[] = "Iz Min　　";
+inline constexpr char SHEET_MM_Z_MAX[] = "Z  Max　　";
+inline constexpr char SHEET_MM_Z_MIN[] = "Z  Min　　";
 inline constexpr char SHEET_DATE_FORMAT[] = "%Y年%m月%d日 %H:%M";
 inline constexpr char MSG_SHEET_PICTURE_FAILED[] = "測定シート用の画像ファイルの書込みに失敗しました。";
 
