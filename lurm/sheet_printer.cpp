@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "res/texts_properties.h"
 
@@ -17,10 +18,13 @@ namespace {
 
 namespace t = texts_properties;
 
-// The key of a "key=value" line, from a format such as "画像=%s\r\n".
-QString KeyOf(const char* format) {
+// The value of a "key=value" line whose key is that of format (such as
+// "画像=%s\r\n"); none when the line has another key.
+std::optional<QString> ValueOf(const QString& line, const char* format) {
     const QString text = QString::fromUtf8(format);
-    return text.left(text.indexOf(QLatin1Char('=')) + 1);
+    const QString key = text.left(text.indexOf(QLatin1Char('=')) + 1);
+    if (!line.startsWith(key)) return std::nullopt;
+    return line.mid(key.size());
 }
 
 QPointF PointOf(const QString& value) {
@@ -44,22 +48,22 @@ bool SheetPrinter::IsSheet(const QStringList& lines) {
 
 SheetPrinter::SheetPrinter(const QStringList& lines, const QString& folder) {
     for (const QString& line : lines) {
-        if (line.startsWith(KeyOf(t::SHEET_PICTURE_NAME))) {
-            pictureName_ = line.mid(KeyOf(t::SHEET_PICTURE_NAME).size());
-        } else if (line.startsWith(KeyOf(t::SHEET_DATE))) {
-            date_ = line.mid(KeyOf(t::SHEET_DATE).size());
-        } else if (line.startsWith(KeyOf(t::SHEET_CROP_FILE))) {
+        if (const auto name = ValueOf(line, t::SHEET_PICTURE_NAME)) {
+            pictureName_ = *name;
+        } else if (const auto date = ValueOf(line, t::SHEET_DATE)) {
+            date_ = *date;
+        } else if (const auto crop = ValueOf(line, t::SHEET_CROP_FILE)) {
             // Only a file beside the sheet, whatever the line says.
-            const QString name = QDir(line.mid(KeyOf(t::SHEET_CROP_FILE).size())).dirName();
-            if (!picture_.load(QDir(folder).filePath(name))) problem_ = QStringLiteral("cannot read the picture ") + name;
-        } else if (line.startsWith(KeyOf(t::SHEET_CENTROID))) {
-            centroid_ = PointOf(line.mid(KeyOf(t::SHEET_CENTROID).size()));
-        } else if (line.startsWith(KeyOf(t::SHEET_AXIS))) {
-            axisDegrees_ = line.mid(KeyOf(t::SHEET_AXIS).size()).toDouble();
-        } else if (line.startsWith(KeyOf(t::SHEET_POINT))) {
-            outline_.push_back(PointOf(line.mid(KeyOf(t::SHEET_POINT).size())));
-        } else if (line.startsWith(KeyOf(t::SHEET_RESULT))) {
-            results_.push_back(line.mid(KeyOf(t::SHEET_RESULT).size()));
+            const QString file = QDir(*crop).dirName();
+            if (!picture_.load(QDir(folder).filePath(file))) problem_ = QStringLiteral("cannot read the picture ") + file;
+        } else if (const auto centroid = ValueOf(line, t::SHEET_CENTROID)) {
+            centroid_ = PointOf(*centroid);
+        } else if (const auto axis = ValueOf(line, t::SHEET_AXIS)) {
+            axisDegrees_ = axis->toDouble();
+        } else if (const auto point = ValueOf(line, t::SHEET_POINT)) {
+            outline_.push_back(PointOf(*point));
+        } else if (const auto result = ValueOf(line, t::SHEET_RESULT)) {
+            results_.push_back(*result);
         }
     }
     if (picture_.isNull() && problem_.isEmpty()) problem_ = QStringLiteral("the sheet names no picture");
