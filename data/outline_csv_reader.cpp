@@ -78,20 +78,20 @@ OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, st
     for (std::size_t i = start; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         SamplePoint row;
-        where->bad = int(i + 1);
         if (!ParseRow(lines[i], row)) {
+            where->bad = int(i + 1);
             error = "line " + std::to_string(i + 1) + ": expected type,x,y (an integer and two texts of at most 8 characters)";
             table.ClearTable();
             return OutlineReadResult::Malformed;
         }
         if (table.count >= table.capacity) {
+            where->bad = int(i + 1);
             table.ClearTable();
             return OutlineReadResult::TooManyRows;
         }
         table.rows[table.count++] = row;
         where->ofRow.push_back(int(i + 1));
     }
-    where->bad = 0;
     table.TextToCoords();
     return OutlineReadResult::Ok;
 }
