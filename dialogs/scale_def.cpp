@@ -1,13 +1,13 @@
 #include "dialogs/scale_def.h"
 
 #include <QGridLayout>
-#include <cmath>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "platform/message_box.h"
 #include "res/format_text.h"
@@ -84,9 +84,7 @@ bool CScaleDef::OnCommand(int id, std::intptr_t /*value*/) {
 }
 
 void CScaleDef::OnOk() {
-    // A length over the measured distance goes before the typed scale.
-    double value = measuredDots_ > 0 ? MmPerDotFromLength(PositiveNumber(length_), measuredDots_) : 0;
-    if (value == 0) value = PositiveNumber(typed_);
+    const double value = ChosenMmPerDot(PositiveNumber(length_), measuredDots_, PositiveNumber(typed_));
     if (value == 0) {
         platform::MessageBox(this, t::MSG_SCALE_INVALID, texts_data::TITLE_CONFIRM);
         return;

@@ -30,3 +30,9 @@ double MmPerDotFromLength(double lengthMm, double sourceDots) {
     if (!(lengthMm > 0) || !(sourceDots > 0) || !std::isfinite(lengthMm) || !std::isfinite(sourceDots)) return 0;
     return lengthMm / sourceDots;
 }
+
+double ChosenMmPerDot(double lengthMm, double measuredDots, double typedMmPerDot) {
+    const double fromLength = MmPerDotFromLength(lengthMm, measuredDots);
+    if (fromLength != 0) return fromLength;
+    return typedMmPerDot > 0 && std::isfinite(typedMmPerDot) ? typedMmPerDot : 0;
+}

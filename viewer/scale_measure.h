@@ -27,3 +27,8 @@ private:
 // Millimetres per source dot from a length in mm over a distance in source
 // dots; 0 when either is not a positive number.
 double MmPerDotFromLength(double lengthMm, double sourceDots);
+
+// The scale the dialog's answers give: a length over the measured distance
+// goes before the typed scale (millimetres per source dot); 0 when neither
+// gives a positive number.
+double ChosenMmPerDot(double lengthMm, double measuredDots, double typedMmPerDot);

@@ -19,6 +19,13 @@ TEST(RealScale, TwoClicksAt200PercentGiveTheScaleTypedForTheSource) {
     EXPECT_EQ(MmPerDotFromLength(0, 50), 0);
 }
 
+TEST(RealScale, MeasuredLengthGoesBeforeTheTypedScale) {
+    EXPECT_DOUBLE_EQ(ChosenMmPerDot(25.0, 50.0, 0.25), 0.5);
+    EXPECT_DOUBLE_EQ(ChosenMmPerDot(0, 50.0, 0.25), 0.25);  // no length typed
+    EXPECT_DOUBLE_EQ(ChosenMmPerDot(25.0, 0, 0.25), 0.25);  // nothing measured
+    EXPECT_EQ(ChosenMmPerDot(0, 0, 0), 0);
+}
+
 TEST(RealScale, RememberedPerPictureBesideTheSettings) {
     TempDir dir;
     const std::string settings = dir.File("SetteiKol.bin");
