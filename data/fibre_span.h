@@ -10,7 +10,6 @@
 struct FibreSpan {
     double positive = 0;  // furthest reach on the side the normal points to (>= 0)
     double negative = 0;  // furthest reach on the other side (>= 0)
-    double Largest() const { return positive > negative ? positive : negative; }
 };
 
 // The reach of the outline in segments (as the calculation wrote them) from

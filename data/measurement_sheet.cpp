@@ -55,8 +55,6 @@ bool WriteCropPicture(const CImageData& image, const SheetCrop& crop, const std:
 
 }  // namespace
 
-std::string SheetHeading() { return t::SHEET_HEAD; }
-
 std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R) {
     std::vector<std::pair<double, double>> points;
     if (!(R > 0) || !std::isfinite(R)) R = 1.0;
@@ -97,7 +95,8 @@ SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outlin
 
 std::string SheetText(const SheetContent& content, const CalcState& state) {
     const SheetCrop& crop = content.crop;
-    std::string out = SheetHeading() + "\r\n";
+    // The first line tells the print program that the file is a sheet.
+    std::string out = std::string(t::SHEET_HEAD) + "\r\n";
     out += FormatText(t::SHEET_PICTURE_NAME, content.pictureName.c_str());
     out += FormatText(t::SHEET_DATE, content.date.c_str());
     out += FormatText(t::SHEET_CROP_FILE, content.cropFile.c_str());

@@ -15,9 +15,6 @@
 class CImageData;
 class QWidget;
 
-// The first line that tells the print program that a file is a sheet.
-std::string SheetHeading();
-
 // The part of the source picture the sheet shows, in source dots.
 struct SheetCrop {
     int x = 0;

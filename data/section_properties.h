@@ -5,7 +5,6 @@
 // results and its outline; nothing is integrated again.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "osmeca/osmeca.h"
