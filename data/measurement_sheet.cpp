@@ -114,10 +114,7 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
 
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
                            const std::string& reportDir, const std::string& programDir, QWidget* owner) {
-    if (table.workState != WS_CALCULATED) {
-        platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
-        return false;
-    }
+    if (!CalculatedForPrinting(table, owner)) return false;
     SheetContent content;
     content.pictureName = image.fileName();
     std::erase_if(content.pictureName, [](char c) { return c == '\r' || c == '\n'; });

@@ -69,12 +69,15 @@ std::vector<std::string> PrintProgramArguments(const std::string& fullPath, cons
     return {"Lurm.exe", "F=" + fullPath, "PF=" + fileName, "CV=1"};
 }
 
+bool CalculatedForPrinting(const SampleTable& table, QWidget* owner) {
+    if (table.workState == WS_CALCULATED) return true;
+    platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
+    return false;
+}
+
 bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,
                  const std::string& reportDir, const std::string& programDir, QWidget* owner) {
-    if (table.workState != WS_CALCULATED) {
-        platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
-        return false;
-    }
+    if (!CalculatedForPrinting(table, owner)) return false;
     const std::string path = WriteReportFile(kind, state, reportDir, owner);
     if (path.empty()) return false;
     return StartPrintProgram(path, ReportFileName(kind), programDir, owner);

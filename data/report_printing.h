@@ -32,6 +32,10 @@ std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::
 std::string PrintProgramPath(const std::string& programDir);
 std::vector<std::string> PrintProgramArguments(const std::string& fullPath, const std::string& fileName);
 
+// True when the table's results are current; else the message that there
+// is nothing calculated to print.
+bool CalculatedForPrinting(const SampleTable& table, QWidget* owner);
+
 // Hands the file at path to the print program; the start-failure message
 // when it cannot be started. True when started.
 bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
