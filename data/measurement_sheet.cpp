@@ -120,8 +120,8 @@ bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, con
     std::erase_if(content.pictureName, [](char c) { return c == '\r' || c == '\n'; });
     content.date = Today();
     content.cropFile = t::FILE_SHEET_PICTURE;
-    content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, state.results.R), image.width(),
-                                     image.height());
+    content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, state.results.R),
+                                     image.width(), image.height());
     if (!WriteCropPicture(image, content.crop, JoinPath(reportDir, content.cropFile))) {
         platform::MessageBox(owner, t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST);
         return false;
