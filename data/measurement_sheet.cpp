@@ -93,6 +93,17 @@ SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outlin
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
+SheetPicturePlace PlaceSheetPicture(double boxX, double boxY, double boxWidth, double boxHeight, int pictureWidth,
+                                    int pictureHeight) {
+    SheetPicturePlace place;
+    place.scale = std::min(boxWidth / pictureWidth, boxHeight / pictureHeight);
+    place.width = pictureWidth * place.scale;
+    place.height = pictureHeight * place.scale;
+    place.x = boxX + (boxWidth - place.width) / 2;
+    place.y = boxY;
+    return place;
+}
+
 std::string SheetText(const SheetContent& content, const CalcState& state) {
     const SheetCrop& crop = content.crop;
     // The first line tells the print program that the file is a sheet.

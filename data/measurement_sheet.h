@@ -31,6 +31,20 @@ std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segme
 // dots), clipped to the picture.
 SheetCrop CropAroundOutline(const std::vector<std::pair<double, double>>& outline, int imageWidth, int imageHeight);
 
+// Where the sheet's picture stands on the printed page: as large as the
+// box (page units) lets it be with its proportions kept, centred across the
+// box and at its top.
+struct SheetPicturePlace {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+    double scale = 0;  // page units per dot of the picture
+};
+
+SheetPicturePlace PlaceSheetPicture(double boxX, double boxY, double boxWidth, double boxHeight, int pictureWidth,
+                                    int pictureHeight);
+
 struct SheetContent {
     std::string pictureName;  // the picture's file name
     std::string date;         // as printed

@@ -12,6 +12,7 @@
 #include <numbers>
 #include <optional>
 
+#include "data/measurement_sheet.h"
 #include "res/texts_properties.h"
 
 namespace {
@@ -84,10 +85,11 @@ bool SheetPrinter::Print(QPrinter& printer) const {
     // The picture fills the upper part of the page, its proportions kept.
     const QFontMetrics metrics(font, painter.device());
     const int resultsHeight = metrics.lineSpacing() * (int(results_.size()) + 1);
-    const QRectF box(0, headingHeight * 1.5, page.width(), page.height() - headingHeight * 1.5 - resultsHeight);
-    const double scale = std::min(box.width() / picture_.width(), box.height() / picture_.height());
-    const QRectF place(box.x() + (box.width() - picture_.width() * scale) / 2, box.y(), picture_.width() * scale,
-                       picture_.height() * scale);
+    const SheetPicturePlace at = PlaceSheetPicture(0, headingHeight * 1.5, page.width(),
+                                                   page.height() - headingHeight * 1.5 - resultsHeight,
+                                                   picture_.width(), picture_.height());
+    const QRectF place(at.x, at.y, at.width, at.height);
+    const double scale = at.scale;
     painter.drawImage(place, picture_);
     auto toPage = [&](QPointF p) { return QPointF(place.x() + p.x() * scale, place.y() + p.y() * scale); };
 

@@ -73,3 +73,16 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     EXPECT_TRUE(started.empty());
     platform::SetShellExecuteHook({});
 }
+
+TEST(MeasurementSheet, PictureTakesTheLargestPlaceThatKeepsItsProportions) {
+    // Wide: the box's width decides; tall: its height, and the picture is centred across.
+    const SheetPicturePlace wide = PlaceSheetPicture(0, 30, 400, 400, 200, 100);
+    EXPECT_EQ(wide.scale, 2.0);
+    EXPECT_EQ(wide.x, 0.0);
+    EXPECT_EQ(wide.y, 30.0);
+    EXPECT_EQ(wide.height, 200.0);
+    const SheetPicturePlace tall = PlaceSheetPicture(0, 0, 400, 300, 100, 200);
+    EXPECT_EQ(tall.scale, 1.5);
+    EXPECT_EQ(tall.x, 125.0);
+    EXPECT_EQ(tall.width, 150.0);
+}
