@@ -50,7 +50,8 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
 }  // namespace
 
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
-                                const std::vector<Crack>& boundary, double insideLevel, double outsideLevel) {
+                                const std::vector<Crack>& boundary, double insideLevel) {
+    const double outsideLevel = levels.outside;
     std::vector<Point2> samples;
     const int n = int(boundary.size());
     auto corner = [&](int i) {

@@ -30,7 +30,7 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
     if (!region || region->dots < MIN_FIGURE_DOTS || region->dots == std::int64_t(width) * height)
         return result;
     const std::vector<Point2> samples =
-        EdgeSamples(grey, *levels, OuterBoundary(*region), region->insideLevel, levels->outside);
+        EdgeSamples(grey, *levels, OuterBoundary(*region), region->insideLevel);
     const auto pieces = SplitIntoPieces(samples);
     if (!pieces) return result;
     for (const OutlinePiece& piece : *pieces) ++(piece.shape == PieceShape::Line ? result.lines : result.arcs);

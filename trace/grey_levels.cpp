@@ -118,7 +118,6 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
             FigureLevels levels;
             levels.threshold = int(std::floor(0.5 * (darkLevel + brightLevel)));
             levels.brightFigure = seedLevel > levels.threshold;
-            levels.inside = levels.brightFigure ? brightLevel : darkLevel;
             levels.outside = levels.brightFigure ? darkLevel : brightLevel;
             return levels;
         }

@@ -24,8 +24,7 @@ GreyPicture GreyOf(const std::uint8_t* rgb, int width, int height);
 struct FigureLevels {
     int threshold = 0;        // dots above it are on the bright side
     bool brightFigure = false;  // the seed lies on the bright side
-    double inside = 0;        // the figure's level
-    double outside = 0;       // the background's level
+    double outside = 0;       // the background's level (the figure's comes from its own dots)
 
     bool InFigure(std::uint8_t level) const { return (level > threshold) == brightFigure; }
 };

@@ -255,8 +255,6 @@ public:
         }
     }
 
-    double largest() const { return largest_; }
-
 private:
     const std::vector<Point2>& s_;
     int n_;
