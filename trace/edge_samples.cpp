@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "trace/cyclic_index.h"
+
 namespace trace {
 
 namespace {
@@ -55,7 +57,7 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
     std::vector<Point2> samples;
     const int n = int(boundary.size());
     auto corner = [&](int i) {
-        const Crack& c = boundary[std::size_t(((i % n) + n) % n)];
+        const Crack& c = CyclicAt(boundary, i);
         return Point2{double(c.x), double(c.y)};
     };
     for (int i = 0; i < n; ++i) {

@@ -4,6 +4,8 @@
 #include <numbers>
 #include <algorithm>
 
+#include "trace/cyclic_index.h"
+
 namespace trace {
 
 namespace {
@@ -95,8 +97,7 @@ Point2 Corner(const OutlinePiece& a, const OutlinePiece& b, Point2 hint) {
 }
 
 std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const std::vector<Point2>& samples) {
-    const int n = int(samples.size());
-    auto at = [&](int i) { return samples[std::size_t(((i % n) + n) % n)]; };
+    auto at = [&](int i) { return CyclicAt(samples, i); };
     std::vector<TraceRow> rows;
     if (pieces.size() == 1) {
         // A whole circle, from its top, clockwise on the screen.
