@@ -51,14 +51,15 @@ struct Options {
     int seedY = 0;
 };
 
-bool ParsePositive(const std::string& text, double& value) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0;
-}
-
-bool ParseDot(const std::string& text, int& value) {
+// The whole text read as a number.
+template <class Number>
+bool ParseWhole(const std::string& text, Number& value) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool ParsePositive(const std::string& text, double& value) {
+    return ParseWhole(text, value) && std::isfinite(value) && value > 0;
 }
 
 using Values = std::vector<std::string>;
@@ -99,7 +100,7 @@ const std::vector<OptionSpec>& OptionSpecs() {
         {TRACE_OPTION, "PICTURE X Y", "trace the figure around the dot (X, Y) of the picture at 100 %, print its rows",
          [](Options& o, const Values& v) {
              if (!o.input.empty()) return std::string("--trace takes the place of FILE");
-             if (!ParseDot(v[1], o.seedX) || !ParseDot(v[2], o.seedY))
+             if (!ParseWhole(v[1], o.seedX) || !ParseWhole(v[2], o.seedY))
                  return std::string("--trace needs a picture and the dot's X and Y");
              o.trace = true;
              o.input = v[0];
@@ -178,10 +179,8 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options,
 
 // The property report's text with plain line ends, for the terminal.
 std::string WithNewlines(std::string text) {
-    std::string out;
-    for (char c : text)
-        if (c != '\r') out += c;
-    return out;
+    std::erase(text, '\r');
+    return text;
 }
 
 // Every message the calculation shows goes to standard error; questions are

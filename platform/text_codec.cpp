@@ -74,11 +74,9 @@ bool Convert(Direction direction, std::string_view in, std::string& out, std::st
 }  // namespace
 
 bool Utf8ToCp932(std::string_view utf8, std::string& out) {
-    if (!IsValidUtf8(utf8)) {
-        Convert(Direction::ToCp932, utf8, out, "");
-        return false;
-    }
-    return Convert(Direction::ToCp932, utf8, out, "");
+    // Converted either way; clean only when the text was valid UTF-8 too.
+    const bool valid = IsValidUtf8(utf8);
+    return Convert(Direction::ToCp932, utf8, out, "") && valid;
 }
 
 std::string ToCp932(std::string_view utf8) {

@@ -114,17 +114,18 @@ const double* RegionWorkspace::TapWeightsFor(const LineTaps& rowTaps, std::uint1
     while (set < tapSets_ &&
            std::memcmp(tapRows_[std::size_t(set)].data(), rowTaps.weight.data(), sizeof(double) * 4) != 0)
         ++set;
-    double* weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
-    std::uint16_t* masks = tapMasks_.data() + std::size_t(set) * GROUPS;
-    if (set == tapSets_) {
-        if (set < TAP_SETS)
+    const bool held = set < tapSets_;
+    if (!held) {
+        if (tapSets_ < TAP_SETS) {
             ++tapSets_;
-        else {
+        } else {
             set = nextTapSet_;
             nextTapSet_ = (nextTapSet_ + 1) % TAP_SETS;
-            weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
-            masks = tapMasks_.data() + std::size_t(set) * GROUPS;
         }
+    }
+    double* weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
+    std::uint16_t* masks = tapMasks_.data() + std::size_t(set) * GROUPS;
+    if (!held) {
         tapRows_[std::size_t(set)] = rowTaps.weight;
         TapWeights(rowTaps.weight.data(), weights_.data(), weights, STRIP);
         TapMasks(rowTaps.weight.data(), weights_.data(), masks, STRIP);

@@ -6,9 +6,8 @@
 # usage: desktop_start.sh <program directory of the build>
 set -euo pipefail
 bin=$1
-for tool in xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+source "$(dirname "$0")/e2e_support.bash"
+e2e_require xvfb-run xdotool import
 # Debian's ImageMagick under its own name, before any other "convert".
 convert=$(command -v convert-im6.q16 || command -v convert) || { echo "skipped: convert is missing"; exit 0; }
 
@@ -84,7 +83,7 @@ xdotool key Return; sleep 0.5
 SH
 chmod +x "$work/session.sh"
 
-timeout 120 xvfb-run -a -s "-screen 0 2400x1600x24" "$work/session.sh" "$work" "$convert" >"$work/session.log" 2>&1 || true
+e2e_xvfb 120 2400x1600x24 "$work/session.sh" "$work" "$convert" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 [ -f "$work/viewer-title.txt" ] || fail "no viewer opened for the file on the command line"

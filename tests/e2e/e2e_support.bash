@@ -9,6 +9,16 @@ e2e_require() {
   done
 }
 
+# Runs a session on a private virtual X server of the screen $2 ("WxHxD",
+# then any server options), stopped after $1 seconds. The server number
+# starts from a random one: xvfb-run -a alone starts every caller at the
+# same number, and tests started at once then race for it.
+e2e_xvfb() {
+  local seconds=$1 screen=$2
+  shift 2
+  timeout -k 5 "$seconds" xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 $screen" "$@"
+}
+
 # The first window whose name matches, waiting at most $2 seconds.
 find_window() {
   local name=$1 deadline=$((SECONDS + $2)) id

@@ -69,7 +69,7 @@ xdotool key alt+p; sleep 0.5; xdotool key Return; sleep 2
 SH
 chmod +x "$work/session.sh"
 
-timeout -k 5 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" "$prog" \
+e2e_xvfb 120 1280x1024x24 "$work/session.sh" "$work" "$support" "$prog" \
   >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }

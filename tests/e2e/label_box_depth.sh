@@ -4,9 +4,8 @@
 # the preview box or the zone text beside "指定範囲".
 # usage: label_box_depth.sh <program directory of the build>
 set -euo pipefail
-for tool in xvfb-run xdotool import compare convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 0; }
-done
+source "$(dirname "$0")/e2e_support.bash"
+e2e_require xvfb-run xdotool import compare convert
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,7 +27,7 @@ import -window root "$work/screen$depth.png"
 SH
 chmod +x "$work/session.sh"
 for depth in 24 16; do
-  timeout 60 xvfb-run -a -s "-screen 0 1000x700x$depth" "$work/session.sh" "$work" "$depth"
+  e2e_xvfb 60 "1000x700x$depth" "$work/session.sh" "$work" "$depth"
 done
 
 # Dialog units (7 x 13 pixels a character) to screen pixels below the menu

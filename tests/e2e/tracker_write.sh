@@ -93,7 +93,7 @@ write c "$work/window.bmp"
 SH
 chmod +x "$work/session.sh"
 
-timeout 180 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
+e2e_xvfb 180 1280x1024x24 "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 [ -f "$work/geometry.txt" ] || fail "the viewer did not open"

@@ -73,7 +73,7 @@ xwd -id "$viewer" -silent >"$work/viewer.xwd"
 SH
 chmod +x "$work/session.sh"
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
+e2e_xvfb 180 "1280x1024x24 -noreset" "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
 
 fail() { echo "FAIL: $*"; cat "$work/session.log"; exit 1; }
 
