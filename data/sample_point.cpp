@@ -1,5 +1,8 @@
 #include "data/sample_point.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -17,11 +20,28 @@ SamplePoint ZeroSamplePoint() {
 }
 
 void SetCoordinate(char (&text)[COORD_TEXT_SIZE], int32_t& value) {
-    constexpr int32_t lowest = -9999999;
-    constexpr int32_t highest = 99999999;
-    if (value < lowest) value = lowest;
-    if (value > highest) value = highest;
+    if (value < COORD_LOWEST) value = COORD_LOWEST;
+    if (value > COORD_HIGHEST) value = COORD_HIGHEST;
     std::snprintf(text, sizeof text, "%8d", static_cast<int>(value));
+}
+
+void SetFractionalCoordinate(char (&text)[COORD_TEXT_SIZE], int32_t& whole, double value) {
+    constexpr std::size_t width = COORD_TEXT_SIZE - 1;
+    if (!std::isfinite(value)) value = 0;
+    value = std::clamp(value, double(COORD_LOWEST), double(COORD_HIGHEST));
+    std::memset(text, ' ', width);
+    text[width] = '\0';
+    // to_chars does not follow the process locale.
+    char digits[64];
+    for (int decimals = int(width) - 2; decimals >= 0; --decimals) {
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+        const std::size_t length = std::size_t(end - digits);
+        if (ec == std::errc() && length <= width) {
+            std::memcpy(text + width - length, digits, length);
+            break;
+        }
+    }
+    whole = ParseLeadingInteger(text);
 }
 
 int32_t ParseLeadingInteger(const char (&text)[COORD_TEXT_SIZE]) {

@@ -7,6 +7,9 @@
 
 // Coordinate texts hold 8 characters and a terminating zero byte.
 constexpr int COORD_TEXT_SIZE = 9;
+// The widest whole values 8 characters hold.
+constexpr int32_t COORD_LOWEST = -9999999;
+constexpr int32_t COORD_HIGHEST = 99999999;
 
 struct SamplePoint {
     char xText[COORD_TEXT_SIZE];  // "%8d" or typed text right-justified in 8 characters
@@ -26,6 +29,12 @@ SamplePoint ZeroSamplePoint();
 // Values that do not fit in 8 characters are first clamped to the widest
 // that do (-9999999 .. 99999999), so text and integer always agree.
 void SetCoordinate(char (&text)[COORD_TEXT_SIZE], int32_t& value);
+
+// Writes value right-justified in the 8 characters with as many decimals
+// as fit (none for values too long for one), clamped like SetCoordinate's
+// (not a number: 0), the point always '.'; whole gets the integer the
+// text begins with.
+void SetFractionalCoordinate(char (&text)[COORD_TEXT_SIZE], int32_t& whole, double value);
 
 // The decimal integer at the start of text after leading blanks: an
 // optional sign, then digits up to the first other character; no digits

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "trace/cyclic_index.h"
+
 namespace trace {
 
 namespace {
@@ -26,9 +28,10 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
 // `crack` of the line `fixed` (a row when alongRow), the figure on the low
 // side when figureLow. The run read reaches EDGE_REACH dots each way, but
 // no farther than half way across the figure or the gap beside it, so that
-// a thin part or a narrow slot does not bring in its other edge.
+// a thin part or a narrow slot does not bring in its other edge. perLevel
+// turns a dot's level above the background's into the share of the figure.
 double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int crack,
-              bool figureLow, double insideLevel, double outsideLevel) {
+              bool figureLow, double perLevel) {
     const int inward = figureLow ? -1 : 1;
     const int insideFirst = figureLow ? crack - 1 : crack, outsideFirst = figureLow ? crack : crack - 1;
     const int inside = SideRun(picture, levels, alongRow, fixed, insideFirst, inward, true);
@@ -38,11 +41,10 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
     const int size = alongRow ? picture.width : picture.height;
     const int from = std::max(0, figureLow ? crack - insideReach : crack - outsideReach);
     const int to = std::min(size, figureLow ? crack + outsideReach : crack + insideReach);
-    const double scale = 1.0 / (insideLevel - outsideLevel);
     double length = 0;
     for (int i = from; i < to; ++i) {
         const double level = alongRow ? picture.At(i, fixed) : picture.At(fixed, i);
-        length += (level - outsideLevel) * scale;
+        length += (level - levels.outside) * perLevel;
     }
     return figureLow ? from + length : to - length;
 }
@@ -50,11 +52,12 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
 }  // namespace
 
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
-                                const std::vector<Crack>& boundary, double insideLevel, double outsideLevel) {
+                                const std::vector<Crack>& boundary, double insideLevel) {
+    const double perLevel = 1.0 / (insideLevel - levels.outside);
     std::vector<Point2> samples;
     const int n = int(boundary.size());
     auto corner = [&](int i) {
-        const Crack& c = boundary[std::size_t(((i % n) + n) % n)];
+        const Crack& c = CyclicAt(boundary, i);
         return Point2{double(c.x), double(c.y)};
     };
     for (int i = 0; i < n; ++i) {
@@ -68,11 +71,11 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
         if (verticalCrack) {
             // Going down, the figure is on the left; going up, on the right.
             const int row = c.direction == 1 ? c.y : c.y - 1;
-            samples.push_back({EdgeAt(picture, levels, true, row, c.x, c.direction == 1, insideLevel, outsideLevel), row + 0.5});
+            samples.push_back({EdgeAt(picture, levels, true, row, c.x, c.direction == 1, perLevel), row + 0.5});
         } else {
             // Going right, the figure is below; going left, above.
             const int column = c.direction == 0 ? c.x : c.x - 1;
-            samples.push_back({column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, insideLevel, outsideLevel)});
+            samples.push_back({column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, perLevel)});
         }
     }
     return samples;

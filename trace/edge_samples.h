@@ -19,8 +19,9 @@ namespace trace {
 // Dots on each side of the boundary that one sample reads.
 constexpr int EDGE_REACH = 4;
 
-// levels tell the figure's dots from the background's.
+// levels tell the figure's dots from the background's and give the
+// background's level; insideLevel is the figure's own.
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
-                                const std::vector<Crack>& boundary, double insideLevel, double outsideLevel);
+                                const std::vector<Crack>& boundary, double insideLevel);
 
 }  // namespace trace

@@ -21,7 +21,7 @@ std::optional<FigureRegion> RegionAroundSeed(const GreyPicture& picture, const F
     region.topY = seedY;
     std::vector<std::int64_t> histogram(256, 0);
     auto open = [&](int x, int y) {
-        const std::size_t i = std::size_t(y) * std::size_t(picture.width) + std::size_t(x);
+        const std::size_t i = picture.IndexOf(x, y);
         return region.mask[i] == 0 && levels.InFigure(picture.dots[i]);
     };
     // Scanline fill: each popped dot grows into its whole run on the row,
@@ -35,7 +35,7 @@ std::optional<FigureRegion> RegionAroundSeed(const GreyPicture& picture, const F
         while (left > 0 && open(left - 1, y)) --left;
         while (right + 1 < picture.width && open(right + 1, y)) ++right;
         for (int i = left; i <= right; ++i) {
-            region.mask[std::size_t(y) * std::size_t(picture.width) + std::size_t(i)] = 1;
+            region.mask[picture.IndexOf(i, y)] = 1;
             ++histogram[picture.At(i, y)];
         }
         region.dots += right - left + 1;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "trace/outline_rows.h"
@@ -29,9 +28,5 @@ struct TraceResult {
 // coordinates multiplied by scale.
 TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY,
                         double scale, int maxRows);
-
-// value right-justified in 8 characters with as many decimals as fit
-// (none for values too long for one), clamped to what 8 characters hold.
-std::string CoordinateCell(double value);
 
 }  // namespace trace

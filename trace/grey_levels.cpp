@@ -102,11 +102,9 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) ++histogram[picture.At(x, y)];
         const int t = SplitLevel(histogram);
-        std::int64_t dark = 0, all = 0;
-        for (int v = 0; v < 256; ++v) {
-            all += histogram[v];
-            if (v <= t) dark += histogram[v];
-        }
+        const std::int64_t all = std::int64_t(x1 - x0) * (y1 - y0);
+        std::int64_t dark = 0;
+        for (int v = 0; v <= t; ++v) dark += histogram[v];
         const double darkLevel = ClassLevel(histogram, 0, t);
         const double brightLevel = ClassLevel(histogram, t + 1, 255);
         const double minShare = MIN_CLASS_SHARE * double(all);
@@ -118,7 +116,6 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
             FigureLevels levels;
             levels.threshold = int(std::floor(0.5 * (darkLevel + brightLevel)));
             levels.brightFigure = seedLevel > levels.threshold;
-            levels.inside = levels.brightFigure ? brightLevel : darkLevel;
             levels.outside = levels.brightFigure ? darkLevel : brightLevel;
             return levels;
         }

@@ -2,6 +2,7 @@
 // a figure from its background around a seed dot.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -14,7 +15,9 @@ struct GreyPicture {
     std::vector<std::uint8_t> dots;  // width x height, rows top-down
 
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    std::uint8_t At(int x, int y) const { return dots[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+    // The place of dot (x, y) in dots, and in any other width x height raster.
+    std::size_t IndexOf(int x, int y) const { return std::size_t(y) * std::size_t(width) + std::size_t(x); }
+    std::uint8_t At(int x, int y) const { return dots[IndexOf(x, y)]; }
 };
 
 // Luma of red, green, blue dots (3 bytes each, rows top-down); a grey dot
@@ -24,8 +27,7 @@ GreyPicture GreyOf(const std::uint8_t* rgb, int width, int height);
 struct FigureLevels {
     int threshold = 0;        // dots above it are on the bright side
     bool brightFigure = false;  // the seed lies on the bright side
-    double inside = 0;        // the figure's level
-    double outside = 0;       // the background's level
+    double outside = 0;       // the background's level (the figure's comes from its own dots)
 
     bool InFigure(std::uint8_t level) const { return (level > threshold) == brightFigure; }
 };

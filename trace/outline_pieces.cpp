@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "trace/cyclic_index.h"
 #include "trace/edge_samples.h"
 #include "trace/outline_rows.h"
 
@@ -59,7 +60,7 @@ public:
         chord_ = std::max(1.0, 8 * sigma);
     }
 
-    Point2 At(int i) const { return s_[std::size_t(((i % n_) + n_) % n_)]; }
+    Point2 At(int i) const { return CyclicAt(s_, i); }
 
     std::vector<Point2> Gather(int first, int count) const {
         std::vector<Point2> points;
@@ -250,12 +251,10 @@ public:
                 }
             }
             a.count = bestCut - a.first;
-            b.first = ((bestCut % n_) + n_) % n_;
+            b.first = CyclicIndex(bestCut, n_);
             b.count = end - bestCut;
         }
     }
-
-    double largest() const { return largest_; }
 
 private:
     const std::vector<Point2>& s_;

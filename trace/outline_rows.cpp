@@ -4,6 +4,9 @@
 #include <numbers>
 #include <algorithm>
 
+#include "osmeca/circular_arc.h"
+#include "trace/cyclic_index.h"
+
 namespace trace {
 
 namespace {
@@ -51,14 +54,7 @@ std::vector<Point2> CircleCircle(const CircleFit& a, const CircleFit& b) {
 
 double AngleOf(const CircleFit& c, Point2 p) { return std::atan2(p.y - c.centre.y, p.x - c.centre.x); }
 
-Point2 AtAngle(const CircleFit& c, double angle) {
-    return c.centre + Point2{c.radius * std::cos(angle), c.radius * std::sin(angle)};
-}
-
-double Wrap(double angle) {
-    angle = std::fmod(angle, TWO_PI);
-    return angle < 0 ? angle + TWO_PI : angle;
-}
+Point2 AtAngle(const CircleFit& c, double angle) { return osmeca::ArcPointAt({c.centre, c.radius}, angle); }
 
 void AddArcRows(std::vector<TraceRow>& rows, const CircleFit& c, double startAngle, Point2 start, double sweep) {
     const int parts = std::max(1, int(std::ceil(std::abs(sweep) / MAX_ARC_TURN)));
@@ -95,8 +91,7 @@ Point2 Corner(const OutlinePiece& a, const OutlinePiece& b, Point2 hint) {
 }
 
 std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const std::vector<Point2>& samples) {
-    const int n = int(samples.size());
-    auto at = [&](int i) { return samples[std::size_t(((i % n) + n) % n)]; };
+    auto at = [&](int i) { return CyclicAt(samples, i); };
     std::vector<TraceRow> rows;
     if (pieces.size() == 1) {
         // A whole circle, from its top, clockwise on the screen.
@@ -121,8 +116,8 @@ std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const
         // The turn from start to end that passes the piece's middle sample.
         const CircleFit& c = piece.circle;
         const double a0 = AngleOf(c, start);
-        const double toEnd = Wrap(AngleOf(c, end) - a0);
-        const double toMiddle = Wrap(AngleOf(c, at(piece.first + piece.count / 2)) - a0);
+        const double toEnd = osmeca::NormalizeAngle(AngleOf(c, end) - a0);
+        const double toMiddle = osmeca::NormalizeAngle(AngleOf(c, at(piece.first + piece.count / 2)) - a0);
         const double sweep = toMiddle < toEnd ? toEnd : toEnd - TWO_PI;
         AddArcRows(rows, c, a0, start, sweep);
     }

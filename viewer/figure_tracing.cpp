@@ -1,7 +1,6 @@
 #include "viewer/figure_tracing.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "data/sample_table.h"
 #include "image/view_image.h"
@@ -14,11 +13,9 @@ void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& row
     for (const trace::TraceRow& row : rows) {
         if (table.count >= table.capacity) break;
         SamplePoint& p = table.rows[std::size_t(table.count++)];
-        std::memcpy(p.xText, trace::CoordinateCell(row.x).c_str(), COORD_TEXT_SIZE);
-        std::memcpy(p.yText, trace::CoordinateCell(row.y).c_str(), COORD_TEXT_SIZE);
+        SetFractionalCoordinate(p.xText, p.x, row.x);
+        SetFractionalCoordinate(p.yText, p.y, row.y);
         p.type = row.type;
-        p.x = ParseLeadingInteger(p.xText);
-        p.y = ParseLeadingInteger(p.yText);
     }
 }
 

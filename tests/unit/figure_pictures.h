@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "data/sample_point.h"
 #include "osmeca/osmeca.h"
 #include "trace/figure_trace.h"
 
@@ -251,8 +252,11 @@ inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale =
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::memset(&inputs[i], 0, sizeof inputs[i]);
         inputs[i].type = rows[i].type;
-        std::memcpy(inputs[i].xText, trace::CoordinateCell(rows[i].x).c_str(), 8);
-        std::memcpy(inputs[i].yText, trace::CoordinateCell(rows[i].y).c_str(), 8);
+        SamplePoint cells = ZeroSamplePoint();
+        SetFractionalCoordinate(cells.xText, cells.x, rows[i].x);
+        SetFractionalCoordinate(cells.yText, cells.y, rows[i].y);
+        std::memcpy(inputs[i].xText, cells.xText, sizeof inputs[i].xText);
+        std::memcpy(inputs[i].yText, cells.yText, sizeof inputs[i].yText);
     }
     std::vector<SectionSegment> segments(OS_MAX_SEGMENTS);
     SectionResults results{};
