@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "viewer/cache_line_vector.h"
 #include "viewer/resample_rows.h"
 
 class CImageData;
@@ -90,17 +91,17 @@ private:
     // lanes_[j]; inOrder_ when every lane is its own column.
     std::vector<std::uint8_t> lanes_;
     bool inOrder_ = true;
-    std::vector<double> weights_;
+    CacheLineVector<double> weights_;
     SpreadPlan plan_;
     std::vector<std::uint8_t> white_;
-    std::vector<double> values_;
+    CacheLineVector<double> values_;
     std::array<int, 4> loaded_{};
-    std::vector<double> tapWeights_;
+    CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;
     std::vector<std::array<double, 4>> tapRows_;  // the row weights of each set held
     int tapSets_ = 0;                             // sets held
     int nextTapSet_ = 0;                          // the set replaced next once all are held
-    std::vector<std::uint32_t> dots_;
+    CacheLineVector<std::uint32_t> dots_;
 };
 
 // The routine both share, unchecked: region of the displayWidth x
