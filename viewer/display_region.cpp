@@ -146,13 +146,13 @@ void RegionWorkspace::Row(const CImageData& image, const LineTaps& rowTaps, DotL
     if (anyWhite_)
         for (int j = 0; j < count_; ++j)
             if (white_[std::size_t(j)]) row.dots[j] = WHITE_DOT;
-    PackDots(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
+    FastestRowKernel().pack(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
 }
 
 // A white row of the strip into out.
 void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
     std::fill(dots_.begin(), dots_.end(), WHITE_DOT);
-    PackDots(layout, dots_.data(), out, count_);
+    FastestRowKernel().pack(layout, dots_.data(), out, count_, nullptr);
 }
 
 // Source row index spread out: plane 3 x l + c holds channel c of the dot

@@ -194,16 +194,16 @@ void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, i
 }
 
 std::vector<RowKernelVariant> SupportedRowKernels() {
-    std::vector<RowKernelVariant> variants{{"scalar", ResampleRowScalar, SpreadRowScalar}};
+    std::vector<RowKernelVariant> variants{{"scalar", ResampleRowScalar, SpreadRowScalar, PackDots}};
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("sse2")) variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar});
-    if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2});
+    if (__builtin_cpu_supports("sse2")) variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar, PackDots});
+    if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2, PackDots});
     if (__builtin_cpu_supports("avx512f"))
-        variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512});
+        variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots});
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512vbmi"))
-        variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi});
+        variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi, PackDotsAvx512Vbmi});
 #endif
     return variants;
 }

@@ -99,9 +99,18 @@ inline int DotBytes(DotLayout layout) {
 }
 
 // Writes count dots (as the kernel leaves them) at out in layout: dot j
-// from lane lanes[j] of dots, or from lane j when lanes is null.
+// from lane lanes[j] of dots, or from lane j when lanes is null. dots holds
+// KERNEL_STRIP dots and lanes (when given) KERNEL_STRIP lanes, whatever
+// count is: the wide variants read them whole. Nothing beyond the count
+// dots at out is written.
 void PackDots(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
               const std::uint8_t* lanes = nullptr);
+using DotPacker = void (*)(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
+                           const std::uint8_t* lanes);
+#if defined(__x86_64__) || defined(__i386__)
+void PackDotsAvx512Vbmi(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
+                        const std::uint8_t* lanes);
+#endif
 
 // Writes count dots of rgb (red, green, blue bytes) at out in layout.
 void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, int count);
@@ -110,6 +119,7 @@ struct RowKernelVariant {
     const char* name;
     RowKernel kernel;
     RowSpreader spread;
+    DotPacker pack;
 };
 
 // The variants this processor runs, the plain one first, the fastest last.

@@ -13,6 +13,8 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
+
 // The compiler's own intrinsics start from deliberately undefined registers,
 // which it then reports as maybe uninitialised once they are inlined here.
 #if !defined(__clang__)
@@ -115,6 +117,62 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SpreadRowAvx512Vbmi(
             const __m512i picked = _mm512_maskz_permutexvar_epi8(0x0101010101010101, at, window);
             _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, LessMagic(_mm512_or_si512(picked, magic)));
         }
+    }
+}
+namespace {
+
+// The byte permutations that take 16 of the kernel's words (red, green,
+// blue, 0) to 16 dots in each layout of 3 or 4 bytes; a 4-byte layout's
+// fourth byte is cleared by the mask. Made by the compiler: nothing in
+// this file may run before the processor is known to have the unit.
+struct PackTable {
+    alignas(64) std::uint8_t rgb[64] = {}, bgr[64] = {}, bgr0[64] = {};
+    constexpr PackTable() {
+        for (int i = 0; i < 64; ++i) {
+            const int dot = std::min(i / 3, 15), b = i % 3;
+            rgb[i] = std::uint8_t(4 * dot + b);
+            bgr[i] = std::uint8_t(4 * dot + 2 - b);
+            bgr0[i] = std::uint8_t(4 * (i / 4) + (i % 4 == 3 ? 3 : 2 - i % 4));
+        }
+    }
+};
+
+constexpr PackTable PACK_TABLE;
+
+}  // namespace
+
+// 16 dots at a time: their words (picked out of the strip's by the lanes)
+// permuted into the layout's bytes and stored under a mask that ends at
+// the last dot.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void PackDotsAvx512Vbmi(DotLayout layout,
+                                                                               const std::uint32_t* dots,
+                                                                               std::uint8_t* out, int count,
+                                                                               const std::uint8_t* lanes) {
+    static_assert(KERNEL_STRIP == 32);
+    const std::uint8_t* table;
+    __mmask64 kept = ~__mmask64(0);
+    switch (layout) {
+    case DotLayout::Rgb: table = PACK_TABLE.rgb; break;
+    case DotLayout::Screen24: table = PACK_TABLE.bgr; break;
+    case DotLayout::Screen32:
+        table = PACK_TABLE.bgr0;
+        kept = 0x7777777777777777;
+        break;
+    default: PackDots(layout, dots, out, count, lanes); return;
+    }
+    const int size = DotBytes(layout);
+    const __m512i pick = _mm512_load_si512(table);
+    const __m512i first = _mm512_loadu_si512(dots);
+    const __m512i second = _mm512_loadu_si512(dots + 16);
+    for (int j = 0; j < count; j += 16) {
+        __m512i words = j == 0 ? first : second;
+        if (lanes) {
+            const __m512i at = _mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes + j)));
+            words = _mm512_permutex2var_epi32(first, at, second);
+        }
+        const int bytes = std::min(16, count - j) * size;
+        const __mmask64 stored = bytes >= 64 ? ~__mmask64(0) : (__mmask64(1) << bytes) - 1;
+        _mm512_mask_storeu_epi8(out + std::size_t(j) * size, stored, _mm512_maskz_permutexvar_epi8(kept, pick, words));
     }
 }
 #if defined(__clang__)

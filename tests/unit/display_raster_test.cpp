@@ -349,6 +349,25 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     }
 }
 
+TEST(ResampleKernel, EveryVariantPacksDotsAsThePlainOneAndNoFurther) {
+    std::mt19937 gen(31);
+    std::uint32_t dots[KERNEL_STRIP];
+    std::uint8_t lanes[KERNEL_STRIP];
+    for (auto& d : dots) d = gen() & 0xFFFFFF;
+    for (int j = 0; j < KERNEL_STRIP; ++j) lanes[j] = std::uint8_t(KERNEL_STRIP - 1 - j);
+    for (DotLayout layout : {DotLayout::Rgb, DotLayout::Screen16, DotLayout::Screen24, DotLayout::Screen32})
+        for (int count : {1, 5, 16, 17, 31, 32})
+            for (const std::uint8_t* order : {static_cast<const std::uint8_t*>(nullptr), static_cast<const std::uint8_t*>(lanes)}) {
+                std::vector<std::uint8_t> expected(4 * KERNEL_STRIP + 8, 0xA5);
+                PackDots(layout, dots, expected.data(), count, order);
+                for (const RowKernelVariant& variant : SupportedRowKernels()) {
+                    std::vector<std::uint8_t> got(expected.size(), 0xA5);
+                    variant.pack(layout, dots, got.data(), count, order);
+                    EXPECT_EQ(got, expected) << variant.name << ", " << count << " dots";
+                }
+            }
+}
+
 TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDots) {
     const CImageData image = NoiseImage(300, 200, 24);
     const std::size_t tileBytes = std::size_t(TILE_SIDE) * TILE_SIDE * 4;
