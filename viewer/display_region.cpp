@@ -27,9 +27,6 @@ constexpr int GROUPS = STRIP / KERNEL_LANES;
 // 400 % fit.
 constexpr int TAP_SETS = 4;
 
-// Values per dot and source row: 4 tap columns x 3 channels.
-constexpr int PLANES = 12;
-
 // Rows ahead of the one being read or written that are fetched into the
 // cache meanwhile.
 constexpr int PREFETCH_ROWS = 4;
@@ -60,10 +57,34 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 }  // namespace
 
 RegionWorkspace::RegionWorkspace(int maxRows)
-    : rows_(std::size_t(std::max(maxRows, 1))), lanes_(STRIP, 0), weights_(std::size_t(4) * STRIP, 0.0),
+    : variant_(FastestRowKernel()), rows_(std::size_t(std::max(maxRows, 1))),
+      rowSets_(std::size_t(std::max(maxRows, 1))), setRows_(std::size_t(std::max(maxRows, 1))), lanes_(STRIP, 0),
+      weights_(std::size_t(4) * STRIP, 0.0),
       white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
       tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
-      tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS), dots_(STRIP, 0) {}
+      tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS, -1), dots_(STRIP, 0) {}
+
+// Takes the taps of display rows first..first+count-1 and numbers their
+// distinct sets of row weights (magnifications repeat a short cycle of
+// them; the rows of one set share their tap weights).
+void RegionWorkspace::SetRows(int first, int count, int displayHeight, int imageHeight, double scale) {
+    int sets = 0;
+    for (int i = 0; i < count; ++i) {
+        LineTaps& taps = rows_[std::size_t(i)];
+        taps = MakeTaps(first + i, displayHeight, imageHeight, scale);
+        // The sets met last are looked at first: a cycle comes round soon.
+        int set = sets - 1;
+        while (set >= 0 && set >= sets - 8 &&
+               std::memcmp(rows_[std::size_t(setRows_[std::size_t(set)])].weight.data(), taps.weight.data(),
+                           sizeof(double) * 4) != 0)
+            --set;
+        if (set < 0 || set < sets - 8) {
+            set = sets++;
+            setRows_[std::size_t(set)] = i;
+        }
+        rowSets_[std::size_t(i)] = set;
+    }
+}
 
 // Takes the columns first..first+count-1 of the display image, those of
 // the same tap columns of weight 0 in adjacent lanes. Lanes beyond count
@@ -107,72 +128,70 @@ void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int ima
     nextTapSet_ = 0;
 }
 
-// The tap weights of the strip's lanes for rowTaps and their groups' taps,
-// made once for each distinct set of row weights held.
-const double* RegionWorkspace::TapWeightsFor(const LineTaps& rowTaps, std::uint16_t* taps) {
-    int set = 0;
-    while (set < tapSets_ &&
-           std::memcmp(tapRows_[std::size_t(set)].data(), rowTaps.weight.data(), sizeof(double) * 4) != 0)
-        ++set;
-    const bool held = set < tapSets_;
+// The tap weights of the strip's lanes for the band's set of row weights
+// rowSet and their groups' taps, made once for each set held.
+const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
+    int slot = 0;
+    while (slot < tapSets_ && tapRows_[std::size_t(slot)] != rowSet) ++slot;
+    const bool held = slot < tapSets_;
     if (!held) {
         if (tapSets_ < TAP_SETS) {
             ++tapSets_;
         } else {
-            set = nextTapSet_;
+            slot = nextTapSet_;
             nextTapSet_ = (nextTapSet_ + 1) % TAP_SETS;
         }
     }
-    double* weights = tapWeights_.data() + std::size_t(set) * 16 * STRIP;
-    std::uint16_t* masks = tapMasks_.data() + std::size_t(set) * GROUPS;
+    double* weights = tapWeights_.data() + std::size_t(slot) * 16 * STRIP;
+    std::uint16_t* masks = tapMasks_.data() + std::size_t(slot) * GROUPS;
     if (!held) {
-        tapRows_[std::size_t(set)] = rowTaps.weight;
-        TapWeights(rowTaps.weight.data(), weights_.data(), weights, STRIP);
-        TapMasks(rowTaps.weight.data(), weights_.data(), masks, STRIP);
+        tapRows_[std::size_t(slot)] = rowSet;
+        const double* rowWeights = rows_[std::size_t(setRows_[std::size_t(rowSet)])].weight.data();
+        TapWeights(rowWeights, weights_.data(), weights, STRIP);
+        TapMasks(rowWeights, weights_.data(), masks, STRIP);
     }
     std::copy_n(masks, GROUPS, taps);
     return weights;
 }
 
 // One display row of the strip into out (count dots in layout).
-void RegionWorkspace::Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out) {
+void RegionWorkspace::Row(const CImageData& image, int i, DotLayout layout, std::uint8_t* out) {
+    const LineTaps& rowTaps = rows_[std::size_t(i)];
     KernelRow row;
     for (int k = 0; k < 4; ++k) row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
-    row.tapWeights = TapWeightsFor(rowTaps, row.taps);
+    row.tapWeights = TapWeightsFor(rowSets_[std::size_t(i)], row.taps);
     row.count = (count_ + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
     row.dots = dots_.data();
-    FastestRowKernel().kernel(row);
+    variant_.kernel(row);
     // White dots lie only along the display image's edges.
     if (anyWhite_)
         for (int j = 0; j < count_; ++j)
             if (white_[std::size_t(j)]) row.dots[j] = WHITE_DOT;
-    FastestRowKernel().pack(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
+    variant_.pack(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
 }
 
 // A white row of the strip into out.
 void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
     std::fill(dots_.begin(), dots_.end(), WHITE_DOT);
-    FastestRowKernel().pack(layout, dots_.data(), out, count_, nullptr);
+    variant_.pack(layout, dots_.data(), out, count_, nullptr);
 }
 
 // Source row index spread out: plane 3 x l + c holds channel c of the dot
 // at tap column l, for each lane.
-const double* RegionWorkspace::Values(const CImageData& image, int index) {
+const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
     double* planes = values_.data() + slot * PLANES * STRIP;
-    if (loaded_[slot] != index) {
-        const std::size_t imageRow = std::size_t(image.width()) * 3;
-        const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
-        if (index + PREFETCH_ROWS < image.height()) {
-            const std::uint8_t* ahead = src + PREFETCH_ROWS * imageRow;
-            for (std::int32_t at = spanFirst_; at < spanEnd_ + 63; at += 64)
-                __builtin_prefetch(ahead + std::min(at, spanEnd_ - 1));
-        }
-        // The last row has no bytes after its last dot to read over.
-        const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : FastestRowKernel().spread;
-        spread(src, plan_, planes, STRIP);
-        loaded_[slot] = index;
+    const std::size_t imageRow = std::size_t(image.width()) * 3;
+    const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
+    if (index + PREFETCH_ROWS < image.height()) {
+        const std::uint8_t* ahead = src + PREFETCH_ROWS * imageRow;
+        for (std::int32_t at = spanFirst_; at < spanEnd_ + 63; at += 64)
+            __builtin_prefetch(ahead + std::min(at, spanEnd_ - 1));
     }
+    // The last row has no bytes after its last dot to read over.
+    const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : variant_.spread;
+    spread(src, plan_, planes, STRIP);
+    loaded_[slot] = index;
     return planes;
 }
 
@@ -209,8 +228,7 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
     const int band = int(work.rows_.size());
     for (int top = 0; top < region.height; top += band) {
         const int rows = std::min(band, region.height - top);
-        for (int i = 0; i < rows; ++i)
-            work.rows_[std::size_t(i)] = MakeTaps(region.y + top + i, displayHeight, image.height(), scale);
+        work.SetRows(region.y + top, rows, displayHeight, image.height(), scale);
         for (int x = 0; x < region.width; x += STRIP) {
             const int count = std::min(STRIP, region.width - x);
             work.SetColumns(region.x + x, count, displayWidth, image.width(), scale);
@@ -222,11 +240,10 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
                 if (i + PREFETCH_ROWS < rows)
                     for (std::size_t at = 0; at < stripBytes + 63; at += 64)
                         __builtin_prefetch(dst + PREFETCH_ROWS * rowBytes + std::min(at, stripBytes - 1), 1);
-                const LineTaps& taps = work.rows_[std::size_t(i)];
-                if (taps.white)
+                if (work.rows_[std::size_t(i)].white)
                     work.WhiteRow(layout, dst);
                 else
-                    work.Row(image, taps, layout, dst);
+                    work.Row(image, i, layout, dst);
             }
         }
     }

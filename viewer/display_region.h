@@ -73,15 +73,30 @@ public:
     explicit RegionWorkspace(int maxRows);
 
 private:
+    // Values per dot and source row: 4 tap columns x 3 channels.
+    static constexpr int PLANES = 12;
+
     friend void ResampleRegion(const CImageData&, double, int, int, const DisplayRegion&, DotLayout,
                                std::uint8_t*, std::size_t, RegionWorkspace&);
+    void SetRows(int first, int count, int displayHeight, int imageHeight, double scale);
     void SetColumns(int first, int count, int displayWidth, int imageWidth, double scale);
-    void Row(const CImageData& image, const LineTaps& rowTaps, DotLayout layout, std::uint8_t* out);
+    void Row(const CImageData& image, int row, DotLayout layout, std::uint8_t* out);
     void WhiteRow(DotLayout layout, std::uint8_t* out);
-    const double* Values(const CImageData& image, int index);
-    const double* TapWeightsFor(const LineTaps& rowTaps, std::uint16_t* taps);
+    // Source row index spread out for the strip, spread by LoadValues
+    // the first time.
+    const double* Values(const CImageData& image, int index) {
+        const std::size_t slot = std::size_t(index) % 4;
+        return loaded_[slot] == index ? values_.data() + slot * PLANES * REGION_STRIP : LoadValues(image, index);
+    }
+    const double* LoadValues(const CImageData& image, int index);
+    const double* TapWeightsFor(int rowSet, std::uint16_t* taps);
 
+    const RowKernelVariant& variant_;
+    // The taps of the band's rows, and for each row which of the band's
+    // distinct sets of row weights it has.
     std::vector<LineTaps> rows_;
+    std::vector<int> rowSets_;
+    std::vector<int> setRows_;  // a row of each distinct set
     int count_ = 0;
     bool anyWhite_ = false;
     std::int32_t spanFirst_ = 0;  // bytes of a source row the strip reads
@@ -98,7 +113,7 @@ private:
     std::array<int, 4> loaded_{};
     CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;
-    std::vector<std::array<double, 4>> tapRows_;  // the row weights of each set held
+    std::vector<int> tapRows_;  // the band's set whose tap weights each slot holds
     int tapSets_ = 0;                             // sets held
     int nextTapSet_ = 0;                          // the set replaced next once all are held
     CacheLineVector<std::uint32_t> dots_;

@@ -22,14 +22,15 @@ typedef int Ints __attribute__((vector_size(N * sizeof(int))));
 
 inline void Load(Doubles& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
 
-// Above 255 gives 255, below 0 gives 0, anything else is truncated.
+// Above 255 gives 255, below 0 gives 0, anything else is truncated. The
+// sums stay far within int (16 weights of at most 1 times 255), so they are
+// truncated first and clamped as integers, off the units that add.
 inline Ints Component(const Doubles& sum) {
-    const Doubles zero = {};
-    const Doubles top = zero + 255.0;
-    // In the operand order of the vector unit's minimum and maximum.
-    Doubles clamped = sum < top ? sum : top;
-    clamped = clamped > zero ? clamped : zero;
-    return __builtin_convertvector(clamped, Ints);
+    Ints whole = __builtin_convertvector(sum, Ints);
+    const Ints zero = {};
+    const Ints top = zero + 255;
+    whole = whole > zero ? whole : zero;
+    return whole < top ? whole : top;
 }
 
 // The dots of one register: red | green << 8 | blue << 16.
