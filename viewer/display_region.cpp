@@ -122,6 +122,7 @@ void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int ima
         spanEnd_ = std::max(spanEnd_, column.index[3] * 3 + 3);
     }
     PlanGroups(plan_);
+    ColumnTaps(weights_.data(), groupColumns_.data(), STRIP);
     anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
     loaded_.fill(-1);
     tapSets_ = 0;
@@ -148,7 +149,7 @@ const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
         tapRows_[std::size_t(slot)] = rowSet;
         const double* rowWeights = rows_[std::size_t(setRows_[std::size_t(rowSet)])].weight.data();
         TapWeights(rowWeights, weights_.data(), weights, STRIP);
-        TapMasks(rowWeights, weights_.data(), masks, STRIP);
+        TapMasks(rowWeights, groupColumns_.data(), masks, GROUPS);
     }
     std::copy_n(masks, GROUPS, taps);
     return weights;

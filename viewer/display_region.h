@@ -107,6 +107,7 @@ private:
     std::vector<std::uint8_t> lanes_;
     bool inOrder_ = true;
     CacheLineVector<double> weights_;
+    std::array<std::uint8_t, REGION_STRIP / KERNEL_LANES> groupColumns_{};  // ColumnTaps
     SpreadPlan plan_;
     std::vector<std::uint8_t> white_;
     CacheLineVector<double> values_;

@@ -106,17 +106,21 @@ void TapWeights(const double rowWeights[4], const double* columnWeights, double*
     weigh(rowWeights, columnWeights, tapWeights, count);
 }
 
-void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint16_t* taps, int count) {
-    unsigned rows = 0;
-    for (int k = 0; k < 4; ++k)
-        if (rowWeights[k] != 0.0) rows |= 1u << (4 * k);
+void ColumnTaps(const double* columnWeights, std::uint8_t* groupColumns, int count) {
     for (int group = 0; group * KERNEL_LANES < count; ++group) {
         unsigned columns = 0;
         for (int l = 0; l < 4; ++l)
             for (int i = 0; i < KERNEL_LANES; ++i)
                 if (columnWeights[l * KERNEL_STRIP + group * KERNEL_LANES + i] != 0.0) columns |= 1u << l;
-        taps[group] = std::uint16_t(rows * columns);
+        groupColumns[group] = std::uint8_t(columns);
     }
+}
+
+void TapMasks(const double rowWeights[4], const std::uint8_t* groupColumns, std::uint16_t* taps, int groups) {
+    unsigned rows = 0;
+    for (int k = 0; k < 4; ++k)
+        if (rowWeights[k] != 0.0) rows |= 1u << (4 * k);
+    for (int group = 0; group < groups; ++group) taps[group] = std::uint16_t(rows * groupColumns[group]);
 }
 
 void ResampleRowScalar(const KernelRow& row) {

@@ -67,10 +67,15 @@ using RowSpreader = void (*)(const std::uint8_t* src, const SpreadPlan& plan, do
 // formula takes for tap (k, l). Rows of the same row weights share them.
 void TapWeights(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count);
 
-// The taps of each group of KERNEL_LANES dots (KernelRow::taps) for
-// count dots, from the weights TapWeights multiplies: a tap of no row
-// weight or no column weight but 0 in the group is left out.
-void TapMasks(const double rowWeights[4], const double* columnWeights, std::uint16_t* taps, int count);
+// The tap columns of each group of KERNEL_LANES dots among count dots: bit
+// l of groupColumns[group] set when column weight l of some dot of the
+// group is other than 0.
+void ColumnTaps(const double* columnWeights, std::uint8_t* groupColumns, int count);
+
+// The taps of each of groups groups (KernelRow::taps) for the row weights
+// and the groups' tap columns (ColumnTaps): a tap of no row weight or no
+// column weight but 0 in the group is left out.
+void TapMasks(const double rowWeights[4], const std::uint8_t* groupColumns, std::uint16_t* taps, int groups);
 
 // Every tap of every dot, whatever KernelRow::taps says.
 void ResampleRowScalar(const KernelRow& row);

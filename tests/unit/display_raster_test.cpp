@@ -333,7 +333,9 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
         TapWeights(rowWeights, weights.data(), taps.data(), stride);
         EXPECT_EQ(taps[9 * stride + 5], rowWeights[2] * weights[stride + 5]);
         row.tapWeights = taps.data();
-        TapMasks(rowWeights, weights.data(), row.taps, stride);
+        std::uint8_t columns[stride / KERNEL_LANES];
+        ColumnTaps(weights.data(), columns, stride);
+        TapMasks(rowWeights, columns, row.taps, stride / KERNEL_LANES);
         row.count = stride;
         std::vector<std::uint32_t> expected(stride), got(stride);
         auto run = [&](RowKernel kernel, std::vector<std::uint32_t>& out) {
