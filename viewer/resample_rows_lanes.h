@@ -9,6 +9,10 @@
 
 #include "viewer/resample_rows.h"
 
+#if RESAMPLE_LANES == 8
+#include <immintrin.h>
+#endif
+
 #ifndef RESAMPLE_LANES
 #error "RESAMPLE_LANES must be defined"
 #endif
@@ -34,10 +38,26 @@ inline Ints Component(const Doubles& sum) {
 }
 
 // The dots of one register: red | green << 8 | blue << 16.
+#if RESAMPLE_LANES == 8
+// For 8 lanes the saturating packs clamp: to 16 bits (the truncated sums
+// fit), then to bytes, which takes negatives to 0 and anything over 255 to
+// 255. Each half holds red, green, blue, blue of 4 dots, which a byte
+// shuffle puts in place.
+inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
+    const __m256i r = _mm512_cvttpd_epi32(__m512d(red));
+    const __m256i g = _mm512_cvttpd_epi32(__m512d(green));
+    const __m256i b = _mm512_cvttpd_epi32(__m512d(blue));
+    const __m256i bytes = _mm256_packus_epi16(_mm256_packs_epi32(r, g), _mm256_packs_epi32(b, b));
+    const __m256i order = _mm256_setr_epi8(0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1,  //
+                                           0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_shuffle_epi8(bytes, order));
+}
+#else
 inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
     const Ints dots = Component(red) | Component(green) << 8 | Component(blue) << 16;
     __builtin_memcpy(out, &dots, sizeof dots);
 }
+#endif
 
 // Registers of dots per step; a group of taps (KernelRow::taps) is one
 // step or more.
