@@ -56,12 +56,11 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 
 }  // namespace
 
-RegionWorkspace::RegionWorkspace(int maxRows)
+RegionWorkspace::RegionWorkspace(int maxRows, int maxWidth)
     : variant_(FastestRowKernel()), rows_(std::size_t(std::max(maxRows, 1))),
-      rowSets_(std::size_t(std::max(maxRows, 1))), setRows_(std::size_t(std::max(maxRows, 1))), lanes_(STRIP, 0),
-      weights_(std::size_t(4) * STRIP, 0.0),
-      white_(STRIP, 0), values_(std::size_t(4) * PLANES * STRIP, 0.0),
-      tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
+      rowSets_(std::size_t(std::max(maxRows, 1))), setRows_(std::size_t(std::max(maxRows, 1))),
+      kept_(std::size_t(std::clamp((maxWidth + STRIP - 1) / STRIP, 0, MAX_KEPT_STRIPS))), keptMarks_(kept_.size(), 0),
+      values_(std::size_t(4) * PLANES * STRIP, 0.0), tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
       tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS, -1), dots_(STRIP, 0) {}
 
 // Takes the taps of display rows first..first+count-1 and numbers their
@@ -86,14 +85,44 @@ void RegionWorkspace::SetRows(int first, int count, int displayHeight, int image
     }
 }
 
-// Takes the columns first..first+count-1 of the display image, those of
-// the same tap columns of weight 0 in adjacent lanes. Lanes beyond count
-// weigh 0 and read the image's first column.
-void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
-    count_ = count;
-    std::fill(weights_.begin(), weights_.end(), 0.0);
-    std::fill(std::begin(plan_.offsets), std::end(plan_.offsets), 0);
-    std::fill(white_.begin(), white_.end(), 0);
+// The strips kept are those of region of the display image at scale from
+// now on.
+void RegionWorkspace::KeepColumnsOf(const DisplayRegion& region, int displayWidth, int imageWidth, double scale) {
+    const std::array<double, 4> now{double(region.x), double(region.width), double(displayWidth), double(imageWidth)};
+    if (now == keptFor_ && scale == keptScale_ && mark_ != 0) return;
+    keptFor_ = now;
+    keptScale_ = scale;
+    if (++mark_ == 0) {  // after 2^32 regions the old marks could match again
+        std::fill(keptMarks_.begin(), keptMarks_.end(), 0);
+        mark_ = 1;
+    }
+}
+
+// Takes strip strip of the region, the columns first..first+count-1 of the
+// display image: kept, or made and kept.
+void RegionWorkspace::SetColumns(int strip, int first, int count, int displayWidth, int imageWidth, double scale) {
+    const std::size_t at = std::size_t(strip);
+    if (at < kept_.size() && keptMarks_[at] == mark_) {
+        columns_ = kept_[at];
+    } else {
+        MakeColumns(first, count, displayWidth, imageWidth, scale);
+        if (at < kept_.size()) {
+            kept_[at] = columns_;
+            keptMarks_[at] = mark_;
+        }
+    }
+    loaded_.fill(-1);
+    tapSets_ = 0;
+    nextTapSet_ = 0;
+}
+
+// Makes the columns first..first+count-1 of the display image the strip's,
+// those of the same tap columns of weight 0 in adjacent lanes. Lanes beyond
+// count weigh 0 and read the image's first column.
+void RegionWorkspace::MakeColumns(int first, int count, int displayWidth, int imageWidth, double scale) {
+    StripColumns& c = columns_;
+    c = StripColumns{};
+    c.count = count;
     std::array<LineTaps, STRIP> taps;
     std::array<unsigned, STRIP> zeros{};
     std::array<std::uint8_t, STRIP> order{};
@@ -105,28 +134,24 @@ void RegionWorkspace::SetColumns(int first, int count, int displayWidth, int ima
     }
     std::stable_sort(order.begin(), order.begin() + count,
                      [&](std::uint8_t a, std::uint8_t b) { return zeros[a] < zeros[b]; });
-    inOrder_ = true;
-    spanFirst_ = INT32_MAX;
-    spanEnd_ = 0;
+    c.spanFirst = INT32_MAX;
+    c.spanEnd = 0;
     for (int lane = 0; lane < count; ++lane) {
         const int j = order[std::size_t(lane)];
         const LineTaps& column = taps[std::size_t(j)];
-        lanes_[std::size_t(j)] = std::uint8_t(lane);
-        inOrder_ = inOrder_ && j == lane;
-        white_[std::size_t(lane)] = column.white;
+        c.lanes[std::size_t(j)] = std::uint8_t(lane);
+        c.inOrder = c.inOrder && j == lane;
+        c.white[std::size_t(lane)] = column.white;
         for (int l = 0; l < 4; ++l) {
-            weights_[std::size_t(l * STRIP + lane)] = column.weight[std::size_t(l)];
-            plan_.offsets[l * STRIP + lane] = column.index[std::size_t(l)] * 3;
+            c.weights[std::size_t(l * STRIP + lane)] = column.weight[std::size_t(l)];
+            c.plan.offsets[l * STRIP + lane] = column.index[std::size_t(l)] * 3;
         }
-        spanFirst_ = std::min(spanFirst_, column.index[0] * 3);
-        spanEnd_ = std::max(spanEnd_, column.index[3] * 3 + 3);
+        c.spanFirst = std::min(c.spanFirst, column.index[0] * 3);
+        c.spanEnd = std::max(c.spanEnd, column.index[3] * 3 + 3);
     }
-    PlanGroups(plan_);
-    ColumnTaps(weights_.data(), groupColumns_.data(), STRIP);
-    anyWhite_ = std::find(white_.begin(), white_.begin() + count, 1) != white_.begin() + count;
-    loaded_.fill(-1);
-    tapSets_ = 0;
-    nextTapSet_ = 0;
+    PlanGroups(c.plan);
+    ColumnTaps(c.weights.data(), c.groupColumns.data(), STRIP);
+    c.anyWhite = std::find(c.white.begin(), c.white.begin() + count, 1) != c.white.begin() + count;
 }
 
 // The tap weights of the strip's lanes for the band's set of row weights
@@ -148,8 +173,8 @@ const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
     if (!held) {
         tapRows_[std::size_t(slot)] = rowSet;
         const double* rowWeights = rows_[std::size_t(setRows_[std::size_t(rowSet)])].weight.data();
-        TapWeights(rowWeights, weights_.data(), weights, STRIP);
-        TapMasks(rowWeights, groupColumns_.data(), masks, GROUPS);
+        TapWeights(rowWeights, columns_.weights.data(), weights, STRIP);
+        TapMasks(rowWeights, columns_.groupColumns.data(), masks, GROUPS);
     }
     std::copy_n(masks, GROUPS, taps);
     return weights;
@@ -161,20 +186,21 @@ void RegionWorkspace::Row(const CImageData& image, int i, DotLayout layout, std:
     KernelRow row;
     for (int k = 0; k < 4; ++k) row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
     row.tapWeights = TapWeightsFor(rowSets_[std::size_t(i)], row.taps);
-    row.count = (count_ + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
+    const StripColumns& c = columns_;
+    row.count = (c.count + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
     row.dots = dots_.data();
     variant_.kernel(row);
     // White dots lie only along the display image's edges.
-    if (anyWhite_)
-        for (int j = 0; j < count_; ++j)
-            if (white_[std::size_t(j)]) row.dots[j] = WHITE_DOT;
-    variant_.pack(layout, row.dots, out, count_, inOrder_ ? nullptr : lanes_.data());
+    if (c.anyWhite)
+        for (int j = 0; j < c.count; ++j)
+            if (c.white[std::size_t(j)]) row.dots[j] = WHITE_DOT;
+    variant_.pack(layout, row.dots, out, c.count, c.inOrder ? nullptr : c.lanes.data());
 }
 
 // A white row of the strip into out.
 void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
     std::fill(dots_.begin(), dots_.end(), WHITE_DOT);
-    variant_.pack(layout, dots_.data(), out, count_, nullptr);
+    variant_.pack(layout, dots_.data(), out, columns_.count, nullptr);
 }
 
 // Source row index spread out: plane 3 x l + c holds channel c of the dot
@@ -186,12 +212,12 @@ const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
     const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
     if (index + PREFETCH_ROWS < image.height()) {
         const std::uint8_t* ahead = src + PREFETCH_ROWS * imageRow;
-        for (std::int32_t at = spanFirst_; at < spanEnd_ + 63; at += 64)
-            __builtin_prefetch(ahead + std::min(at, spanEnd_ - 1));
+        for (std::int32_t at = columns_.spanFirst; at < columns_.spanEnd + 63; at += 64)
+            __builtin_prefetch(ahead + std::min(at, columns_.spanEnd - 1));
     }
     // The last row has no bytes after its last dot to read over.
     const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : variant_.spread;
-    spread(src, plan_, planes, STRIP);
+    spread(src, columns_.plan, planes, STRIP);
     loaded_[slot] = index;
     return planes;
 }
@@ -227,20 +253,29 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
     // Bands of as many rows as the workspace holds taps for, each crossed
     // strip by strip.
     const int band = int(work.rows_.size());
+    work.KeepColumnsOf(region, displayWidth, image.width(), scale);
     for (int top = 0; top < region.height; top += band) {
         const int rows = std::min(band, region.height - top);
         work.SetRows(region.y + top, rows, displayHeight, image.height(), scale);
         for (int x = 0; x < region.width; x += STRIP) {
             const int count = std::min(STRIP, region.width - x);
-            work.SetColumns(region.x + x, count, displayWidth, image.width(), scale);
-            const std::size_t stripBytes = std::size_t(count) * dotBytes;
+            work.SetColumns(x / STRIP, region.x + x, count, displayWidth, image.width(), scale);
             for (int i = 0; i < rows; ++i) {
                 std::uint8_t* dst = out + std::size_t(top + i) * rowBytes + std::size_t(x) * dotBytes;
                 // The rows lie far apart: the cache is asked for those of
-                // a later row ahead of writing them.
-                if (i + PREFETCH_ROWS < rows)
-                    for (std::size_t at = 0; at < stripBytes + 63; at += 64)
-                        __builtin_prefetch(dst + PREFETCH_ROWS * rowBytes + std::min(at, stripBytes - 1), 1);
+                // a later row ahead of writing them, at the strip's end
+                // for the first rows of the next strip.
+                int ahead = i + PREFETCH_ROWS, aheadX = x;
+                if (ahead >= rows) {
+                    ahead -= rows;
+                    aheadX += STRIP;
+                }
+                if (aheadX < region.width) {
+                    const std::size_t bytes = std::size_t(std::min(STRIP, region.width - aheadX)) * dotBytes;
+                    std::uint8_t* later = out + std::size_t(top + ahead) * rowBytes + std::size_t(aheadX) * dotBytes;
+                    for (std::size_t at = 0; at < bytes + 63; at += 64)
+                        __builtin_prefetch(later + std::min(at, bytes - 1), 1);
+                }
                 if (work.rows_[std::size_t(i)].white)
                     work.WhiteRow(layout, dst);
                 else
@@ -260,7 +295,7 @@ bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayReg
     if (region.width > 0 && region.height > 0 && !image.HasPicture()) return false;
     RasterBytes pixels;
     try {
-        RegionWorkspace work(std::min(region.height, 256));
+        RegionWorkspace work(std::min(region.height, 256), region.width);
         pixels.resize(std::size_t(region.width) * std::size_t(region.height) * 3);
         ResampleRegion(image, scale, dw, dh, region, DotLayout::Rgb, pixels.data(), std::size_t(region.width) * 3,
                        work);

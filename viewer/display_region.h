@@ -61,25 +61,49 @@ struct LineTaps {
 // in the processor's first-level cache.
 constexpr int REGION_STRIP = 32;
 
+// What one strip of display columns needs, made by SetColumns: the
+// columns go to lanes in the order of the taps they weigh, so that columns
+// of the same zero taps share groups (column j in lane lanes[j]; inOrder
+// when every lane is its own column); the column weights of each lane, the
+// source bytes each reads, the groups' tap columns (ColumnTaps), and the
+// lanes that stay white.
+struct StripColumns {
+    alignas(64) std::array<double, 4 * REGION_STRIP> weights{};
+    SpreadPlan plan;
+    std::array<std::uint8_t, REGION_STRIP> lanes{};
+    std::array<std::uint8_t, REGION_STRIP> white{};
+    std::array<std::uint8_t, REGION_STRIP / KERNEL_LANES> groupColumns{};
+    int count = 0;
+    std::int32_t spanFirst = 0;  // bytes of a source row the strip reads
+    std::int32_t spanEnd = 0;
+    bool inOrder = true;
+    bool anyWhite = false;
+};
+
 // The working buffers of the region routine for one thread, all allocated
 // by the constructor (which alone may throw std::bad_alloc): the taps of up
-// to maxRows display rows and of one strip of columns, the source rows the
-// strip reads spread out per tap column (4 slots: four consecutive source
-// rows never share one), the tap weights of the last few distinct row
-// weights (magnifications repeat a short cycle of them) and the kernel's
-// dots.
+// to maxRows display rows, the columns of the strips of up to maxWidth
+// display columns (kept from band to band; strips beyond are made anew for
+// each band), the source rows a strip reads spread out per tap column (4
+// slots: four consecutive source rows never share one), the tap weights of
+// the last few distinct row weights (magnifications repeat a short cycle
+// of them) and the kernel's dots.
 class RegionWorkspace {
 public:
-    explicit RegionWorkspace(int maxRows);
+    explicit RegionWorkspace(int maxRows, int maxWidth = 0);
 
 private:
     // Values per dot and source row: 4 tap columns x 3 channels.
     static constexpr int PLANES = 12;
+    // Strips whose columns are kept at most: 1.7 MB.
+    static constexpr int MAX_KEPT_STRIPS = 1024;
 
     friend void ResampleRegion(const CImageData&, double, int, int, const DisplayRegion&, DotLayout,
                                std::uint8_t*, std::size_t, RegionWorkspace&);
     void SetRows(int first, int count, int displayHeight, int imageHeight, double scale);
-    void SetColumns(int first, int count, int displayWidth, int imageWidth, double scale);
+    void KeepColumnsOf(const DisplayRegion& region, int displayWidth, int imageWidth, double scale);
+    void SetColumns(int strip, int first, int count, int displayWidth, int imageWidth, double scale);
+    void MakeColumns(int first, int count, int displayWidth, int imageWidth, double scale);
     void Row(const CImageData& image, int row, DotLayout layout, std::uint8_t* out);
     void WhiteRow(DotLayout layout, std::uint8_t* out);
     // Source row index spread out for the strip, spread by LoadValues
@@ -97,26 +121,21 @@ private:
     std::vector<LineTaps> rows_;
     std::vector<int> rowSets_;
     std::vector<int> setRows_;  // a row of each distinct set
-    int count_ = 0;
-    bool anyWhite_ = false;
-    std::int32_t spanFirst_ = 0;  // bytes of a source row the strip reads
-    std::int32_t spanEnd_ = 0;
-    // The strip's columns go to lanes in the order of the taps they weigh,
-    // so that columns of the same zero taps share groups: column j in lane
-    // lanes_[j]; inOrder_ when every lane is its own column.
-    std::vector<std::uint8_t> lanes_;
-    bool inOrder_ = true;
-    CacheLineVector<double> weights_;
-    std::array<std::uint8_t, REGION_STRIP / KERNEL_LANES> groupColumns_{};  // ColumnTaps
-    SpreadPlan plan_;
-    std::vector<std::uint8_t> white_;
+    StripColumns columns_;      // the strip's
+    // The strips kept, each valid when its mark is the present one; the
+    // mark changes with the region, scale or sizes they were made for.
+    CacheLineVector<StripColumns> kept_;
+    std::vector<std::uint32_t> keptMarks_;
+    std::uint32_t mark_ = 0;
+    std::array<double, 4> keptFor_{};  // region x, width, display and image width
+    double keptScale_ = 0.0;
     CacheLineVector<double> values_;
     std::array<int, 4> loaded_{};
     CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;
     std::vector<int> tapRows_;  // the band's set whose tap weights each slot holds
-    int tapSets_ = 0;                             // sets held
-    int nextTapSet_ = 0;                          // the set replaced next once all are held
+    int tapSets_ = 0;           // sets held
+    int nextTapSet_ = 0;        // the set replaced next once all are held
     CacheLineVector<std::uint32_t> dots_;
 };
 
