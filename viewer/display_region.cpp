@@ -23,9 +23,10 @@ constexpr std::uint32_t WHITE_DOT = 0xFFFFFF;
 // Groups of the kernel's taps in a strip.
 constexpr int GROUPS = STRIP / KERNEL_LANES;
 
-// Sets of tap weights held per strip: the cycles of 50, 75, 150, 200 and
-// 400 % fit.
-constexpr int TAP_SETS = 4;
+// Sets of tap weights held per strip, each band's sets taking the slots in
+// turn: cycles of up to 8 distinct row weights (those of 50, 150, 200,
+// 250, 350 or 400 %) fit.
+constexpr int TAP_SETS = 8;
 
 // Rows ahead of the one being read or written that are fetched into the
 // cache meanwhile.
@@ -112,8 +113,7 @@ void RegionWorkspace::SetColumns(int strip, int first, int count, int displayWid
         }
     }
     loaded_.fill(-1);
-    tapSets_ = 0;
-    nextTapSet_ = 0;
+    std::fill(tapRows_.begin(), tapRows_.end(), -1);
 }
 
 // Makes the columns first..first+count-1 of the display image the strip's,
@@ -157,17 +157,8 @@ void RegionWorkspace::MakeColumns(int first, int count, int displayWidth, int im
 // The tap weights of the strip's lanes for the band's set of row weights
 // rowSet and their groups' taps, made once for each set held.
 const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
-    int slot = 0;
-    while (slot < tapSets_ && tapRows_[std::size_t(slot)] != rowSet) ++slot;
-    const bool held = slot < tapSets_;
-    if (!held) {
-        if (tapSets_ < TAP_SETS) {
-            ++tapSets_;
-        } else {
-            slot = nextTapSet_;
-            nextTapSet_ = (nextTapSet_ + 1) % TAP_SETS;
-        }
-    }
+    const int slot = rowSet % TAP_SETS;
+    const bool held = tapRows_[std::size_t(slot)] == rowSet;
     double* weights = tapWeights_.data() + std::size_t(slot) * 16 * STRIP;
     std::uint16_t* masks = tapMasks_.data() + std::size_t(slot) * GROUPS;
     if (!held) {

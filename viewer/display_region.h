@@ -134,8 +134,6 @@ private:
     CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;
     std::vector<int> tapRows_;  // the band's set whose tap weights each slot holds
-    int tapSets_ = 0;           // sets held
-    int nextTapSet_ = 0;        // the set replaced next once all are held
     CacheLineVector<std::uint32_t> dots_;
 };
 
