@@ -166,8 +166,10 @@ void PlanGroups(SpreadPlan& plan) {
         }
         plan.first[group] = first;
         plan.span[group] = side ? last - first + 12 : 0;
-        for (int j = 0; j < 8; ++j)
+        for (int j = 0; j < 8; ++j) {
             plan.at[8 * group + j] = std::uint8_t(side && last - first + 12 <= 64 ? at[j] - first : 0);
+            plan.column[8 * group + j] = std::uint8_t(side && last - first + 12 <= 48 ? (at[j] - first) / 3 : 0);
+        }
     }
 }
 
@@ -206,7 +208,7 @@ std::vector<RowKernelVariant> SupportedRowKernels() {
     if (__builtin_cpu_supports("avx512f"))
         variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots});
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512vbmi"))
+        __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vbmi"))
         variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi, PackDotsAvx512Vbmi});
 #endif
     return variants;

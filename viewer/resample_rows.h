@@ -50,6 +50,8 @@ struct SpreadPlan {
     // Offset of tap column 0 of each dot less its group's first, when the
     // span is at most 64 bytes.
     std::uint8_t at[KERNEL_STRIP] = {};
+    // The same in dots, when the span is at most 48 bytes (16 dots).
+    std::uint8_t column[KERNEL_STRIP] = {};
 };
 
 // Fills the groups of plan from its offsets.

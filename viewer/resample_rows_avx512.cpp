@@ -90,14 +90,38 @@ void SpreadRowAvx512(const std::uint8_t* src, const SpreadPlan& plan, double* pl
     }
 }
 
+namespace {
+
+// Byte permutations that put channel c of dot q (of the first 8 dots of a
+// window, or of the next 8) in the low byte of word q.
+struct ChannelTable {
+    alignas(64) std::uint8_t pick[2][3][64] = {};
+    constexpr ChannelTable() {
+        for (int half = 0; half < 2; ++half)
+            for (int c = 0; c < 3; ++c)
+                for (int q = 0; q < 8; ++q) pick[half][c][8 * q] = std::uint8_t(3 * (8 * half + q) + c);
+    }
+};
+
+constexpr ChannelTable CHANNEL_TABLE;
+constexpr __mmask64 LOW_BYTES = 0x0101010101010101;
+
+// Channel c of the first (or next) 8 dots of window as doubles.
+__attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) inline __m512d Channel(__m512i window, int half, int c) {
+    const __m512i pick = _mm512_load_si512(CHANNEL_TABLE.pick[half][c]);
+    return _mm512_cvtepu64_pd(_mm512_maskz_permutexvar_epi8(LOW_BYTES, pick, window));
+}
+
+}  // namespace
+
 // As SpreadRowAvx512, but where the runs of 12 bytes of 8 dots lie within
 // 64 bytes of the row (at magnifications and down to about half), those
-// bytes are read at once and each plane picked out of them by a byte
-// permutation. Nothing beyond the runs is read.
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SpreadRowAvx512Vbmi(const std::uint8_t* src,
-                                                                                const SpreadPlan& plan,
-                                                                                double* planes, int count) {
-    const __m512i magic = _mm512_set1_epi64(MAGIC);
+// bytes are read at once. Within 48 bytes (16 dots) each channel of the
+// dots is made doubles once and each plane picked out of those; otherwise
+// each plane is picked out of the bytes. Nothing beyond the runs is read.
+__attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAvx512Vbmi(const std::uint8_t* src,
+                                                                                         const SpreadPlan& plan,
+                                                                                         double* planes, int count) {
     const __m512i one = _mm512_set1_epi64(1);
     for (int j = 0; j < count; j += 8) {
         const int span = plan.span[j / 8];
@@ -111,14 +135,34 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SpreadRowAvx512Vbmi(
         }
         const __mmask64 bytes = span == 64 ? ~__mmask64(0) : (__mmask64(1) << span) - 1;
         const __m512i window = _mm512_maskz_loadu_epi8(bytes, src + plan.first[j / 8]);
+        if (span <= 24) {
+            const __m512d channels[3] = {Channel(window, 0, 0), Channel(window, 0, 1), Channel(window, 0, 2)};
+            __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
+            for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, one))
+                for (int c = 0; c < 3; ++c)
+                    _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j,
+                                     _mm512_permutexvar_pd(column, channels[c]));
+            continue;
+        }
+        if (span <= 48) {
+            const __m512d low[3] = {Channel(window, 0, 0), Channel(window, 0, 1), Channel(window, 0, 2)};
+            const __m512d high[3] = {Channel(window, 1, 0), Channel(window, 1, 1), Channel(window, 1, 2)};
+            __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
+            for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, one))
+                for (int c = 0; c < 3; ++c)
+                    _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j,
+                                     _mm512_permutex2var_pd(low[c], column, high[c]));
+            continue;
+        }
         // The low byte of each word: where plane k's value lies in window.
         __m512i at = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.at + j)));
         for (int k = 0; k < 12; ++k, at = _mm512_add_epi64(at, one)) {
-            const __m512i picked = _mm512_maskz_permutexvar_epi8(0x0101010101010101, at, window);
-            _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, LessMagic(_mm512_or_si512(picked, magic)));
+            const __m512i picked = _mm512_maskz_permutexvar_epi8(LOW_BYTES, at, window);
+            _mm512_storeu_pd(planes + k * KERNEL_STRIP + j, _mm512_cvtepu64_pd(picked));
         }
     }
 }
+
 namespace {
 
 // The byte permutations that take 16 of the kernel's words (red, green,

@@ -301,20 +301,29 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
     constexpr int stride = KERNEL_STRIP;
     std::vector<std::uint8_t> src(3 * 100 + 1);
     for (auto& v : src) v = std::uint8_t(gen());
-    SpreadPlan plan;
-    for (auto& o : plan.offsets) o = std::int32_t(gen() % 100) * 3;
-    plan.offsets[5] = 99 * 3;
-    // The first 16 dots' tap columns side by side, as within an image, 8
-    // of them close together, 8 spread far apart.
-    for (int j = 0; j < 16; ++j)
-        for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = ((j < 8 ? j / 2 + 90 : j * 5) + l) * 3;
-    PlanGroups(plan);
-    std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
-    SpreadRowScalar(src.data(), plan, expectedPlanes.data(), stride);
-    for (const RowKernelVariant& variant : SupportedRowKernels()) {
-        std::fill(planes.begin(), planes.end(), -1.0);
-        variant.spread(src.data(), plan, planes.data(), stride);
-        EXPECT_EQ(planes, expectedPlanes) << variant.name;
+    // Groups of 8 dots whose tap columns lie side by side, as within an
+    // image, reading 7, 13, 21 and 41 dots of the row, and then groups of
+    // dots anywhere.
+    for (int round = 0; round < 2; ++round) {
+        SpreadPlan plan;
+        for (auto& o : plan.offsets) o = std::int32_t(gen() % 100) * 3;
+        plan.offsets[5] = 99 * 3;
+        if (round == 0)
+            for (int j = 0; j < stride; ++j) {
+                const int first = j < 8    ? j / 2 + 90
+                                  : j < 16 ? 60 + (j - 8) * 3 / 2
+                                  : j < 24 ? 70 + (j - 16) * 5 / 2
+                                           : (j - 24) * 5;
+                for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = (first + l) * 3;
+            }
+        PlanGroups(plan);
+        std::vector<double> expectedPlanes(12 * stride), planes(12 * stride);
+        SpreadRowScalar(src.data(), plan, expectedPlanes.data(), stride);
+        for (const RowKernelVariant& variant : SupportedRowKernels()) {
+            std::fill(planes.begin(), planes.end(), -1.0);
+            variant.spread(src.data(), plan, planes.data(), stride);
+            EXPECT_EQ(planes, expectedPlanes) << variant.name << ", round " << round;
+        }
     }
 
     // Weights and values that drive sums beyond both clamps and onto exact
