@@ -276,6 +276,33 @@ TEST(DisplayRegion, RandomRegionsMatchTheFormulaAtTheirOffsets) {
     }
 }
 
+TEST(DisplayRegion, AWorkspaceKeepsNoColumnsOfAnEarlierRegionScaleOrImage) {
+    // One workspace of few rows (several bands) for one call after another,
+    // each against a fresh workspace's dots.
+    RegionWorkspace work(7, 300);
+    const CImageData wide = NoiseImage(97, 41, 5), narrow = NoiseImage(61, 41, 6);
+    struct Call {
+        const CImageData* image;
+        double scale;
+        DisplayRegion region;
+    };
+    const Call calls[] = {{&wide, 2.0, {0, 0, 194, 30}}, {&wide, 2.0, {5, 3, 140, 20}},
+                          {&wide, 2.5, {5, 3, 140, 20}}, {&narrow, 2.5, {5, 3, 140, 20}},
+                          {&wide, 2.0, {0, 0, 194, 30}}};
+    for (const Call& call : calls) {
+        SCOPED_TRACE(testing::Message() << call.image->width() << " wide at " << call.scale << " from "
+                                        << call.region.x);
+        int dw = 0, dh = 0;
+        ASSERT_TRUE(DisplayImageSize(call.image->width(), call.image->height(), call.scale, dw, dh));
+        DisplayRaster fresh;
+        ASSERT_TRUE(RenderDisplayRegion(*call.image, call.scale, call.region, fresh));
+        std::vector<std::uint8_t> got(fresh.pixels.size());
+        ResampleRegion(*call.image, call.scale, dw, dh, call.region, DotLayout::Rgb, got.data(),
+                       std::size_t(call.region.width) * 3, work);
+        EXPECT_TRUE(std::equal(got.begin(), got.end(), fresh.pixels.begin()));
+    }
+}
+
 TEST(DisplayRegion, RefusesRegionsOutsideAndSidesBeyondACoordinateCell) {
     const CImageData image = NoiseImage(10, 10, 22);
     DisplayRaster raster;
