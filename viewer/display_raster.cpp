@@ -44,7 +44,7 @@ bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster)
     std::vector<RegionWorkspace> works;
     try {
         works.reserve(std::size_t(parts));
-        for (int part = 0; part < parts; ++part) works.emplace_back(band, dw);
+        for (int part = 0; part < parts; ++part) works.emplace_back(band, bands > parts ? dw : 0);
         const std::size_t bytes = std::size_t(dw) * std::size_t(dh) * 3;
         if (raster.pixels.capacity() / 2 > bytes)  // a much smaller raster gives the memory back
             RasterBytes(bytes).swap(raster.pixels);

@@ -286,7 +286,8 @@ bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayReg
     if (region.width > 0 && region.height > 0 && !image.HasPicture()) return false;
     RasterBytes pixels;
     try {
-        RegionWorkspace work(std::min(region.height, 256), region.width);
+        // Columns are kept only for a region of more than one band.
+        RegionWorkspace work(std::min(region.height, 256), region.height > 256 ? region.width : 0);
         pixels.resize(std::size_t(region.width) * std::size_t(region.height) * 3);
         ResampleRegion(image, scale, dw, dh, region, DotLayout::Rgb, pixels.data(), std::size_t(region.width) * 3,
                        work);
