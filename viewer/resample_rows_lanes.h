@@ -136,10 +136,25 @@ inline void RowTaps(unsigned columns, const double* weights, const double* red, 
     }
 }
 
-// The taps of mask (not 0) in order, for the step at j.
+// The taps of mask (not 0) in order, for the step at j. The taps of
+// magnifications by whole numbers come in straight runs: one tap column of
+// every tap row, or taps of one tap row only.
 inline void SomeTaps(unsigned mask, const double* const values[4], const double* w, int j, Sums& s) {
     constexpr long P = KERNEL_STRIP;
-    int k = __builtin_ctz(mask) >> 2;
+    const int first = __builtin_ctz(mask);
+    const int l = first & 3;
+    if (mask == 0x1111u << l) {
+        AddTap<true>(w + l * P + j, values[0] + 3 * l * P + j, s);
+        AddTap<false>(w + (4 + l) * P + j, values[1] + 3 * l * P + j, s);
+        AddTap<false>(w + (8 + l) * P + j, values[2] + 3 * l * P + j, s);
+        AddTap<false>(w + (12 + l) * P + j, values[3] + 3 * l * P + j, s);
+        return;
+    }
+    int k = first >> 2;
+    if (mask >> (4 * k) <= 0xF) {
+        RowTaps<true>(mask >> (4 * k), w + 4 * k * P + j, values[k] + j, s);
+        return;
+    }
     RowTaps<true>(mask >> (4 * k) & 0xF, w + 4 * k * P + j, values[k] + j, s);
     for (++k; k < 4; ++k)
         if (const unsigned columns = mask >> (4 * k) & 0xF)
