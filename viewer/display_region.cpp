@@ -261,7 +261,7 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
                     ahead -= rows;
                     aheadX += STRIP;
                 }
-                if (aheadX < region.width) {
+                if (ahead < rows && aheadX < region.width) {
                     const std::size_t bytes = std::size_t(std::min(STRIP, region.width - aheadX)) * dotBytes;
                     std::uint8_t* later = out + std::size_t(top + ahead) * rowBytes + std::size_t(aheadX) * dotBytes;
                     for (std::size_t at = 0; at < bytes + 63; at += 64)
