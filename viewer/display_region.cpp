@@ -89,7 +89,7 @@ void RegionWorkspace::SetRows(int first, int count, int displayHeight, int image
 // The strips kept are those of region of the display image at scale from
 // now on.
 void RegionWorkspace::KeepColumnsOf(const DisplayRegion& region, int displayWidth, int imageWidth, double scale) {
-    const std::array<double, 4> now{double(region.x), double(region.width), double(displayWidth), double(imageWidth)};
+    const std::array<int, 4> now{region.x, region.width, displayWidth, imageWidth};
     if (now == keptFor_ && scale == keptScale_ && mark_ != 0) return;
     keptFor_ = now;
     keptScale_ = scale;

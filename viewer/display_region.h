@@ -127,7 +127,7 @@ private:
     CacheLineVector<StripColumns> kept_;
     std::vector<std::uint32_t> keptMarks_;
     std::uint32_t mark_ = 0;
-    std::array<double, 4> keptFor_{};  // region x, width, display and image width
+    std::array<int, 4> keptFor_{};  // region x, width, display and image width
     double keptScale_ = 0.0;
     CacheLineVector<double> values_;
     std::array<int, 4> loaded_{};

@@ -111,7 +111,7 @@ inline int DotBytes(DotLayout layout) {
 // count is: the wide variants read them whole. Nothing beyond the count
 // dots at out is written.
 void PackDots(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
-              const std::uint8_t* lanes = nullptr);
+              const std::uint8_t* lanes);
 using DotPacker = void (*)(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, int count,
                            const std::uint8_t* lanes);
 #if defined(__x86_64__) || defined(__i386__)

@@ -135,18 +135,13 @@ __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAv
         }
         const __mmask64 bytes = span == 64 ? ~__mmask64(0) : (__mmask64(1) << span) - 1;
         const __m512i window = _mm512_maskz_loadu_epi8(bytes, src + plan.first[j / 8]);
-        if (span <= 24) {
-            const __m512d channels[3] = {Channel(window, 0, 0), Channel(window, 0, 1), Channel(window, 0, 2)};
-            __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
-            for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, one))
-                for (int c = 0; c < 3; ++c)
-                    _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j,
-                                     _mm512_permutexvar_pd(column, channels[c]));
-            continue;
-        }
         if (span <= 48) {
-            const __m512d low[3] = {Channel(window, 0, 0), Channel(window, 0, 1), Channel(window, 0, 2)};
-            const __m512d high[3] = {Channel(window, 1, 0), Channel(window, 1, 1), Channel(window, 1, 2)};
+            // Dots 0..7 of the window, and 8..15 where the group reads them.
+            __m512d low[3], high[3];
+            for (int c = 0; c < 3; ++c) {
+                low[c] = Channel(window, 0, c);
+                high[c] = span > 24 ? Channel(window, 1, c) : low[c];
+            }
             __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
             for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, one))
                 for (int c = 0; c < 3; ++c)

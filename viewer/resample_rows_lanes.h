@@ -26,17 +26,6 @@ typedef int Ints __attribute__((vector_size(N * sizeof(int))));
 
 inline void Load(Doubles& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
 
-// Above 255 gives 255, below 0 gives 0, anything else is truncated. The
-// sums stay far within int (16 weights of at most 1 times 255), so they are
-// truncated first and clamped as integers, off the units that add.
-inline Ints Component(const Doubles& sum) {
-    Ints whole = __builtin_convertvector(sum, Ints);
-    const Ints zero = {};
-    const Ints top = zero + 255;
-    whole = whole > zero ? whole : zero;
-    return whole < top ? whole : top;
-}
-
 // The dots of one register: red | green << 8 | blue << 16.
 #if RESAMPLE_LANES == 8
 // For 8 lanes the saturating packs clamp: to 16 bits (the truncated sums
@@ -53,6 +42,17 @@ inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, 
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_shuffle_epi8(bytes, order));
 }
 #else
+// Above 255 gives 255, below 0 gives 0, anything else is truncated. The
+// sums stay far within int (16 weights of at most 1 times 255), so they are
+// truncated first and clamped as integers, off the units that add.
+inline Ints Component(const Doubles& sum) {
+    Ints whole = __builtin_convertvector(sum, Ints);
+    const Ints zero = {};
+    const Ints top = zero + 255;
+    whole = whole > zero ? whole : zero;
+    return whole < top ? whole : top;
+}
+
 inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
     const Ints dots = Component(red) | Component(green) << 8 | Component(blue) << 16;
     __builtin_memcpy(out, &dots, sizeof dots);
