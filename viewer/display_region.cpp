@@ -39,6 +39,13 @@ inline double CubicWeight(double d) {
     return 0.0;
 }
 
+// |weights[0]| + |weights[stride]| + ... of 4 weights.
+inline double AbsoluteSum(const double* weights, int stride) {
+    double sum = 0.0;
+    for (int l = 0; l < 4; ++l) sum += std::fabs(weights[l * stride]);
+    return sum;
+}
+
 LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scale) {
     double pos = (displayIndex - 0.5 * displaySize + 0.5 * scale * (sourceSize - 1)) / scale;
     int whole = int(pos);
@@ -60,8 +67,9 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 RegionWorkspace::RegionWorkspace(int maxRows, int maxWidth)
     : variant_(FastestRowKernel()), rows_(std::size_t(std::max(maxRows, 1))),
       rowSets_(std::size_t(std::max(maxRows, 1))), setRows_(std::size_t(std::max(maxRows, 1))),
+      setExponents_(std::size_t(std::max(maxRows, 1))), setMasses_(std::size_t(std::max(maxRows, 1))),
       kept_(std::size_t(std::clamp((maxWidth + STRIP - 1) / STRIP, 0, MAX_KEPT_STRIPS))), keptMarks_(kept_.size(), 0),
-      values_(std::size_t(4) * PLANES * STRIP, 0.0), tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
+      values_(std::size_t(4) * PLANES * STRIP, 0.0), sums_(std::size_t(4) * 3 * STRIP, 0.0), tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
       tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS, -1), dots_(STRIP, 0) {}
 
 // Takes the taps of display rows first..first+count-1 and numbers their
@@ -81,6 +89,8 @@ void RegionWorkspace::SetRows(int first, int count, int displayHeight, int image
         if (set < 0 || set < sets - 8) {
             set = sets++;
             setRows_[std::size_t(set)] = i;
+            setExponents_[std::size_t(set)] = ExactExponent(taps.weight.data(), 4);
+            setMasses_[std::size_t(set)] = AbsoluteSum(taps.weight.data(), 1);
         }
         rowSets_[std::size_t(i)] = set;
     }
@@ -113,6 +123,7 @@ void RegionWorkspace::SetColumns(int strip, int first, int count, int displayWid
         }
     }
     loaded_.fill(-1);
+    summed_.fill(-1);
     std::fill(tapRows_.begin(), tapRows_.end(), -1);
 }
 
@@ -150,6 +161,8 @@ void RegionWorkspace::MakeColumns(int first, int count, int displayWidth, int im
         c.spanEnd = std::max(c.spanEnd, column.index[3] * 3 + 3);
     }
     PlanGroups(c.plan);
+    c.exponent = ExactExponent(c.weights.data(), 4 * STRIP);
+    for (int lane = 0; lane < STRIP; ++lane) c.mass = std::max(c.mass, AbsoluteSum(c.weights.data() + lane, STRIP));
     ColumnTaps(c.weights.data(), c.groupColumns.data(), STRIP);
     c.anyWhite = std::find(c.white.begin(), c.white.begin() + count, 1) != c.white.begin() + count;
 }
@@ -171,21 +184,32 @@ const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
     return weights;
 }
 
-// One display row of the strip into out (count dots in layout).
+// One display row of the strip into out (count dots in layout): where the
+// sums are exact, from the column sums of its source rows, otherwise tap by
+// tap.
 void RegionWorkspace::Row(const CImageData& image, int i, DotLayout layout, std::uint8_t* out) {
     const LineTaps& rowTaps = rows_[std::size_t(i)];
-    KernelRow row;
-    for (int k = 0; k < 4; ++k) row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
-    row.tapWeights = TapWeightsFor(rowSets_[std::size_t(i)], row.taps);
     const StripColumns& c = columns_;
-    row.count = (c.count + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
-    row.dots = dots_.data();
-    variant_.kernel(row);
+    const int count = (c.count + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
+    const std::size_t set = std::size_t(rowSets_[std::size_t(i)]);
+    if (SumsExact(setExponents_[set], setMasses_[set], c.exponent, c.mass)) {
+        const double* sums[4];
+        for (int k = 0; k < 4; ++k) sums[k] = Sums(image, rowTaps.index[std::size_t(k)]);
+        variant_.sumRows(sums, rowTaps.weight.data(), dots_.data(), count);
+    } else {
+        KernelRow row;
+        for (int k = 0; k < 4; ++k) row.rowValues[k] = Values(image, rowTaps.index[std::size_t(k)]);
+        row.tapWeights = TapWeightsFor(int(set), row.taps);
+        row.count = count;
+        row.dots = dots_.data();
+        variant_.kernel(row);
+    }
+    std::uint32_t* const dots = dots_.data();
     // White dots lie only along the display image's edges.
     if (c.anyWhite)
         for (int j = 0; j < c.count; ++j)
-            if (c.white[std::size_t(j)]) row.dots[j] = WHITE_DOT;
-    variant_.pack(layout, row.dots, out, c.count, c.inOrder ? nullptr : c.lanes.data());
+            if (c.white[std::size_t(j)]) dots[j] = WHITE_DOT;
+    variant_.pack(layout, dots, out, c.count, c.inOrder ? nullptr : c.lanes.data());
 }
 
 // A white row of the strip into out.
@@ -211,6 +235,15 @@ const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
     spread(src, columns_.plan, planes, STRIP);
     loaded_[slot] = index;
     return planes;
+}
+
+// The column sums of source row index for the strip's lanes.
+const double* RegionWorkspace::LoadSums(const CImageData& image, int index) {
+    const std::size_t slot = std::size_t(index) % 4;
+    double* sums = sums_.data() + slot * 3 * STRIP;
+    variant_.sumColumns(Values(image, index), columns_.weights.data(), sums, STRIP);
+    summed_[slot] = index;
+    return sums;
 }
 
 bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width, int& height) {

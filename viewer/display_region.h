@@ -76,6 +76,10 @@ struct StripColumns {
     int count = 0;
     std::int32_t spanFirst = 0;  // bytes of a source row the strip reads
     std::int32_t spanEnd = 0;
+    // The column weights' ExactExponent (-1 when some weight has none)
+    // and the largest sum of a lane's absolute column weights.
+    int exponent = -1;
+    double mass = 0.0;
     bool inOrder = true;
     bool anyWhite = false;
 };
@@ -113,6 +117,13 @@ private:
         return loaded_[slot] == index ? values_.data() + slot * PLANES * REGION_STRIP : LoadValues(image, index);
     }
     const double* LoadValues(const CImageData& image, int index);
+    // The column sums of source row index for the strip, made by LoadSums
+    // the first time.
+    const double* Sums(const CImageData& image, int index) {
+        const std::size_t slot = std::size_t(index) % 4;
+        return summed_[slot] == index ? sums_.data() + slot * 3 * REGION_STRIP : LoadSums(image, index);
+    }
+    const double* LoadSums(const CImageData& image, int index);
     const double* TapWeightsFor(int rowSet, std::uint16_t* taps);
 
     const RowKernelVariant& variant_;
@@ -121,6 +132,9 @@ private:
     std::vector<LineTaps> rows_;
     std::vector<int> rowSets_;
     std::vector<int> setRows_;  // a row of each distinct set
+    // The ExactExponent and absolute sum of each set's row weights.
+    std::vector<int> setExponents_;
+    std::vector<double> setMasses_;
     StripColumns columns_;      // the strip's
     // The strips kept, each valid when its mark is the present one; the
     // mark changes with the region, scale or sizes they were made for.
@@ -131,6 +145,8 @@ private:
     double keptScale_ = 0.0;
     CacheLineVector<double> values_;
     std::array<int, 4> loaded_{};
+    CacheLineVector<double> sums_;
+    std::array<int, 4> summed_{};
     CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;
     std::vector<int> tapRows_;  // the band's set whose tap weights each slot holds

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 #include "image/pixel_swizzle.h"
@@ -140,6 +141,51 @@ void ResampleRowScalar(const KernelRow& row) {
     }
 }
 
+int ExactExponent(const double* weights, int count) {
+    int least = 0;
+    for (int i = 0; i < count; ++i) {
+        const double weight = weights[i];
+        if (weight == 0.0) continue;
+        if (!std::isfinite(weight)) return -1;
+        int exponent = 0;
+        // weight = mantissa x 2^exponent, the mantissa's 53 bits a whole
+        // number over 2^53 whose trailing zeros need no power of two.
+        const double mantissa = std::frexp(std::fabs(weight), &exponent);
+        const auto bits = std::uint64_t(std::ldexp(mantissa, 53));
+        least = std::max(least, 53 - std::countr_zero(bits) - exponent);
+    }
+    return least > 60 ? -1 : least;
+}
+
+bool SumsExact(int rowExponent, double rowMass, int columnExponent, double columnMass) {
+    if (rowExponent < 0 || columnExponent < 0) return false;
+    // The largest numerator of any product or partial sum over
+    // 2^(rowExponent + columnExponent); the masses are exact, the bound
+    // holds with room for its own rounding.
+    return std::ldexp(rowMass * columnMass * 255.0, rowExponent + columnExponent) < 0x1p52;
+}
+
+void SumColumnsScalar(const double* planes, const double* columnWeights, double* sums, int count) {
+    for (int c = 0; c < 3; ++c)
+        for (int j = 0; j < count; ++j) {
+            double sum = 0.0;
+            for (int l = 0; l < 4; ++l) sum += columnWeights[l * KERNEL_STRIP + j] * planes[(3 * l + c) * KERNEL_STRIP + j];
+            sums[c * KERNEL_STRIP + j] = sum;
+        }
+}
+
+void SumRowsScalar(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+    for (int j = 0; j < count; ++j) {
+        std::uint32_t dot = 0;
+        for (int c = 0; c < 3; ++c) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) sum += rowWeights[k] * sums[k][c * KERNEL_STRIP + j];
+            dot |= ClampComponent(sum) << (8 * c);
+        }
+        dots[j] = dot;
+    }
+}
+
 void SpreadRowScalar(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count) {
     for (int l = 0; l < 4; ++l) {
         double* red = planes + 3 * l * KERNEL_STRIP;
@@ -200,16 +246,21 @@ void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, i
 }
 
 std::vector<RowKernelVariant> SupportedRowKernels() {
-    std::vector<RowKernelVariant> variants{{"scalar", ResampleRowScalar, SpreadRowScalar, PackDots}};
+    std::vector<RowKernelVariant> variants{
+        {"scalar", ResampleRowScalar, SpreadRowScalar, PackDots, SumColumnsScalar, SumRowsScalar}};
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("sse2")) variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar, PackDots});
-    if (__builtin_cpu_supports("avx2")) variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2, PackDots});
+    if (__builtin_cpu_supports("sse2"))
+        variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar, PackDots, SumColumnsSse2, SumRowsSse2});
+    if (__builtin_cpu_supports("avx2"))
+        variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2, PackDots, SumColumnsAvx2, SumRowsAvx2});
     if (__builtin_cpu_supports("avx512f"))
-        variants.push_back({"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots});
+        variants.push_back(
+            {"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots, SumColumnsAvx512, SumRowsAvx512});
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vbmi"))
-        variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi, PackDotsAvx512Vbmi});
+        variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi, PackDotsAvx512Vbmi,
+                            SumColumnsAvx512, SumRowsAvx512});
 #endif
     return variants;
 }

@@ -14,6 +14,12 @@
 #include <immintrin.h>
 
 void ResampleRowAvx2(const KernelRow& row) { LanesRow(row); }
+void SumColumnsAvx2(const double* planes, const double* columnWeights, double* sums, int count) {
+    LanesSumColumns(planes, columnWeights, sums, count);
+}
+void SumRowsAvx2(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+    LanesSumRows(sums, rowWeights, dots, count);
+}
 
 void SpreadRowAvx2(const std::uint8_t* src, const SpreadPlan& plan, double* planes, int count) {
     const __m256i low = _mm256_set1_epi32(0xFF);

@@ -8,6 +8,11 @@
 #else
 #pragma GCC target("avx512f")
 #endif
+// The compiler's own intrinsics start from deliberately undefined registers,
+// which it then reports as maybe uninitialised once they are inlined here.
+#if !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #define RESAMPLE_LANES 8
 #include "viewer/resample_rows_lanes.h"
 
@@ -15,13 +20,13 @@
 
 #include <algorithm>
 
-// The compiler's own intrinsics start from deliberately undefined registers,
-// which it then reports as maybe uninitialised once they are inlined here.
-#if !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-
 void ResampleRowAvx512(const KernelRow& row) { LanesRow(row); }
+void SumColumnsAvx512(const double* planes, const double* columnWeights, double* sums, int count) {
+    LanesSumColumns(planes, columnWeights, sums, count);
+}
+void SumRowsAvx512(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+    LanesSumRows(sums, rowWeights, dots, count);
+}
 
 namespace {
 

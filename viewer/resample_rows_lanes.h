@@ -180,3 +180,72 @@ void LanesRow(const KernelRow& row) {
 }
 
 }  // namespace
+
+namespace {
+
+// The column sums of one spread-out source row, one register at a time.
+void LanesSumColumns(const double* planes, const double* columnWeights, double* sums, int count) {
+    constexpr long P = KERNEL_STRIP;
+    for (int j = 0; j < count; j += N) {
+        Doubles w[4];
+#pragma GCC unroll 4
+        for (int l = 0; l < 4; ++l) Load(w[l], columnWeights + l * P + j);
+#pragma GCC unroll 3
+        for (int c = 0; c < 3; ++c) {
+            Doubles v, s;
+            Load(v, planes + c * P + j);
+            s = w[0] * v;
+#pragma GCC unroll 3
+            for (int l = 1; l < 4; ++l) {
+                Load(v, planes + (3 * l + c) * P + j);
+                s = s + w[l] * v;
+            }
+            __builtin_memcpy(sums + c * P + j, &s, sizeof s);
+        }
+    }
+}
+
+// The dots from Rows source rows' column sums of weights other than 0.
+template <int Rows>
+void SumRowsOf(const double* const from[4], const Doubles weights[4], std::uint32_t* dots, int count) {
+    constexpr long P = KERNEL_STRIP;
+    for (int j = 0; j < count; j += N) {
+        Doubles s[3], v;
+#pragma GCC unroll 3
+        for (int c = 0; c < 3; ++c) {
+            Load(v, from[0] + c * P + j);
+            s[c] = weights[0] * v;
+        }
+#pragma GCC unroll 3
+        for (int k = 1; k < Rows; ++k)
+#pragma GCC unroll 3
+            for (int c = 0; c < 3; ++c) {
+                Load(v, from[k] + c * P + j);
+                s[c] = s[c] + weights[k] * v;
+            }
+        Store(dots + j, s[0], s[1], s[2]);
+    }
+}
+
+// Rows of weight 0 are left out: their products are 0 or -0, which change
+// no exact sum but -0 into 0, and the clamp makes those alike.
+void LanesSumRows(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+    const double* from[4] = {sums[0], sums[0], sums[0], sums[0]};
+    Doubles weights[4] = {};
+    int rows = 0;
+    for (int k = 0; k < 4; ++k)
+        if (rowWeights[k] != 0.0) {
+            from[rows] = sums[k];
+            weights[rows] = Doubles{} + rowWeights[k];
+            ++rows;
+        }
+    switch (rows) {
+    case 0:
+    case 1: SumRowsOf<1>(from, weights, dots, count); break;
+    case 2: SumRowsOf<2>(from, weights, dots, count); break;
+    case 3: SumRowsOf<3>(from, weights, dots, count); break;
+    default: SumRowsOf<4>(from, weights, dots, count); break;
+    }
+}
+
+}  // namespace
