@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -253,7 +254,7 @@ TEST(DeviceRaster, RowBytesRule) {
 
 TEST(DisplayRegion, RandomRegionsMatchTheFormulaAtTheirOffsets) {
     std::mt19937 gen(21);
-    const double scales[] = {0.29, 0.5, 1.0, 1.5, 2.0, 2.01, 3.33, 4.0, 7.5};
+    const double scales[] = {0.29, 0.5, 1.0, 1.5, 2.0, 2.01, 3.33, 4.0, 7.5, 8.0, 0.125};
     const int sizes[][2] = {{1, 1}, {2, 3}, {3, 7}, {4, 4}, {37, 23}, {211, 97}};
     for (auto& size : sizes) {
         const CImageData image = NoiseImage(size[0], size[1], unsigned(size[0] * 31 + size[1]));
@@ -385,6 +386,63 @@ TEST(ResampleKernel, EveryVariantSpreadsRowsAndSumsAsTheScalarOne) {
             ASSERT_EQ(got, expected) << variant.name << ", round " << round;
         }
     }
+}
+
+TEST(ResampleKernel, ColumnSumsOfWeightsInPowersOfTwoGiveTheFormulasDotsInEveryVariant) {
+    // Weights in 64ths, as magnification by 4 gives, some beyond the
+    // kernel's own, on values that drive sums beyond both clamps: the
+    // formula's products and sums, tap by tap, are exact.
+    std::mt19937 gen(44);
+    constexpr int stride = KERNEL_STRIP;
+    std::vector<double> planes(4 * 12 * stride), columnWeights(4 * stride);
+    double rowWeights[4];
+    auto weight = [&] { return double(int(gen() % 120) - 30) / 64.0; };
+    for (int round = 0; round < 50; ++round) {
+        for (double& v : planes) v = double(gen() % 3 == 0 ? (gen() & 1) * 255 : gen() % 256);
+        for (double& w : columnWeights) w = weight();
+        for (double& w : rowWeights) w = round % 5 == 0 ? 0.0 : weight();
+        rowWeights[round % 4] = 1.0;
+        double columnMass = 0.0;
+        for (int j = 0; j < stride; ++j) {
+            double mass = 0.0;
+            for (int l = 0; l < 4; ++l) mass += std::fabs(columnWeights[l * stride + j]);
+            columnMass = std::max(columnMass, mass);
+        }
+        double rowMass = 0.0;
+        for (double w : rowWeights) rowMass += std::fabs(w);
+        ASSERT_TRUE(SumsExact(ExactExponent(rowWeights, 4), rowMass, ExactExponent(columnWeights.data(), 4 * stride),
+                              columnMass));
+        std::vector<std::uint32_t> expected(stride);
+        for (int j = 0; j < stride; ++j)
+            for (int c = 0; c < 3; ++c) {
+                double sum = 0.0;
+                for (int k = 0; k < 4; ++k)
+                    for (int l = 0; l < 4; ++l)
+                        sum += rowWeights[k] * columnWeights[l * stride + j] * planes[(12 * k + 3 * l + c) * stride + j];
+                expected[j] |= std::uint32_t(sum > 255.0 ? 255 : sum < 0.0 ? 0 : int(sum)) << (8 * c);
+            }
+        for (const RowKernelVariant& variant : SupportedRowKernels()) {
+            std::vector<double> sums(4 * 3 * stride);
+            const double* rows[4];
+            for (int k = 0; k < 4; ++k) {
+                variant.sumColumns(planes.data() + 12 * k * stride, columnWeights.data(), sums.data() + 3 * k * stride,
+                                   stride);
+                rows[k] = sums.data() + 3 * k * stride;
+            }
+            std::vector<std::uint32_t> got(stride, 0x5A);
+            variant.sumRows(rows, rowWeights, got.data(), stride);
+            ASSERT_EQ(got, expected) << variant.name << ", round " << round;
+        }
+    }
+    // A third's 53 bits, or sums too wide for a double, keep to the formula
+    // tap by tap.
+    const double third[] = {1.0 / 3, 0.5, 0.25, 0.0}, tiny[] = {0x1p-61, 0.0, 0.0, 0.0};
+    EXPECT_EQ(ExactExponent(third, 4), 54);
+    EXPECT_FALSE(SumsExact(ExactExponent(third, 4), 13.0 / 12, 0, 1.0));
+    EXPECT_EQ(ExactExponent(tiny, 4), -1);
+    EXPECT_TRUE(SumsExact(6, 1.5, 6, 1.5));
+    EXPECT_FALSE(SumsExact(40, 1.5, 6, 1.5));
+    EXPECT_FALSE(SumsExact(-1, 1.5, 6, 1.5));
 }
 
 TEST(ResampleKernel, EveryVariantPacksDotsAsThePlainOneAndNoFurther) {
