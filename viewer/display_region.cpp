@@ -67,9 +67,10 @@ LineTaps MakeTaps(int displayIndex, int displaySize, int sourceSize, double scal
 RegionWorkspace::RegionWorkspace(int maxRows, int maxWidth)
     : variant_(FastestRowKernel()), rows_(std::size_t(std::max(maxRows, 1))),
       rowSets_(std::size_t(std::max(maxRows, 1))), setRows_(std::size_t(std::max(maxRows, 1))),
-      setExponents_(std::size_t(std::max(maxRows, 1))), setMasses_(std::size_t(std::max(maxRows, 1))),
+      setNumerators_(std::size_t(std::max(maxRows, 1))),
       kept_(std::size_t(std::clamp((maxWidth + STRIP - 1) / STRIP, 0, MAX_KEPT_STRIPS))), keptMarks_(kept_.size(), 0),
-      values_(std::size_t(4) * PLANES * STRIP, 0.0), sums_(std::size_t(4) * 3 * STRIP, 0.0), tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
+      values_(std::size_t(4) * PLANES * STRIP, 0.0), sums_(std::size_t(4) * 3 * STRIP, 0.0f),
+      tapWeights_(std::size_t(TAP_SETS) * 16 * STRIP, 0.0),
       tapMasks_(std::size_t(TAP_SETS) * GROUPS, 0), tapRows_(TAP_SETS, -1), dots_(STRIP, 0) {}
 
 // Takes the taps of display rows first..first+count-1 and numbers their
@@ -89,8 +90,8 @@ void RegionWorkspace::SetRows(int first, int count, int displayHeight, int image
         if (set < 0 || set < sets - 8) {
             set = sets++;
             setRows_[std::size_t(set)] = i;
-            setExponents_[std::size_t(set)] = ExactExponent(taps.weight.data(), 4);
-            setMasses_[std::size_t(set)] = AbsoluteSum(taps.weight.data(), 1);
+            setNumerators_[std::size_t(set)] =
+                ExactNumerators(ExactExponent(taps.weight.data(), 4), AbsoluteSum(taps.weight.data(), 1));
         }
         rowSets_[std::size_t(i)] = set;
     }
@@ -161,8 +162,9 @@ void RegionWorkspace::MakeColumns(int first, int count, int displayWidth, int im
         c.spanEnd = std::max(c.spanEnd, column.index[3] * 3 + 3);
     }
     PlanGroups(c.plan);
-    c.exponent = ExactExponent(c.weights.data(), 4 * STRIP);
-    for (int lane = 0; lane < STRIP; ++lane) c.mass = std::max(c.mass, AbsoluteSum(c.weights.data() + lane, STRIP));
+    double mass = 0.0;
+    for (int lane = 0; lane < STRIP; ++lane) mass = std::max(mass, AbsoluteSum(c.weights.data() + lane, STRIP));
+    c.numerators = ExactNumerators(ExactExponent(c.weights.data(), 4 * STRIP), mass);
     ColumnTaps(c.weights.data(), c.groupColumns.data(), STRIP);
     c.anyWhite = std::find(c.white.begin(), c.white.begin() + count, 1) != c.white.begin() + count;
 }
@@ -192,8 +194,8 @@ void RegionWorkspace::Row(const CImageData& image, int i, DotLayout layout, std:
     const StripColumns& c = columns_;
     const int count = (c.count + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
     const std::size_t set = std::size_t(rowSets_[std::size_t(i)]);
-    if (SumsExact(setExponents_[set], setMasses_[set], c.exponent, c.mass)) {
-        const double* sums[4];
+    if (SumsExact(setNumerators_[set], c.numerators)) {
+        const float* sums[4];
         for (int k = 0; k < 4; ++k) sums[k] = Sums(image, rowTaps.index[std::size_t(k)]);
         variant_.sumRows(sums, rowTaps.weight.data(), dots_.data(), count);
     } else {
@@ -238,9 +240,9 @@ const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
 }
 
 // The column sums of source row index for the strip's lanes.
-const double* RegionWorkspace::LoadSums(const CImageData& image, int index) {
+const float* RegionWorkspace::LoadSums(const CImageData& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
-    double* sums = sums_.data() + slot * 3 * STRIP;
+    float* sums = sums_.data() + slot * 3 * STRIP;
     variant_.sumColumns(Values(image, index), columns_.weights.data(), sums, STRIP);
     summed_[slot] = index;
     return sums;

@@ -76,10 +76,8 @@ struct StripColumns {
     int count = 0;
     std::int32_t spanFirst = 0;  // bytes of a source row the strip reads
     std::int32_t spanEnd = 0;
-    // The column weights' ExactExponent (-1 when some weight has none)
-    // and the largest sum of a lane's absolute column weights.
-    int exponent = -1;
-    double mass = 0.0;
+    // The largest ExactNumerators of a lane's column weights.
+    double numerators = 0.0;
     bool inOrder = true;
     bool anyWhite = false;
 };
@@ -119,11 +117,11 @@ private:
     const double* LoadValues(const CImageData& image, int index);
     // The column sums of source row index for the strip, made by LoadSums
     // the first time.
-    const double* Sums(const CImageData& image, int index) {
+    const float* Sums(const CImageData& image, int index) {
         const std::size_t slot = std::size_t(index) % 4;
         return summed_[slot] == index ? sums_.data() + slot * 3 * REGION_STRIP : LoadSums(image, index);
     }
-    const double* LoadSums(const CImageData& image, int index);
+    const float* LoadSums(const CImageData& image, int index);
     const double* TapWeightsFor(int rowSet, std::uint16_t* taps);
 
     const RowKernelVariant& variant_;
@@ -132,9 +130,7 @@ private:
     std::vector<LineTaps> rows_;
     std::vector<int> rowSets_;
     std::vector<int> setRows_;  // a row of each distinct set
-    // The ExactExponent and absolute sum of each set's row weights.
-    std::vector<int> setExponents_;
-    std::vector<double> setMasses_;
+    std::vector<double> setNumerators_;  // ExactNumerators of each set's row weights
     StripColumns columns_;      // the strip's
     // The strips kept, each valid when its mark is the present one; the
     // mark changes with the region, scale or sizes they were made for.
@@ -145,7 +141,7 @@ private:
     double keptScale_ = 0.0;
     CacheLineVector<double> values_;
     std::array<int, 4> loaded_{};
-    CacheLineVector<double> sums_;
+    CacheLineVector<float> sums_;
     std::array<int, 4> summed_{};
     CacheLineVector<double> tapWeights_;
     std::vector<std::uint16_t> tapMasks_;

@@ -157,29 +157,33 @@ int ExactExponent(const double* weights, int count) {
     return least > 60 ? -1 : least;
 }
 
-bool SumsExact(int rowExponent, double rowMass, int columnExponent, double columnMass) {
-    if (rowExponent < 0 || columnExponent < 0) return false;
-    // The largest numerator of any product or partial sum over
-    // 2^(rowExponent + columnExponent); the masses are exact, the bound
-    // holds with room for its own rounding.
-    return std::ldexp(rowMass * columnMass * 255.0, rowExponent + columnExponent) < 0x1p52;
+double ExactNumerators(int exponent, double mass) {
+    return exponent < 0 ? HUGE_VAL : std::ldexp(mass, exponent);
 }
 
-void SumColumnsScalar(const double* planes, const double* columnWeights, double* sums, int count) {
+bool SumsExact(double rowNumerators, double columnNumerators) {
+    // The bound on every partial sum of one row's column sums, and on every
+    // partial sum of the dot's; the numerators are small whole numbers, so
+    // the products that test them are exact.
+    constexpr double SINGLE = 0x1p24;
+    return columnNumerators * 255.0 < SINGLE && rowNumerators * columnNumerators * 255.0 < SINGLE;
+}
+
+void SumColumnsScalar(const double* planes, const double* columnWeights, float* sums, int count) {
     for (int c = 0; c < 3; ++c)
         for (int j = 0; j < count; ++j) {
             double sum = 0.0;
             for (int l = 0; l < 4; ++l) sum += columnWeights[l * KERNEL_STRIP + j] * planes[(3 * l + c) * KERNEL_STRIP + j];
-            sums[c * KERNEL_STRIP + j] = sum;
+            sums[c * KERNEL_STRIP + j] = float(sum);
         }
 }
 
-void SumRowsScalar(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+void SumRowsScalar(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
     for (int j = 0; j < count; ++j) {
         std::uint32_t dot = 0;
         for (int c = 0; c < 3; ++c) {
-            double sum = 0.0;
-            for (int k = 0; k < 4; ++k) sum += rowWeights[k] * sums[k][c * KERNEL_STRIP + j];
+            float sum = 0.0f;
+            for (int k = 0; k < 4; ++k) sum += float(rowWeights[k]) * sums[k][c * KERNEL_STRIP + j];
             dot |= ClampComponent(sum) << (8 * c);
         }
         dots[j] = dot;

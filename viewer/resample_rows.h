@@ -94,38 +94,46 @@ void SpreadRowAvx512Vbmi(const std::uint8_t* src, const SpreadPlan& plan, double
 // Weights that are whole numbers of one small power of two make every
 // product and sum of the formula exact: any order of additions then gives
 // its very sums, and the sums separate into column sums of each source row
-// weighed by the row weights, a quarter of the products. ExactExponent is
-// the least e >= 0 for which each of count weights x 2^e is whole, -1
-// when e would exceed 60 (or a weight is not finite).
+// weighed by the row weights, a quarter of the products. When the whole
+// numbers stay small, single precision holds them exactly too, twice as
+// many to a register. ExactExponent is the least e >= 0 for which each of
+// count weights x 2^e is whole, -1 when e would exceed 60 (or a weight is
+// not finite).
 int ExactExponent(const double* weights, int count);
 
-// Whether the formula's sums for row weights of exponent rowExponent and
-// absolute sum rowMass, and column weights of exponent columnExponent and
-// absolute sum at most columnMass for each dot, are exact for values of
-// 0..255 (every numerator below 2^52, exponents -1 meaning never).
-bool SumsExact(int rowExponent, double rowMass, int columnExponent, double columnMass);
+// The absolute sum of the whole numbers of weights of ExactExponent
+// exponent whose absolute sum is mass: infinite when exponent is -1.
+double ExactNumerators(int exponent, double mass);
+
+// Whether dots from row weights whose ExactNumerators are rowNumerators
+// and column weights whose ExactNumerators are at most columnNumerators
+// for every dot come out exact in single precision, for values of 0..255:
+// every product and partial sum a whole number below 2^24 over the same
+// power of two. The formula's sums are then exact as well.
+bool SumsExact(double rowNumerators, double columnNumerators);
 
 // The column sums of one source row spread out (RowSpreader): plane c of
 // sums takes sum over l of columnWeights[l x KERNEL_STRIP + j] x the value
 // of channel c at tap column l, for count dots (a multiple of
 // KERNEL_LANES). Exact only where SumsExact holds.
-using ColumnSummer = void (*)(const double* planes, const double* columnWeights, double* sums, int count);
+using ColumnSummer = void (*)(const double* planes, const double* columnWeights, float* sums, int count);
 
 // count dots (a multiple of KERNEL_LANES) from the column sums of the 4
 // source rows: each channel the sum over k of rowWeights[k] x sums[k]'s
-// plane, clamped and truncated as the kernel's (KernelRow::dots).
-using RowSummer = void (*)(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots,
+// plane, clamped and truncated as the kernel's (KernelRow::dots). The dots
+// up to count rounded up to 16 are written.
+using RowSummer = void (*)(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots,
                            int count);
 
-void SumColumnsScalar(const double* planes, const double* columnWeights, double* sums, int count);
-void SumRowsScalar(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
+void SumColumnsScalar(const double* planes, const double* columnWeights, float* sums, int count);
+void SumRowsScalar(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
 #if defined(__x86_64__) || defined(__i386__)
-void SumColumnsSse2(const double* planes, const double* columnWeights, double* sums, int count);
-void SumRowsSse2(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
-void SumColumnsAvx2(const double* planes, const double* columnWeights, double* sums, int count);
-void SumRowsAvx2(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
-void SumColumnsAvx512(const double* planes, const double* columnWeights, double* sums, int count);
-void SumRowsAvx512(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
+void SumColumnsSse2(const double* planes, const double* columnWeights, float* sums, int count);
+void SumRowsSse2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
+void SumColumnsAvx2(const double* planes, const double* columnWeights, float* sums, int count);
+void SumRowsAvx2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
+void SumColumnsAvx512(const double* planes, const double* columnWeights, float* sums, int count);
+void SumRowsAvx512(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
 #endif
 
 // How dots are written out as bytes: the display raster's red, green,

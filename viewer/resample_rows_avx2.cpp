@@ -14,10 +14,10 @@
 #include <immintrin.h>
 
 void ResampleRowAvx2(const KernelRow& row) { LanesRow(row); }
-void SumColumnsAvx2(const double* planes, const double* columnWeights, double* sums, int count) {
+void SumColumnsAvx2(const double* planes, const double* columnWeights, float* sums, int count) {
     LanesSumColumns(planes, columnWeights, sums, count);
 }
-void SumRowsAvx2(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+void SumRowsAvx2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
     LanesSumRows(sums, rowWeights, dots, count);
 }
 

@@ -21,10 +21,10 @@
 #include <algorithm>
 
 void ResampleRowAvx512(const KernelRow& row) { LanesRow(row); }
-void SumColumnsAvx512(const double* planes, const double* columnWeights, double* sums, int count) {
+void SumColumnsAvx512(const double* planes, const double* columnWeights, float* sums, int count) {
     LanesSumColumns(planes, columnWeights, sums, count);
 }
-void SumRowsAvx512(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+void SumRowsAvx512(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
     LanesSumRows(sums, rowWeights, dots, count);
 }
 

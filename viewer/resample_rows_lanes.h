@@ -23,39 +23,68 @@ constexpr int N = RESAMPLE_LANES;
 
 typedef double Doubles __attribute__((vector_size(N * sizeof(double))));
 typedef int Ints __attribute__((vector_size(N * sizeof(int))));
+// Single precision: twice as many lanes to a register.
+constexpr int M = 2 * N;
+typedef float Floats __attribute__((vector_size(M * sizeof(float))));
+typedef float HalfFloats __attribute__((vector_size(N * sizeof(float))));
+typedef int FloatInts __attribute__((vector_size(M * sizeof(int))));
 
-inline void Load(Doubles& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
+template <class V, class T>
+inline void Load(V& v, const T* p) {
+    __builtin_memcpy(&v, p, sizeof v);
+}
 
 // The dots of one register: red | green << 8 | blue << 16.
 #if RESAMPLE_LANES == 8
-// For 8 lanes the saturating packs clamp: to 16 bits (the truncated sums
-// fit), then to bytes, which takes negatives to 0 and anything over 255 to
-// 255. Each half holds red, green, blue, blue of 4 dots, which a byte
-// shuffle puts in place.
-inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
-    const __m256i r = _mm512_cvttpd_epi32(__m512d(red));
-    const __m256i g = _mm512_cvttpd_epi32(__m512d(green));
-    const __m256i b = _mm512_cvttpd_epi32(__m512d(blue));
+// For 8 lanes the saturating packs clamp the truncated sums: to 16 bits
+// (they fit), then to bytes, which takes negatives to 0 and anything over
+// 255 to 255. Each half holds red, green, blue, blue of 4 dots, which a
+// byte shuffle puts in place.
+inline void StoreWhole(std::uint32_t* out, __m256i r, __m256i g, __m256i b) {
     const __m256i bytes = _mm256_packus_epi16(_mm256_packs_epi32(r, g), _mm256_packs_epi32(b, b));
     const __m256i order = _mm256_setr_epi8(0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1,  //
                                            0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_shuffle_epi8(bytes, order));
 }
+
+inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
+    StoreWhole(out, _mm512_cvttpd_epi32(__m512d(red)), _mm512_cvttpd_epi32(__m512d(green)),
+               _mm512_cvttpd_epi32(__m512d(blue)));
+}
+
+inline void Store(std::uint32_t* out, const Floats& red, const Floats& green, const Floats& blue) {
+    const __m512i r = _mm512_cvttps_epi32(__m512(red));
+    const __m512i g = _mm512_cvttps_epi32(__m512(green));
+    const __m512i b = _mm512_cvttps_epi32(__m512(blue));
+    StoreWhole(out, _mm512_castsi512_si256(r), _mm512_castsi512_si256(g), _mm512_castsi512_si256(b));
+    StoreWhole(out + 8, _mm512_extracti64x4_epi64(r, 1), _mm512_extracti64x4_epi64(g, 1),
+               _mm512_extracti64x4_epi64(b, 1));
+}
 #else
 // Above 255 gives 255, below 0 gives 0, anything else is truncated. The
 // sums stay far within int (16 weights of at most 1 times 255), so they are
 // truncated first and clamped as integers, off the units that add.
-inline Ints Component(const Doubles& sum) {
-    Ints whole = __builtin_convertvector(sum, Ints);
-    const Ints zero = {};
-    const Ints top = zero + 255;
+template <class Whole, class Sums>
+inline Whole Component(const Sums& sum) {
+    Whole whole = __builtin_convertvector(sum, Whole);
+    const Whole zero = {};
+    const Whole top = zero + 255;
     whole = whole > zero ? whole : zero;
     return whole < top ? whole : top;
 }
 
-inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
-    const Ints dots = Component(red) | Component(green) << 8 | Component(blue) << 16;
+template <class Whole, class Sums>
+inline void StoreAs(std::uint32_t* out, const Sums& red, const Sums& green, const Sums& blue) {
+    const Whole dots = Component<Whole>(red) | Component<Whole>(green) << 8 | Component<Whole>(blue) << 16;
     __builtin_memcpy(out, &dots, sizeof dots);
+}
+
+inline void Store(std::uint32_t* out, const Doubles& red, const Doubles& green, const Doubles& blue) {
+    StoreAs<Ints>(out, red, green, blue);
+}
+
+inline void Store(std::uint32_t* out, const Floats& red, const Floats& green, const Floats& blue) {
+    StoreAs<FloatInts>(out, red, green, blue);
 }
 #endif
 
@@ -183,8 +212,9 @@ void LanesRow(const KernelRow& row) {
 
 namespace {
 
-// The column sums of one spread-out source row, one register at a time.
-void LanesSumColumns(const double* planes, const double* columnWeights, double* sums, int count) {
+// The column sums of one spread-out source row, one register at a time,
+// made in double precision and kept in single (both exact).
+void LanesSumColumns(const double* planes, const double* columnWeights, float* sums, int count) {
     constexpr long P = KERNEL_STRIP;
     for (int j = 0; j < count; j += N) {
         Doubles w[4];
@@ -200,17 +230,18 @@ void LanesSumColumns(const double* planes, const double* columnWeights, double* 
                 Load(v, planes + (3 * l + c) * P + j);
                 s = s + w[l] * v;
             }
-            __builtin_memcpy(sums + c * P + j, &s, sizeof s);
+            const HalfFloats single = __builtin_convertvector(s, HalfFloats);
+            __builtin_memcpy(sums + c * P + j, &single, sizeof single);
         }
     }
 }
 
 // The dots from Rows source rows' column sums of weights other than 0.
 template <int Rows>
-void SumRowsOf(const double* const from[4], const Doubles weights[4], std::uint32_t* dots, int count) {
+void SumRowsOf(const float* const from[4], const Floats weights[4], std::uint32_t* dots, int count) {
     constexpr long P = KERNEL_STRIP;
-    for (int j = 0; j < count; j += N) {
-        Doubles s[3], v;
+    for (int j = 0; j < count; j += M) {
+        Floats s[3], v;
 #pragma GCC unroll 3
         for (int c = 0; c < 3; ++c) {
             Load(v, from[0] + c * P + j);
@@ -229,14 +260,14 @@ void SumRowsOf(const double* const from[4], const Doubles weights[4], std::uint3
 
 // Rows of weight 0 are left out: their products are 0 or -0, which change
 // no exact sum but -0 into 0, and the clamp makes those alike.
-void LanesSumRows(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
-    const double* from[4] = {sums[0], sums[0], sums[0], sums[0]};
-    Doubles weights[4] = {};
+void LanesSumRows(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+    const float* from[4] = {sums[0], sums[0], sums[0], sums[0]};
+    Floats weights[4] = {};
     int rows = 0;
     for (int k = 0; k < 4; ++k)
         if (rowWeights[k] != 0.0) {
             from[rows] = sums[k];
-            weights[rows] = Doubles{} + rowWeights[k];
+            weights[rows] = Floats{} + float(rowWeights[k]);
             ++rows;
         }
     switch (rows) {

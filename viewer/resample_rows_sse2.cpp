@@ -12,10 +12,10 @@
 #include "viewer/resample_rows_lanes.h"
 
 void ResampleRowSse2(const KernelRow& row) { LanesRow(row); }
-void SumColumnsSse2(const double* planes, const double* columnWeights, double* sums, int count) {
+void SumColumnsSse2(const double* planes, const double* columnWeights, float* sums, int count) {
     LanesSumColumns(planes, columnWeights, sums, count);
 }
-void SumRowsSse2(const double* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
+void SumRowsSse2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
     LanesSumRows(sums, rowWeights, dots, count);
 }
 #if defined(__clang__)
