@@ -243,7 +243,11 @@ const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
 const float* RegionWorkspace::LoadSums(const CImageData& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
     float* sums = sums_.data() + slot * 3 * STRIP;
-    variant_.sumColumns(Values(image, index), columns_.weights.data(), sums, STRIP);
+    if (variant_.sumNear && columns_.plan.near)
+        variant_.sumNear(image.pixels() + std::size_t(index) * std::size_t(image.width()) * 3, columns_.plan,
+                         columns_.weights.data(), sums, STRIP);
+    else
+        variant_.sumColumns(Values(image, index), columns_.weights.data(), sums, STRIP);
     summed_[slot] = index;
     return sums;
 }

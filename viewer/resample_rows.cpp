@@ -205,6 +205,7 @@ void SpreadRowScalar(const std::uint8_t* src, const SpreadPlan& plan, double* pl
 }
 
 void PlanGroups(SpreadPlan& plan) {
+    plan.near = true;
     for (int group = 0; group < KERNEL_STRIP / 8; ++group) {
         const std::int32_t* at = plan.offsets + 8 * group;
         bool side = true;
@@ -216,6 +217,7 @@ void PlanGroups(SpreadPlan& plan) {
         }
         plan.first[group] = first;
         plan.span[group] = side ? last - first + 12 : 0;
+        plan.near = plan.near && side && last - first + 12 <= 48;
         for (int j = 0; j < 8; ++j) {
             plan.at[8 * group + j] = std::uint8_t(side && last - first + 12 <= 64 ? at[j] - first : 0);
             plan.column[8 * group + j] = std::uint8_t(side && last - first + 12 <= 48 ? (at[j] - first) / 3 : 0);
@@ -251,20 +253,20 @@ void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, i
 
 std::vector<RowKernelVariant> SupportedRowKernels() {
     std::vector<RowKernelVariant> variants{
-        {"scalar", ResampleRowScalar, SpreadRowScalar, PackDots, SumColumnsScalar, SumRowsScalar}};
+        {"scalar", ResampleRowScalar, SpreadRowScalar, PackDots, SumColumnsScalar, SumRowsScalar, nullptr}};
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
     if (__builtin_cpu_supports("sse2"))
-        variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar, PackDots, SumColumnsSse2, SumRowsSse2});
+        variants.push_back({"sse2", ResampleRowSse2, SpreadRowScalar, PackDots, SumColumnsSse2, SumRowsSse2, nullptr});
     if (__builtin_cpu_supports("avx2"))
-        variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2, PackDots, SumColumnsAvx2, SumRowsAvx2});
+        variants.push_back({"avx2", ResampleRowAvx2, SpreadRowAvx2, PackDots, SumColumnsAvx2, SumRowsAvx2, nullptr});
     if (__builtin_cpu_supports("avx512f"))
         variants.push_back(
-            {"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots, SumColumnsAvx512, SumRowsAvx512});
+            {"avx512", ResampleRowAvx512, SpreadRowAvx512, PackDots, SumColumnsAvx512, SumRowsAvx512, nullptr});
     if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vbmi"))
         variants.push_back({"avx512vbmi", ResampleRowAvx512, SpreadRowAvx512Vbmi, PackDotsAvx512Vbmi,
-                            SumColumnsAvx512, SumRowsAvx512});
+                            SumColumnsAvx512, SumRowsAvx512, SumNearColumnsAvx512Vbmi});
 #endif
     return variants;
 }

@@ -52,6 +52,7 @@ struct SpreadPlan {
     std::uint8_t at[KERNEL_STRIP] = {};
     // The same in dots, when the span is at most 48 bytes (16 dots).
     std::uint8_t column[KERNEL_STRIP] = {};
+    bool near = false;  // every group's span at most 48 bytes
 };
 
 // Fills the groups of plan from its offsets.
@@ -125,6 +126,12 @@ using ColumnSummer = void (*)(const double* planes, const double* columnWeights,
 using RowSummer = void (*)(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots,
                            int count);
 
+// The column sums of a source row straight from its bytes, as a
+// ColumnSummer of the row spread out by plan, for a plan whose groups all
+// lie near (SpreadPlan::near). Nothing beyond the groups' runs is read.
+using NearColumnSummer = void (*)(const std::uint8_t* src, const SpreadPlan& plan, const double* columnWeights,
+                                  float* sums, int count);
+
 void SumColumnsScalar(const double* planes, const double* columnWeights, float* sums, int count);
 void SumRowsScalar(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
 #if defined(__x86_64__) || defined(__i386__)
@@ -134,6 +141,8 @@ void SumColumnsAvx2(const double* planes, const double* columnWeights, float* su
 void SumRowsAvx2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
 void SumColumnsAvx512(const double* planes, const double* columnWeights, float* sums, int count);
 void SumRowsAvx512(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
+void SumNearColumnsAvx512Vbmi(const std::uint8_t* src, const SpreadPlan& plan, const double* columnWeights,
+                              float* sums, int count);
 #endif
 
 // How dots are written out as bytes: the display raster's red, green,
@@ -174,6 +183,7 @@ struct RowKernelVariant {
     DotPacker pack;
     ColumnSummer sumColumns;
     RowSummer sumRows;
+    NearColumnSummer sumNear;  // null where the variant has none
 };
 
 // The variants this processor runs, the plain one first, the fastest last.

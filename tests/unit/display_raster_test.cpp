@@ -434,6 +434,25 @@ TEST(ResampleKernel, ColumnSumsOfWeightsInPowersOfTwoGiveTheFormulasDotsInEveryV
             ASSERT_EQ(got, expected) << variant.name << ", round " << round;
         }
     }
+    // Straight from a row's bytes where every group reads at most 16 dots,
+    // as magnifications do, the last dot of the row included.
+    std::vector<std::uint8_t> row(3 * 40);
+    for (auto& v : row) v = std::uint8_t(gen() % 3 == 0 ? (gen() & 1) * 255 : gen());
+    SpreadPlan plan;
+    for (int j = 0; j < stride; ++j)
+        for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = (j < 24 ? j * 3 / 4 + l : 33 + j % 8 / 2 + l) * 3;
+    PlanGroups(plan);
+    ASSERT_TRUE(plan.near);
+    std::vector<float> expectedSums(3 * stride), gotSums(3 * stride);
+    SpreadRowScalar(row.data(), plan, planes.data(), stride);
+    SumColumnsScalar(planes.data(), columnWeights.data(), expectedSums.data(), stride);
+    for (const RowKernelVariant& variant : SupportedRowKernels())
+        if (variant.sumNear) {
+            std::fill(gotSums.begin(), gotSums.end(), -1.0f);
+            variant.sumNear(row.data(), plan, columnWeights.data(), gotSums.data(), stride);
+            EXPECT_EQ(gotSums, expectedSums) << variant.name;
+        }
+
     // A third's 53 bits, or sums too wide for single precision (800 %),
     // keep to the formula tap by tap.
     const double third[] = {1.0 / 3, 0.5, 0.25, 0.0}, tiny[] = {0x1p-61, 0.0, 0.0, 0.0};
