@@ -162,6 +162,7 @@ void RegionWorkspace::MakeColumns(int first, int count, int displayWidth, int im
         c.spanEnd = std::max(c.spanEnd, column.index[3] * 3 + 3);
     }
     PlanGroups(c.plan);
+    std::copy(c.weights.begin(), c.weights.end(), c.singleWeights.begin());
     double mass = 0.0;
     for (int lane = 0; lane < STRIP; ++lane) mass = std::max(mass, AbsoluteSum(c.weights.data() + lane, STRIP));
     c.numerators = ExactNumerators(ExactExponent(c.weights.data(), 4 * STRIP), mass);
@@ -220,11 +221,9 @@ void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
     variant_.pack(layout, dots_.data(), out, columns_.count, nullptr);
 }
 
-// Source row index spread out: plane 3 x l + c holds channel c of the dot
-// at tap column l, for each lane.
-const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
-    const std::size_t slot = std::size_t(index) % 4;
-    double* planes = values_.data() + slot * PLANES * STRIP;
+// Source row index, the bytes the strip reads of a later row asked of the
+// cache meanwhile.
+const std::uint8_t* RegionWorkspace::SourceRow(const CImageData& image, int index) const {
     const std::size_t imageRow = std::size_t(image.width()) * 3;
     const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
     if (index + PREFETCH_ROWS < image.height()) {
@@ -232,6 +231,15 @@ const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
         for (std::int32_t at = columns_.spanFirst; at < columns_.spanEnd + 63; at += 64)
             __builtin_prefetch(ahead + std::min(at, columns_.spanEnd - 1));
     }
+    return src;
+}
+
+// Source row index spread out: plane 3 x l + c holds channel c of the dot
+// at tap column l, for each lane.
+const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
+    const std::size_t slot = std::size_t(index) % 4;
+    double* planes = values_.data() + slot * PLANES * STRIP;
+    const std::uint8_t* src = SourceRow(image, index);
     // The last row has no bytes after its last dot to read over.
     const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : variant_.spread;
     spread(src, columns_.plan, planes, STRIP);
@@ -244,8 +252,7 @@ const float* RegionWorkspace::LoadSums(const CImageData& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
     float* sums = sums_.data() + slot * 3 * STRIP;
     if (variant_.sumNear && columns_.plan.near)
-        variant_.sumNear(image.pixels() + std::size_t(index) * std::size_t(image.width()) * 3, columns_.plan,
-                         columns_.weights.data(), sums, STRIP);
+        variant_.sumNear(SourceRow(image, index), columns_.plan, columns_.singleWeights.data(), sums, STRIP);
     else
         variant_.sumColumns(Values(image, index), columns_.weights.data(), sums, STRIP);
     summed_[slot] = index;

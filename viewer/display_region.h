@@ -69,6 +69,7 @@ constexpr int REGION_STRIP = 32;
 // lanes that stay white.
 struct StripColumns {
     alignas(64) std::array<double, 4 * REGION_STRIP> weights{};
+    alignas(64) std::array<float, 4 * REGION_STRIP> singleWeights{};  // the same in single precision
     SpreadPlan plan;
     std::array<std::uint8_t, REGION_STRIP> lanes{};
     std::array<std::uint8_t, REGION_STRIP> white{};
@@ -115,6 +116,7 @@ private:
         return loaded_[slot] == index ? values_.data() + slot * PLANES * REGION_STRIP : LoadValues(image, index);
     }
     const double* LoadValues(const CImageData& image, int index);
+    const std::uint8_t* SourceRow(const CImageData& image, int index) const;
     // The column sums of source row index for the strip, made by LoadSums
     // the first time.
     const float* Sums(const CImageData& image, int index) {

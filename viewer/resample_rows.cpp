@@ -92,6 +92,26 @@ __attribute__((target("avx512f"))) void WeighTapsAvx512(const double rowWeights[
 }
 #endif
 
+// Where each n dots at their lowest offset of tap column 0 read their tap
+// columns side by side: first, the bytes from there to the end of the
+// last tap column (0 when some dot's tap columns lie elsewhere), and each
+// dot's offset from first.
+struct Run {
+    std::int32_t first = 0;
+    std::int32_t span = 0;
+};
+
+Run RunOf(const std::int32_t* offsets, int n) {
+    bool side = true;
+    std::int32_t first = offsets[0], last = offsets[0];
+    for (int j = 0; j < n; ++j) {
+        for (int l = 1; l < 4; ++l) side = side && offsets[l * KERNEL_STRIP + j] == offsets[j] + 3 * l;
+        first = std::min(first, offsets[j]);
+        last = std::max(last, offsets[j]);
+    }
+    return {first, side ? last - first + 12 : 0};
+}
+
 }  // namespace
 
 // The same products whatever the width of the vector unit that makes them.
@@ -206,21 +226,23 @@ void SpreadRowScalar(const std::uint8_t* src, const SpreadPlan& plan, double* pl
 
 void PlanGroups(SpreadPlan& plan) {
     plan.near = true;
+    for (int part = 0; part < KERNEL_STRIP / 16; ++part) {
+        const Run run = RunOf(plan.offsets + 16 * part, 16);
+        const bool near = run.span > 0 && run.span <= 64;
+        plan.nearFirst[part] = run.first;
+        plan.nearSpan[part] = near ? run.span : 0;
+        for (int j = 16 * part; j < 16 * part + 16; ++j)
+            plan.nearColumn[j] = std::uint8_t(near ? (plan.offsets[j] - run.first) / 3 : 0);
+        plan.near = plan.near && near;
+    }
     for (int group = 0; group < KERNEL_STRIP / 8; ++group) {
         const std::int32_t* at = plan.offsets + 8 * group;
-        bool side = true;
-        std::int32_t first = at[0], last = at[0];
+        const Run run = RunOf(at, 8);
+        plan.first[group] = run.first;
+        plan.span[group] = run.span;
         for (int j = 0; j < 8; ++j) {
-            for (int l = 1; l < 4; ++l) side = side && at[l * KERNEL_STRIP + j] == at[j] + 3 * l;
-            first = std::min(first, at[j]);
-            last = std::max(last, at[j]);
-        }
-        plan.first[group] = first;
-        plan.span[group] = side ? last - first + 12 : 0;
-        plan.near = plan.near && side && last - first + 12 <= 48;
-        for (int j = 0; j < 8; ++j) {
-            plan.at[8 * group + j] = std::uint8_t(side && last - first + 12 <= 64 ? at[j] - first : 0);
-            plan.column[8 * group + j] = std::uint8_t(side && last - first + 12 <= 48 ? (at[j] - first) / 3 : 0);
+            plan.at[8 * group + j] = std::uint8_t(run.span > 0 && run.span <= 64 ? at[j] - run.first : 0);
+            plan.column[8 * group + j] = std::uint8_t(run.span > 0 && run.span <= 48 ? (at[j] - run.first) / 3 : 0);
         }
     }
 }

@@ -52,7 +52,14 @@ struct SpreadPlan {
     std::uint8_t at[KERNEL_STRIP] = {};
     // The same in dots, when the span is at most 48 bytes (16 dots).
     std::uint8_t column[KERNEL_STRIP] = {};
-    bool near = false;  // every group's span at most 48 bytes
+    // The same for each 16 dots whose tap columns lie side by side within
+    // 64 bytes of the row (at magnifications): the lowest offset, the bytes
+    // from there to the end of the last tap column, and each dot's tap
+    // column 0 in dots from there; near when all of them do.
+    std::int32_t nearFirst[KERNEL_STRIP / 16] = {};
+    std::int32_t nearSpan[KERNEL_STRIP / 16] = {};
+    std::uint8_t nearColumn[KERNEL_STRIP] = {};
+    bool near = false;
 };
 
 // Fills the groups of plan from its offsets.
@@ -127,9 +134,10 @@ using RowSummer = void (*)(const float* const sums[4], const double rowWeights[4
                            int count);
 
 // The column sums of a source row straight from its bytes, as a
-// ColumnSummer of the row spread out by plan, for a plan whose groups all
-// lie near (SpreadPlan::near). Nothing beyond the groups' runs is read.
-using NearColumnSummer = void (*)(const std::uint8_t* src, const SpreadPlan& plan, const double* columnWeights,
+// ColumnSummer of the row spread out by plan with the column weights in
+// single precision, for a plan that lies near (SpreadPlan::near). Nothing
+// beyond the runs of tap columns is read.
+using NearColumnSummer = void (*)(const std::uint8_t* src, const SpreadPlan& plan, const float* columnWeights,
                                   float* sums, int count);
 
 void SumColumnsScalar(const double* planes, const double* columnWeights, float* sums, int count);
@@ -141,7 +149,7 @@ void SumColumnsAvx2(const double* planes, const double* columnWeights, float* su
 void SumRowsAvx2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
 void SumColumnsAvx512(const double* planes, const double* columnWeights, float* sums, int count);
 void SumRowsAvx512(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count);
-void SumNearColumnsAvx512Vbmi(const std::uint8_t* src, const SpreadPlan& plan, const double* columnWeights,
+void SumNearColumnsAvx512Vbmi(const std::uint8_t* src, const SpreadPlan& plan, const float* columnWeights,
                               float* sums, int count);
 #endif
 

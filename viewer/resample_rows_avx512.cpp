@@ -117,32 +117,13 @@ __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) inline __m512d C
     return _mm512_cvtepu64_pd(_mm512_maskz_permutexvar_epi8(LOW_BYTES, pick, window));
 }
 
-// The values of the 8 dots at j of a group whose runs lie within 48 bytes
-// (16 dots) of the row, each channel of the window's dots made doubles
-// once: take(l, c, values) for tap column l and channel c, in that order.
-// Nothing beyond the runs is read.
-template <class Take>
-__attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"), always_inline)) inline void NearGroup(
-    const std::uint8_t* src, const SpreadPlan& plan, int j, Take take) {
-    const int span = plan.span[j / 8];
-    const __m512i window = _mm512_maskz_loadu_epi8((__mmask64(1) << span) - 1, src + plan.first[j / 8]);
-    // Dots 0..7 of the window, and 8..15 where the group reads them.
-    __m512d low[3], high[3];
-    for (int c = 0; c < 3; ++c) {
-        low[c] = Channel(window, 0, c);
-        high[c] = span > 24 ? Channel(window, 1, c) : low[c];
-    }
-    __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
-    for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, _mm512_set1_epi64(1)))
-        for (int c = 0; c < 3; ++c) take(l, c, _mm512_permutex2var_pd(low[c], column, high[c]));
-}
-
 }  // namespace
 
 // As SpreadRowAvx512, but where the runs of 12 bytes of 8 dots lie within
 // 64 bytes of the row (at magnifications and down to about half), those
-// bytes are read at once: within 48 bytes by NearGroup, otherwise each
-// plane picked out of the bytes. Nothing beyond the runs is read.
+// bytes are read at once. Within 48 bytes (16 dots) each channel of the
+// dots is made doubles once and each plane picked out of those; otherwise
+// each plane is picked out of the bytes. Nothing beyond the runs is read.
 __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAvx512Vbmi(const std::uint8_t* src,
                                                                                          const SpreadPlan& plan,
                                                                                          double* planes, int count) {
@@ -157,13 +138,22 @@ __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAv
             GatherRuns(src, plan, planes, j);
             continue;
         }
+        const __mmask64 bytes = span == 64 ? ~__mmask64(0) : (__mmask64(1) << span) - 1;
+        const __m512i window = _mm512_maskz_loadu_epi8(bytes, src + plan.first[j / 8]);
         if (span <= 48) {
-            NearGroup(src, plan, j, [&](int l, int c, __m512d values) {
-                _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j, values);
-            });
+            // Dots 0..7 of the window, and 8..15 where the group reads them.
+            __m512d low[3], high[3];
+            for (int c = 0; c < 3; ++c) {
+                low[c] = Channel(window, 0, c);
+                high[c] = span > 24 ? Channel(window, 1, c) : low[c];
+            }
+            __m512i column = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.column + j)));
+            for (int l = 0; l < 4; ++l, column = _mm512_add_epi64(column, one))
+                for (int c = 0; c < 3; ++c)
+                    _mm512_storeu_pd(planes + (3 * l + c) * KERNEL_STRIP + j,
+                                     _mm512_permutex2var_pd(low[c], column, high[c]));
             continue;
         }
-        const __m512i window = _mm512_maskz_loadu_epi8((__mmask64(1) << span) - 1, src + plan.first[j / 8]);
         // The low byte of each word: where plane k's value lies in window.
         __m512i at = _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(plan.at + j)));
         for (int k = 0; k < 12; ++k, at = _mm512_add_epi64(at, one)) {
@@ -173,17 +163,71 @@ __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAv
     }
 }
 
-// The column sums of each group in double precision as its values come,
-// kept in single.
-__attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SumNearColumnsAvx512Vbmi(
-    const std::uint8_t* src, const SpreadPlan& plan, const double* columnWeights, float* sums, int count) {
-    for (int j = 0; j < count; j += 8) {
-        __m512d s[3], w;
-        NearGroup(src, plan, j, [&](int l, int c, __m512d values) {
-            if (c == 0) w = _mm512_loadu_pd(columnWeights + l * KERNEL_STRIP + j);
-            s[c] = l == 0 ? _mm512_mul_pd(w, values) : _mm512_add_pd(s[c], _mm512_mul_pd(w, values));
-        });
-        for (int c = 0; c < 3; ++c) _mm256_storeu_ps(sums + c * KERNEL_STRIP + j, _mm512_cvtpd_ps(s[c]));
+namespace {
+
+// Byte permutations that put channel c of dot q of a window (of the first
+// 16 dots, or of the next 5 that 64 bytes hold) in the low byte of word q
+// (of 32 bits); the words of dots beyond pick byte 0.
+struct Channel16Table {
+    alignas(64) std::uint8_t pick[2][3][64] = {};
+    constexpr Channel16Table() {
+        for (int half = 0; half < 2; ++half)
+            for (int c = 0; c < 3; ++c)
+                for (int q = 0; q < 16; ++q)
+                    if (const int at = 3 * (16 * half + q) + c; at < 64) pick[half][c][4 * q] = std::uint8_t(at);
+    }
+};
+
+constexpr Channel16Table CHANNEL16_TABLE;
+constexpr __mmask64 LOW_WORD_BYTES = 0x1111111111111111;
+
+}  // namespace
+
+namespace {
+
+// The column sums of the 16 dots at j from window, which holds their
+// runs: Wide when those reach beyond its first 16 dots.
+template <bool Wide>
+__attribute__((target("avx512f,avx512bw,avx512vbmi"), always_inline)) inline void SumNearPart(
+    __m512i window, const SpreadPlan& plan, const float* columnWeights, float* sums, int j) {
+    __m512 low[3], high[3], s[3];
+    for (int c = 0; c < 3; ++c) {
+        low[c] = _mm512_cvtepi32_ps(
+            _mm512_maskz_permutexvar_epi8(LOW_WORD_BYTES, _mm512_load_si512(CHANNEL16_TABLE.pick[0][c]), window));
+        if (Wide)
+            high[c] = _mm512_cvtepi32_ps(
+                _mm512_maskz_permutexvar_epi8(LOW_WORD_BYTES, _mm512_load_si512(CHANNEL16_TABLE.pick[1][c]), window));
+    }
+    __m512i column = _mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(plan.nearColumn + j)));
+    for (int l = 0; l < 4; ++l, column = _mm512_add_epi32(column, _mm512_set1_epi32(1))) {
+        const __m512 w = _mm512_loadu_ps(columnWeights + l * KERNEL_STRIP + j);
+        for (int c = 0; c < 3; ++c) {
+            const __m512 values =
+                Wide ? _mm512_permutex2var_ps(low[c], column, high[c]) : _mm512_permutexvar_ps(column, low[c]);
+            const __m512 product = _mm512_mul_ps(w, values);
+            s[c] = l == 0 ? product : _mm512_add_ps(s[c], product);
+        }
+    }
+    for (int c = 0; c < 3; ++c) _mm512_storeu_ps(sums + c * KERNEL_STRIP + j, s[c]);
+}
+
+}  // namespace
+
+// 16 dots at a time in single precision (exact where the sums are used):
+// each channel of the window's dots made numbers once, and each tap
+// column's values picked out of those.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void SumNearColumnsAvx512Vbmi(const std::uint8_t* src,
+                                                                                     const SpreadPlan& plan,
+                                                                                     const float* columnWeights,
+                                                                                     float* sums, int count) {
+    static_assert(KERNEL_STRIP % 16 == 0);
+    for (int j = 0; j < count; j += 16) {
+        const int span = plan.nearSpan[j / 16];
+        const __m512i window = _mm512_maskz_loadu_epi8((__mmask64(1) << span) - 1, src + plan.nearFirst[j / 16]);
+        if (span <= 48)
+            SumNearPart<false>(window, plan, columnWeights, sums, j);
+        else
+            SumNearPart<true>(window, plan, columnWeights, sums, j);
     }
 }
 

@@ -434,13 +434,14 @@ TEST(ResampleKernel, ColumnSumsOfWeightsInPowersOfTwoGiveTheFormulasDotsInEveryV
             ASSERT_EQ(got, expected) << variant.name << ", round " << round;
         }
     }
-    // Straight from a row's bytes where every group reads at most 16 dots,
-    // as magnifications do, the last dot of the row included.
-    std::vector<std::uint8_t> row(3 * 40);
+    // Straight from a row's bytes where each 16 dots read within 64 bytes
+    // (19 dots, then 9), as magnifications do, the last dot of the row
+    // included.
+    std::vector<std::uint8_t> row(3 * 39);
     for (auto& v : row) v = std::uint8_t(gen() % 3 == 0 ? (gen() & 1) * 255 : gen());
     SpreadPlan plan;
     for (int j = 0; j < stride; ++j)
-        for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = (j < 24 ? j * 3 / 4 + l : 33 + j % 8 / 2 + l) * 3;
+        for (int l = 0; l < 4; ++l) plan.offsets[l * stride + j] = (j < 16 ? j + l : 30 + (j - 16) * 3 / 8 + l) * 3;
     PlanGroups(plan);
     ASSERT_TRUE(plan.near);
     std::vector<float> expectedSums(3 * stride), gotSums(3 * stride);
@@ -449,7 +450,8 @@ TEST(ResampleKernel, ColumnSumsOfWeightsInPowersOfTwoGiveTheFormulasDotsInEveryV
     for (const RowKernelVariant& variant : SupportedRowKernels())
         if (variant.sumNear) {
             std::fill(gotSums.begin(), gotSums.end(), -1.0f);
-            variant.sumNear(row.data(), plan, columnWeights.data(), gotSums.data(), stride);
+            const std::vector<float> singleWeights(columnWeights.begin(), columnWeights.end());
+            variant.sumNear(row.data(), plan, singleWeights.data(), gotSums.data(), stride);
             EXPECT_EQ(gotSums, expectedSums) << variant.name;
         }
 
