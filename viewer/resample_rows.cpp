@@ -181,14 +181,6 @@ double ExactNumerators(int exponent, double mass) {
     return exponent < 0 ? HUGE_VAL : std::ldexp(mass, exponent);
 }
 
-bool SumsExact(double rowNumerators, double columnNumerators) {
-    // The bound on every partial sum of one row's column sums, and on every
-    // partial sum of the dot's; the numerators are small whole numbers, so
-    // the products that test them are exact.
-    constexpr double SINGLE = 0x1p24;
-    return columnNumerators * 255.0 < SINGLE && rowNumerators * columnNumerators * 255.0 < SINGLE;
-}
-
 void SumColumnsScalar(const double* planes, const double* columnWeights, float* sums, int count) {
     for (int c = 0; c < 3; ++c)
         for (int j = 0; j < count; ++j) {

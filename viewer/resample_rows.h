@@ -118,7 +118,14 @@ double ExactNumerators(int exponent, double mass);
 // for every dot come out exact in single precision, for values of 0..255:
 // every product and partial sum a whole number below 2^24 over the same
 // power of two. The formula's sums are then exact as well.
-bool SumsExact(double rowNumerators, double columnNumerators);
+inline bool SumsExact(double rowNumerators, double columnNumerators) {
+    // Every product and partial sum of a row's column sums is at most
+    // columnNumerators x 255 over the power of two, and of a dot's at most
+    // their product x 255; the numerators are small whole numbers, so these
+    // products are exact.
+    constexpr double SINGLE = 0x1p24;
+    return columnNumerators * 255.0 < SINGLE && rowNumerators * columnNumerators * 255.0 < SINGLE;
+}
 
 // The column sums of one source row spread out (RowSpreader): plane c of
 // sums takes sum over l of columnWeights[l x KERNEL_STRIP + j] x the value
