@@ -87,10 +87,10 @@ struct StripColumns {
 // by the constructor (which alone may throw std::bad_alloc): the taps of up
 // to maxRows display rows, the columns of the strips of up to maxWidth
 // display columns (kept from band to band; strips beyond are made anew for
-// each band), the source rows a strip reads spread out per tap column (4
-// slots: four consecutive source rows never share one), the tap weights of
-// the last few distinct row weights (magnifications repeat a short cycle
-// of them) and the kernel's dots.
+// each band), the source rows a strip reads spread out per tap column and
+// their column sums (4 slots each: four consecutive source rows never share
+// one), the tap weights of the last few distinct row weights
+// (magnifications repeat a short cycle of them) and the kernel's dots.
 class RegionWorkspace {
 public:
     explicit RegionWorkspace(int maxRows, int maxWidth = 0);
