@@ -97,18 +97,23 @@ void SpreadRowAvx512(const std::uint8_t* src, const SpreadPlan& plan, double* pl
 
 namespace {
 
-// Byte permutations that put channel c of dot q (of the first 8 dots of a
-// window, or of the next 8) in the low byte of word q.
+// Byte permutations that put channel c of dot q of a window (of its first
+// Words dots, or of the next ones its 64 bytes hold) in the low byte of
+// word q of Words words; the words of dots beyond pick byte 0.
+template <int Words>
 struct ChannelTable {
     alignas(64) std::uint8_t pick[2][3][64] = {};
     constexpr ChannelTable() {
         for (int half = 0; half < 2; ++half)
             for (int c = 0; c < 3; ++c)
-                for (int q = 0; q < 8; ++q) pick[half][c][8 * q] = std::uint8_t(3 * (8 * half + q) + c);
+                for (int q = 0; q < Words; ++q)
+                    if (const int at = 3 * (Words * half + q) + c; at < 64)
+                        pick[half][c][64 / Words * q] = std::uint8_t(at);
     }
 };
 
-constexpr ChannelTable CHANNEL_TABLE;
+constexpr ChannelTable<8> CHANNEL_TABLE;  // words of 64 bits
+constexpr ChannelTable<16> CHANNEL16_TABLE;  // words of 32 bits
 constexpr __mmask64 LOW_BYTES = 0x0101010101010101;
 
 // Channel c of the first (or next) 8 dots of window as doubles.
@@ -165,21 +170,13 @@ __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi"))) void SpreadRowAv
 
 namespace {
 
-// Byte permutations that put channel c of dot q of a window (of the first
-// 16 dots, or of the next 5 that 64 bytes hold) in the low byte of word q
-// (of 32 bits); the words of dots beyond pick byte 0.
-struct Channel16Table {
-    alignas(64) std::uint8_t pick[2][3][64] = {};
-    constexpr Channel16Table() {
-        for (int half = 0; half < 2; ++half)
-            for (int c = 0; c < 3; ++c)
-                for (int q = 0; q < 16; ++q)
-                    if (const int at = 3 * (16 * half + q) + c; at < 64) pick[half][c][4 * q] = std::uint8_t(at);
-    }
-};
-
-constexpr Channel16Table CHANNEL16_TABLE;
 constexpr __mmask64 LOW_WORD_BYTES = 0x1111111111111111;
+
+// Channel c of the first (or next) 16 dots of window as floats.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) inline __m512 Channel16(__m512i window, int half, int c) {
+    const __m512i pick = _mm512_load_si512(CHANNEL16_TABLE.pick[half][c]);
+    return _mm512_cvtepi32_ps(_mm512_maskz_permutexvar_epi8(LOW_WORD_BYTES, pick, window));
+}
 
 }  // namespace
 
@@ -192,11 +189,8 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"), always_inline)) inline voi
     __m512i window, const SpreadPlan& plan, const float* columnWeights, float* sums, int j) {
     __m512 low[3], high[3], s[3];
     for (int c = 0; c < 3; ++c) {
-        low[c] = _mm512_cvtepi32_ps(
-            _mm512_maskz_permutexvar_epi8(LOW_WORD_BYTES, _mm512_load_si512(CHANNEL16_TABLE.pick[0][c]), window));
-        if (Wide)
-            high[c] = _mm512_cvtepi32_ps(
-                _mm512_maskz_permutexvar_epi8(LOW_WORD_BYTES, _mm512_load_si512(CHANNEL16_TABLE.pick[1][c]), window));
+        low[c] = Channel16(window, 0, c);
+        if (Wide) high[c] = Channel16(window, 1, c);
     }
     __m512i column = _mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(plan.nearColumn + j)));
     for (int l = 0; l < 4; ++l, column = _mm512_add_epi32(column, _mm512_set1_epi32(1))) {
