@@ -5,7 +5,7 @@
 #include <QRect>
 
 #include "viewer/device_image.h"
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 void DrawPreview(QPainter& painter, const QRect& box, const DisplayRaster* picture, int depth) {
     if (!picture) {

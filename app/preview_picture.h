@@ -5,7 +5,7 @@
 #include <string>
 
 #include "image/view_image.h"
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 class QWidget;
 

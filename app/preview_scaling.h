@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 // The smaller of boxWidth / imageWidth and boxHeight / imageHeight (double
 // precision); a picture smaller than the box is enlarged. 0 for an empty

@@ -23,6 +23,7 @@ RegistryCommandOutcome HandleRegistryCommand(ViewerRegistry& registry, int id,
     case ID_EDITWND_CLOSED:
         outcome.handled = true;
         registry.editWindow = nullptr;
+        registry.editLink = nullptr;
         registry.editViewerSlot = -1;
         outcome.showMainDialog = true;
         break;

@@ -20,6 +20,7 @@ bool ViewerRegistry::ReleaseSlot(std::intptr_t slot) {
     if (!IsSlot(slot)) return false;
     viewImages[slot].reset();
     viewers[slot] = nullptr;
+    viewerLinks[slot] = nullptr;
     if (editWindow != nullptr) editViewerSlot = -1;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/window_links.h"
 #include "image/view_image.h"
 
 class CGazoView;
@@ -25,6 +26,15 @@ public:
     std::array<std::unique_ptr<CViewImage>, MAX_VIEWERS> viewImages;
     // The one data edit window, or null. Not owned.
     CEditData* editWindow = nullptr;
+    // The same windows seen through the links the other window uses; set
+    // and cleared with viewers and editWindow by the file that pairs them.
+    std::array<ViewerLink*, MAX_VIEWERS> viewerLinks{};
+    EditLink* editLink = nullptr;
+
+    // The edit window's link, or null.
+    EditLink* EditWindowLink() const { return editLink; }
+    // The link of the viewer the edit window works with, or null.
+    ViewerLink* PairedViewerLink() const { return IsSlot(editViewerSlot) ? viewerLinks[editViewerSlot] : nullptr; }
     // The slot of the viewer the edit window works with, -1 for none. Set
     // when a viewer opens beside the edit window, -1 when that viewer's slot
     // is released.
@@ -47,7 +57,10 @@ public:
     bool ReleaseSlot(std::intptr_t slot);
 
     // Empties the 20 viewer entries (start-up); images stay.
-    void ClearViewers() { viewers.fill(nullptr); }
+    void ClearViewers() {
+        viewers.fill(nullptr);
+        viewerLinks.fill(nullptr);
+    }
     // Destroys every slot's image (end of the program).
     void DestroyImages();
 };

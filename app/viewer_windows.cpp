@@ -20,9 +20,19 @@ constexpr int kEditWindowY = 100;
 int ViewerWindows::EnsureEditWindow() {
     ViewerRegistry& registry = App().registry;
     const bool created = registry.editWindow == nullptr;
-    if (created)
-        registry.editWindow = new CEditData(mainDialog_);
-    else
+    if (created) {
+        auto* edit = new CEditData(mainDialog_);
+        registry.editWindow = edit;
+        registry.editLink = edit;
+        // The registry never keeps a window that is gone.
+        QObject::connect(edit, &QObject::destroyed, mainDialog_, [edit] {
+            ViewerRegistry& current = App().registry;
+            if (current.editWindow == edit) {
+                current.editWindow = nullptr;
+                current.editLink = nullptr;
+            }
+        });
+    } else
         registry.editWindow->update();
     // Every call moves it back, also when the user has moved it.
     registry.editWindow->move(kEditWindowX, kEditWindowY);
@@ -46,6 +56,15 @@ int ViewerWindows::AttachViewer(int slot, int x, int y) {
     }
     auto* viewer = new CGazoView(mainDialog_);
     registry.viewers[slot] = viewer;
+    registry.viewerLinks[slot] = viewer;
+    QObject::connect(viewer, &QObject::destroyed, mainDialog_, [viewer] {
+        ViewerRegistry& current = App().registry;
+        for (int i = 0; i < MAX_VIEWERS; ++i)
+            if (current.viewers[i] == viewer) {
+                current.viewers[i] = nullptr;
+                current.viewerLinks[i] = nullptr;
+            }
+    });
     viewer->OpenInSlot(slot, x, y);
     registry.editViewerSlot = slot;
     viewer->SetDataView(true);

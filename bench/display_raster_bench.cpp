@@ -15,10 +15,10 @@
 
 #include "image/image_data.h"
 #include "tests/unit/reference_resample.h"
-#include "viewer/display_raster.h"
-#include "viewer/display_region.h"
-#include "viewer/resample_rows.h"
-#include "viewer/tile_cache.h"
+#include "render/display_raster.h"
+#include "render/display_region.h"
+#include "render/resample_rows.h"
+#include "render/tile_cache.h"
 
 #ifdef VELDRIO_BENCH_OPENCV
 #include <opencv2/core.hpp>

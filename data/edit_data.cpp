@@ -38,7 +38,6 @@
 #include "res/texts_properties.h"
 #include "res/texts_viewer.h"
 #include "viewer/display_scale.h"
-#include "viewer/gazo_view.h"
 
 namespace {
 
@@ -182,7 +181,6 @@ CEditData::~CEditData() {
             delete cell;
             cell = nullptr;
         }
-    if (App().registry.editWindow == this) App().registry.editWindow = nullptr;
 }
 
 void CEditData::BuildMenu() {
@@ -248,14 +246,11 @@ QString CEditData::scaleText() const { return scaleText_->text(); }
 QRect CEditData::ResultBoxRect() const { return Control(IDC_RESULT_BOX)->geometry(); }
 QRect CEditData::StatusBoxRect() const { return Control(IDC_STATUS_BOX)->geometry(); }
 
-CGazoView* CEditData::PairedViewer() const {
-    const int slot = App().registry.editViewerSlot;
-    return ViewerRegistry::IsSlot(slot) ? App().registry.viewers[slot] : nullptr;
-}
+ViewerLink* CEditData::PairedViewer() const { return App().registry.PairedViewerLink(); }
 
 const CViewImage* CEditData::PairedImage() const {
-    const CGazoView* viewer = PairedViewer();
-    return viewer != nullptr ? viewer->viewImage() : nullptr;
+    const ViewerLink* viewer = PairedViewer();
+    return viewer != nullptr ? viewer->Picture() : nullptr;
 }
 
 double CEditData::PairedMagnification() const {
@@ -269,7 +264,7 @@ double CEditData::PairedMmPerDot() const {
 }
 
 void CEditData::RepaintViewer() const {
-    if (CGazoView* viewer = PairedViewer()) viewer->RenderDisplay();
+    if (ViewerLink* viewer = PairedViewer()) viewer->TableChanged();
 }
 
 // ---------------------------------------------------------------------------
@@ -350,6 +345,8 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     }
 }
 
+void CEditData::StopSampling() { OnCommand(IDC_SAMPLING_STOP, 0); }
+
 void CEditData::OnMoveKey(int id) {
     if (StoreCurrentCell() != StoreResult::Refused) {
         SampleTable& table = App().sampleTable;
@@ -402,7 +399,7 @@ void CEditData::OnSamplingStart() {
     SampleTable& table = App().sampleTable;
     if (table.workState != WS_SAMPLING) {
         table.workState = WS_SAMPLING;
-        if (CGazoView* viewer = PairedViewer()) viewer->OnCommand(ID_SAMPLING_START_REQUEST, 0);
+        if (ViewerLink* viewer = PairedViewer()) viewer->SamplingChanged(true);
     }
     App().calc.ZeroSectionResults();
     RepaintViewer();
@@ -415,7 +412,7 @@ void CEditData::OnSamplingStop() {
     SampleTable& table = App().sampleTable;
     if (table.workState == WS_SAMPLING) {
         table.workState = WS_IDLE;
-        if (CGazoView* viewer = PairedViewer()) viewer->OnCommand(ID_SAMPLING_STOP_REQUEST, 0);
+        if (ViewerLink* viewer = PairedViewer()) viewer->SamplingChanged(false);
     }
     UpdateSamplingButtons();
     RefreshRowCount();
@@ -575,11 +572,10 @@ void CEditData::RefreshRowCount() {
 }
 
 void CEditData::RefreshMagnification() {
-    const CGazoView* viewer = PairedViewer();
+    const CViewImage* image = PairedImage();
     QString text;
-    if (viewer != nullptr && viewer->viewImage() != nullptr)
-        text = QString::fromStdString(
-            FormatText(texts_edit::MAGNIFICATION, ScalePercent(viewer->viewImage()->displayScale)));
+    if (image != nullptr)
+        text = QString::fromStdString(FormatText(texts_edit::MAGNIFICATION, ScalePercent(image->displayScale)));
     if (text != magnification_->text()) magnification_->setText(text);
 }
 
@@ -611,11 +607,7 @@ bool CEditData::RefuseWhileCorrecting() {
     if (refusing_ || !IsCorrecting(App().sampleTable.workState)) return false;
     refusing_ = true;
     platform::MessageBox(this, texts_edit::MSG_VIEWER_CORRECTING, texts_data::TITLE_CONFIRM);
-    if (CGazoView* viewer = PairedViewer()) {
-        viewer->raise();
-        viewer->activateWindow();
-        viewer->setFocus(Qt::OtherFocusReason);
-    }
+    if (ViewerLink* viewer = PairedViewer()) viewer->TakeFocus();
     refusing_ = false;
     return true;
 }
@@ -644,8 +636,7 @@ void CEditData::closeEvent(QCloseEvent* event) {
     closing_ = true;
     // The main dialog forgets this window and shows itself; then the viewer
     // this window works with closes too.
-    const int viewerSlot = App().registry.editViewerSlot;
+    ViewerLink* viewer = PairedViewer();
     SendCommand(parentWidget(), ID_EDITWND_CLOSED, 0);
-    if (ViewerRegistry::IsSlot(viewerSlot))
-        if (CGazoView* viewer = App().registry.viewers[viewerSlot]) viewer->close();
+    if (viewer != nullptr) viewer->CloseViewer();
 }

@@ -10,17 +10,17 @@
 #include <array>
 #include <cstdint>
 
+#include "app/window_links.h"
 #include "data/edit_grid.h"
 #include "data/grid_layout.h"
 #include "data/my_edit_control.h"
 
-class CGazoView;
 class CViewImage;
 class QMenuBar;
 class QLabel;
 class QPainter;
 
-class CEditData : public QWidget, public CellHost {
+class CEditData : public QWidget, public CellHost, public EditLink {
     Q_OBJECT
 public:
     // owner: the main dialog, which is told when the window closes. A new
@@ -41,6 +41,15 @@ public:
     void RefreshFromTable() { RefreshPage(); }
     // The line under the explanations: the paired viewer's real-unit scale.
     void RefreshScale();
+
+    // What the viewer asks of its edit window.
+    void RowsAppended() override { ShowLastRow(); }
+    void RowsChanged() override { RefreshPage(); }
+    void WorkStateChanged() override { update(); }
+    void MagnificationChanged() override { RefreshMagnification(); }
+    void RealScaleChanged() override { RefreshScale(); }
+    void StopSampling() override;
+    void CloseEditWindow() override { close(); }
 
     // What the window shows, for the viewer and for tests.
     const EditGrid& grid() const { return grid_; }
@@ -76,7 +85,7 @@ private:
     void StyleExplanations();
 
     // The viewer the window works with, or null.
-    CGazoView* PairedViewer() const;
+    ViewerLink* PairedViewer() const;
     void RepaintViewer() const;
     // The paired viewer's picture, or null.
     const CViewImage* PairedImage() const;

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "image/pixel_swizzle.h"
+#include "render/pixel_swizzle.h"
 
 namespace {
 

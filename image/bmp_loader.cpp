@@ -9,7 +9,7 @@
 
 #include "image/bitmap_decoder.h"
 #include "image/image_data.h"
-#include "image/parallel_rows.h"
+#include "render/parallel_rows.h"
 #include "platform/message_box.h"
 #include "res/format_text.h"
 #include "res/texts_image.h"

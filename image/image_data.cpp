@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-#include "image/pixel_swizzle.h"
+#include "render/pixel_swizzle.h"
 
 void CImageData::SetFileName(std::string_view name) { fileName_.assign(name); }
 

@@ -10,7 +10,7 @@
 #include "res/texts_app.h"
 #include "res/texts_capture.h"
 #include "res/texts_image.h"
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 namespace {
 

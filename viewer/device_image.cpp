@@ -1,6 +1,6 @@
 #include "viewer/device_image.h"
 
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 int DeviceLayoutDepth(int screenDepth) {
     if (screenDepth <= 16) return 16;

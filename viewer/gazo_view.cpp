@@ -18,7 +18,6 @@
 
 #include "app/app_context.h"
 #include "app/command_target.h"
-#include "data/edit_data.h"
 #include "res/format_text.h"
 #include "dialogs/color_def.h"
 #include "dialogs/open_guide.h"
@@ -119,11 +118,16 @@ CGazoView::CGazoView(QWidget* owner)
     rebuildDevice_ = true;
 }
 
-CGazoView::~CGazoView() {
-    EndPan();
-    // The registry never keeps a pointer to a viewer that is gone.
-    for (CGazoView*& viewer : App().registry.viewers)
-        if (viewer == this) viewer = nullptr;
+CGazoView::~CGazoView() { EndPan(); }
+
+void CGazoView::SamplingChanged(bool on) {
+    OnCommand(on ? ID_SAMPLING_START_REQUEST : ID_SAMPLING_STOP_REQUEST, 0);
+}
+
+void CGazoView::TakeFocus() {
+    raise();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------------------
@@ -368,13 +372,13 @@ QPoint CGazoView::ImageDot(QPoint client) const {
 
 void CGazoView::AddPointAt(QPoint dot) {
     const int result = App().sampleTable.AddPoint(dot.x(), dot.y(), this);
-    if (CEditData* edit = App().registry.editWindow) {
+    if (EditLink* edit = App().registry.EditWindowLink()) {
         // An appended point is shown as the last row; a filled empty row or
         // a refused point leaves the page where it is.
         if (result == 1)
-            edit->ShowLastRow();
+            edit->RowsAppended();
         else
-            edit->RefreshPage();
+            edit->RowsChanged();
     }
     RenderDisplay();
 }
@@ -385,7 +389,7 @@ void CGazoView::PickPointAt(QPoint dot) {
     platform::MessageBox(this, FormatText(texts::CORRECTION_PICKED, row + 1),
                          texts::CORRECTION_PICKED_TITLE);
     client_->update();
-    if (CEditData* edit = App().registry.editWindow) edit->update();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->WorkStateChanged();
 }
 
 bool CGazoView::MoveCorrectedPoint(const QKeyEvent& event) {
@@ -405,31 +409,31 @@ void CGazoView::StartCorrection() {
         return;
     }
     // Sampling, if on, ends first.
-    if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->StopSampling();
     platform::MessageBox(this, texts::CORRECTION_CHOOSE, texts::TITLE_CONFIRM);
     tracing_.Disarm();  // the clicks pick points now
     correction_.Begin(table);
     client_->update();
-    if (CEditData* edit = App().registry.editWindow) edit->update();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->WorkStateChanged();
 }
 
 void CGazoView::EndCorrection() {
     correction_.End(App().sampleTable);
     client_->update();
-    if (CEditData* edit = App().registry.editWindow) edit->RefreshPage();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->RowsChanged();
 }
 
 void CGazoView::StartTracing() {
     if (viewImage_ == nullptr) return;
     // Sampling, if on, ends first: the traced rows replace the table.
-    if (CEditData* edit = App().registry.editWindow) edit->OnCommand(IDC_SAMPLING_STOP, 0);
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->StopSampling();
     platform::MessageBox(this, texts::TRACE_CHOOSE, texts::TITLE_CONFIRM);
     tracing_.Arm();
 }
 
 void CGazoView::TraceFigureAt(QPoint dot) {
     if (viewImage_ == nullptr || !tracing_.TraceAt(*viewImage_, dot.x(), dot.y(), App().sampleTable, this)) return;
-    if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->RowsChanged();
     client_->update();
 }
 
@@ -474,7 +478,7 @@ void CGazoView::ChangeMagnification() {
         // Zooming in to place the next corner precisely is part of
         // sampling: it goes on. Results worked out before are old.
         if (table.workState != WS_SAMPLING) table.workState = WS_MODIFIED;
-        if (CEditData* edit = App().registry.editWindow) edit->RefreshFromTable();
+        if (EditLink* edit = App().registry.EditWindowLink()) edit->RowsChanged();
     }
     RenderDisplay();
 }
@@ -718,5 +722,5 @@ void CGazoView::closeEvent(QCloseEvent* event) {
     viewImage_ = nullptr;
     SendCommand(parentWidget(), ID_VIEWER_CLOSED, slotIndex_);
     // The window goes away once this event is done; the edit window follows.
-    if (CEditData* edit = App().registry.editWindow) edit->close();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->CloseEditWindow();
 }

@@ -10,12 +10,13 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "viewer/display_region.h"
+#include "app/window_links.h"
+#include "render/display_region.h"
 #include "viewer/figure_tracing.h"
 #include "viewer/image_write.h"
 #include "viewer/pan_drag.h"
 #include "viewer/point_correction.h"
-#include "viewer/tile_cache.h"
+#include "render/tile_cache.h"
 #include "viewer/scale_measure.h"
 #include "viewer/tracker_zone.h"
 #include "viewer/viewer_scroll.h"
@@ -30,7 +31,7 @@ class QWheelEvent;
 class ViewWriter;
 class ZoneTracker;
 
-class CGazoView : public QWidget {
+class CGazoView : public QWidget, public ViewerLink {
     Q_OBJECT
 public:
     // owner: the main dialog, which receives the viewer's close notice.
@@ -52,6 +53,13 @@ public:
 
     // The box "画像プロパティ" with the file name, kind and size.
     void ShowImageProperties();
+
+    // What the edit window asks of its viewer.
+    const CViewImage* Picture() const override { return viewImage_; }
+    void TableChanged() override { RenderDisplay(); }
+    void SamplingChanged(bool on) override;
+    void TakeFocus() override;
+    void CloseViewer() override { close(); }
 
     // Menu items and commands sent by other windows.
     bool OnCommand(int id, std::intptr_t value);

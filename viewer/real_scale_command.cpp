@@ -1,7 +1,6 @@
 #include "viewer/real_scale_command.h"
 
 #include "app/app_context.h"
-#include "data/edit_data.h"
 #include "data/picture_scales.h"
 #include "dialogs/scale_def.h"
 #include "image/view_image.h"
@@ -11,7 +10,7 @@ namespace {
 void ApplyScale(CViewImage& image, double mmPerDot) {
     image.mmPerDot = mmPerDot;
     StorePictureScale(App().settingsPath, image.sourcePath, mmPerDot);
-    if (CEditData* edit = App().registry.editWindow) edit->RefreshScale();
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->RealScaleChanged();
 }
 
 }  // namespace

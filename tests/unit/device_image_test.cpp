@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "image/pixel_swizzle.h"
+#include "render/pixel_swizzle.h"
 
 // Every row length around the 5- and 4-pixel steps, with guard bytes after
 // the row that must stay untouched.

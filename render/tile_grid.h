@@ -2,7 +2,7 @@
 // display dots touches, and the dots a tile covers.
 #pragma once
 
-#include "viewer/display_region.h"
+#include "render/display_region.h"
 
 constexpr int TILE_SIDE = 256;
 

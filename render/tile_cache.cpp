@@ -1,12 +1,12 @@
-#include "viewer/tile_cache.h"
+#include "render/tile_cache.h"
 
 #include <atomic>
 #include <new>
 #include <vector>
 
 #include "image/image_data.h"
-#include "image/parallel_rows.h"
-#include "viewer/resample_rows.h"
+#include "render/parallel_rows.h"
+#include "render/resample_rows.h"
 
 bool TileCache::Show(const CImageData* image, double scale, int depth) {
     if (image == image_ && scale == scale_ && depth == depth_ && image_ != nullptr) return true;

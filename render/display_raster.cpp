@@ -1,4 +1,4 @@
-#include "viewer/display_raster.h"
+#include "render/display_raster.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,9 +6,9 @@
 #include <new>
 
 #include "image/image_data.h"
-#include "image/parallel_rows.h"
-#include "viewer/display_region.h"
-#include "viewer/resample_rows.h"
+#include "render/parallel_rows.h"
+#include "render/display_region.h"
+#include "render/resample_rows.h"
 
 
 namespace {

@@ -8,8 +8,8 @@
 #include <list>
 #include <unordered_map>
 
-#include "viewer/display_raster.h"
-#include "viewer/tile_grid.h"
+#include "render/display_raster.h"
+#include "render/tile_grid.h"
 
 class CImageData;
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "viewer/raster_bytes.h"
+#include "render/raster_bytes.h"
 
 class CImageData;
 enum class DotLayout;

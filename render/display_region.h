@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "viewer/cache_line_vector.h"
-#include "viewer/resample_rows.h"
+#include "render/cache_line_vector.h"
+#include "render/resample_rows.h"
 
 class CImageData;
 struct DisplayRaster;

@@ -1,4 +1,4 @@
-#include "image/parallel_rows.h"
+#include "render/parallel_rows.h"
 
 #include <algorithm>
 #include <system_error>

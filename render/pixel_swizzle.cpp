@@ -1,4 +1,4 @@
-#include "image/pixel_swizzle.h"
+#include "render/pixel_swizzle.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>

@@ -1,4 +1,4 @@
-#include "viewer/tile_grid.h"
+#include "render/tile_grid.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "viewer/resample_rows.h"
+#include "render/resample_rows.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
 
-#include "image/pixel_swizzle.h"
+#include "render/pixel_swizzle.h"
 
 namespace {
 

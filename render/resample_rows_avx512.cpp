@@ -1,6 +1,6 @@
 // The kernel for the avx512 unit, two registers of doubles per step. Only
 // this file is compiled for it; the program picks it when the processor has it.
-#include "viewer/resample_rows.h"
+#include "render/resample_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #if defined(__clang__)
@@ -14,7 +14,7 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 #define RESAMPLE_LANES 8
-#include "viewer/resample_rows_lanes.h"
+#include "render/resample_rows_lanes.h"
 
 #include <immintrin.h>
 

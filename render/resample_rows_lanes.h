@@ -7,7 +7,7 @@
 // is used.
 #pragma once
 
-#include "viewer/resample_rows.h"
+#include "render/resample_rows.h"
 
 #if RESAMPLE_LANES == 8
 #include <immintrin.h>

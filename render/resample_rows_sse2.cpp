@@ -1,6 +1,6 @@
 // The kernel for the sse2 unit, two registers of doubles per step. Only
 // this file is compiled for it; the program picks it when the processor has it.
-#include "viewer/resample_rows.h"
+#include "render/resample_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #if defined(__clang__)
@@ -9,7 +9,7 @@
 #pragma GCC target("sse2")
 #endif
 #define RESAMPLE_LANES 2
-#include "viewer/resample_rows_lanes.h"
+#include "render/resample_rows_lanes.h"
 
 void ResampleRowSse2(const KernelRow& row) { LanesRow(row); }
 void SumColumnsSse2(const double* planes, const double* columnWeights, float* sums, int count) {

@@ -1,4 +1,4 @@
-#include "viewer/display_region.h"
+#include "render/display_region.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "image/image_data.h"
-#include "viewer/display_raster.h"
-#include "viewer/resample_rows.h"
+#include "render/display_raster.h"
+#include "render/resample_rows.h"
 
 namespace {
 
