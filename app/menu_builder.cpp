@@ -46,5 +46,6 @@ QMenuBar* BuildMenuBar(QWidget* window, std::span<const MenuEntry> entries, Menu
 void UpdateMenuStates(QMenuBar& bar, const std::function<bool(int id)>& enabled) {
     if (!enabled) return;
     for (QAction* action : bar.findChildren<QAction*>())
-        if (action->data().isValid() && !action->isSeparator()) action->setEnabled(enabled(action->data().toInt()));
+        if (action->data().isValid() && !action->isSeparator())
+            action->setEnabled(enabled(action->data().toInt()));
 }

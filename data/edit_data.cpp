@@ -367,7 +367,9 @@ void CEditData::OnMoveKey(int id) {
 void CEditData::OnRowCommand(int id) {
     SampleTable& table = App().sampleTable;
     if (StoreCurrentCell() != StoreResult::Refused) {
-        ApplyRowCommand(table, id, grid_.CurrentRow(), this);
+        Notice notice;
+        ApplyRowCommand(table, id, grid_.CurrentRow(), &notice);
+        platform::ShowNotice(this, notice);
         if (id != ID_ROW_COPY) {
             grid_.FillPage(table);
             SyncCells();
@@ -486,8 +488,10 @@ StoreResult CEditData::StoreCell(int line, int column) {
     if (storing_) return StoreResult::Unchanged;
     storing_ = true;
     CMyEditControl* cell = cells_[line][column];
+    Notice notice;
     const StoreResult result =
-        grid_.StoreCell(App().sampleTable, line, column, cell->text().toStdString(), this);
+        grid_.StoreCell(App().sampleTable, line, column, cell->text().toStdString(), &notice);
+    platform::ShowNotice(this, notice);
     switch (result) {
     case StoreResult::Refused:
     case StoreResult::Incomplete:

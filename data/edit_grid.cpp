@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "res/format_text.h"
-#include "platform/message_box.h"
 #include "res/texts_data.h"
 #include "res/texts_edit_window.h"
 
@@ -80,7 +79,7 @@ void EditGrid::FillLines(const SampleTable& table, int firstLine, int lineCount,
 }
 
 StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const std::string& typed,
-                                QWidget* owner) {
+                                Notice* notice) {
     if (line < 0 || line >= GRID_LINES || column < 0 || column >= GRID_COLUMNS) return StoreResult::Unchanged;
     std::string& cell = cells_[line][column];
     if (typed == cell) return StoreResult::Unchanged;
@@ -92,7 +91,7 @@ StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const 
         point.type = ParseTypeToken(token);
     } else {
         if (token.size() > static_cast<std::size_t>(GRID_COORD_WIDTH)) {
-            platform::MessageBox(owner, texts_edit::MSG_COORD_TOO_LONG, texts_data::TITLE_CONFIRM);
+            Tell(notice, {texts_edit::MSG_COORD_TOO_LONG, texts_data::TITLE_CONFIRM});
             return StoreResult::Refused;
         }
         char* text = column == 1 ? point.xText : point.yText;

@@ -57,13 +57,13 @@ public:
     // Column 0: the first blank-delimited token read as a decimal integer
     // becomes the row's type. Columns 1 and 2: the token, right-justified in
     // 8 characters, becomes the X or Y text; a longer token is refused with
-    // a message owned by owner and the cell keeps what it had. A row whose
+    // a message in *notice and the cell keeps what it had. A row whose
     // type is above 0 and whose two texts hold more than blanks and zeros is
     // complete: appended when it is the row at count, the integers are read
     // from the texts and the table is marked modified. An incomplete row's
     // line is shown again from the table, the type as "%4d".
     StoreResult StoreCell(SampleTable& table, int line, int column, const std::string& typed,
-                          QWidget* owner);
+                          Notice* notice = nullptr);
 
     // Moves of the current cell. When the line cannot move further the grid
     // scrolls by one line (true is returned), within rows 0..lastRowIndex-1

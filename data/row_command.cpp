@@ -2,7 +2,7 @@
 
 #include "res/ids.h"
 
-bool ApplyRowCommand(SampleTable& table, int id, int row, QWidget* owner) {
+bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice) {
     bool changed = false;
     switch (id) {
     case ID_ROW_INSERT:
@@ -14,7 +14,7 @@ bool ApplyRowCommand(SampleTable& table, int id, int row, QWidget* owner) {
         changed = table.DeleteRows(row, row) == 1;
         break;
     case ID_ROW_PASTE:
-        changed = table.PasteRows(row, row, owner) == 1;
+        changed = table.PasteRows(row, row, notice) == 1;
         break;
     case ID_ROW_COPY:
         table.CopyRows(row, row);

@@ -11,4 +11,4 @@ class QWidget;
 // match rows that were inserted, deleted or pasted: a calculated table is
 // then marked modified. False for any other id. A refused paste shows its
 // message, owned by owner.
-bool ApplyRowCommand(SampleTable& table, int id, int row, QWidget* owner);
+bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice = nullptr);

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "res/format_text.h"
-#include "platform/message_box.h"
 #include "res/texts_data.h"
 
 SampleTable::SampleTable() {
@@ -30,17 +29,16 @@ bool SampleTable::IsRowRange(int first, int last, int limit) const {
     return first >= 0 && first <= last && last < limit;
 }
 
-int SampleTable::AddPoint(int32_t x, int32_t y, QWidget* owner) {
+int SampleTable::AddPoint(int32_t x, int32_t y, Notice* notice) {
     for (int i = 0; i < count; ++i) {
         if (rows[i].type == 0) {
-            platform::MessageBox(owner, FormatText(texts_data::MSG_EMPTY_ROW_FILLED, i),
-                                 texts_data::TITLE_CONFIRM);
+            Tell(notice, {FormatText(texts_data::MSG_EMPTY_ROW_FILLED, i), texts_data::TITLE_CONFIRM});
             FillRow(i, x, y);
             return 2;
         }
     }
     if (count >= capacity) {
-        platform::MessageBox(owner, texts_data::MSG_TABLE_FULL, texts_data::TITLE_CONFIRM);
+        Tell(notice, {texts_data::MSG_TABLE_FULL, texts_data::TITLE_CONFIRM});
         return -1;
     }
     FillRow(count, x, y);
@@ -80,11 +78,11 @@ void SampleTable::CopyRows(int first, int last) {
     savedCount = n;
 }
 
-int SampleTable::PasteRows(int first, int last, QWidget* owner) {
+int SampleTable::PasteRows(int first, int last, Notice* notice) {
     int n = last - first + 1;
     if (n < 0) return 0;
     if (n > savedCount) {
-        platform::MessageBox(owner, texts_data::MSG_PASTE_TOO_MANY, texts_data::TITLE_CONFIRM);
+        Tell(notice, {texts_data::MSG_PASTE_TOO_MANY, texts_data::TITLE_CONFIRM});
         return 0;
     }
     if (n > 0) {

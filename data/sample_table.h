@@ -8,8 +8,8 @@
 
 #include "data/sample_point.h"
 #include "data/work_state.h"
+#include "res/notice.h"
 
-class QWidget;
 
 constexpr int SAMPLE_CAPACITY = 200;
 
@@ -29,9 +29,9 @@ public:
 
     // Stores a point sampled in the viewer: into the first empty row below
     // count (message "空行=%d", result 2), else appended (result 1), else the
-    // table is full (message, result -1, nothing changes). Messages are owned
-    // by owner (the window holding the keyboard focus; may be null).
-    int AddPoint(int32_t x, int32_t y, QWidget* owner = nullptr);
+    // table is full (message, result -1, nothing changes). The message is
+    // put into *notice for the caller to show.
+    int AddPoint(int32_t x, int32_t y, Notice* notice = nullptr);
 
     // Moves rows r..count-1 one place down (the one pushed past the last row
     // is lost), blanks row r and grows count up to the capacity. An r outside
@@ -47,8 +47,9 @@ public:
     void CopyRows(int first, int last);
 
     // Overwrites rows first..last with the saved rows and empties the save
-    // buffer. More rows than saved: message, result 0, nothing changes.
-    int PasteRows(int first, int last, QWidget* owner = nullptr);
+    // buffer. More rows than saved: a message in *notice, result 0, nothing
+    // changes.
+    int PasteRows(int first, int last, Notice* notice = nullptr);
 
     // Integers from the texts, for every row below count.
     void TextToCoords();

@@ -50,6 +50,11 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& title
     }
 }
 
+int ShowNotice(QWidget* owner, const Notice& notice) {
+    if (notice.empty()) return IDOK;
+    return MessageBox(owner, notice.text, notice.title, notice.style);
+}
+
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "res/notice.h"
+
 class QWidget;
 
 namespace platform {
@@ -39,6 +41,9 @@ using MessageBoxHook = std::function<int(const MessageBoxCall&)>;
 // Shows the box modally over owner (may be null) and returns the answer.
 int MessageBox(QWidget* owner, const std::string& text, const std::string& title,
                unsigned style = MB_OK);
+
+// Shows a notice the logic returned; an empty one shows nothing (IDOK).
+int ShowNotice(QWidget* owner, const Notice& notice);
 
 // Replaces the real box with hook; an empty hook restores the real one.
 void SetMessageBoxHook(MessageBoxHook hook);

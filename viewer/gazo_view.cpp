@@ -371,7 +371,9 @@ QPoint CGazoView::ImageDot(QPoint client) const {
 }
 
 void CGazoView::AddPointAt(QPoint dot) {
-    const int result = App().sampleTable.AddPoint(dot.x(), dot.y(), this);
+    Notice notice;
+    const int result = App().sampleTable.AddPoint(dot.x(), dot.y(), &notice);
+    platform::ShowNotice(this, notice);
     if (EditLink* edit = App().registry.EditWindowLink()) {
         // An appended point is shown as the last row; a filled empty row or
         // a refused point leaves the page where it is.
