@@ -33,6 +33,9 @@ public:
     // Rows were changed in place, replaced or rescaled: the grid, the row
     // count and the magnification are shown again.
     virtual void RowsChanged() = 0;
+    // The whole table was replaced (a trace, a file read back): the grid
+    // shows its first row.
+    virtual void RowsReplaced() = 0;
     // The work state changed (a correction began or a point was picked):
     // the status box is painted again.
     virtual void WorkStateChanged() = 0;

@@ -45,6 +45,7 @@ public:
     // What the viewer asks of its edit window.
     void RowsAppended() override { ShowLastRow(); }
     void RowsChanged() override { RefreshPage(); }
+    void RowsReplaced() override { RefreshPage(); }
     void WorkStateChanged() override { update(); }
     void MagnificationChanged() override { RefreshMagnification(); }
     void RealScaleChanged() override { RefreshScale(); }
