@@ -11,7 +11,7 @@
 
 namespace {
 
-void Notice(QWidget* owner, const std::string& text, const char* title = texts_data::TITLE_CONFIRM) {
+void Say(QWidget* owner, const std::string& text, const char* title = texts_data::TITLE_CONFIRM) {
     platform::MessageBox(owner, text, title, platform::MB_OK);
 }
 
@@ -42,7 +42,7 @@ void StartEditSession(SampleTable& table, CalcState& state) {
 
 bool Calculate(SampleTable& table, CalcState& state, double R, QWidget* owner) {
     if (table.count <= 2) {
-        Notice(owner, texts_data::MSG_TOO_FEW_POINTS);
+        Say(owner, texts_data::MSG_TOO_FEW_POINTS);
         return false;
     }
     return RunCalculation(table, state, R, owner);
@@ -57,25 +57,25 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* own
         if (row.type == 1) continue;
         if (row.type == 2) {
             if (i == count - 1) {
-                Notice(owner, texts_data::MSG_LAST_POINT_ARC);
+                Say(owner, texts_data::MSG_LAST_POINT_ARC);
                 return false;
             }
             continue;
         }
-        Notice(owner, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
+        Say(owner, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
         return false;
     }
 
     auto out = std::make_unique<LibraryOutput>();
     if (osSectionIntegrate(state.inputs.data(), out->segments.data(), count, &out->segmentCount,
                            &out->results, &out->inclined) == 0) {
-        Notice(owner, texts_data::MSG_CALC_FAILED);
+        Say(owner, texts_data::MSG_CALC_FAILED);
         return false;
     }
     for (int32_t k = 0; k < out->segmentCount; ++k) {
         const SectionSegment& segment = out->segments[k];
         if (segment.rowType == 2 && DegreesFromRadians(segment.sweepAngle) >= 180) {
-            Notice(owner, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
+            Say(owner, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
             return false;
         }
     }
@@ -92,7 +92,7 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* own
 
 bool ClearSampleData(SampleTable& table, CalcState& state, QWidget* owner) {
     if (table.count == 0) {
-        Notice(owner, texts_data::MSG_NO_VALID_DATA);
+        Say(owner, texts_data::MSG_NO_VALID_DATA);
         return false;
     }
     int answer = platform::MessageBox(owner, texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM,
