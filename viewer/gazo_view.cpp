@@ -35,7 +35,7 @@
 #include "viewer/display_scale.h"
 #include "viewer/left_click_action.h"
 #include "viewer/overlay_painter.h"
-#include "viewer/ratio_def.h"
+#include "dialogs/ratio_def.h"
 #include "viewer/view_writer.h"
 #include "viewer/real_scale_command.h"
 #include "viewer/viewer_caption.h"

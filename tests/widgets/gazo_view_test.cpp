@@ -21,7 +21,7 @@
 #include "support/viewer_fixture.h"
 #include "tests/unit/reference_resample.h"
 #include "viewer/gazo_view.h"
-#include "viewer/ratio_def.h"
+#include "dialogs/ratio_def.h"
 
 namespace {
 
