@@ -147,7 +147,8 @@ void ClickCommands::TraceFigureAt(QPoint dot) {
     const CViewImage* picture = picture_();
     if (picture == nullptr || !tracing_.TraceAt(*picture, dot.x(), dot.y(), App().sampleTable, viewer_))
         return;
-    if (EditLink* edit = Edit()) edit->RowsChanged();
+    // The table was replaced as a whole: the edit window shows its first row.
+    if (EditLink* edit = Edit()) edit->RowsReplaced();
     canvas_.client()->update();
 }
 

@@ -49,5 +49,7 @@ std::optional<double> ChangeMagnification(QWidget* viewer, CViewImage& view, Ima
         if (table.workState != WS_SAMPLING) table.workState = WS_MODIFIED;
         if (EditLink* edit = App().registry.EditWindowLink()) edit->RowsChanged();
     }
+    // The edit window shows the new percentage at once, rows or none.
+    if (EditLink* edit = App().registry.EditWindowLink()) edit->MagnificationChanged();
     return newScale / oldScale;
 }
