@@ -1,6 +1,7 @@
 #include "viewer/gazo_view.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -73,12 +74,20 @@ CGazoView::CGazoView(QWidget* owner)
     menuBar_ =
         BuildMenuBar(this, kViewerMenu,
                      {[this](int id) { OnCommand(id, 0); }, [this](int id) { return IsCommandEnabled(id); }});
-    canvas_ = new ImageCanvas(this, *this, []() -> int& { return App().lastScreenDepth; });
+
+    // A sunken edge around the canvas, which sits one edge width inside it.
+    auto* edge = new QFrame(this);
+    edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* edgeLayout = new QVBoxLayout(edge);
+    const int inset = edge->frameWidth();
+    edgeLayout->setContentsMargins(inset, inset, inset, inset);
+    canvas_ = new ImageCanvas(edge, *this, []() -> int& { return App().lastScreenDepth; });
+    edgeLayout->addWidget(canvas_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
-    layout->addWidget(canvas_);
+    layout->addWidget(edge);
 
     cutout_ = new CutoutCommands(this, *canvas_);
     clicks_ = new ClickCommands(

@@ -41,12 +41,14 @@ bool IsPress(QEvent::Type type) {
 
 ImageCanvas::ImageCanvas(QWidget* parent, CanvasHooks& hooks, std::function<int&()> lastScreenDepth)
     : QAbstractScrollArea(parent), hooks_(hooks), lastScreenDepth_(std::move(lastScreenDepth)) {
-    // A sunken edge around the client area and its two bars; the keys go to
-    // the window, which hands the scroll keys back.
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The window draws the edge around the client area and its two bars;
+    // the keys go to the window, which hands the scroll keys back.
+    setFrameStyle(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The square between the two bars stays blank.
+    setCornerWidget(new QWidget(this));
     viewport()->setObjectName(QStringLiteral("viewerClient"));
     // The area around the image is erased in the window's colour.
     viewport()->setBackgroundRole(QPalette::Window);
