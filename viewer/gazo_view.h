@@ -69,7 +69,7 @@ public:
     int slotIndex() const { return slotIndex_; }
     CViewImage* viewImage() const { return viewImage_; }
 
-    // The canvas, and what tests and the pairing ask of it.
+    // The canvas, and what the tests look at of it.
     ImageCanvas* canvas() const { return canvas_; }
     int originX() const { return canvas_->originX(); }
     int originY() const { return canvas_->originY(); }
