@@ -14,13 +14,12 @@
 #include "res/ids.h"
 #include "res/texts_data.h"
 #include "res/texts_properties.h"
+#include "res/ui_text.h"
 #include "viewer/scale_measure.h"
 
 namespace {
 
 namespace t = texts_properties;
-
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A positive number typed in a field; 0 when the field holds none.
 double PositiveNumber(const QLineEdit* edit) {

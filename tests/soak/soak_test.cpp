@@ -19,7 +19,7 @@
 #include "res/ids.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
-#include "viewer/ratio_def.h"
+#include "dialogs/ratio_def.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's count of the bytes allocated and not yet freed.

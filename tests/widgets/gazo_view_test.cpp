@@ -1,6 +1,6 @@
 // The image viewer under the offscreen platform: opening, scrolling by bars,
-// keys and wheel, painting, captions, image properties and the
-// magnification command.
+// keys, wheel and drags, painting, captions, the menu, image properties and
+// the magnification command.
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,17 +11,19 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/app_context.h"
 #include "data/edit_data.h"
 #include "dialogs/color_def.h"
+#include "dialogs/ratio_def.h"
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "support/guide_closer.h"
 #include "support/viewer_fixture.h"
+#include "tests/unit/figure_pictures.h"
 #include "tests/unit/reference_resample.h"
 #include "viewer/gazo_view.h"
-#include "viewer/ratio_def.h"
 
 namespace {
 
@@ -61,6 +63,28 @@ CGazoView* OpenSecondViewer(FakeMainDialog& main, int width, int height, const c
 }
 
 QRgb TestPixel(int x, int y) { return qRgb(TestRed(x, y), TestGreen(x, y), TestBlue(x, y)); }
+
+// Stands in for the edit window: the viewer's calls, in order.
+class RecordingEditLink : public EditLink {
+public:
+    void RowsAppended() override { calls << "appended"; }
+    void RowsChanged() override { calls << "changed"; }
+    void RowsReplaced() override { calls << "replaced"; }
+    void WorkStateChanged() override { calls << "state"; }
+    void MagnificationChanged() override { calls << "magnification"; }
+    void RealScaleChanged() override { calls << "scale"; }
+    void StopSampling() override { calls << "stop"; }
+    void CloseEditWindow() override { calls << "close"; }
+
+    QStringList calls;
+};
+
+// Puts a link in the edit window's place for one scope.
+struct ScopedEditLink {
+    explicit ScopedEditLink(EditLink* link) : saved(std::exchange(App().registry.editLink, link)) {}
+    ~ScopedEditLink() { App().registry.editLink = saved; }
+    EditLink* saved;
+};
 
 }  // namespace
 
@@ -117,36 +141,6 @@ private slots:
         QCOMPARE(moved.pixel(0, 0), TestPixel(1, 0));
     }
 
-    void keysScrollByDotsAndPages() {
-        QTest::keyClick(viewer, Qt::Key_PageDown);
-        QCOMPARE(viewer->scroll().v.pos, 55);
-        QTest::keyClick(viewer, Qt::Key_PageUp);
-        QTest::keyClick(viewer, Qt::Key_Up);
-        QCOMPARE(viewer->scroll().v.pos, 44);
-        QTest::keyClick(viewer, Qt::Key_Left);
-        QTest::keyClick(viewer, Qt::Key_Left);
-        QCOMPARE(viewer->scroll().h.pos, 58);
-        QTest::keyClick(viewer, Qt::Key_Down);
-        QCOMPARE(viewer->scroll().v.pos, 45);
-        // Home and End are not scroll keys.
-        QTest::keyClick(viewer, Qt::Key_Home);
-        QTest::keyClick(viewer, Qt::Key_End);
-        QCOMPARE(viewer->scroll().h.pos, 58);
-        QCOMPARE(viewer->scroll().v.pos, 45);
-    }
-
-    void pageDownAtTheMaximumChangesNothing() {
-        for (int i = 0; i < 5; ++i) QTest::keyClick(viewer, Qt::Key_PageDown);
-        QCOMPARE(viewer->scroll().v.pos, 90);
-        viewer->client()->grab();
-        const int originY = viewer->originY();
-        QCOMPARE(originY, -45);
-        QTest::keyClick(viewer, Qt::Key_PageDown);
-        QCOMPARE(viewer->scroll().v.pos, 90);
-        viewer->client()->grab();
-        QCOMPARE(viewer->originY(), originY);
-    }
-
     void barsMoveByTheirActions() {
         QScrollBar* vBar = nullptr;
         QScrollBar* hBar = nullptr;
@@ -175,8 +169,8 @@ private slots:
 
     void middleButtonDragMovesThePictureUnderThePointer() {
         auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-            QMouseEvent event(type, QPointF(at), viewer->client()->mapToGlobal(QPointF(at)), button,
-                              held, Qt::NoModifier);
+            QMouseEvent event(type, QPointF(at), viewer->client()->mapToGlobal(QPointF(at)), button, held,
+                              Qt::NoModifier);
             QApplication::sendEvent(viewer->client(), &event);
         };
         send(QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::MiddleButton);
@@ -195,33 +189,61 @@ private slots:
         QCOMPARE(App().sampleTable.count, 0);
     }
 
-    void wheelMovesOneDotPerMessage() {
-        auto wheel = [this](int delta) {
-            QWheelEvent event(QPointF(5, 5), viewer->client()->mapToGlobal(QPointF(5, 5)), QPoint(),
-                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                              false);
-            QApplication::sendEvent(viewer->client(), &event);
+    void wheelOverTheClientAndTheBarsMovesThePicture() {
+        auto wheel = [](QWidget* target, QPoint delta, Qt::KeyboardModifiers modifiers) {
+            QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), delta,
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
         };
-        wheel(-360);
+        wheel(viewer->client(), {0, -360}, Qt::NoModifier);
         QCOMPARE(viewer->scroll().v.pos, 46);
-        wheel(120);
-        wheel(120);
-        QCOMPARE(viewer->scroll().v.pos, 44);
-        wheel(0);
-        QCOMPARE(viewer->scroll().v.pos, 44);
+        // Over a bar the wheel is the viewer's too: one dot, not a bar step.
+        for (auto* bar : viewer->findChildren<QScrollBar*>())
+            wheel(bar, {0, -120}, Qt::NoModifier);
+        QCOMPARE(viewer->scroll().v.pos, 48);
+        QCOMPARE(viewer->scroll().h.pos, 60);
         // Alt turns the wheel's delta horizontal on the way in: still one
         // dot vertically.
-        QWheelEvent alt(QPointF(5, 5), viewer->client()->mapToGlobal(QPointF(5, 5)), QPoint(),
-                        QPoint(-120, 0), Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(viewer->client(), &alt);
-        QCOMPARE(viewer->scroll().v.pos, 45);
-        QCOMPARE(viewer->scroll().h.pos, 60);
+        wheel(viewer->client(), {-120, 0}, Qt::AltModifier);
+        QCOMPARE(viewer->scroll().v.pos, 49);
+        const QImage shot = viewer->client()->grab().toImage();
+        QCOMPARE(viewer->originY(), -4);
+        QCOMPARE(shot.pixel(3, 0), TestPixel(3, 4));
+    }
+
+    void magnificationLabelOfTheEditWindowFollowsAtOnce() {
+        CEditData* edit = App().registry.editWindow;
+        QTRY_COMPARE(edit->magnificationText(), QString("100 %"));
+        Magnify(*viewer, 400);  // no rows
+        QCOMPARE(edit->magnificationText(), QString("400 %"));
+    }
+
+    void whatTheViewerTellsItsEditWindow() {
+        CGazoView* plate = OpenSecondViewer(*main, figpic::WIDTH, figpic::HEIGHT, "plate.bmp");
+        QVERIFY(plate != nullptr);
+        const std::vector<std::uint8_t> rgb = figpic::Render(figpic::Figures()[1].rows, figpic::Damage::None);
+        QVERIFY(plate->viewImage()->image.StorePixels(rgb.data(), rgb.size(), false));
+        RecordingEditLink link;
+        const ScopedEditLink swap(&link);
+
+        Magnify(*plate, 200);  // no rows: only the percentage is news
+        QCOMPARE(link.calls, QStringList({"magnification"}));
+        link.calls.clear();
+        plate->OnCommand(ID_TRACE_FIGURE, 0);
+        QTest::mouseClick(plate->client(), Qt::LeftButton, {},
+                          QPoint(480 + plate->scroll().OriginX(), 360 + plate->scroll().OriginY()));
+        QCOMPARE(App().sampleTable.count, 12);
+        // The table was replaced as a whole, not changed in place.
+        QCOMPARE(link.calls, QStringList({"stop", "replaced"}));
+        link.calls.clear();
+        boxes->Answer(platform::IDYES);
+        Magnify(*plate, 100);
+        QCOMPARE(link.calls, QStringList({"changed", "magnification"}));
     }
 
     void captionFollowsTheScaleAndTheWorkState() {
         viewer->UpdateViewerTitle();
-        QCOMPARE(viewer->windowTitle(),
-                 QString::fromUtf8("画像View Sr=0 DF=test.jpg BxH=40x30 ﾄﾞｯﾄ 100 % "));
+        QCOMPARE(viewer->windowTitle(), QString::fromUtf8("画像View Sr=0 DF=test.jpg BxH=40x30 ﾄﾞｯﾄ 100 % "));
         viewer->viewImage()->displayScale = 2.01;
         viewer->UpdateViewerTitle();
         QVERIFY(viewer->windowTitle().endsWith(QString::fromUtf8("ﾄﾞｯﾄ 200 % ")));
@@ -268,7 +290,8 @@ private slots:
 
     void menuItemsAndTheirEnabledStates() {
         QStringList titles;
-        for (QAction* action : viewer->findChild<QMenuBar*>()->actions()) titles << action->text();
+        for (QAction* action : viewer->findChild<QMenuBar*>()->actions())
+            titles << action->text();
         QCOMPARE(titles, QStringList({QString::fromUtf8("ファイル(&F)"), QString::fromUtf8("画像変換(&G)"),
                                       QString::fromUtf8("作画設定(&S)"), QString::fromUtf8("座標修正(&Z)"),
                                       QString::fromUtf8("画像切出(&G)"), QString::fromUtf8("クローズ(&X)")}));

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "res/ids.h"
-#include "viewer/ratio_def.h"
+#include "dialogs/ratio_def.h"
 
 class RatioDefTest : public QObject {
     Q_OBJECT

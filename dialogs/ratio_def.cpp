@@ -1,4 +1,4 @@
-#include "viewer/ratio_def.h"
+#include "dialogs/ratio_def.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +9,7 @@
 #include "platform/fonts.h"
 #include "res/ids.h"
 #include "res/texts_viewer.h"
+#include "res/ui_text.h"
 #include "viewer/ratio_steps.h"
 
 namespace {
@@ -21,13 +22,11 @@ constexpr int kFontPoints = 10;
 constexpr int kScreenX = 600;
 constexpr int kScreenY = 200;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
 }  // namespace
 
 CRatioDef::CRatioDef(QWidget* parent, int percent, int width, int height)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       percent_(RatioStartPercent(percent)),
       imageWidth_(width),
       imageHeight_(height),
@@ -107,9 +106,7 @@ bool CRatioDef::OnCommand(int id, std::intptr_t value) {
         percent_ = workingPercent_;
         accept();
         return true;
-    case ID_FRAMEWORK_CANCEL:
-        reject();
-        return true;
+    case ID_FRAMEWORK_CANCEL: reject(); return true;
     case IDC_RATIO_100:
         workingPercent_ = 100;
         ValuesToControls();
@@ -122,8 +119,7 @@ bool CRatioDef::OnCommand(int id, std::intptr_t value) {
         percentEdit_->selectAll();
         RefreshConvertedSize();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -135,12 +131,10 @@ void CRatioDef::OnArrowAction(int action) {
     arrows_->setSliderPosition(1);
 }
 
-void CRatioDef::ValuesToControls() {
-    percentEdit_->setText(QString::number(workingPercent_));
-}
+void CRatioDef::ValuesToControls() { percentEdit_->setText(QString::number(workingPercent_)); }
 
 void CRatioDef::RefreshConvertedSize() {
     percent_ = workingPercent_;
-    convertedText_->setText(QString::fromStdString(
-        RatioConvertedSizeText(imageWidth_, imageHeight_, workingPercent_)));
+    convertedText_->setText(
+        QString::fromStdString(RatioConvertedSizeText(imageWidth_, imageHeight_, workingPercent_)));
 }
