@@ -144,8 +144,9 @@ void ZoneCommands::CutAndView() {
 void ZoneCommands::CaptureAfterDelay() {
     const int opened = CaptureZoneViewer(dialog_, App().registry, windows_, Zone());
     // Top-most from now on, and still hidden: the edit window's closing
-    // shows it again. The flag is set while the window is unmapped, which
-    // keeps its one native window.
+    // shows it again. Qt gives the dialog a new native window for the new
+    // hint; set while unmapped, the old one goes unseen and no state change
+    // reaches a mapped window.
     dialog_->hide();
     dialog_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // Without an edit window nothing would ever show it again.
