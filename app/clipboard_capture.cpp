@@ -26,8 +26,11 @@ int CaptureClipboard(QWidget* owner, ViewerRegistry& registry, ViewerWindows& wi
 
     const auto load = [&](CImageData& image) {
         // The depth message belongs to the window that has the focus.
+        Notice notice;
+        const bool loaded = LoadClipboardDib(image, clip.block.data(), clip.block.size(), &notice);
         QWidget* focused = QApplication::activeWindow();
-        return LoadClipboardDib(image, clip.block.data(), clip.block.size(), focused ? focused : owner);
+        platform::ShowNotice(focused ? focused : owner, notice);
+        return loaded;
     };
     const auto attach = [&](int slot) { return windows.OpenBesideEditWindow(slot); };
     return OpenSlotViewer(owner, registry, IMG_CLIP, load, texts::CLIP_CONVERT_FAILED, attach);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/hint_text.h"
 #include "app/label_box.h"
 
 namespace {
@@ -29,12 +30,8 @@ QWidget* CreateControl(QWidget& client, const ControlTemplate& control,
         });
         return button;
     }
-    case ControlKind::Text: {
-        auto* label = new QLabel(text, &client);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        return label;
-    }
+    case ControlKind::Text:
+        return new CHintText(text, &client);
     case ControlKind::HiddenBox: {
         auto* box = new QWidget(&client);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -70,10 +67,6 @@ void BuildControls(QWidget& client, std::span<const ControlTemplate> controls,
             const int itemHeight = combo->sizeHint().height();
             combo->setMaxVisibleItems(std::max(1, place.height() / std::max(1, itemHeight)));
             place.setHeight(itemHeight);
-        } else if (control.kind == ControlKind::Text) {
-            // A hint that wraps to more lines than its place holds grows
-            // downward rather than losing its last line.
-            place.setHeight(std::max(place.height(), widget->heightForWidth(place.width())));
         }
         widget->setGeometry(place);
         widget->setVisible(control.kind != ControlKind::HiddenBox);

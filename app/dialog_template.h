@@ -14,7 +14,7 @@ class QWidget;
 enum class ControlKind {
     LabelBox,      // heading painted by DrawLabelBox in the template's fill colour
     Button,        // push button; a click sends its id as a command
-    Text,          // fixed text, left-aligned, wrapped
+    Text,          // fixed text, left-aligned, wrapped, fitted into its place (CHintText)
     HiddenBox,     // invisible: only its rectangle is used
     DropDownList,  // drop-down list; the height is that of the open list
     BorderedText,  // text in a sunken border

@@ -9,8 +9,12 @@
 
 int OpenSlotViewer(QWidget* owner, ViewerRegistry& registry, int kind, const SlotImageLoader& load,
                    const char* failureText, const AttachSlotViewer& attach) {
-    const int slot = registry.FindFreeSlot(owner);
-    if (slot < 0) return -1;
+    Notice full;
+    const int slot = registry.FindFreeSlot(&full);
+    if (slot < 0) {
+        platform::ShowNotice(owner, full);
+        return -1;
+    }
     CViewImage* viewImage = registry.PrepareSlotImage(slot);
     if (!viewImage) return -1;
     viewImage->image.SetKind(kind);

@@ -16,7 +16,9 @@ using AttachSlotViewer = std::function<int(int slot)>;
 // own message, if it has one).
 using SlotImageLoader = std::function<bool(CImageData& image)>;
 
-// FindFreeSlot (its message when all slots are taken), PrepareSlotImage with
+// The window-side steps of an open, which show what the registry and the
+// loaders return over owner: FindFreeSlot (its notice when all slots are
+// taken), PrepareSlotImage with
 // the kind, load (a failure or an image without pixels shows failureText with
 // the title "中断します": the slot stays free), then attach. 0 when the viewer
 // opened, -1 otherwise.

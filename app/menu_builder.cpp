@@ -43,6 +43,16 @@ QMenuBar* BuildMenuBar(QWidget* window, std::span<const MenuEntry> entries, Menu
     return bar;
 }
 
+QMenu* MenuBarPopup(const QMenuBar& bar, int index) {
+    int popups = 0;
+    for (QAction* action : bar.actions())
+        if (QMenu* popup = action->menu()) {
+            if (popups == index) return popup;
+            ++popups;
+        }
+    return nullptr;
+}
+
 void UpdateMenuStates(QMenuBar& bar, const std::function<bool(int id)>& enabled) {
     if (!enabled) return;
     for (QAction* action : bar.findChildren<QAction*>())

@@ -6,6 +6,7 @@
 #include <functional>
 #include <span>
 
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -35,6 +36,10 @@ struct MenuHandlers {
 // A menu bar owned by window with the entries in table order. Each action
 // carries its id as its data.
 QMenuBar* BuildMenuBar(QWidget* window, std::span<const MenuEntry> entries, MenuHandlers handlers);
+
+// The popup at index (0 = leftmost) of a bar BuildMenuBar made, or null;
+// for a window that adds to a popup after building (e.g. an about item).
+QMenu* MenuBarPopup(const QMenuBar& bar, int index);
 
 // Sets the enabled state of every action of bar from handlers.enabled.
 void UpdateMenuStates(QMenuBar& bar, const std::function<bool(int id)>& enabled);

@@ -3,11 +3,10 @@
 #include "platform/message_box.h"
 #include "res/texts_app.h"
 
-bool RunSettingsResetCommand(QWidget* owner, SettingsRecord& record) {
-    int answer = platform::MessageBox(owner, texts::SETTINGS_RESET_QUESTION, texts::TITLE_CONFIRM,
-                                      platform::MB_YESNO);
+bool RunSettingsResetCommand(SettingsRecord& record, const NoticeShower& show) {
+    const int answer = show({texts::SETTINGS_RESET_QUESTION, texts::TITLE_CONFIRM, platform::MB_YESNO});
     if (answer == platform::IDNO) return false;
     ResetSettings(record);
-    platform::MessageBox(owner, texts::SETTINGS_RESET_DONE, texts::TITLE_CONFIRM, platform::MB_OK);
+    show({texts::SETTINGS_RESET_DONE, texts::TITLE_CONFIRM, platform::MB_OK});
     return true;
 }

@@ -3,10 +3,15 @@
 // the program ends.
 #pragma once
 
+#include <functional>
+
 #include "app/settings_record.h"
+#include "res/notice.h"
 
-class QWidget;
+// Shows a notice to the user and returns the answer (platform::IDYES, ...).
+using NoticeShower = std::function<int(const Notice&)>;
 
-// Asks; on anything but No resets the record and tells the user to close the
-// program. Returns true when the record was reset.
-bool RunSettingsResetCommand(QWidget* owner, SettingsRecord& record);
+// Asks through show; on anything but No resets the record, then tells the
+// user through show to close the program. Returns true when the record was
+// reset.
+bool RunSettingsResetCommand(SettingsRecord& record, const NoticeShower& show);

@@ -26,6 +26,7 @@
 #include "app/image_file_type.h"
 #include "app/preview_painter.h"
 #include "app/image_file_opener.h"
+#include "app/menu_builder.h"
 #include "app/recent_combo.h"
 #include "app/recent_images.h"
 #include "app/settings_startup.h"
@@ -73,6 +74,15 @@ constexpr ControlTemplate kControls[] = {
     {IDC_CLOSE, ControlKind::Button, texts::BUTTON_CLOSE, 258, 172, 40, 20},
 };
 
+// Menu 170; the about item is appended to "表示" at start-up.
+constexpr MenuEntry kMenu[] = {
+    MenuPopup(texts::MENU_SETTINGS),
+    MenuItem(ID_SETTINGS_RESET, texts::MENU_SETTINGS_RESET),
+    MenuPopup(texts::MENU_VIEW),
+    MenuItem(ID_HOWTO_GUIDE, texts::MENU_HOWTO_GUIDE),
+};
+constexpr int kViewPopup = 1;
+
 }  // namespace
 
 CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
@@ -87,9 +97,9 @@ CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    menuBar_ = new QMenuBar(this);
+    menuBar_ = BuildMenuBar(this, kMenu, {[this](int id) { OnCommand(id); }, nullptr});
+    viewMenu_ = MenuBarPopup(*menuBar_, kViewPopup);
     layout->setMenuBar(menuBar_);
-    BuildMenu();
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -106,15 +116,6 @@ CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
 }
 
 CVeldrioDlg::~CVeldrioDlg() { OnDestroy(); }
-
-void CVeldrioDlg::BuildMenu() {
-    QMenu* settings = menuBar_->addMenu(QString::fromUtf8(texts::MENU_SETTINGS));
-    connect(settings->addAction(QString::fromUtf8(texts::MENU_SETTINGS_RESET)), &QAction::triggered, this,
-            [this] { OnCommand(ID_SETTINGS_RESET); });
-    viewMenu_ = menuBar_->addMenu(QString::fromUtf8(texts::MENU_VIEW));
-    connect(viewMenu_->addAction(QString::fromUtf8(texts::MENU_HOWTO_GUIDE)), &QAction::triggered, this,
-            [this] { OnCommand(ID_HOWTO_GUIDE); });
-}
 
 void CVeldrioDlg::AppendAboutItem(QMenu& popup, const QString& text) {
     if (text.isEmpty()) return;
@@ -162,7 +163,8 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
         OnFileSearch();
         return true;
     case ID_SETTINGS_RESET:
-        RunSettingsResetCommand(this, App().settings);
+        RunSettingsResetCommand(App().settings,
+                                [this](const Notice& notice) { return platform::ShowNotice(this, notice); });
         return true;
     case ID_VIEWER_CLOSE_REQUEST:
     case ID_VIEWER_CLOSED:

@@ -81,7 +81,6 @@ public slots:
     void done(int result) override;
 
 private:
-    void BuildMenu();
     void PaintClient();
     void RestoreCaption();
     bool OnRegistryCommand(int id, std::intptr_t value);

@@ -1,12 +1,11 @@
 #include "app/viewer_registry.h"
 
-#include "platform/message_box.h"
 #include "res/texts_app.h"
 
-int ViewerRegistry::FindFreeSlot(QWidget* owner) const {
+int ViewerRegistry::FindFreeSlot(Notice* notice) const {
     for (int i = 0; i < MAX_VIEWERS; ++i)
         if (viewers[i] == nullptr) return i;
-    platform::MessageBox(owner, texts::VIEWERS_FULL, texts::TITLE_CONFIRM, platform::MB_OK);
+    Tell(notice, {texts::VIEWERS_FULL, texts::TITLE_CONFIRM});
     return -1;
 }
 

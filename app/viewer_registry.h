@@ -9,10 +9,10 @@
 
 #include "app/window_links.h"
 #include "image/view_image.h"
+#include "res/notice.h"
 
 class CGazoView;
 class CEditData;
-class QWidget;
 
 constexpr int MAX_VIEWERS = 20;
 
@@ -42,9 +42,9 @@ public:
 
     static bool IsSlot(std::intptr_t slot) { return slot >= 0 && slot < MAX_VIEWERS; }
 
-    // The lowest slot without a viewer. With none free: the message
-    // "画像Viewer がいっぱいです。..." owned by owner, and -1.
-    int FindFreeSlot(QWidget* owner) const;
+    // The lowest slot without a viewer. With none free: -1, and the notice
+    // "画像Viewer がいっぱいです。..." in *notice (when given).
+    int FindFreeSlot(Notice* notice = nullptr) const;
 
     // Replaces the slot's image with a fresh, empty one and returns it (null
     // for a slot outside 0..19).

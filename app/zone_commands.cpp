@@ -132,18 +132,23 @@ void ZoneCommands::CutAndView() {
     // The picture is the screen's, not the flash's.
     flashTimer_.stop();
     EndFlash();
-    dialog_->showMinimized();
+    // Out of the zone's pixels on every desktop: minimising is up to a
+    // window manager, and without one the dialog would stay in the grab.
+    // Hidden, its window is unmapped; the delay lets the screen under it
+    // repaint before the grab.
     dialog_->setWindowTitle(QString::fromUtf8(texts::CAPTION_CAPTURE_PENDING));
+    dialog_->hide();
     captureTimer_.start();
 }
 
 void ZoneCommands::CaptureAfterDelay() {
     const int opened = CaptureZoneViewer(dialog_, App().registry, windows_, Zone());
-    // Back to its normal size and top-most, but hidden: the edit window's
-    // closing shows it again.
-    dialog_->setWindowState(dialog_->windowState() & ~Qt::WindowMinimized);
-    dialog_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // Top-most from now on, and still hidden: the edit window's closing
+    // shows it again. Qt gives the dialog a new native window for the new
+    // hint; set while unmapped, the old one goes unseen and no state change
+    // reaches a mapped window.
     dialog_->hide();
+    dialog_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // Without an edit window nothing would ever show it again.
     if (opened != 0 && App().registry.editWindow == nullptr) {
         dialog_->show();

@@ -10,7 +10,6 @@
 #include "image/bitmap_decoder.h"
 #include "image/image_data.h"
 #include "render/parallel_rows.h"
-#include "platform/message_box.h"
 #include "res/format_text.h"
 #include "res/texts_image.h"
 
@@ -55,7 +54,7 @@ bool ReadAllRows(const std::filesystem::path& path, const BmpFileLayout& layout,
 
 }  // namespace
 
-bool LoadBmpFile(CImageData& image, const std::string& path, QWidget* owner) {
+bool LoadBmpFile(CImageData& image, const std::string& path, Notice* notice) {
     image.SetFileNameFromPath(path);
     const std::filesystem::path file(path);
     std::error_code error;
@@ -70,8 +69,7 @@ bool LoadBmpFile(CImageData& image, const std::string& path, QWidget* owner) {
     }
     const BmpFileLayout layout = ReadBmpFileLayout(head.data(), head.size(), length);
     if (layout.status == BitmapStatus::UnsupportedDepth) {
-        platform::MessageBox(owner, FormatText(texts::BMP_DEPTH_TEXT, path.c_str(), layout.bitsPerPixel),
-                             texts::BMP_DEPTH_TITLE, platform::MB_OK);
+        Tell(notice, {FormatText(texts::BMP_DEPTH_TEXT, path.c_str(), layout.bitsPerPixel), texts::BMP_DEPTH_TITLE});
         return false;
     }
     if (layout.status != BitmapStatus::Ok) return false;

@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "res/notice.h"
+
 class CImageData;
-class QWidget;
 
 // Names the image "クリップ画像" and decodes the block (information header
-// first, pixel rows at the end). A bit depth other than 16, 24 or 32 is
-// reported in a message box over owner (may be null) and gives false; a
-// block that is short, compressed or of an unusable size gives false.
+// first, pixel rows at the end). A bit depth other than 16, 24 or 32 gives
+// false with its notice in *notice (when given); a block that is short,
+// compressed or of an unusable size gives false with nothing to tell.
 bool LoadClipboardDib(CImageData& image, const std::uint8_t* block, std::size_t blockSize,
-                      QWidget* owner = nullptr);
+                      Notice* notice = nullptr);

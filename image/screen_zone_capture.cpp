@@ -6,7 +6,6 @@
 #include "image/bitmap_rows.h"
 #include "image/image_data.h"
 #include "image/pixel_buffer.h"
-#include "platform/message_box.h"
 #include "res/texts_app.h"
 #include "res/texts_capture.h"
 #include "res/texts_image.h"
@@ -16,8 +15,8 @@ namespace {
 
 bool IsScreenDepth(int depth) { return depth == 16 || depth == 24 || depth == 32; }
 
-bool Refuse(QWidget* owner, const char* text, const char* title) {
-    platform::MessageBox(owner, text, title, platform::MB_OK);
+bool Refuse(Notice* notice, const char* text, const char* title) {
+    Tell(notice, {text, title});
     return false;
 }
 
@@ -40,10 +39,10 @@ bool DecodeScreenRows(const std::uint8_t* rows, std::size_t size, int depth, int
 }
 
 bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, std::int32_t right,
-                       std::int32_t bottom, QWidget* owner, const ScreenSource& screen) {
+                       std::int32_t bottom, const ScreenSource& screen, Notice* notice) {
     const std::int64_t width = std::int64_t(right) - left + 1;
     const std::int64_t height = std::int64_t(bottom) - top + 1;
-    if (width <= 0 || height <= 0) return Refuse(owner, texts::ZONE_BAD, texts::TITLE_CONFIRM);
+    if (width <= 0 || height <= 0) return Refuse(notice, texts::ZONE_BAD, texts::TITLE_CONFIRM);
 
     image.SetFileName(texts::CUT_IMAGE_NAME);
     const int depth = screen.depth ? screen.depth() : 0;
@@ -58,17 +57,17 @@ bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, s
         grabbed.pixels.resize(CImageData::BufferBytes(grabbed.width, grabbed.height));
         rgb = PixelBuffer(grabbed.pixels.size());
     } catch (const std::bad_alloc&) {
-        return Refuse(owner, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
+        return Refuse(notice, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
     }
 
     if (!screen.grab || !screen.grab(left, top, grabbed.width, grabbed.height, grabbed.pixels.data()))
-        return Refuse(owner, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM);
+        return Refuse(notice, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM);
 
     // The grab in the screen's own layout, as its depth keeps it.
-    if (!IsScreenDepth(depth)) return Refuse(owner, texts::ZONE_SCREEN_DEPTH_UNSUPPORTED, texts::TITLE_CONFIRM);
+    if (!IsScreenDepth(depth)) return Refuse(notice, texts::ZONE_SCREEN_DEPTH_UNSUPPORTED, texts::TITLE_CONFIRM);
     DeviceRaster device;
     if (!BuildDeviceRaster(grabbed, depth, device))
-        return Refuse(owner, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
+        return Refuse(notice, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
     grabbed = {};
     if (!DecodeScreenRows(device.pixels.data(), device.pixels.size(), depth, device.width, device.rows, rgb.data()))
         return false;

@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "res/notice.h"
+
 class CImageData;
-class QWidget;
 
 // The screen as a capture sees it.
 struct ScreenSource {
@@ -28,8 +29,8 @@ bool DecodeScreenRows(const std::uint8_t* rows, std::size_t size, int depth, int
                       std::uint8_t* rgb);
 
 // Copies the zone (both corners included) from screen into image, named
-// "カット画像". False after its own message over owner: a zone without
-// width or height, a picture too large to hold, a screen that cannot be
-// read, a depth other than 16, 24 and 32 bits.
+// "カット画像". False with its notice in *notice (when given): a zone
+// without width or height, a picture too large to hold, a screen that
+// cannot be read, a depth other than 16, 24 and 32 bits.
 bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, std::int32_t right,
-                       std::int32_t bottom, QWidget* owner, const ScreenSource& screen);
+                       std::int32_t bottom, const ScreenSource& screen, Notice* notice = nullptr);

@@ -3,9 +3,21 @@
 //
 // Windows send each other commands by calling the receiver's
 // OnCommand(id, value); menus and buttons call their own window's OnCommand
-// with the ids below. Several numbers are used twice in different roles (a
-// dialog template and a command, a button and a command); each role has its
-// own name.
+// with the ids below.
+//
+// Numbers live in two spaces. Resources (dialog templates, menus, the icon,
+// cursors) are never dispatched on, so a resource may share its number with
+// a command or control: 102, 129, 131, 132, 138, 147, 162, 163, 164, 172,
+// 174, 175, 176 and 182 do, and all of them are fixed numbers that files and
+// other windows rely on. Within one window's command set (its menu items,
+// buttons, the commands other windows send it, its timers) every number is
+// used once; tests/unit/command_ids_test.cpp checks that.
+//
+// Blocks kept free for later work (nothing may use these numbers):
+//   310-319  outlines with holes
+//   320-329  perspective correction
+//   330-339  CAD export
+//   340-349  undo and redo
 #pragma once
 
 // ---------------------------------------------------------------------------
@@ -194,6 +206,7 @@ constexpr int IDC_SCALE_TEXT = 304;        // the real-unit scale in use, under 
 constexpr int ID_REAL_SCALE = 305;         // "実寸スケール設定 (&U)"
 constexpr int IDC_SCALE_MEASURE = 306;     // button "画像上の２点で測る"
 constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
+// 310-349: reserved, see the top of this file.
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;

@@ -74,3 +74,78 @@ start_program() {
   main=$(find_window "ヴェルドリオ" 30) || exit 1
   sleep 1
 }
+
+# Waits until the window's name matches pattern, at most $3 seconds; with a
+# point (x, y) the mouse keeps moving onto it meanwhile. When it never
+# matches, the pattern goes into $work/stuck.txt and the session ends.
+wait_name() {
+  local window=$1 pattern=$2 deadline=$((SECONDS + $3)) x=${4:-} y=${5:-}
+  while [ $SECONDS -lt $deadline ]; do
+    [ -n "$x" ] && xdotool mousemove "$x" $((y + 1)) mousemove "$x" "$y"
+    sleep 0.3
+    xdotool getwindowname "$window" | grep -q "$pattern" && return 0
+  done
+  echo "$pattern" >"$work/stuck.txt"
+  exit 1
+}
+
+# Places a corner of the screen zone as a user does: the main dialog $1's
+# corner button at ($2, 156) in dialog units ("始点" 24, "終点" 60), the
+# mouse onto (x, y) until the title matches $3, a press (which repaints the
+# dialog and so puts its caption back) and a release, with Ctrl when $6 is
+# "ctrl".
+zone_corner() {
+  local main=$1 button=$2 pattern=$3 x=$4 y=$5 ctrl=${6:-}
+  click_dlu "$main" 203 "$button" 156
+  wait_name "$main" "$pattern" 30 "$x" "$y"
+  xdotool mousedown 1
+  wait_name "$main" "^ヴェルドリオ V2.10$" 30
+  if [ "$ctrl" = ctrl ]; then
+    xdotool keydown ctrl mouseup 1 keyup ctrl
+  else
+    xdotool mouseup 1
+  fi
+}
+
+# The pixels of a rectangle (x, y, width, height) of an xwd dump of 32 bits
+# a pixel, one line per row, each pixel as rrggbb.
+xwd_rows() {
+  local file=$1 x=$2 y=$3 w=$4 h=$5
+  local -a header
+  header=($(od -An -v -tu4 --endian=big -N 80 "$file"))
+  [ "${header[11]}" = 32 ] || { echo "xwd pixels of ${header[11]} bits" >&2; return 1; }
+  local bpl=${header[12]} data=$((header[0] + header[19] * 12))
+  od -An -v -tx1 -w"$bpl" -j $((data + y * bpl)) -N $((h * bpl)) "$file" |
+    awk -v x="$x" -v w="$w" -v msb="${header[7]}" '{
+      line = ""
+      for (i = x; i < x + w; i++) {
+        o = 4 * i
+        pixel = msb == 1 ? $(o + 2) $(o + 3) $(o + 4) : $(o + 3) $(o + 2) $(o + 1)
+        line = line (i > x ? " " : "") pixel
+      }
+      print line
+    }'
+}
+
+# Width and height of an xwd dump.
+xwd_size() { od -An -v -tu4 --endian=big -j 16 -N 8 "$1" | tr -s ' ' | sed 's/^ //'; }
+
+# Where the first pixel of the tiled root pattern (ff8000 on 0040c0) shows
+# in an xwd dump of a viewer: "row column", or nothing.
+xwd_pattern_origin() {
+  local file=$1 w h
+  read -r w h <<<"$(xwd_size "$file")"
+  xwd_rows "$file" 0 0 "$w" "$h" | awk '{
+    for (i = 1; i <= NF; i++) if ($i == "ff8000" || $i == "0040c0") { print NR - 1, i - 1; exit } }'
+}
+
+# An 8 x 8 tile with no symmetry, for xsetroot -bitmap: the root window
+# repeats it in two colours (xsetroot -fg '#ff8000' -bg '#0040c0').
+write_tile_xbm() {
+  cat >"$1" <<'XBM'
+#define tile_width 8
+#define tile_height 8
+static unsigned char tile_bits[] = {
+   0x01, 0x03, 0x07, 0x0f, 0x11, 0x21, 0x41, 0xc3 };
+XBM
+}

@@ -11,8 +11,8 @@ using testbmp::Pixels;
 
 namespace {
 
-bool Convert(const Bytes& block, CImageData& image) {
-    return LoadClipboardDib(image, block.data(), block.size());
+bool Convert(const Bytes& block, CImageData& image, Notice* notice = nullptr) {
+    return LoadClipboardDib(image, block.data(), block.size(), notice);
 }
 
 }  // namespace
@@ -60,10 +60,12 @@ TEST(ClipboardDib, EightBitIsRefusedWithItsMessage) {
     bmp.rows = {0, 0, 0, 0};
     platform::MessageBoxRecorder recorder;
     CImageData image;
-    EXPECT_FALSE(Convert(testbmp::Block(bmp), image));
-    ASSERT_EQ(recorder.calls.size(), 1u);
-    EXPECT_EQ(recorder.Last().text, "BitPixel=8 は想定外です");
-    EXPECT_EQ(recorder.Last().title, "確認");
+    Notice notice;
+    EXPECT_FALSE(Convert(testbmp::Block(bmp), image, &notice));
+    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_EQ(notice.text, "BitPixel=8 は想定外です");
+    EXPECT_EQ(notice.title, "確認");
+    EXPECT_EQ(notice.style, unsigned(platform::MB_OK));
     EXPECT_FALSE(image.HasPicture());
 }
 
@@ -76,10 +78,12 @@ TEST(ClipboardDib, ShortOrCompressedBlocksAreRefusedSilently) {
     rle.compression = 2;
     platform::MessageBoxRecorder recorder;
     CImageData image;
-    EXPECT_FALSE(Convert(shortBlock, image));
-    EXPECT_FALSE(Convert(testbmp::Block(rle), image));
-    EXPECT_FALSE(Convert(Bytes(20, 0), image));
-    EXPECT_FALSE(LoadClipboardDib(image, nullptr, 0));
+    Notice notice;
+    EXPECT_FALSE(Convert(shortBlock, image, &notice));
+    EXPECT_FALSE(Convert(testbmp::Block(rle), image, &notice));
+    EXPECT_FALSE(Convert(Bytes(20, 0), image, &notice));
+    EXPECT_FALSE(LoadClipboardDib(image, nullptr, 0, &notice));
+    EXPECT_TRUE(notice.empty());
     EXPECT_TRUE(recorder.calls.empty());
     EXPECT_FALSE(image.HasPicture());
 }

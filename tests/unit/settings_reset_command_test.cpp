@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/recent_images.h"
 #include "app/settings_reset_command.h"
-#include "platform/message_box_recorder.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -18,32 +19,42 @@ SettingsRecord Customised() {
     return record;
 }
 
+// Records each notice and answers it.
+struct Answering {
+    int answer;
+    std::vector<Notice> told;
+    NoticeShower Shower() {
+        return [this](const Notice& notice) {
+            told.push_back(notice);
+            return answer;
+        };
+    }
+};
+
 }  // namespace
 
 TEST(SettingsResetCommand, NoChangesNothing) {
-    platform::MessageBoxRecorder boxes;
-    boxes.Answer(platform::IDNO);
+    Answering boxes{platform::IDNO, {}};
     SettingsRecord record = Customised();
     SettingsRecord before = record;
 
-    EXPECT_FALSE(RunSettingsResetCommand(nullptr, record));
-    ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(boxes.calls[0].text, "設定条件を初期化していいですか？");
-    EXPECT_EQ(boxes.calls[0].title, "確認");
-    EXPECT_EQ(boxes.calls[0].style & 0x0F, platform::MB_YESNO);
+    EXPECT_FALSE(RunSettingsResetCommand(record, boxes.Shower()));
+    ASSERT_EQ(boxes.told.size(), 1u);
+    EXPECT_EQ(boxes.told[0].text, "設定条件を初期化していいですか？");
+    EXPECT_EQ(boxes.told[0].title, "確認");
+    EXPECT_EQ(boxes.told[0].style & 0x0F, platform::MB_YESNO);
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
 }
 
 TEST(SettingsResetCommand, YesResetsTheRecordAndAsksToCloseTheProgram) {
-    platform::MessageBoxRecorder boxes;
-    boxes.Answer(platform::IDYES);
+    Answering boxes{platform::IDYES, {}};
     SettingsRecord record = Customised();
 
-    EXPECT_TRUE(RunSettingsResetCommand(nullptr, record));
-    ASSERT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(boxes.calls[1].text, "本ソフトはいったんクローズしてください。");
-    EXPECT_EQ(boxes.calls[1].title, "確認");
-    EXPECT_EQ(boxes.calls[1].style, platform::MB_OK);
+    EXPECT_TRUE(RunSettingsResetCommand(record, boxes.Shower()));
+    ASSERT_EQ(boxes.told.size(), 2u);
+    EXPECT_EQ(boxes.told[1].text, "本ソフトはいったんクローズしてください。");
+    EXPECT_EQ(boxes.told[1].title, "確認");
+    EXPECT_EQ(boxes.told[1].style, platform::MB_OK);
 
     SettingsRecord defaults;
     ResetSettings(defaults);

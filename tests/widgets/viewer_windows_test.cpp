@@ -24,8 +24,12 @@ private:
     // Opens the next image the way an acquisition does: free slot, image,
     // edit window, viewer. The slot, or -1.
     int OpenNext() {
-        const int slot = Registry().FindFreeSlot(main);
-        if (slot < 0) return -1;
+        Notice full;
+        const int slot = Registry().FindFreeSlot(&full);
+        if (slot < 0) {
+            platform::ShowNotice(main, full);
+            return -1;
+        }
         return OpenViewer(*main, slot) != nullptr ? slot : -1;
     }
 

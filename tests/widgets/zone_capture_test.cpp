@@ -41,6 +41,8 @@ private slots:
         App().settings.zoneRect = {50, 60, 10, 20};  // only stored settings hold one inside out
         dialog->OnCommand(IDC_CUT_AND_VIEW);
         QCOMPARE(dialog->windowTitle(), QString::fromUtf8("DF処理待ち"));
+        // Out of the way of the grab whether or not anything minimises it.
+        QVERIFY(dialog->isHidden());
         dialog->OnTimer(CAPTURE_DELAY_TIMER);
         QCOMPARE(harness.boxes.calls.size(), std::size_t(2));
         QCOMPARE(harness.boxes.calls[0].text, std::string(texts::ZONE_BAD));
