@@ -83,7 +83,8 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, Notice* noti
 
 bool ClearSampleData(SampleTable& table, CalcState& state, const AskUser& ask, Notice* notice) {
     if (table.count == 0) return Refuse(notice, texts_data::MSG_NO_VALID_DATA);
-    if (!Ask(ask, {texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM, platform::MB_YESNO})) return false;
+    if (!Ask(ask, {texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
+        return false;
     state.ZeroSectionResults();
     table.ClearTable();
     table.workState = WS_IDLE;

@@ -10,7 +10,7 @@
 
 #include "data/calc_state.h"
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 // A new edit window starts afresh: empty table, idle, fresh buffers and no
 // library results, so no viewer can draw segments of an earlier window.

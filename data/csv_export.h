@@ -7,7 +7,7 @@
 
 #include "data/calc_results.h"
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 // The file's contents (UTF-8, CR LF): the results block, one form at R
 // exactly 1 and one with the source-scale values otherwise, then the rows

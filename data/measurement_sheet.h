@@ -11,7 +11,7 @@
 
 #include "data/calc_state.h"
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 class CImageData;
 

@@ -2,7 +2,7 @@
 // boxes over a window, and its questions asked there.
 #pragma once
 
-#include "data/told.h"
+#include "data/notices.h"
 
 class QWidget;
 

@@ -85,7 +85,8 @@ bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, 
     switch (LoadOutlineRows(bytes, viewerR, loaded, badLine)) {
     case OutlineLoad::Ok: break;
     case OutlineLoad::BadLine: return refuse(FormatText(t::MSG_OUTLINE_BAD_LINE, badLine));
-    case OutlineLoad::TooManyRows: return refuse(FormatText(t::MSG_OUTLINE_TOO_MANY, badLine, table.capacity));
+    case OutlineLoad::TooManyRows:
+        return refuse(FormatText(t::MSG_OUTLINE_TOO_MANY, badLine, table.capacity));
     }
     if (table.count > 0 && !Ask(ask, {t::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
         return false;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 // The coordinate magnification a file's results block names: its R, 1 for
 // the block written at R = 1, 0 when the file names none (bare rows, or a

@@ -85,11 +85,13 @@ bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& sta
 
 bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
                        Notices* told) {
-    int result = platform::ShellExecute(nullptr, PrintProgramToStart(programDir), PrintProgramArguments(path, fileName));
+    int result = platform::ShellExecute(nullptr, PrintProgramToStart(programDir),
+                                        PrintProgramArguments(path, fileName));
     if (result >= 32) return true;
     // A missing program gets the wording that says where it belongs.
     const char* format = result == platform::SE_FILE_NOT_FOUND ? texts_data::MSG_PRINT_PROGRAM_MISSING
                                                                : texts_data::MSG_PRINT_START_FAILED;
-    Tell(told, {FormatText(format, result), texts_data::TITLE_REQUEST, platform::MB_OK | platform::MB_ICONEXCLAMATION});
+    Tell(told, {FormatText(format, result), texts_data::TITLE_REQUEST,
+                platform::MB_OK | platform::MB_ICONEXCLAMATION});
     return false;
 }

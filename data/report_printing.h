@@ -7,7 +7,7 @@
 
 #include "data/calc_state.h"
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 enum class ReportKind {
     Results,       // "CalRslt.txt"

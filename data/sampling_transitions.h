@@ -9,7 +9,7 @@
 
 #include "data/calc_state.h"
 #include "data/sample_table.h"
-#include "data/told.h"
+#include "data/notices.h"
 
 struct TransitionEffects {
     bool done = false;                    // the transition went ahead
