@@ -183,9 +183,16 @@ std::string WithNewlines(std::string text) {
     return text;
 }
 
-// Every message the calculation shows goes to standard error; questions are
-// answered Yes as a user going ahead would.
-void SendMessagesToStandardError() {
+// What the calculation and the writers have to say goes to standard error,
+// one message a line.
+void PrintNotices(const Notices& notices) {
+    for (const Notice& notice : notices)
+        if (!notice.empty()) std::fprintf(stderr, "%s\n", notice.text.c_str());
+}
+
+// The tracer still shows its message as a box: with --trace every box goes
+// to standard error, questions answered Yes as a user going ahead would.
+void SendTracerMessagesToStandardError() {
     platform::SetMessageBoxHook([](const platform::MessageBoxCall& call) {
         std::fprintf(stderr, "%s\n", call.text.c_str());
         return (call.style & 0x0F) == platform::MB_YESNO ? int(platform::IDYES) : int(platform::IDOK);
@@ -195,7 +202,11 @@ void SendMessagesToStandardError() {
 bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcState& state) {
     for (ReportKind kind :
          {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details, ReportKind::Properties}) {
-        if (WriteReportFile(kind, state, dir, nullptr).empty()) return false;
+        Notices told;
+        if (WriteReportFile(kind, state, dir, &told).empty()) {
+            PrintNotices(told);
+            return false;
+        }
     }
     if (!WriteCp932TextFile(JoinPath(dir, CSV_FILE_NAME), CsvText(state.results, table))) {
         std::fprintf(stderr, "%s\n%s\n", texts_data::MSG_FILE_OPEN_FAILED, texts_data::MSG_CSV_WRITE_FAILED);
@@ -229,7 +240,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    SendMessagesToStandardError();
+    if (options.trace) SendTracerMessagesToStandardError();
     SampleTable table;
     CalcState state;
     std::string error;
@@ -245,7 +256,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", texts_data::MSG_TABLE_FULL);
         return 1;
     }
-    if (!Calculate(table, state, options.scale, nullptr)) return 1;
+    if (Notice refusal; !Calculate(table, state, options.scale, &refusal)) {
+        PrintNotices({refusal});
+        return 1;
+    }
     state.mmPerDot = options.mmPerDot;
     if (options.json) {
         std::string json = PropertiesJson(PropertiesOf(state));

@@ -11,8 +11,10 @@
 
 namespace {
 
-void Say(QWidget* owner, const std::string& text, const char* title = texts_data::TITLE_CONFIRM) {
-    platform::MessageBox(owner, text, title, platform::MB_OK);
+// A refusal: false, with its message in *notice.
+bool Refuse(Notice* notice, std::string text, const char* title = texts_data::TITLE_CONFIRM) {
+    Tell(notice, {std::move(text), title});
+    return false;
 }
 
 // Input record i from row i: the type and the two 8-character texts.
@@ -40,15 +42,12 @@ void StartEditSession(SampleTable& table, CalcState& state) {
     state.ZeroSectionResults();
 }
 
-bool Calculate(SampleTable& table, CalcState& state, double R, QWidget* owner) {
-    if (table.count <= 2) {
-        Say(owner, texts_data::MSG_TOO_FEW_POINTS);
-        return false;
-    }
-    return RunCalculation(table, state, R, owner);
+bool Calculate(SampleTable& table, CalcState& state, double R, Notice* notice) {
+    if (table.count <= 2) return Refuse(notice, texts_data::MSG_TOO_FEW_POINTS);
+    return RunCalculation(table, state, R, notice);
 }
 
-bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* owner) {
+bool RunCalculation(SampleTable& table, CalcState& state, double R, Notice* notice) {
     const int32_t count = table.count;
     if (count < 1 || count > OS_MAX_POINTS) return false;
     for (int32_t i = 0; i < count; ++i) {
@@ -56,28 +55,20 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* own
         FillInput(state.inputs[i], row);
         if (row.type == 1) continue;
         if (row.type == 2) {
-            if (i == count - 1) {
-                Say(owner, texts_data::MSG_LAST_POINT_ARC);
-                return false;
-            }
+            if (i == count - 1) return Refuse(notice, texts_data::MSG_LAST_POINT_ARC);
             continue;
         }
-        Say(owner, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
-        return false;
+        return Refuse(notice, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
     }
 
     auto out = std::make_unique<LibraryOutput>();
     if (osSectionIntegrate(state.inputs.data(), out->segments.data(), count, &out->segmentCount,
-                           &out->results, &out->inclined) == 0) {
-        Say(owner, texts_data::MSG_CALC_FAILED);
-        return false;
-    }
+                           &out->results, &out->inclined) == 0)
+        return Refuse(notice, texts_data::MSG_CALC_FAILED);
     for (int32_t k = 0; k < out->segmentCount; ++k) {
         const SectionSegment& segment = out->segments[k];
-        if (segment.rowType == 2 && DegreesFromRadians(segment.sweepAngle) >= 180) {
-            Say(owner, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
-            return false;
-        }
+        if (segment.rowType == 2 && DegreesFromRadians(segment.sweepAngle) >= 180)
+            return Refuse(notice, FormatText(texts_data::MSG_ARC_TOO_WIDE, k + 1));
     }
 
     state.segments = out->segments;
@@ -90,14 +81,10 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, QWidget* own
     return true;
 }
 
-bool ClearSampleData(SampleTable& table, CalcState& state, QWidget* owner) {
-    if (table.count == 0) {
-        Say(owner, texts_data::MSG_NO_VALID_DATA);
+bool ClearSampleData(SampleTable& table, CalcState& state, const AskUser& ask, Notice* notice) {
+    if (table.count == 0) return Refuse(notice, texts_data::MSG_NO_VALID_DATA);
+    if (!Ask(ask, {texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
         return false;
-    }
-    int answer = platform::MessageBox(owner, texts_data::MSG_CLEAR_QUESTION, texts_data::TITLE_CONFIRM,
-                                      platform::MB_YESNO);
-    if (answer == platform::IDNO) return false;
     state.ZeroSectionResults();
     table.ClearTable();
     table.workState = WS_IDLE;

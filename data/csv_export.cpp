@@ -43,25 +43,23 @@ std::string CsvStartFolder(const std::string& lastCsvDir, const std::string& dat
 }
 
 bool WriteCsvExport(const std::string& path, const CalcResults& results, const SampleTable& table,
-                    QWidget* owner) {
+                    Notices* told) {
     if (WriteCp932TextFile(path, CsvText(results, table))) {
-        platform::MessageBox(owner, texts_data::MSG_CSV_WRITTEN, texts_data::TITLE_CONFIRM);
+        Tell(told, {texts_data::MSG_CSV_WRITTEN, texts_data::TITLE_CONFIRM});
         return true;
     }
-    platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
-    platform::MessageBox(owner, texts_data::MSG_CSV_WRITE_FAILED, texts_data::TITLE_CONFIRM);
+    Tell(told, {texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM});
+    Tell(told, {texts_data::MSG_CSV_WRITE_FAILED, texts_data::TITLE_CONFIRM});
     return false;
 }
 
 bool ExportCsv(const SampleTable& table, const CalcResults& results, const std::string& dataDir,
-               std::string& lastCsvDir, const CsvPathChooser& choosePath, QWidget* owner) {
-    if (table.workState != WS_CALCULATED) {
-        int answer = platform::MessageBox(owner, texts_data::MSG_CSV_NOT_CALCULATED, texts_data::TITLE_CONFIRM,
-                                          platform::MB_YESNO);
-        if (answer == platform::IDNO) return false;
-    }
+               std::string& lastCsvDir, const CsvPathChooser& choosePath, const AskUser& ask, Notices* told) {
+    if (table.workState != WS_CALCULATED &&
+        !Ask(ask, {texts_data::MSG_CSV_NOT_CALCULATED, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
+        return false;
     const std::string path = choosePath(CsvStartFolder(lastCsvDir, dataDir));
     if (path.empty()) return false;
     lastCsvDir = FolderOfPath(path);
-    return WriteCsvExport(path, results, table, owner);
+    return WriteCsvExport(path, results, table, told);
 }

@@ -3,24 +3,24 @@
 // pages through it, inserts, deletes, copies and pastes rows, starts and
 // stops sampling, runs the calculation and shows its results, and prints
 // and exports them. There is at most one; closing it closes its viewer and
-// brings the main dialog back.
+// brings the main dialog back. The grid, the files and the sampling
+// transitions are their own classes; the window forwards to them.
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <cstdint>
 
 #include "app/window_links.h"
-#include "data/edit_grid.h"
+#include "data/cell_grid.h"
+#include "data/edit_file_commands.h"
 #include "data/grid_layout.h"
-#include "data/my_edit_control.h"
 
 class CViewImage;
 class QMenuBar;
 class QLabel;
-class QPainter;
+struct TransitionEffects;
 
-class CEditData : public QWidget, public CellHost, public EditLink {
+class CEditData : public QWidget, public CellGridOwner, public EditLink {
     Q_OBJECT
 public:
     // owner: the main dialog, which is told when the window closes. A new
@@ -28,7 +28,7 @@ public:
     explicit CEditData(QWidget* owner);
     ~CEditData() override;
 
-    // Buttons, menu items, the cells' keys and commands sent by other windows.
+    // Buttons, menu items, the cells' row keys and commands sent by other windows.
     bool OnCommand(int id, std::intptr_t value) override;
 
     // Used by the viewer after it changed the table. RefreshPage: row count
@@ -45,7 +45,7 @@ public:
     // What the viewer asks of its edit window.
     void RowsAppended() override { ShowLastRow(); }
     void RowsChanged() override { RefreshPage(); }
-    void RowsReplaced() override { RefreshPage(); }
+    void RowsReplaced() override;
     void WorkStateChanged() override { update(); }
     void MagnificationChanged() override { RefreshMagnification(); }
     void RealScaleChanged() override { RefreshScale(); }
@@ -53,9 +53,9 @@ public:
     void CloseEditWindow() override { close(); }
 
     // What the window shows, for the viewer and for tests.
-    const EditGrid& grid() const { return grid_; }
-    CMyEditControl* cell(int line, int column) const { return cells_[line][column]; }
-    bool CaretMode() const override { return caretMode_; }
+    const EditGrid& grid() const { return grid_->grid(); }
+    CMyEditControl* cell(int line, int column) const { return grid_->cell(line, column); }
+    bool CaretMode() const { return grid_->CaretMode(); }
     // A control of the window's template by id (buttons, texts, boxes).
     QWidget* Control(int id) const;
     QString rowCountText() const;
@@ -74,17 +74,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    // The cells report here.
-    void OnCellFocusIn(int line, int column) override;
-    void OnCellFocusOut(int line, int column) override;
-    void OnCellPressed(int line, int column) override;
-    void OnCellReleased(int line, int column, bool insidePressedCell) override;
+    // The grid reports here.
+    void CellCompletedRow() override;
+    void CellPressed() override;
 
 private:
-    void BuildMenu();
-    void BuildCells();
-    void StyleExplanations();
-
     // The viewer the window works with, or null.
     ViewerLink* PairedViewer() const;
     void RepaintViewer() const;
@@ -92,31 +86,16 @@ private:
     const CViewImage* PairedImage() const;
     // Its display magnification; 1 without one (the table's dots are taken as they are).
     double PairedMagnification() const;
-    // Millimetres per source dot of the paired viewer's picture; 0 when none is set.
-    double PairedMmPerDot() const;
 
-    // Stores a cell that was typed in; Refused keeps the cell as it was.
-    StoreResult StoreCell(int line, int column);
-    StoreResult StoreCurrentCell() { return StoreCell(grid_.focusLine, grid_.focusColumn); }
-    // Cell texts from the grid.
-    void SyncCells();
-    // The current cell takes the focus with its text selected.
-    void FocusCurrentCell();
     void RefreshRowCount();
     void RefreshMagnification();
     void UpdateSamplingButtons();
 
-    void OnMoveKey(int id);
     void OnRowCommand(int id);
-    void OnPaging(int id);
-    void OnSamplingStart();
-    void OnSamplingStop();
-    void OnCalculate();
-    void OnClear();
-    void OnPrint(int id);
-    void OnExportCsv();
+    // Start, stop, calculate and clear, each after the current cell is stored.
+    void OnSamplingCommand(int id);
+    void Apply(const TransitionEffects& effects);
     void OnReopenOutline();
-    void OpenGuide(int id);
     void WriteTrace() const;
 
     // A click into the window while the viewer corrects a point: the
@@ -130,14 +109,10 @@ private:
     QLabel* rowCount_ = nullptr;
     QLabel* magnification_ = nullptr;
     QLabel* scaleText_ = nullptr;
-    std::array<std::array<CMyEditControl*, GRID_COLUMNS>, GRID_LINES> cells_{};
+    CellGrid* grid_ = nullptr;
+    EditFileCommands files_{this};
 
-    EditGrid grid_;
     GridLayout layout_{0, 0, {}};
-    bool caretMode_ = false;
-    int pressedLine_ = -1;
-    int pressedColumn_ = -1;
-    bool storing_ = false;
     bool refusing_ = false;
     bool closing_ = false;
     bool destroying_ = false;

@@ -13,7 +13,6 @@
 #include "data/report_printing.h"
 #include "data/text_file.h"
 #include "image/image_data.h"
-#include "platform/message_box.h"
 #include "res/format_text.h"
 #include "res/texts_data.h"
 #include "res/texts_properties.h"
@@ -124,8 +123,8 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
 }
 
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
-                           const std::string& reportDir, const std::string& programDir, QWidget* owner) {
-    if (!CalculatedForPrinting(table, owner)) return false;
+                           const std::string& reportDir, const std::string& programDir, Notices* told) {
+    if (!CalculatedForPrinting(table, told)) return false;
     SheetContent content;
     content.pictureName = image.fileName();
     std::erase_if(content.pictureName, [](char c) { return c == '\r' || c == '\n'; });
@@ -134,13 +133,13 @@ bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, con
     content.crop = CropAroundOutline(OutlinePoints(state.segments.data(), state.segmentCount, state.results.R),
                                      image.width(), image.height());
     if (!WriteCropPicture(image, content.crop, JoinPath(reportDir, content.cropFile))) {
-        platform::MessageBox(owner, t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST);
+        Tell(told, {t::MSG_SHEET_PICTURE_FAILED, texts_data::TITLE_REQUEST});
         return false;
     }
     const std::string path = JoinPath(reportDir, t::FILE_SHEET);
     if (!WriteCp932TextFile(path, SheetText(content, state))) {
-        platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
+        Tell(told, {texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM});
         return false;
     }
-    return StartPrintProgram(path, t::FILE_SHEET, programDir, owner);
+    return StartPrintProgram(path, t::FILE_SHEET, programDir, told);
 }

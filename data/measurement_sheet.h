@@ -11,9 +11,9 @@
 
 #include "data/calc_state.h"
 #include "data/sample_table.h"
+#include "data/notices.h"
 
 class CImageData;
-class QWidget;
 
 // The part of the source picture the sheet shows, in source dots.
 struct SheetCrop {
@@ -59,6 +59,6 @@ std::string SheetText(const SheetContent& content, const CalcState& state);
 
 // The whole command: refuses unless calculated, writes the crop PNG and the
 // description into reportDir and starts the print program (as for the
-// reports). True when started.
+// reports); *told gets the messages of the way. True when started.
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
-                           const std::string& reportDir, const std::string& programDir, QWidget* owner);
+                           const std::string& reportDir, const std::string& programDir, Notices* told = nullptr);

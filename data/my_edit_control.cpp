@@ -1,7 +1,11 @@
 #include "data/my_edit_control.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 #include "data/cell_input.h"
@@ -22,6 +26,13 @@ public:
 // Cells hold what fits the program's 256-byte text buffers.
 constexpr int kMaxCellLength = 255;
 
+// The blank the edit box keeps between its content rectangle and the text
+// on either side, and the column its caret takes after the text.
+constexpr int kTextSideMargin = 2;
+constexpr int kCaretWidth = 1;
+// The smallest size a long text is shrunk to; beyond it the box scrolls.
+constexpr int kMinFitPixelSize = 6;
+
 }  // namespace
 
 CMyEditControl::CMyEditControl(CellHost& host, int line, int column, QWidget* parent)
@@ -35,6 +46,8 @@ CMyEditControl::CMyEditControl(CellHost& host, int line, int column, QWidget* pa
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    textFont_ = font();
+    connect(this, &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
 int CMyEditControl::cellId() const { return EditCellId(line_, column_); }
@@ -44,6 +57,46 @@ void CMyEditControl::SetCellText(const QString& text) {
     // the undo history.
     if (text != this->text()) setText(text);
     setModified(false);
+}
+
+QRect CMyEditControl::TextRect() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    return contents.marginsRemoved(textMargins()).adjusted(kTextSideMargin, 0, -kTextSideMargin, 0);
+}
+
+bool CMyEditControl::Fits(const QString& text, const QFont& font) const {
+    return QFontMetrics(font).horizontalAdvance(text) + kCaretWidth <= TextRect().width();
+}
+
+void CMyEditControl::FitText() {
+    if (fitting_) return;
+    fitting_ = true;
+    QFont fitted = textFont_;
+    const QString shown = text();
+    if (!Fits(shown, fitted)) {
+        for (int size = QFontInfo(textFont_).pixelSize() - 1; size >= kMinFitPixelSize; --size) {
+            fitted.setPixelSize(size);
+            if (Fits(shown, fitted)) break;
+        }
+    }
+    if (fitted != font()) setFont(fitted);
+    fitting_ = false;
+}
+
+void CMyEditControl::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    // A font set from outside is the one texts are shown in when they fit.
+    if (event->type() == QEvent::FontChange && !fitting_) {
+        textFont_ = font();
+        FitText();
+    }
+}
+
+void CMyEditControl::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    FitText();
 }
 
 int CMyEditControl::CommandFor(const QKeyEvent* event) const {

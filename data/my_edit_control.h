@@ -1,7 +1,8 @@
 // One cell of the edit window's grid: a right-aligned, bordered edit box
 // that keeps only the characters of a number, hands navigation and row keys
 // to its window as commands, and tells the window when it gains or loses the
-// focus and when it is clicked.
+// focus and when it is clicked. A text too long for the cell in its font is
+// shown in a smaller size of the font, so that it is always seen whole.
 #pragma once
 
 #include <QLineEdit>
@@ -37,8 +38,16 @@ public:
     // Sets the text without a trace of typing: the undo history starts afresh.
     void SetCellText(const QString& text);
 
+    // Where the text is laid out: the content rectangle less the margins
+    // the edit box keeps on either side.
+    QRect TextRect() const;
+    // The font set on the cell; font() is smaller while the text would not fit.
+    const QFont& TextFont() const { return textFont_; }
+
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -47,8 +56,14 @@ protected:
 private:
     // The command a key stands for, CELL_KEY_TO_CELL or CELL_KEY_SWALLOW.
     int CommandFor(const QKeyEvent* event) const;
+    // True when text in font takes no more than the text rectangle.
+    bool Fits(const QString& text, const QFont& font) const;
+    // The text font, or the largest smaller size of it in which the text fits.
+    void FitText();
 
     CellHost& host_;
+    QFont textFont_;
+    bool fitting_ = false;
     const int line_;
     const int column_;
 };

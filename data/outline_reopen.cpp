@@ -71,28 +71,24 @@ OutlineLoad LoadOutlineRows(const std::string& bytes, double viewerR, SampleTabl
     return OutlineLoad::Ok;
 }
 
-bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, QWidget* owner) {
+bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, const AskUser& ask,
+                   Notice* notice) {
     namespace t = texts_properties;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        platform::MessageBox(owner, t::MSG_OUTLINE_UNREADABLE, texts_data::TITLE_CONFIRM);
+    const auto refuse = [notice](std::string text) {
+        Tell(notice, {std::move(text), texts_data::TITLE_CONFIRM});
         return false;
-    }
+    };
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return refuse(t::MSG_OUTLINE_UNREADABLE);
     SampleTable loaded;
     int badLine = 0;
     switch (LoadOutlineRows(bytes, viewerR, loaded, badLine)) {
     case OutlineLoad::Ok: break;
-    case OutlineLoad::BadLine:
-        platform::MessageBox(owner, FormatText(t::MSG_OUTLINE_BAD_LINE, badLine), texts_data::TITLE_CONFIRM);
-        return false;
+    case OutlineLoad::BadLine: return refuse(FormatText(t::MSG_OUTLINE_BAD_LINE, badLine));
     case OutlineLoad::TooManyRows:
-        platform::MessageBox(owner, FormatText(t::MSG_OUTLINE_TOO_MANY, badLine, table.capacity),
-                             texts_data::TITLE_CONFIRM);
-        return false;
+        return refuse(FormatText(t::MSG_OUTLINE_TOO_MANY, badLine, table.capacity));
     }
-    if (table.count > 0 &&
-        platform::MessageBox(owner, t::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM, platform::MB_YESNO) ==
-            platform::IDNO)
+    if (table.count > 0 && !Ask(ask, {t::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
         return false;
     table.ClearTable();
     for (int i = 0; i < loaded.count; ++i) table.rows[i] = loaded.rows[i];

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "data/sample_table.h"
-
-class QWidget;
+#include "data/notices.h"
 
 // The coordinate magnification a file's results block names: its R, 1 for
 // the block written at R = 1, 0 when the file names none (bare rows, or a
@@ -27,7 +26,8 @@ enum class OutlineLoad {
 OutlineLoad LoadOutlineRows(const std::string& bytes, double viewerR, SampleTable& rows, int& badLine);
 
 // The menu command with its file already chosen: reads path, asks before
-// replacing rows the table holds, then puts the rows in place as if typed
-// (results old). Any failure shows its message and changes nothing. True
-// when the table was replaced.
-bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, QWidget* owner);
+// replacing rows the table holds (No stops), then puts the rows in place
+// as if typed (results old). Any failure puts its message in *notice and
+// changes nothing. True when the table was replaced.
+bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, const AskUser& ask,
+                   Notice* notice = nullptr);

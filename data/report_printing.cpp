@@ -39,14 +39,14 @@ std::string ReportText(ReportKind kind, const CalcState& state) {
 }
 
 std::string WriteReportFile(ReportKind kind, const CalcState& state, const std::string& reportDir,
-                            QWidget* owner) {
+                            Notices* told) {
     const std::string path = JoinPath(reportDir, ReportFileName(kind));
     if (WriteCp932TextFile(path, ReportText(kind, state))) return path;
-    platform::MessageBox(owner, texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM);
+    Tell(told, {texts_data::MSG_FILE_OPEN_FAILED, texts_data::TITLE_CONFIRM});
     if (kind == ReportKind::Results) {
-        platform::MessageBox(owner, texts_data::MSG_CALC_REPORT_WRITE_FAILED, texts_data::TITLE_REQUEST);
+        Tell(told, {texts_data::MSG_CALC_REPORT_WRITE_FAILED, texts_data::TITLE_REQUEST});
     } else if (kind == ReportKind::InclinedAxes) {
-        platform::MessageBox(owner, texts_data::MSG_INCLINED_REPORT_WRITE_FAILED, texts_data::TITLE_REQUEST);
+        Tell(told, {texts_data::MSG_INCLINED_REPORT_WRITE_FAILED, texts_data::TITLE_REQUEST});
     }
     return {};
 }
@@ -69,28 +69,29 @@ std::vector<std::string> PrintProgramArguments(const std::string& fullPath, cons
     return {"Lurm.exe", "F=" + fullPath, "PF=" + fileName, "CV=1"};
 }
 
-bool CalculatedForPrinting(const SampleTable& table, QWidget* owner) {
+bool CalculatedForPrinting(const SampleTable& table, Notices* told) {
     if (table.workState == WS_CALCULATED) return true;
-    platform::MessageBox(owner, texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM);
+    Tell(told, {texts_data::MSG_NOT_CALCULATED_PRINT, texts_data::TITLE_CONFIRM});
     return false;
 }
 
 bool PrintReport(ReportKind kind, const SampleTable& table, const CalcState& state,
-                 const std::string& reportDir, const std::string& programDir, QWidget* owner) {
-    if (!CalculatedForPrinting(table, owner)) return false;
-    const std::string path = WriteReportFile(kind, state, reportDir, owner);
+                 const std::string& reportDir, const std::string& programDir, Notices* told) {
+    if (!CalculatedForPrinting(table, told)) return false;
+    const std::string path = WriteReportFile(kind, state, reportDir, told);
     if (path.empty()) return false;
-    return StartPrintProgram(path, ReportFileName(kind), programDir, owner);
+    return StartPrintProgram(path, ReportFileName(kind), programDir, told);
 }
 
 bool StartPrintProgram(const std::string& path, const std::string& fileName, const std::string& programDir,
-                       QWidget* owner) {
-    int result = platform::ShellExecute(owner, PrintProgramToStart(programDir), PrintProgramArguments(path, fileName));
+                       Notices* told) {
+    int result = platform::ShellExecute(nullptr, PrintProgramToStart(programDir),
+                                        PrintProgramArguments(path, fileName));
     if (result >= 32) return true;
     // A missing program gets the wording that says where it belongs.
     const char* format = result == platform::SE_FILE_NOT_FOUND ? texts_data::MSG_PRINT_PROGRAM_MISSING
                                                                : texts_data::MSG_PRINT_START_FAILED;
-    platform::MessageBox(owner, FormatText(format, result), texts_data::TITLE_REQUEST,
-                         platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    Tell(told, {FormatText(format, result), texts_data::TITLE_REQUEST,
+                platform::MB_OK | platform::MB_ICONEXCLAMATION});
     return false;
 }

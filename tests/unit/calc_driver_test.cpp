@@ -7,16 +7,31 @@
 
 #include "data/angle_units.h"
 #include "data/calc_driver.h"
-#include "platform/message_box_recorder.h"
-
-using platform::MessageBoxRecorder;
+#include "platform/message_box.h"
 
 namespace {
 
 struct Fixture {
     SampleTable table;
     CalcState state;
-    MessageBoxRecorder boxes;
+    Notice notice;  // the last refusal
+    std::vector<Notice> questions;
+    int answer = platform::IDYES;
+
+    bool Calculate(double R = 1.0) {
+        notice = {};
+        return ::Calculate(table, state, R, &notice);
+    }
+    bool Clear() {
+        notice = {};
+        return ClearSampleData(
+            table, state,
+            [this](const Notice& question) {
+                questions.push_back(question);
+                return answer != platform::IDNO;
+            },
+            &notice);
+    }
 
     // Rows of (type, x, y), texts as the viewer writes them.
     void Rows(const std::vector<std::array<int, 3>>& rows) {
@@ -38,10 +53,10 @@ const std::vector<std::array<int, 3>> Square20 = {{1, 0, 0}, {1, 20, 0}, {1, 20,
 TEST(CalcDriver, TwoRowsAreNotEnough) {
     Fixture f;
     f.Rows({{1, 0, 0}, {1, 10, 0}});
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 1u);
-    EXPECT_EQ(f.boxes.Last().text, "３点以上定義されていないと計算に入れません");
-    EXPECT_EQ(f.boxes.Last().title, "確認");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "３点以上定義されていないと計算に入れません");
+    EXPECT_EQ(f.notice.title, "確認");
+    EXPECT_EQ(f.notice.style, platform::MB_OK);
     EXPECT_EQ(f.table.workState, WS_IDLE);
 }
 
@@ -49,8 +64,8 @@ TEST(CalcDriver, ThreeStraightRowsCalculateAndBothScalesAgreeAtOne) {
     Fixture f;
     f.Rows({{1, 0, 0}, {1, 30, 0}, {1, 0, 40}});
     f.table.workState = WS_SAMPLING;
-    ASSERT_TRUE(Calculate(f.table, f.state, 1.0, nullptr));
-    EXPECT_TRUE(f.boxes.calls.empty());
+    ASSERT_TRUE(f.Calculate());
+    EXPECT_TRUE(f.notice.empty());
     EXPECT_EQ(f.table.workState, WS_CALCULATED);
     EXPECT_EQ(f.state.segmentCount, 4);
     EXPECT_DOUBLE_EQ(f.state.results.shown.A, 600);
@@ -65,47 +80,42 @@ TEST(CalcDriver, ThreeStraightRowsCalculateAndBothScalesAgreeAtOne) {
 TEST(CalcDriver, RowMessagesInTheirOrder) {
     Fixture f;
     f.Rows({{1, 0, 0}, {1, 30, 0}, {2, 0, 40}});
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 1u);
-    EXPECT_EQ(f.boxes.Last().text, "最終点に type=2\tは指定できません");
-    EXPECT_EQ(f.boxes.Last().title, "確認");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "最終点に type=2\tは指定できません");
+    EXPECT_EQ(f.notice.title, "確認");
 
     // an empty row inside the data, before a type 2 at the end: the first offending row wins
     f.Rows({{1, 0, 0}, {0, 30, 0}, {1, 30, 30}, {2, 0, 40}});
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 2u);
-    EXPECT_EQ(f.boxes.Last().text, "2 番目のデータの type指定ミスです。\n1 or 2 のみ指定可。");
-    EXPECT_EQ(f.boxes.Last().title, "計算に入れません");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "2 番目のデータの type指定ミスです。\n1 or 2 のみ指定可。");
+    EXPECT_EQ(f.notice.title, "計算に入れません");
 
     f.Rows({{1, 0, 0}, {1, 30, 0}, {1, 30, 30}, {7, 0, 40}});
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    EXPECT_EQ(f.boxes.Last().text, "4 番目のデータの type指定ミスです。\n1 or 2 のみ指定可。");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "4 番目のデータの type指定ミスです。\n1 or 2 のみ指定可。");
     EXPECT_EQ(f.table.workState, WS_IDLE);
 }
 
 TEST(CalcDriver, LibraryFailureIsReported) {
     Fixture f;
     f.Rows({{1, 0, 0}, {1, 10, 10}, {1, 20, 20}});
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 1u);
-    EXPECT_EQ(f.boxes.Last().text, "計算に失敗しました");
-    EXPECT_EQ(f.boxes.Last().title, "確認");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "計算に失敗しました");
+    EXPECT_EQ(f.notice.title, "確認");
 }
 
 TEST(CalcDriver, HalfCircleArcIsRefusedWithItsSegmentNumberAndEarlierResultsStay) {
     Fixture f;
     f.Rows(Square20);
-    ASSERT_TRUE(Calculate(f.table, f.state, 1.0, nullptr));
+    ASSERT_TRUE(f.Calculate());
     const CalcState before = f.state;
 
     // a straight edge, then the arc (0,100) -> (50,50) -> (100,100): exactly 180 degrees
     f.Rows({{1, 100, 100}, {2, 0, 100}, {1, 50, 50}});
     f.table.workState = WS_MODIFIED;
-    EXPECT_FALSE(Calculate(f.table, f.state, 1.0, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 1u);
-    EXPECT_EQ(f.boxes.Last().text,
-              "2 番目の３点指定円弧は内角が１８０°以上になっています。\n分割が必要です。");
-    EXPECT_EQ(f.boxes.Last().title, "確認");
+    EXPECT_FALSE(f.Calculate());
+    EXPECT_EQ(f.notice.text, "2 番目の３点指定円弧は内角が１８０°以上になっています。\n分割が必要です。");
+    EXPECT_EQ(f.notice.title, "確認");
     EXPECT_EQ(f.table.workState, WS_MODIFIED);
     // nothing of the refused outline is kept: the reports still describe the square
     EXPECT_EQ(f.state.segmentCount, before.segmentCount);
@@ -116,7 +126,7 @@ TEST(CalcDriver, HalfCircleArcIsRefusedWithItsSegmentNumberAndEarlierResultsStay
 
     // a quarter circle is fine
     f.Rows({{2, 0, 100}, {1, 29, 29}, {1, 100, 0}, {1, 100, 100}});
-    EXPECT_TRUE(Calculate(f.table, f.state, 1.0, nullptr));
+    EXPECT_TRUE(f.Calculate());
 }
 
 TEST(CalcDriver, DegreesUseTheShortPi) {
@@ -128,7 +138,7 @@ TEST(CalcDriver, DegreesUseTheShortPi) {
 TEST(CalcDriver, MagnificationTwoConvertsToTheSourceScale) {
     Fixture f;
     f.Rows(Square20);
-    ASSERT_TRUE(Calculate(f.table, f.state, 2.0, nullptr));
+    ASSERT_TRUE(f.Calculate(2.0));
     const CalcResults& r = f.state.results;
     EXPECT_EQ(r.R, 2.0);
     EXPECT_DOUBLE_EQ(r.shown.A, 400);
@@ -144,7 +154,7 @@ TEST(CalcDriver, MagnificationTwoConvertsToTheSourceScale) {
     EXPECT_EQ(r.source.theta, r.shown.theta);
 
     // without a viewer the window passes 1; nonsense counts as 1
-    ASSERT_TRUE(Calculate(f.table, f.state, 0.0, nullptr));
+    ASSERT_TRUE(f.Calculate(0.0));
     EXPECT_EQ(f.state.results.R, 1.0);
     EXPECT_EQ(f.state.results.source.A, 400);
 }
@@ -189,31 +199,39 @@ TEST(CalcDriver, ResultLinesKeepTheDecimalPointInAnyLocale) {
 
 TEST(CalcDriver, ClearAsksAndKeepsTheResultRecord) {
     Fixture f;
-    EXPECT_FALSE(ClearSampleData(f.table, f.state, nullptr));
-    ASSERT_EQ(f.boxes.calls.size(), 1u);
-    EXPECT_EQ(f.boxes.Last().text, "有効なデータはありません");
+    EXPECT_FALSE(f.Clear());
+    EXPECT_EQ(f.notice.text, "有効なデータはありません");
+    EXPECT_TRUE(f.questions.empty());
 
     f.Rows(Square20);
-    ASSERT_TRUE(Calculate(f.table, f.state, 1.0, nullptr));
-    f.boxes.Answer(platform::IDNO);
-    EXPECT_FALSE(ClearSampleData(f.table, f.state, nullptr));
-    EXPECT_EQ(f.boxes.Last().text, "サンプルデータを放棄して結果もクリアしていいですか？");
-    EXPECT_EQ(f.boxes.Last().title, "確認");
-    EXPECT_EQ(f.boxes.Last().style, platform::MB_YESNO);
+    ASSERT_TRUE(f.Calculate());
+    f.answer = platform::IDNO;
+    EXPECT_FALSE(f.Clear());
+    ASSERT_EQ(f.questions.size(), 1u);
+    EXPECT_EQ(f.questions[0].text, "サンプルデータを放棄して結果もクリアしていいですか？");
+    EXPECT_EQ(f.questions[0].title, "確認");
+    EXPECT_EQ(f.questions[0].style, platform::MB_YESNO);
+    EXPECT_TRUE(f.notice.empty());
     EXPECT_EQ(f.table.count, 4);
     EXPECT_EQ(f.table.workState, WS_CALCULATED);
 
-    EXPECT_TRUE(ClearSampleData(f.table, f.state, nullptr));  // answered Yes
+    f.answer = platform::IDYES;
+    EXPECT_TRUE(f.Clear());
+    EXPECT_EQ(f.questions.size(), 2u);
     EXPECT_EQ(f.table.count, 0);
     EXPECT_EQ(f.table.workState, WS_IDLE);
     EXPECT_EQ(f.state.sectionResults.values[OS_AREA], 0);
     EXPECT_EQ(f.state.results.shown.A, 400);
+    // Without a way to ask, the clear goes ahead as on Yes.
+    f.Rows(Square20);
+    EXPECT_TRUE(ClearSampleData(f.table, f.state, nullptr));
+    EXPECT_EQ(f.table.count, 0);
 }
 
 TEST(CalcDriver, NewEditSessionStartsFresh) {
     Fixture f;
     f.Rows(Square20);
-    ASSERT_TRUE(Calculate(f.table, f.state, 1.0, nullptr));
+    ASSERT_TRUE(f.Calculate());
     f.table.CopyRows(0, 0);
     StartEditSession(f.table, f.state);
     EXPECT_EQ(f.table.workState, WS_IDLE);

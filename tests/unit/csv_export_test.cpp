@@ -118,40 +118,49 @@ TEST(CsvExport, QuestionWhenNotCalculatedThenDialogThenFile) {
     TempDir dir;
     SampleTable table;
     CalcResults r;
-    MessageBoxRecorder boxes;
     std::string lastCsvDir;
     std::string askedFolder;
-    int dialogs = 0;
+    std::vector<std::string> steps;  // questions and dialogs in their order
+    bool yes = false;
     std::string answerPath = dir.path() + "/sub/out.csv";
     std::filesystem::create_directory(dir.path() + "/sub");
     auto chooser = [&](const std::string& folder) {
         askedFolder = folder;
-        ++dialogs;
+        steps.push_back("dialog");
         return answerPath;
     };
+    auto ask = [&](const Notice& question) {
+        steps.push_back(question.text);
+        EXPECT_EQ(question.title, "確認");
+        EXPECT_EQ(question.style, platform::MB_YESNO);
+        return yes;
+    };
+    const std::string question = "計算が完了していないか、データが修正されています。\n\n出力しますか？";
 
-    boxes.Answer(platform::IDNO);
-    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(boxes.Last().text, "計算が完了していないか、データが修正されています。\n\n出力しますか？");
-    EXPECT_EQ(boxes.Last().title, "確認");
-    EXPECT_EQ(boxes.Last().style, platform::MB_YESNO);
-    EXPECT_EQ(dialogs, 0);
+    Notices told;
+    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, ask, &told));
+    EXPECT_EQ(steps, std::vector<std::string>{question});
+    EXPECT_TRUE(told.empty());
 
-    EXPECT_TRUE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));  // answered Yes
+    yes = true;
+    EXPECT_TRUE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, ask, &told));
+    EXPECT_EQ(steps, (std::vector<std::string>{question, question, "dialog"}));
     EXPECT_EQ(askedFolder, "/prog");
     EXPECT_EQ(lastCsvDir, dir.path() + "/sub");
-    EXPECT_EQ(boxes.Last().text, "指定Csvファイルに書込みました");
-    EXPECT_EQ(boxes.Last().title, "確認");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, "指定Csvファイルに書込みました");
+    EXPECT_EQ(told[0].title, "確認");
     EXPECT_EQ(ReadFileBytes(answerPath), platform::ToCp932(CsvText(r, table)));
 
     // calculated: no question; the second export starts in the folder of the first
     table.workState = WS_CALCULATED;
-    const std::size_t before = boxes.calls.size();
+    told.clear();
+    steps.clear();
     answerPath.clear();  // Cancel
-    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));
+    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, ask, &told));
+    EXPECT_EQ(steps, std::vector<std::string>{"dialog"});
     EXPECT_EQ(askedFolder, dir.path() + "/sub");
-    EXPECT_EQ(boxes.calls.size(), before);
+    EXPECT_TRUE(told.empty());
     EXPECT_EQ(lastCsvDir, dir.path() + "/sub");
 }
 
@@ -159,13 +168,13 @@ TEST(CsvExport, FileThatCannotBeOpened) {
     SampleTable table;
     table.workState = WS_CALCULATED;
     CalcResults r;
-    MessageBoxRecorder boxes;
     std::string lastCsvDir;
     auto chooser = [](const std::string&) { return std::string("/nonexistent/folder/a.csv"); };
-    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(boxes.calls[0].text, "ファイルのオープンに失敗しました");
-    EXPECT_EQ(boxes.calls[1].text, "Csv ファイル書込みに失敗しました");
-    EXPECT_EQ(boxes.calls[1].title, "確認");
+    Notices told;
+    EXPECT_FALSE(ExportCsv(table, r, "/prog", lastCsvDir, chooser, nullptr, &told));
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0].text, "ファイルのオープンに失敗しました");
+    EXPECT_EQ(told[1].text, "Csv ファイル書込みに失敗しました");
+    EXPECT_EQ(told[1].title, "確認");
     EXPECT_EQ(lastCsvDir, "/nonexistent/folder");  // remembered all the same
 }

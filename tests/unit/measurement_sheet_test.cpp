@@ -27,7 +27,6 @@ std::size_t Count(const std::string& text, const std::string& what) {
 
 TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     TempDir dir;
-    platform::MessageBoxRecorder boxes;
     std::vector<std::string> started;
     platform::SetShellExecuteHook([&](const std::string&, const std::vector<std::string>& args) {
         started = args;
@@ -46,7 +45,9 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     ASSERT_TRUE(Calculate(table, state, 2.0, nullptr));
     state.mmPerDot = 0.1;
 
-    ASSERT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), nullptr));
+    Notices told;
+    ASSERT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), &told));
+    EXPECT_TRUE(told.empty());
     ASSERT_EQ(started.size(), 4u);
     EXPECT_EQ(started[1], "F=" + dir.File("MeasSheet.txt"));
     const std::string sheet = platform::FromCp932(ReadFileBytes(dir.File("MeasSheet.txt")));
@@ -69,8 +70,18 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     // Not calculated since: refused, nothing started.
     started.clear();
     table.workState = WS_MODIFIED;
-    EXPECT_FALSE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), nullptr));
+    EXPECT_FALSE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path(), &told));
     EXPECT_TRUE(started.empty());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, "計算が完了しておらず印刷できません");
+
+    // A picture that cannot be written beside the sheet: said, nothing started.
+    table.workState = WS_CALCULATED;
+    told.clear();
+    EXPECT_FALSE(PrintMeasurementSheet(table, state, image, dir.File("missing"), dir.path(), &told));
+    EXPECT_TRUE(started.empty());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].title, "確認要求");
     platform::SetShellExecuteHook({});
 }
 

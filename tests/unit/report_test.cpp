@@ -181,9 +181,9 @@ TEST(Reports, NineRowsGiveTenSegmentsAndTwelveLines) {
 TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
     TempDir dir;
     Calculated c;
-    MessageBoxRecorder boxes;
+    Notices boxes;  // what the user is told
     ShellRecorder shell;
-    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), &boxes));
     const std::string path = dir.path() + "/CalRslt.txt";
     const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes, platform::ToCp932(CalcReportText(c.state.results)));
@@ -192,13 +192,13 @@ TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
     EXPECT_EQ(shell.program, "lurm");  // none beside the program: the one on PATH
     EXPECT_EQ(shell.arguments,
               (std::vector<std::string>{"Lurm.exe", "F=" + path, "PF=CalRslt.txt", "CV=1"}));
-    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_TRUE(boxes.empty());
 
     dir.Write("lurm", "");
-    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), dir.path(), nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, dir.path(), dir.path(), &boxes));
     EXPECT_EQ(shell.program, dir.path() + "/lurm");
     EXPECT_EQ(Lines(platform::FromCp932(ReadFileBytes(dir.path() + "/InclRslt.txt"))).size(), 65u);
-    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), dir.path(), nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Details, c.table, c.state, dir.path(), dir.path(), &boxes));
     EXPECT_EQ(shell.arguments[2], "PF=DetailDat.txt");
     EXPECT_EQ(shell.calls, 3);
 }
@@ -206,13 +206,13 @@ TEST(Printing, WritesShiftJisFileAndStartsThePrintProgram) {
 TEST(Printing, RefusedUnlessCalculated) {
     TempDir dir;
     Calculated c;
-    MessageBoxRecorder boxes;
+    Notices boxes;  // what the user is told
     ShellRecorder shell;
     c.table.workState = WS_MODIFIED;  // a row was completed since
     for (ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details}) {
-        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path(), dir.path(), nullptr));
-        EXPECT_EQ(boxes.Last().text, "計算が完了しておらず印刷できません");
-        EXPECT_EQ(boxes.Last().title, "確認");
+        EXPECT_FALSE(PrintReport(kind, c.table, c.state, dir.path(), dir.path(), &boxes));
+        EXPECT_EQ(boxes.back().text, "計算が完了しておらず印刷できません");
+        EXPECT_EQ(boxes.back().title, "確認");
     }
     EXPECT_EQ(shell.calls, 0);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
@@ -220,43 +220,43 @@ TEST(Printing, RefusedUnlessCalculated) {
 
 TEST(Printing, FileThatCannotBeOpenedIsReported) {
     Calculated c;
-    MessageBoxRecorder boxes;
+    Notices boxes;  // what the user is told
     ShellRecorder shell;
     const std::string nowhere = "/nonexistent/veldrio";
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, nowhere, nowhere, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 2u);
-    EXPECT_EQ(boxes.calls[0].text, "ファイルのオープンに失敗しました");
-    EXPECT_EQ(boxes.calls[0].title, "確認");
-    EXPECT_EQ(boxes.calls[1].text, "計算結果の印刷用ファイルへの書込みに失敗しました。");
-    EXPECT_EQ(boxes.calls[1].title, "確認要求");
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, nowhere, nowhere, &boxes));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "ファイルのオープンに失敗しました");
+    EXPECT_EQ(boxes[0].title, "確認");
+    EXPECT_EQ(boxes[1].text, "計算結果の印刷用ファイルへの書込みに失敗しました。");
+    EXPECT_EQ(boxes[1].title, "確認要求");
 
-    EXPECT_FALSE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, nowhere, nowhere, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 4u);
-    EXPECT_EQ(boxes.calls[3].text, "傾斜軸回りの結果の InclRslt.txt への書込みに失敗しました。");
+    EXPECT_FALSE(PrintReport(ReportKind::InclinedAxes, c.table, c.state, nowhere, nowhere, &boxes));
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[3].text, "傾斜軸回りの結果の InclRslt.txt への書込みに失敗しました。");
 
-    EXPECT_FALSE(PrintReport(ReportKind::Details, c.table, c.state, nowhere, nowhere, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 5u);
-    EXPECT_EQ(boxes.calls[4].text, "ファイルのオープンに失敗しました");
+    EXPECT_FALSE(PrintReport(ReportKind::Details, c.table, c.state, nowhere, nowhere, &boxes));
+    ASSERT_EQ(boxes.size(), 5u);
+    EXPECT_EQ(boxes[4].text, "ファイルのオープンに失敗しました");
     EXPECT_EQ(shell.calls, 0);
 }
 
 TEST(Printing, PrintProgramThatCannotStart) {
     TempDir dir;
     Calculated c;
-    MessageBoxRecorder boxes;
+    Notices boxes;  // what the user is told
     // no print program in the directory: the real start reports it missing
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
-    ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(boxes.Last().text,
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), &boxes));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.back().text,
               "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=2\n実行ディレクトリに Lurm.exe があることをチェックしてください。");
-    EXPECT_EQ(boxes.Last().title, "確認要求");
-    EXPECT_EQ(boxes.Last().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    EXPECT_EQ(boxes.back().title, "確認要求");
+    EXPECT_EQ(boxes.back().style, platform::MB_OK | platform::MB_ICONEXCLAMATION);
     EXPECT_TRUE(std::filesystem::exists(dir.path() + "/CalRslt.txt"));  // written, not deleted
 
     // present but not executable
     std::ofstream(dir.path() + "/lurm") << "#!/bin/sh\n";
-    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), nullptr));
-    EXPECT_EQ(boxes.Last().text, "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=5");
+    EXPECT_FALSE(PrintReport(ReportKind::Results, c.table, c.state, dir.path(), dir.path(), &boxes));
+    EXPECT_EQ(boxes.back().text, "印刷ﾌﾟﾛｸﾞﾗﾑの起動に失敗：ｴﾗｰｺｰﾄﾞ=5");
 }
 
 TEST(ShellExecute, ResultCodes) {
@@ -284,7 +284,7 @@ TEST(Printing, PathWithShellCharactersReachesThePrintProgramWhole) {
                                    "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args\"\n";
     chmod(printProgram.c_str(), 0755);
     Calculated c;
-    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, programDir, programDir, nullptr));
+    ASSERT_TRUE(PrintReport(ReportKind::Results, c.table, c.state, programDir, programDir));
     const std::string args = programDir + "/args";
     for (int i = 0; i < 500 && !std::filesystem::exists(args); ++i) usleep(10000);
     const std::string expected = std::string("Lurm.exe") + '\0' + "F=" + programDir + "/CalRslt.txt" + '\0' +

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,6 +46,42 @@ void AddSquare(CEditData& edit) {
 }
 
 QRgb PixelAt(QWidget* widget, QPoint at) { return widget->grab().toImage().pixel(at); }
+
+// Leftmost and rightmost columns of dark pixels in image within columns
+// from..to and rows top..bottom; (width, -1) when there are none.
+std::pair<int, int> InkColumns(const QImage& image, int from, int to, int top, int bottom) {
+    std::pair<int, int> ink{image.width(), -1};
+    for (int y = top; y <= bottom; ++y)
+        for (int x = from; x <= to; ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink.first = std::min(ink.first, x);
+                ink.second = std::max(ink.second, x);
+            }
+    return ink;
+}
+
+// The cell's whole text fits its text room in the font it is shown in, and
+// its glyphs are drawn inside that room: none is cut at the left edge.
+void ExpectShownWhole(CMyEditControl* cell) {
+    const QRect room = cell->TextRect();
+    const QFontMetrics metrics(cell->font());
+    const int advance = metrics.horizontalAdvance(cell->text());
+    QVERIFY2(advance < room.width(), qPrintable(cell->text()));
+    const QImage image = cell->grab().toImage();
+    const auto [left, right] = InkColumns(image, room.left() - 2, room.right() + 2, room.top(), room.bottom());
+    QVERIFY(right >= 0);
+    QVERIFY2(left >= room.left(), qPrintable(cell->text()));
+    // The ink spans as far as the whole text drawn on its own, the first glyph included.
+    QImage alone(advance + 20, metrics.height(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    {
+        QPainter painter(&alone);
+        painter.setFont(cell->font());
+        painter.drawText(10, metrics.ascent(), cell->text());
+    }
+    const auto [aloneLeft, aloneRight] = InkColumns(alone, 0, alone.width() - 1, 0, alone.height() - 1);
+    QVERIFY2(std::abs((right - left) - (aloneRight - aloneLeft)) <= 1, qPrintable(cell->text()));
+}
 
 std::string ReadFile(const QString& path) {
     QFile file(path);
@@ -504,6 +541,62 @@ private slots:
         QCOMPARE(BoxText(1), QString::fromUtf8("Csv ファイル書込みに失敗しました"));
         QCOMPARE(Table().count, 4);
         QCOMPARE(Table().workState, int(WS_CALCULATED));
+    }
+
+    void readingAnOutlineBackShowsItFromTheFirstRowWithEveryTextWhole() {
+        for (int i = 0; i < 25; ++i) Table().AddPoint(i, 3 * i);
+        edit->ShowLastRow();
+        QCOMPARE(edit->grid().topRow, 15);
+        const QString path = programDir->filePath("outline.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1,400.0000,23999.91\n1,-12.5,10\n2,500,20\n1,600,10\n");
+        file.close();
+        fileDialogs->Choose(path.toStdString());
+        edit->OnCommand(ID_REOPEN_OUTLINE, 0);
+        QCOMPARE(fileDialogs->requests.size(), size_t(1));
+        QVERIFY(!fileDialogs->requests[0].save);
+        QCOMPARE(Boxes().size(), size_t(1));
+        QCOMPARE(LastBoxText(), QString::fromUtf8("現在のサンプリングデータを読込みデータで置き換えていいですか？"));
+        QCOMPARE(Boxes().back().style, unsigned(platform::MB_YESNO));
+        QCOMPARE(Table().count, 4);
+        QCOMPARE(Table().workState, int(WS_MODIFIED));
+        QCOMPARE(edit->grid().topRow, 0);
+        QCOMPARE(edit->rowCountText(), QString("4 / 200"));
+        QCOMPARE(CellText(*edit, 0, 1), QString("400.0000"));
+        QCOMPARE(CellText(*edit, 0, 2), QString("23999.91"));
+        ExpectShownWhole(edit->cell(0, 1));
+        ExpectShownWhole(edit->cell(0, 2));
+        // A short text keeps the cell's own font; a long one typed is shrunk too.
+        QCOMPARE(edit->cell(1, 2)->font(), edit->cell(1, 2)->TextFont());
+        ClickCell(1, 1);
+        Focused()->selectAll();
+        Type("-1234.56");
+        Key(Qt::Key_Return);
+        QCOMPARE(QByteArray(Table().rows[1].xText), QByteArray("-1234.56"));
+        ExpectShownWhole(edit->cell(1, 1));
+
+        // A file that cannot be read: its message, the table as it was.
+        fileDialogs->Choose(programDir->filePath("missing.csv").toStdString());
+        edit->OnCommand(ID_REOPEN_OUTLINE, 0);
+        QCOMPARE(LastBoxText(), QString::fromUtf8("ファイルの読込みに失敗しました"));
+        QCOMPARE(Table().count, 4);
+    }
+
+    void replacedTableShowsFromItsFirstRow() {
+        for (int i = 0; i < 25; ++i) Table().AddPoint(i, 3 * i);
+        edit->ShowLastRow();
+        QCOMPARE(edit->grid().topRow, 15);
+        // A trace in the viewer replaces the whole table.
+        Table().ClearTable();
+        for (int i = 0; i < 12; ++i) Table().AddPoint(100 + i, 5);
+        EditLink* link = App().registry.EditWindowLink();
+        QVERIFY(link != nullptr);
+        link->RowsReplaced();
+        QCOMPARE(edit->grid().topRow, 0);
+        QCOMPARE(CellText(*edit, 0, 1), QString("     100"));
+        QCOMPARE(CellText(*edit, 9, 1), QString("     109"));
+        QCOMPARE(edit->rowCountText(), QString("12 / 200"));
     }
 
     void clickWhileTheViewerCorrectsIsRefused() {
