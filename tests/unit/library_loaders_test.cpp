@@ -38,6 +38,27 @@ TEST_F(LibraryLoaders, JpegGivesTurboJpegsPixelsAndRecordsTheName) {
     for (std::size_t i = 0; i < got.size(); ++i) ASSERT_NEAR(got[i], source[i], 6) << i;
 }
 
+TEST_F(LibraryLoaders, LargePhotoLoadsWholeWithTurboJpegsPixels) {
+    // Large enough that a mix-up of rows, strides or a reduced decode shows.
+    constexpr int kWidth = 3000, kHeight = 2001;
+    const Bytes jpeg =
+        testpic::EncodeJpeg(testpic::Pattern(kWidth, kHeight), kWidth, kHeight, TJPF_RGB, TJSAMP_420);
+    const std::string path = dir.Path("large.jpeg");
+    testpic::WriteFile(path, jpeg);
+    CImageData image;
+    ASSERT_TRUE(LoadJpegFile(image, path));
+    ASSERT_EQ(image.width(), kWidth);
+    ASSERT_EQ(image.height(), kHeight);
+    ASSERT_EQ(image.pixelBytes(), std::size_t(kWidth) * kHeight * 3);
+    int w = 0, h = 0;
+    EXPECT_TRUE(Pixels(image) == testpic::DecodeJpeg(jpeg, w, h));
+    // Handing the pixels over leaves the size and no picture.
+    const PixelBuffer taken = image.TakePixels();
+    EXPECT_EQ(taken.size(), std::size_t(kWidth) * kHeight * 3);
+    EXPECT_FALSE(image.HasPicture());
+    EXPECT_EQ(image.width(), kWidth);
+}
+
 TEST_F(LibraryLoaders, GreyJpegBecomesEqualRedGreenBlue) {
     Bytes grey(8 * 8);
     for (std::size_t i = 0; i < grey.size(); ++i) grey[i] = std::uint8_t(i * 4);
