@@ -108,6 +108,31 @@ TEST_F(LibraryLoaders, GifFirstFrameWithTransparencyInterlaceAndOffset) {
         }
 }
 
+TEST_F(LibraryLoaders, GifFrameReachingPastTheScreenIsCutAtItsEdges) {
+    // Screen 6 x 10; the frame covers columns 4..7 and rows 8..11: only its
+    // top-left 2 x 2 dots lie on the screen.
+    testpic::GifFrame frame{4, 8, 4, 4, false, -1, Bytes(16, 0)};
+    for (std::size_t i = 0; i < frame.indexes.size(); ++i)
+        frame.indexes[i] = std::uint8_t(i % 4 == 0 ? 1 : 0);
+    const std::string path = dir.Path("edge.gif");
+    ASSERT_TRUE(testpic::WriteGif(path, 6, 10, {{10, 20, 30}, {40, 50, 60}}, {frame}));
+    CImageData image;
+    ASSERT_TRUE(LoadGifFile(image, path));
+    ASSERT_EQ(image.width(), 6);
+    ASSERT_EQ(image.height(), 10);
+    const Bytes rgb = Pixels(image);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const std::uint8_t* dot = &rgb[(std::size_t(y) * 6 + x) * 3];
+            Bytes expected = {255, 255, 255};
+            if (x >= 4 && y >= 8) {
+                const bool first = (x - 4) == 0;  // index 1 where i % 4 == 0: the frame's first column
+                expected = first ? Bytes{40, 50, 60} : Bytes{10, 20, 30};
+            }
+            ASSERT_EQ(Bytes(dot, dot + 3), expected) << x << "," << y;
+        }
+}
+
 TEST_F(LibraryLoaders, PngExactWithAlphaOverWhite) {
     Bytes rgba = {10, 20, 30, 255, 200, 100, 50, 0, 0, 0, 0, 255, 255, 0, 0, 0};
     const std::string path = dir.Path("alpha.png");
