@@ -95,7 +95,7 @@ std::uint8_t LightOf(unsigned ink, unsigned black, bool inverted) {
 // (width * height * 3 bytes).
 int DecodeFourColour(tjhandle tj, const kivra::Bytes& bytes, std::uint8_t* rgb, int width, int height) {
     const std::size_t dots = std::size_t(width) * std::size_t(height);
-    kivra::Bytes cmyk(dots * 4);  // every byte written by the decode
+    std::vector<std::uint8_t> cmyk(dots * 4);
     const int status = tjDecompress2(tj, bytes.data(), static_cast<unsigned long>(bytes.size()), cmyk.data(),
                                      width, width * 4, height, TJPF_CMYK, TJFLAG_LIMITSCANS);
     const bool inverted = HasAdobeMarker(bytes);
