@@ -3,6 +3,7 @@
 #include "image/bmp_loader.h"
 #include "image/image_data.h"
 #include "image/library_loaders.h"
+#include "image/reduced_picture.h"
 #include "platform/message_box.h"
 
 bool LoadImageFileOfType(ImageFileType type, CImageData& image, const std::string& path,
@@ -20,4 +21,16 @@ bool LoadImageFileOfType(ImageFileType type, CImageData& image, const std::strin
     case ImageFileType::Unsupported: break;
     }
     return false;
+}
+
+bool LoadReducedImageFile(ImageFileType type, const std::string& path, QWidget* owner,
+                          const ReducedSizeWanted& wanted, ReducedPicture& picture) {
+    if (type == ImageFileType::Jpeg) return LoadReducedJpegFile(path, wanted, picture);
+    picture = ReducedPicture{};
+    CImageData whole;
+    if (!LoadImageFileOfType(type, whole, path, owner) || !whole.HasPicture()) return false;
+    picture.fullWidth = picture.width = whole.width();
+    picture.fullHeight = picture.height = whole.height();
+    picture.rgb = whole.TakePixels();
+    return true;
 }

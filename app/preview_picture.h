@@ -20,7 +20,9 @@ public:
 
     // True while a picture is shown (only then does a double click open it).
     bool loaded() const { return loaded_; }
-    // The image with its fit scale as display scale.
+    // The image's name and full size (its pixels are not kept: the preview
+    // is built from a reduced decode where the format has one) with the fit
+    // scale as display scale.
     const CViewImage& image() const { return image_; }
     // The picture as drawn: (image size x fit scale) pixels.
     const DisplayRaster& pixels() const { return pixels_; }

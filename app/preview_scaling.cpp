@@ -27,19 +27,31 @@ int PreviewSourceIndex(int index, int outLength, int sourceLength, double s) {
 }
 
 DisplayRaster BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s) {
+    return BuildPreviewPixels(PreviewSource{rgb, width, height, 1}, width, height, s);
+}
+
+DisplayRaster BuildPreviewPixels(const PreviewSource& source, int imageWidth, int imageHeight, double s) {
     DisplayRaster out;
-    if (!rgb || width <= 0 || height <= 0 || !(s > 0.0)) return out;
-    out.width = ScaledLength(width, s);
-    out.height = ScaledLength(height, s);
+    if (!source.rgb || source.width <= 0 || source.height <= 0 || source.reduction < 1 || imageWidth <= 0 ||
+        imageHeight <= 0 || !(s > 0.0))
+        return out;
+    out.width = ScaledLength(imageWidth, s);
+    out.height = ScaledLength(imageHeight, s);
     out.pixels.resize(static_cast<std::size_t>(out.width) * out.height * 3);
 
+    // The image dot the rule picks, then the source dot that stands for it.
+    const auto sourceIndex = [&](int index, int outLength, int imageLength, int sourceLength) {
+        return std::min(PreviewSourceIndex(index, outLength, imageLength, s) / source.reduction,
+                        sourceLength - 1);
+    };
     std::vector<int> columns(static_cast<std::size_t>(out.width));
-    for (int j = 0; j < out.width; ++j) columns[j] = PreviewSourceIndex(j, out.width, width, s);
+    for (int j = 0; j < out.width; ++j)
+        columns[j] = sourceIndex(j, out.width, imageWidth, source.width);
 
     std::uint8_t* target = out.pixels.data();
     for (int i = 0; i < out.height; ++i) {
-        const int row = PreviewSourceIndex(i, out.height, height, s);
-        const std::uint8_t* sourceRow = rgb + static_cast<std::size_t>(row) * width * 3;
+        const int row = sourceIndex(i, out.height, imageHeight, source.height);
+        const std::uint8_t* sourceRow = source.rgb + static_cast<std::size_t>(row) * source.width * 3;
         for (int column : columns) {
             const std::uint8_t* pixel = sourceRow + static_cast<std::size_t>(column) * 3;
             *target++ = pixel[0];

@@ -26,3 +26,20 @@ int PreviewSourceIndex(int index, int outLength, int sourceLength, double s);
 // viewer's display raster (red first, rows top-down, no padding), ready for
 // the same conversion to the screen.
 DisplayRaster BuildPreviewPixels(const std::uint8_t* rgb, int width, int height, double s);
+
+// Where the preview takes its dots: the image itself (reduction 1) or a copy
+// of it reduced by `reduction`, each of its dots (x, y) standing for the
+// reduction x reduction block of image dots that begins at
+// (x * reduction, y * reduction).
+struct PreviewSource {
+    const std::uint8_t* rgb = nullptr;
+    int width = 0;
+    int height = 0;
+    int reduction = 1;
+};
+
+// The same picture for an image of imageWidth x imageHeight dots at scale s,
+// its size and sampled places computed from the image's full size; each
+// output pixel copies the source dot that stands for the image dot the rule
+// picks (kept inside the source).
+DisplayRaster BuildPreviewPixels(const PreviewSource& source, int imageWidth, int imageHeight, double s);

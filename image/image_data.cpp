@@ -57,3 +57,5 @@ bool CImageData::AdoptPixels(PixelBuffer&& buffer) {
     pixels_ = std::move(buffer);
     return true;
 }
+
+PixelBuffer CImageData::TakePixels() { return std::move(pixels_); }

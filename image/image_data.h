@@ -52,6 +52,10 @@ public:
     // exactly that of the recorded size.
     bool AdoptPixels(PixelBuffer&& buffer);
 
+    // Hands the pixels over without a copy; the image keeps its size and
+    // holds no picture afterwards.
+    PixelBuffer TakePixels();
+
     // True once the recorded size has been filled with pixels.
     bool HasPicture() const { return !pixels_.empty(); }
     // The pixels (width x height x 3 bytes) or null when there are none.

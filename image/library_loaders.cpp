@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/image_data.h"
+#include "image/reduced_picture.h"
 #include "kivra/kivra.h"
 
 namespace {
@@ -32,14 +33,12 @@ std::int32_t Word(const std::vector<std::uint8_t>& info, std::size_t at) {
     return value;
 }
 
-bool LoadThroughLibrary(CImageData& image, const std::string& path, const LibraryFormat& format) {
-    image.SetFileNameFromPath(path);
-    std::vector<std::uint8_t> info(format.infoBytes, 0);
-    if (format.open(path.c_str(), info.data()) < 0) return false;
-    const std::int32_t width = Word(info, format.widthAt);
-    const std::int32_t height = Word(info, format.heightAt);
+// Fetches the open picture at width x height into a new buffer; an empty
+// buffer when it is refused, cannot be allocated or the fetch fails (the
+// library has dropped the open picture either way).
+PixelBuffer FetchInto(const LibraryFormat& format, std::int32_t width, std::int32_t height) {
     PixelBuffer buffer;
-    if (image.SetImageSize(width, height)) {
+    if (CImageData::IsAcceptableSize(width, height)) {
         try {
             buffer = PixelBuffer(CImageData::BufferBytes(width, height));
         } catch (const std::bad_alloc&) {
@@ -47,10 +46,25 @@ bool LoadThroughLibrary(CImageData& image, const std::string& path, const Librar
     }
     if (buffer.empty()) {
         format.fetch(nullptr, 0, 0);  // lets the library drop the open picture
+        return buffer;
+    }
+    if (format.fetch(buffer.data(), width, height) < 0) return PixelBuffer{};
+    return buffer;
+}
+
+bool LoadThroughLibrary(CImageData& image, const std::string& path, const LibraryFormat& format) {
+    image.SetFileNameFromPath(path);
+    std::vector<std::uint8_t> info(format.infoBytes, 0);
+    if (format.open(path.c_str(), info.data()) < 0) return false;
+    const std::int32_t width = Word(info, format.widthAt);
+    const std::int32_t height = Word(info, format.heightAt);
+    if (!image.SetImageSize(width, height)) {
+        format.fetch(nullptr, 0, 0);
         return false;
     }
-    if (format.fetch(buffer.data(), width, height) < 0) return false;
-    return image.AdoptPixels(std::move(buffer));
+    // The decode fills the buffer that the image then keeps: one copy.
+    PixelBuffer buffer = FetchInto(format, width, height);
+    return !buffer.empty() && image.AdoptPixels(std::move(buffer));
 }
 
 }  // namespace
@@ -65,4 +79,30 @@ bool LoadGifFile(CImageData& image, const std::string& path) {
 
 bool LoadPngFile(CImageData& image, const std::string& path) {
     return LoadThroughLibrary(image, path, LOSSLESS);
+}
+
+bool LoadReducedJpegFile(const std::string& path, const ReducedSizeWanted& wanted, ReducedPicture& picture) {
+    picture = ReducedPicture{};
+    std::vector<std::uint8_t> info(PHOTO.infoBytes, 0);
+    if (PHOTO.open(path.c_str(), info.data()) < 0) return false;
+    const std::int32_t fullWidth = Word(info, PHOTO.widthAt);
+    const std::int32_t fullHeight = Word(info, PHOTO.heightAt);
+    int minWidth = fullWidth, minHeight = fullHeight;
+    if (wanted) wanted(fullWidth, fullHeight, minWidth, minHeight);
+    const std::int32_t reduction = kvPhotoReduce(minWidth, minHeight, info.data());
+    if (reduction < 1) {
+        PHOTO.fetch(nullptr, 0, 0);
+        return false;
+    }
+    const std::int32_t width = Word(info, 24);
+    const std::int32_t height = Word(info, 28);
+    PixelBuffer rgb = FetchInto(PHOTO, width, height);
+    if (rgb.empty()) return false;
+    picture.fullWidth = fullWidth;
+    picture.fullHeight = fullHeight;
+    picture.reduction = reduction;
+    picture.width = width;
+    picture.height = height;
+    picture.rgb = std::move(rgb);
+    return true;
 }

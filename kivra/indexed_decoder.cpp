@@ -1,20 +1,33 @@
-// GIF through giflib: the open decodes the first frame onto a white canvas
-// of the logical screen's size; the fetch hands it over.
+// GIF through giflib: the open reads the first frame's colour indexes; the
+// fetch paints them onto a white canvas of the logical screen's size in the
+// caller's buffer, so that the picture is never held twice.
 #include <gif_lib.h>
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "kivra/kivra.h"
 #include "kivra/kv_support.h"
 
 namespace {
 
-// The open GIF: its first frame, decoded to red, green, blue.
-kivra::HeldPicture& Indexed() {
-    static kivra::HeldPicture indexed;
+// The open GIF: the canvas size (held) and its first frame: the colour
+// indexes (held.bytes, frameWidth x frameHeight), where the frame lies, its
+// colour map and its transparent index.
+struct OpenIndexed {
+    kivra::HeldPicture held;
+    int frameLeft = 0;
+    int frameTop = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    int colourCount = 0;
+    std::uint8_t colours[256][3] = {};
+    int transparent = -1;
+};
+
+OpenIndexed& Indexed() {
+    static OpenIndexed indexed;
     return indexed;
 }
 
@@ -47,7 +60,7 @@ bool ReadExtension(GifFileType* gif, int& transparent) {
 
 // The frame's colour indexes, rows in picture order (interlaced frames are
 // stored in four passes).
-bool ReadFrameIndexes(GifFileType* gif, std::vector<GifPixelType>& indexes) {
+bool ReadFrameIndexes(GifFileType* gif, kivra::Bytes& indexes) {
     const int width = gif->Image.Width;
     const int height = gif->Image.Height;
     indexes.resize(std::size_t(width) * std::size_t(height));
@@ -84,7 +97,7 @@ void FillInfo(void* info, const kivra::HeldPicture& picture, const ColorMapObjec
     }
 }
 
-std::int32_t DecodeFirstFrame(GifFileType* gif, kivra::HeldPicture& picture, void* info) {
+std::int32_t ReadFirstFrame(GifFileType* gif, OpenIndexed& open, void* info) {
     int transparent = -1;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
@@ -107,52 +120,66 @@ std::int32_t DecodeFirstFrame(GifFileType* gif, kivra::HeldPicture& picture, voi
     if (!kivra::AcceptableSize(width, height) || !kivra::AcceptableSize(frame.Width, frame.Height))
         return KV_ERR_TOO_LARGE;
 
-    std::vector<GifPixelType> indexes;
-    if (!ReadFrameIndexes(gif, indexes)) return KV_ERR_FORMAT;
-
+    kivra::HeldPicture& picture = open.held;
+    if (!ReadFrameIndexes(gif, picture.bytes)) return KV_ERR_FORMAT;
     picture.width = std::int32_t(width);
     picture.height = std::int32_t(height);
-    picture.bytes.assign(std::size_t(width) * std::size_t(height) * 3, 255);
-    // The frame, clipped to the canvas; transparent dots stay white, indexes
-    // beyond the colour map are black.
-    const int left = std::max(frame.Left, 0), top = std::max(frame.Top, 0);
-    const int right = int(std::min<std::int64_t>(width, std::int64_t(frame.Left) + frame.Width));
-    const int bottom = int(std::min<std::int64_t>(height, std::int64_t(frame.Top) + frame.Height));
-    for (int y = top; y < bottom; ++y) {
-        const GifPixelType* row = indexes.data() + std::size_t(y - frame.Top) * std::size_t(frame.Width);
-        std::uint8_t* out = picture.bytes.data() + (std::size_t(y) * std::size_t(width) + std::size_t(left)) * 3;
-        for (int x = left; x < right; ++x, out += 3) {
-            const int index = row[x - frame.Left];
-            if (index == transparent) continue;
-            if (index < map->ColorCount) {
-                out[0] = map->Colors[index].Red;
-                out[1] = map->Colors[index].Green;
-                out[2] = map->Colors[index].Blue;
-            } else {
-                out[0] = out[1] = out[2] = 0;
-            }
-        }
+    open.frameLeft = frame.Left;
+    open.frameTop = frame.Top;
+    open.frameWidth = frame.Width;
+    open.frameHeight = frame.Height;
+    open.colourCount = std::min(map->ColorCount, 256);
+    for (int i = 0; i < open.colourCount; ++i) {
+        open.colours[i][0] = map->Colors[i].Red;
+        open.colours[i][1] = map->Colors[i].Green;
+        open.colours[i][2] = map->Colors[i].Blue;
     }
+    open.transparent = transparent;
     FillInfo(info, picture, map, transparent, frame.Interlace);
     picture.held = true;
     return KV_OK;
 }
 
+// The open frame on a white canvas of the held size: transparent dots stay
+// white, indexes beyond the colour map are black. The frame is clipped to
+// the canvas.
+void PaintFrame(const OpenIndexed& open, std::uint8_t* rgb) {
+    const std::int64_t width = open.held.width, height = open.held.height;
+    std::memset(rgb, 255, std::size_t(width) * std::size_t(height) * 3);
+    const int left = std::max(open.frameLeft, 0), top = std::max(open.frameTop, 0);
+    const int right = int(std::min<std::int64_t>(width, std::int64_t(open.frameLeft) + open.frameWidth));
+    const int bottom = int(std::min<std::int64_t>(height, std::int64_t(open.frameTop) + open.frameHeight));
+    for (int y = top; y < bottom; ++y) {
+        const std::uint8_t* row =
+            open.held.bytes.data() + std::size_t(y - open.frameTop) * std::size_t(open.frameWidth);
+        std::uint8_t* out = rgb + (std::size_t(y) * std::size_t(width) + std::size_t(left)) * 3;
+        for (int x = left; x < right; ++x, out += 3) {
+            const int index = row[x - open.frameLeft];
+            if (index == open.transparent) continue;
+            if (index < open.colourCount) {
+                std::memcpy(out, open.colours[index], 3);
+            } else {
+                out[0] = out[1] = out[2] = 0;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int32_t kvIndexedOpen(const char* path, void* info) {
-    kivra::HeldPicture& picture = Indexed();
-    return kivra::RunOpen(picture, path, info, KV_INDEXED_INFO_BYTES, [&]() -> std::int32_t {
+    OpenIndexed& open = Indexed();
+    return kivra::RunOpen(open.held, path, info, KV_INDEXED_INFO_BYTES, [&]() -> std::int32_t {
         const GifFile gif = OpenGif(path);
         if (!gif) return KV_ERR_OPEN;
-        return DecodeFirstFrame(gif.get(), picture, info);
+        return ReadFirstFrame(gif.get(), open, info);
     });
 }
 
 extern "C" int32_t kvIndexedFetch(uint8_t* buffer, int32_t width, int32_t height) {
-    kivra::HeldPicture& picture = Indexed();
-    const std::int32_t result = picture.CheckFetch(buffer, width, height);
-    if (result == KV_OK) std::memcpy(buffer, picture.bytes.data(), picture.bytes.size());
-    picture.Reset();
+    OpenIndexed& open = Indexed();
+    const std::int32_t result = open.held.CheckFetch(buffer, width, height);
+    if (result == KV_OK) PaintFrame(open, buffer);
+    open.held.Reset();
     return result;
 }

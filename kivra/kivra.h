@@ -43,6 +43,18 @@ enum {
 int32_t kvPhotoOpen(const char* path, int32_t mode, void* info);
 int32_t kvPhotoFetch(uint8_t* buffer, int32_t width, int32_t height);
 
+/* Reduced decoding of the open photo, for a small view of a large picture:
+   chooses the largest of the reductions 1/2, 1/4 and 1/8 (the JPEG's own
+   scaled decoding) that still gives at least minWidth x minHeight dots, or
+   none, and returns its denominator (1, 2, 4 or 8). The record then holds at
+   24 the width and at 28 the height that the next kvPhotoFetch takes
+   (ceil(width / denominator), ceil(height / denominator)) and at 32 the
+   denominator; 16 and 20 keep the full size. Each dot of the reduced picture
+   stands for the denominator x denominator block of dots whose top-left dot
+   is (x * denominator, y * denominator). Called between kvPhotoOpen and
+   kvPhotoFetch; KV_ERR_ARGUMENT when no photo is open. */
+int32_t kvPhotoReduce(int32_t minWidth, int32_t minHeight, void* info);
+
 /* Indexed (GIF, first frame; transparent dots become white) record: int32 at
    0 record size, 4 width, 8 height, 12 colours in the frame's colour map,
    16 transparent index or -1, 20 1 when interlaced; from byte 64 the colour

@@ -43,7 +43,7 @@ std::int32_t RunOpen(HeldPicture& picture, const char* path, void* info, std::si
     return result;
 }
 
-std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes) {
+std::int32_t ReadFileBytes(const char* path, Bytes& bytes) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return KV_ERR_OPEN;
     const long length = std::ftell(file.get());
@@ -55,7 +55,7 @@ std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes) {
 }
 
 void HeldPicture::Reset() {
-    std::vector<std::uint8_t>().swap(bytes);
+    Bytes().swap(bytes);
     width = height = 0;
     held = false;
 }

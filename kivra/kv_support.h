@@ -4,9 +4,37 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace kivra {
+
+// Allocates like std::allocator but leaves bytes that a vector grows by
+// uninitialised: a file read or a decode writes them at once, and clearing
+// tens of megabytes first would only cost time.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+// A byte vector whose resize does not clear what it adds.
+using Bytes = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
 
 constexpr std::int64_t MAX_SIDE = 65535;
 constexpr std::int64_t MAX_DOTS = std::int64_t(1) << 28;
@@ -21,7 +49,7 @@ std::int32_t GetInt32(const void* record, std::size_t at);
 // What an open keeps for the fetch that follows it (or a grab for its save):
 // the bytes it needs and the picture's size.
 struct HeldPicture {
-    std::vector<std::uint8_t> bytes;
+    Bytes bytes;
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool held = false;
@@ -41,6 +69,6 @@ std::int32_t RunOpen(HeldPicture& picture, const char* path, void* info, std::si
                      const std::function<std::int32_t()>& open);
 
 // Reads the whole file at path; KV_OK or KV_ERR_OPEN.
-std::int32_t ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes);
+std::int32_t ReadFileBytes(const char* path, Bytes& bytes);
 
 }  // namespace kivra

@@ -1,6 +1,7 @@
 // JPEG through TurboJPEG: the open reads the file and its header, the fetch
-// decodes straight into the caller's buffer; four-colour (CMYK and YCCK)
-// pictures go through a CMYK buffer of their own and are turned into RGB.
+// decodes straight into the caller's buffer, at full size or reduced by the
+// JPEG's own scaled decoding; four-colour (CMYK and YCCK) pictures go through
+// a CMYK buffer of their own and are turned into RGB.
 #include <turbojpeg.h>
 
 #include <cstring>
@@ -12,10 +13,26 @@
 
 namespace {
 
-// The open JPEG: the file's bytes, decoded by the fetch.
-kivra::HeldPicture& Photo() {
-    static kivra::HeldPicture photo;
+// The open JPEG: the file's bytes and the size the fetch delivers (held),
+// the picture's full size and its colour space.
+struct OpenPhoto {
+    kivra::HeldPicture held;
+    std::int32_t fullWidth = 0;
+    std::int32_t fullHeight = 0;
+    int colourSpace = 0;
+};
+
+OpenPhoto& Photo() {
+    static OpenPhoto photo;
     return photo;
+}
+
+// The reductions that the JPEG's scaled decoding does by whole blocks,
+// largest first.
+constexpr std::int32_t kReductions[] = {8, 4, 2};
+
+std::int32_t Reduced(std::int32_t length, std::int32_t denominator) {
+    return (length + denominator - 1) / denominator;
 }
 
 struct HandleDestroyer {
@@ -43,7 +60,7 @@ bool AcceptableWarning(tjhandle handle) {
 // True when the segments before the first scan hold Adobe's APP14 marker,
 // whose writers store CMYK inverted (0 for full ink). Every read is checked
 // against the end of the bytes.
-bool HasAdobeMarker(const std::vector<std::uint8_t>& bytes) {
+bool HasAdobeMarker(const kivra::Bytes& bytes) {
     static constexpr std::uint8_t ADOBE[] = {'A', 'd', 'o', 'b', 'e'};
     std::size_t at = 2;  // after SOI
     while (at + 4 <= bytes.size()) {
@@ -76,8 +93,7 @@ std::uint8_t LightOf(unsigned ink, unsigned black, bool inverted) {
 
 // Decodes a four-colour picture as CMYK and writes it as RGB into rgb
 // (width * height * 3 bytes).
-int DecodeFourColour(tjhandle tj, const std::vector<std::uint8_t>& bytes, std::uint8_t* rgb, int width,
-                     int height) {
+int DecodeFourColour(tjhandle tj, const kivra::Bytes& bytes, std::uint8_t* rgb, int width, int height) {
     const std::size_t dots = std::size_t(width) * std::size_t(height);
     std::vector<std::uint8_t> cmyk(dots * 4);
     const int status = tjDecompress2(tj, bytes.data(), static_cast<unsigned long>(bytes.size()), cmyk.data(),
@@ -85,7 +101,8 @@ int DecodeFourColour(tjhandle tj, const std::vector<std::uint8_t>& bytes, std::u
     const bool inverted = HasAdobeMarker(bytes);
     for (std::size_t i = 0; i < dots; ++i) {
         const std::uint8_t* in = &cmyk[i * 4];
-        for (int c = 0; c < 3; ++c) rgb[i * 3 + c] = LightOf(in[c], in[3], inverted);
+        for (int c = 0; c < 3; ++c)
+            rgb[i * 3 + c] = LightOf(in[c], in[3], inverted);
     }
     return status;
 }
@@ -93,19 +110,20 @@ int DecodeFourColour(tjhandle tj, const std::vector<std::uint8_t>& bytes, std::u
 }  // namespace
 
 extern "C" int32_t kvPhotoOpen(const char* path, int32_t mode, void* info) {
-    kivra::HeldPicture& photo = Photo();
+    OpenPhoto& photo = Photo();
     if (mode != 1) {
-        photo.Reset();
+        photo.held.Reset();
         return KV_ERR_ARGUMENT;
     }
-    return kivra::RunOpen(photo, path, info, KV_PHOTO_INFO_BYTES, [&]() -> std::int32_t {
-        const std::int32_t read = kivra::ReadFileBytes(path, photo.bytes);
+    kivra::HeldPicture& held = photo.held;
+    return kivra::RunOpen(held, path, info, KV_PHOTO_INFO_BYTES, [&]() -> std::int32_t {
+        const std::int32_t read = kivra::ReadFileBytes(path, held.bytes);
         if (read < 0) return read;
         const Decompressor tj(tjInitDecompress());
         if (!tj.get()) return KV_ERR_MEMORY;
         int width = 0, height = 0, subsampling = 0, colourSpace = 0;
-        if (photo.bytes.empty() ||
-            tjDecompressHeader3(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()),
+        if (held.bytes.empty() ||
+            tjDecompressHeader3(tj.get(), held.bytes.data(), static_cast<unsigned long>(held.bytes.size()),
                                 &width, &height, &subsampling, &colourSpace) != 0)
             return KV_ERR_FORMAT;
         if (!kivra::AcceptableSize(width, height)) return KV_ERR_TOO_LARGE;
@@ -115,35 +133,54 @@ extern "C" int32_t kvPhotoOpen(const char* path, int32_t mode, void* info) {
         kivra::PutInt32(info, 12, colourSpace);
         kivra::PutInt32(info, 16, width);
         kivra::PutInt32(info, 20, height);
-        photo.width = width;
-        photo.height = height;
-        photo.held = true;
+        held.width = photo.fullWidth = width;
+        held.height = photo.fullHeight = height;
+        photo.colourSpace = colourSpace;
+        held.held = true;
         return KV_OK;
     });
 }
 
+extern "C" int32_t kvPhotoReduce(int32_t minWidth, int32_t minHeight, void* info) {
+    OpenPhoto& photo = Photo();
+    if (!photo.held.held || info == nullptr) return KV_ERR_ARGUMENT;
+    std::int32_t chosen = 1;
+    for (const std::int32_t denominator : kReductions)
+        if (Reduced(photo.fullWidth, denominator) >= minWidth &&
+            Reduced(photo.fullHeight, denominator) >= minHeight) {
+            chosen = denominator;
+            break;
+        }
+    photo.held.width = Reduced(photo.fullWidth, chosen);
+    photo.held.height = Reduced(photo.fullHeight, chosen);
+    kivra::PutInt32(info, 24, photo.held.width);
+    kivra::PutInt32(info, 28, photo.held.height);
+    kivra::PutInt32(info, 32, chosen);
+    return chosen;
+}
+
 extern "C" int32_t kvPhotoFetch(uint8_t* buffer, int32_t width, int32_t height) {
-    kivra::HeldPicture& photo = Photo();
-    const std::int32_t check = photo.CheckFetch(buffer, width, height);
+    OpenPhoto& photo = Photo();
+    kivra::HeldPicture& held = photo.held;
+    const std::int32_t check = held.CheckFetch(buffer, width, height);
     if (check < 0) {
-        photo.Reset();
+        held.Reset();
         return check;
     }
+    // Asked for a reduced size, TurboJPEG picks the scaled decoding that
+    // gives exactly that size (kvPhotoReduce chose one that does).
     const Decompressor tj(tjInitDecompress());
     std::int32_t result = KV_OK;
     if (!tj.get()) {
         result = KV_ERR_MEMORY;
     } else {
-        int w = 0, h = 0, subsampling = 0, colourSpace = 0;
-        tjDecompressHeader3(tj.get(), photo.bytes.data(), static_cast<unsigned long>(photo.bytes.size()), &w, &h,
-                            &subsampling, &colourSpace);
-        const int status = Components(colourSpace) == 4
-                               ? DecodeFourColour(tj.get(), photo.bytes, buffer, width, height)
-                               : tjDecompress2(tj.get(), photo.bytes.data(),
-                                               static_cast<unsigned long>(photo.bytes.size()), buffer, width,
-                                               width * 3, height, TJPF_RGB, TJFLAG_LIMITSCANS);
+        const int status =
+            Components(photo.colourSpace) == 4
+                ? DecodeFourColour(tj.get(), held.bytes, buffer, width, height)
+                : tjDecompress2(tj.get(), held.bytes.data(), static_cast<unsigned long>(held.bytes.size()),
+                                buffer, width, width * 3, height, TJPF_RGB, TJFLAG_LIMITSCANS);
         if (status != 0 && !AcceptableWarning(tj.get())) result = KV_ERR_FORMAT;
     }
-    photo.Reset();
+    held.Reset();
     return result;
 }

@@ -86,6 +86,48 @@ TEST(Kivra, PhotoOpenFillsTheRecordAndFetchMatchesTurboJpeg) {
     EXPECT_LT(kvPhotoFetch(rgb.data(), 37, 21), 0);
 }
 
+TEST(Kivra, PhotoReduceChoosesTheLargestReductionThatKeepsTheSize) {
+    testbmp::TempDir dir;
+    const Bytes jpeg = testpic::EncodeJpeg(testpic::Pattern(100, 60), 100, 60, TJPF_RGB, TJSAMP_420);
+    const std::string path = dir.Path("r.jpg");
+    testpic::WriteFile(path, jpeg);
+    std::array<std::uint8_t, KV_PHOTO_INFO_BYTES> info{};
+    EXPECT_EQ(kvPhotoReduce(10, 10, info.data()), KV_ERR_ARGUMENT);  // nothing open
+
+    struct Case {
+        int minWidth, minHeight, denominator, width, height;
+    };
+    // 1/8 gives 13 x 8 (sides rounded up), 1/4 25 x 15, 1/2 50 x 30.
+    for (const Case c : {Case{13, 8, 8, 13, 8}, Case{14, 8, 4, 25, 15}, Case{13, 9, 4, 25, 15},
+                         Case{50, 30, 2, 50, 30}, Case{51, 1, 1, 100, 60}, Case{0, 0, 8, 13, 8}}) {
+        SCOPED_TRACE(c.minWidth * 1000 + c.minHeight);
+        ASSERT_GE(kvPhotoOpen(path.c_str(), 1, info.data()), 0);
+        EXPECT_EQ(kvPhotoReduce(c.minWidth, c.minHeight, info.data()), c.denominator);
+        EXPECT_EQ(Word(info.data(), 16), 100);  // the full size stays
+        EXPECT_EQ(Word(info.data(), 20), 60);
+        EXPECT_EQ(Word(info.data(), 24), c.width);
+        EXPECT_EQ(Word(info.data(), 28), c.height);
+        EXPECT_EQ(Word(info.data(), 32), c.denominator);
+        // The fetch takes the reduced size only, and gives TurboJPEG's own
+        // scaled decode of the file.
+        Bytes rgb(std::size_t(c.width) * c.height * 3 + 1, 0xAB);
+        if (c.denominator > 1) {
+            EXPECT_EQ(kvPhotoFetch(rgb.data(), 100, 60), KV_ERR_ARGUMENT);
+            ASSERT_GE(kvPhotoOpen(path.c_str(), 1, info.data()), 0);
+            ASSERT_EQ(kvPhotoReduce(c.minWidth, c.minHeight, info.data()), c.denominator);
+        }
+        ASSERT_GE(kvPhotoFetch(rgb.data(), c.width, c.height), 0);
+        EXPECT_EQ(rgb.back(), 0xAB);  // nothing written past the reduced picture
+        rgb.pop_back();
+        tjhandle tj = tjInitDecompress();
+        Bytes expected(rgb.size());
+        tjDecompress2(tj, jpeg.data(), jpeg.size(), expected.data(), c.width, c.width * 3, c.height, TJPF_RGB,
+                      0);
+        tjDestroy(tj);
+        EXPECT_EQ(rgb, expected);
+    }
+}
+
 TEST(Kivra, IndexedAndLosslessRecordsHoldTheSize) {
     testbmp::TempDir dir;
     const std::string gif = dir.Path("i.gif");

@@ -38,6 +38,27 @@ TEST_F(LibraryLoaders, JpegGivesTurboJpegsPixelsAndRecordsTheName) {
     for (std::size_t i = 0; i < got.size(); ++i) ASSERT_NEAR(got[i], source[i], 6) << i;
 }
 
+TEST_F(LibraryLoaders, LargePhotoLoadsWholeWithTurboJpegsPixels) {
+    // Large enough that a mix-up of rows, strides or a reduced decode shows.
+    constexpr int kWidth = 3000, kHeight = 2001;
+    const Bytes jpeg =
+        testpic::EncodeJpeg(testpic::Pattern(kWidth, kHeight), kWidth, kHeight, TJPF_RGB, TJSAMP_420);
+    const std::string path = dir.Path("large.jpeg");
+    testpic::WriteFile(path, jpeg);
+    CImageData image;
+    ASSERT_TRUE(LoadJpegFile(image, path));
+    ASSERT_EQ(image.width(), kWidth);
+    ASSERT_EQ(image.height(), kHeight);
+    ASSERT_EQ(image.pixelBytes(), std::size_t(kWidth) * kHeight * 3);
+    int w = 0, h = 0;
+    EXPECT_TRUE(Pixels(image) == testpic::DecodeJpeg(jpeg, w, h));
+    // Handing the pixels over leaves the size and no picture.
+    const PixelBuffer taken = image.TakePixels();
+    EXPECT_EQ(taken.size(), std::size_t(kWidth) * kHeight * 3);
+    EXPECT_FALSE(image.HasPicture());
+    EXPECT_EQ(image.width(), kWidth);
+}
+
 TEST_F(LibraryLoaders, GreyJpegBecomesEqualRedGreenBlue) {
     Bytes grey(8 * 8);
     for (std::size_t i = 0; i < grey.size(); ++i) grey[i] = std::uint8_t(i * 4);
@@ -82,6 +103,31 @@ TEST_F(LibraryLoaders, GifFirstFrameWithTransparencyInterlaceAndOffset) {
             if (inFrame) {
                 const int c = (x - 1 + y - 1) % 3;
                 expected.assign(colours[c], colours[c] + 3);
+            }
+            ASSERT_EQ(Bytes(dot, dot + 3), expected) << x << "," << y;
+        }
+}
+
+TEST_F(LibraryLoaders, GifFrameReachingPastTheScreenIsCutAtItsEdges) {
+    // Screen 6 x 10; the frame covers columns 4..7 and rows 8..11: only its
+    // top-left 2 x 2 dots lie on the screen.
+    testpic::GifFrame frame{4, 8, 4, 4, false, -1, Bytes(16, 0)};
+    for (std::size_t i = 0; i < frame.indexes.size(); ++i)
+        frame.indexes[i] = std::uint8_t(i % 4 == 0 ? 1 : 0);
+    const std::string path = dir.Path("edge.gif");
+    ASSERT_TRUE(testpic::WriteGif(path, 6, 10, {{10, 20, 30}, {40, 50, 60}}, {frame}));
+    CImageData image;
+    ASSERT_TRUE(LoadGifFile(image, path));
+    ASSERT_EQ(image.width(), 6);
+    ASSERT_EQ(image.height(), 10);
+    const Bytes rgb = Pixels(image);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const std::uint8_t* dot = &rgb[(std::size_t(y) * 6 + x) * 3];
+            Bytes expected = {255, 255, 255};
+            if (x >= 4 && y >= 8) {
+                const bool first = (x - 4) == 0;  // index 1 where i % 4 == 0: the frame's first column
+                expected = first ? Bytes{40, 50, 60} : Bytes{10, 20, 30};
             }
             ASSERT_EQ(Bytes(dot, dot + 3), expected) << x << "," << y;
         }
