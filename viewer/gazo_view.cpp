@@ -21,6 +21,7 @@
 #include "res/format_text.h"
 #include "dialogs/color_def.h"
 #include "dialogs/open_guide.h"
+#include "image/rgb_view_of.h"
 #include "image/view_image.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
@@ -654,7 +655,7 @@ TileSpan CGazoView::ClientTiles(int margin) const {
 bool CGazoView::ShowTiles() {
     // Tiles that cannot be laid out are not drawn; the rest of the paint is.
     return viewImage_ != nullptr && renderedScale_ != 0.0 &&
-           tiles_.Show(&viewImage_->image, renderedScale_, DeviceLayoutDepth(deviceDepth_));
+           tiles_.Show(RgbViewOf(viewImage_->image), renderedScale_, DeviceLayoutDepth(deviceDepth_));
 }
 
 void CGazoView::PaintImage(QPainter& painter) {
