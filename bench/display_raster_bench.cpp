@@ -10,15 +10,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <random>
 #include <thread>
+#include <vector>
 
-#include "image/image_data.h"
-#include "tests/unit/reference_resample.h"
 #include "render/display_raster.h"
 #include "render/display_region.h"
 #include "render/resample_rows.h"
+#include "render/rgb_view.h"
 #include "render/tile_cache.h"
+#include "tests/unit/reference_resample.h"
 
 #ifdef VELDRIO_BENCH_OPENCV
 #include <opencv2/core.hpp>
@@ -32,8 +34,9 @@ constexpr int HEIGHT = 3000;
 constexpr int WINDOW_WIDTH = 1920;
 constexpr int WINDOW_HEIGHT = 1080;
 
-const CImageData& Photo() {
-    static const CImageData image = [] {
+// The picture's bytes, rows of WIDTH x 3 bytes.
+const std::vector<std::uint8_t>& PhotoBytes() {
+    static const std::vector<std::uint8_t> bytes = [] {
         std::mt19937 gen(1);
         std::vector<std::uint8_t> rgb(std::size_t(WIDTH) * HEIGHT * 3);
         for (int y = 0; y < HEIGHT; ++y)
@@ -43,13 +46,12 @@ const CImageData& Photo() {
                 p[1] = std::uint8_t(y / 12 + (gen() & 15));
                 p[2] = std::uint8_t(((x / 64 + y / 64) & 1) * 200 + (gen() & 31));
             }
-        CImageData data;
-        data.SetImageSize(WIDTH, HEIGHT);
-        data.StorePixels(rgb.data(), rgb.size(), false);
-        return data;
+        return rgb;
     }();
-    return image;
+    return bytes;
 }
+
+RgbView Photo() { return {PhotoBytes().data(), WIDTH, HEIGHT, std::ptrdiff_t(WIDTH) * 3}; }
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -63,9 +65,9 @@ bool SampleMatches(double scale, int dw, int dh, const DisplayRegion& region, At
         for (int x = region.x; x < region.x + region.width; x += 53) {
             std::uint8_t dot[3];
             if (scale == 1.0)
-                std::copy_n(Photo().pixels() + (std::size_t(y) * WIDTH + x) * 3, 3, dot);
+                std::copy_n(Photo().bytes + (std::size_t(y) * WIDTH + x) * 3, 3, dot);
             else
-                reference::ResampleDot(Photo().pixels(), WIDTH, HEIGHT, scale, dw, dh, x, y, dot);
+                reference::ResampleDot(Photo().bytes, WIDTH, HEIGHT, scale, dw, dh, x, y, dot);
             const std::uint8_t* got = at(x, y);
             if (got[0] != dot[0] || got[1] != dot[1] || got[2] != dot[2]) return false;
         }
@@ -74,13 +76,13 @@ bool SampleMatches(double scale, int dw, int dh, const DisplayRegion& region, At
 
 void BM_FullFrame(benchmark::State& state) {
     const double scale = double(state.range(0)) / 100.0;
-    const CImageData& image = Photo();
+    const RgbView image = Photo();
     DisplayRaster raster;
     double ours = 0.0;
 #ifdef VELDRIO_BENCH_OPENCV
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     cv::setNumThreads(threads);
-    const cv::Mat source(HEIGHT, WIDTH, CV_8UC3, const_cast<std::uint8_t*>(image.pixels()));
+    const cv::Mat source(HEIGHT, WIDTH, CV_8UC3, const_cast<std::uint8_t*>(image.bytes));
     cv::Mat peerOut;
     double peer = 0.0;
 #endif
@@ -142,7 +144,7 @@ void BM_WindowTiles(benchmark::State& state) {
     TileCache cache(std::size_t(48) << 20);
     for (auto _ : state) {
         cache.Clear();
-        cache.Show(&Photo(), scale, 32);
+        cache.Show(Photo(), scale, 32);
         cache.Require(WindowTiles(cache, 0));
     }
     if (!TilesMatch(cache, scale, WindowTiles(cache, 0)))
@@ -158,7 +160,7 @@ void BM_PageScroll(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         cache.Clear();
-        cache.Show(&Photo(), scale, 32);
+        cache.Show(Photo(), scale, 32);
         cache.Require(WindowTiles(cache, 0));
         rendered = cache.renderedCount();
         state.ResumeTiming();

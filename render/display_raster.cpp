@@ -5,11 +5,9 @@
 #include <climits>
 #include <new>
 
-#include "image/image_data.h"
-#include "render/parallel_rows.h"
 #include "render/display_region.h"
+#include "render/parallel_rows.h"
 #include "render/resample_rows.h"
-
 
 namespace {
 // About this many dots make one band of the work split over the cores: a
@@ -26,12 +24,9 @@ bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width
     return true;
 }
 
-bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster) {
-    const int w = image.width();
-    const int h = image.height();
-    if (w > 0 && !image.HasPicture()) return false;
+bool RenderDisplay(const RgbView& image, double scale, DisplayRaster& raster) {
     int dw = 0, dh = 0;
-    if (!DisplayRasterSize(w, h, scale, dw, dh)) return false;
+    if (!IsReadable(image) || !DisplayRasterSize(image.width, image.height, scale, dw, dh)) return false;
     // Bands of rows handed out one at a time to whichever thread is free,
     // small enough that no thread is left with a long tail.
     const std::int64_t dots = std::int64_t(dw) * dh;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "render/raster_bytes.h"
+#include "render/rgb_view.h"
 
-class CImageData;
 enum class DotLayout;
 
 // RGB dots, 3 bytes each, rows top-down, each row exactly width x 3 bytes.
@@ -39,13 +39,13 @@ constexpr std::int64_t MAX_DISPLAY_DOTS = std::int64_t(1) << 28;
 bool DisplayRasterSize(int imageWidth, int imageHeight, double scale, int& width, int& height);
 
 // Rebuilds raster from the whole image at scale, on every core, over its
-// own buffer when that holds the size already: a plain copy
-// at exactly 1.0, cubic convolution otherwise (white where the 4 x 4 neighbourhood is out of
-// reach). Images of fewer than 4 rows or columns read their last row or
+// own buffer when that holds the size already: a plain copy at exactly 1.0,
+// cubic convolution otherwise (white where the 4 x 4 neighbourhood is out
+// of reach). Images of fewer than 4 rows or columns read their last row or
 // column again in place of the missing ones. False, with raster unchanged,
-// when the image has no picture, the scale is refused by DisplayRasterSize
-// or the raster cannot be allocated.
-bool RenderDisplay(const CImageData& image, double scale, DisplayRaster& raster);
+// when the image cannot be read (IsReadable), the scale is refused by
+// DisplayRasterSize or the raster cannot be allocated.
+bool RenderDisplay(const RgbView& image, double scale, DisplayRaster& raster);
 
 // The dot layout of a depth-bit screen (16, 24 or 32); false for any other
 // depth.

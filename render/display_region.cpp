@@ -8,7 +8,6 @@
 #include <new>
 #include <vector>
 
-#include "image/image_data.h"
 #include "render/display_raster.h"
 #include "render/resample_rows.h"
 
@@ -190,7 +189,7 @@ const double* RegionWorkspace::TapWeightsFor(int rowSet, std::uint16_t* taps) {
 // One display row of the strip into out (count dots in layout): where the
 // sums are exact, from the column sums of its source rows, otherwise tap by
 // tap.
-void RegionWorkspace::Row(const CImageData& image, int i, DotLayout layout, std::uint8_t* out) {
+void RegionWorkspace::Row(const RgbView& image, int i, DotLayout layout, std::uint8_t* out) {
     const LineTaps& rowTaps = rows_[std::size_t(i)];
     const StripColumns& c = columns_;
     const int count = (c.count + KERNEL_LANES - 1) / KERNEL_LANES * KERNEL_LANES;
@@ -223,11 +222,10 @@ void RegionWorkspace::WhiteRow(DotLayout layout, std::uint8_t* out) {
 
 // Source row index, the bytes the strip reads of a later row asked of the
 // cache meanwhile.
-const std::uint8_t* RegionWorkspace::SourceRow(const CImageData& image, int index) const {
-    const std::size_t imageRow = std::size_t(image.width()) * 3;
-    const std::uint8_t* src = image.pixels() + std::size_t(index) * imageRow;
-    if (index + PREFETCH_ROWS < image.height()) {
-        const std::uint8_t* ahead = src + PREFETCH_ROWS * imageRow;
+const std::uint8_t* RegionWorkspace::SourceRow(const RgbView& image, int index) const {
+    const std::uint8_t* src = image.row(index);
+    if (index + PREFETCH_ROWS < image.height) {
+        const std::uint8_t* ahead = image.row(index + PREFETCH_ROWS);
         for (std::int32_t at = columns_.spanFirst; at < columns_.spanEnd + 63; at += 64)
             __builtin_prefetch(ahead + std::min(at, columns_.spanEnd - 1));
     }
@@ -236,19 +234,19 @@ const std::uint8_t* RegionWorkspace::SourceRow(const CImageData& image, int inde
 
 // Source row index spread out: plane 3 x l + c holds channel c of the dot
 // at tap column l, for each lane.
-const double* RegionWorkspace::LoadValues(const CImageData& image, int index) {
+const double* RegionWorkspace::LoadValues(const RgbView& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
     double* planes = values_.data() + slot * PLANES * STRIP;
     const std::uint8_t* src = SourceRow(image, index);
     // The last row has no bytes after its last dot to read over.
-    const RowSpreader spread = index == image.height() - 1 ? SpreadRowScalar : variant_.spread;
+    const RowSpreader spread = index == image.height - 1 ? SpreadRowScalar : variant_.spread;
     spread(src, columns_.plan, planes, STRIP);
     loaded_[slot] = index;
     return planes;
 }
 
 // The column sums of source row index for the strip's lanes.
-const float* RegionWorkspace::LoadSums(const CImageData& image, int index) {
+const float* RegionWorkspace::LoadSums(const RgbView& image, int index) {
     const std::size_t slot = std::size_t(index) % 4;
     float* sums = sums_.data() + slot * 3 * STRIP;
     if (variant_.sumNear && columns_.plan.near)
@@ -275,28 +273,27 @@ bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width,
     return true;
 }
 
-void ResampleRegion(const CImageData& image, double scale, int displayWidth, int displayHeight,
+void ResampleRegion(const RgbView& image, double scale, int displayWidth, int displayHeight,
                     const DisplayRegion& region, DotLayout layout, std::uint8_t* out, std::size_t rowBytes,
                     RegionWorkspace& work) {
     if (region.width <= 0 || region.height <= 0) return;
     const std::size_t dotBytes = std::size_t(DotBytes(layout));
     if (scale == 1.0) {
-        const std::size_t imageRow = std::size_t(image.width()) * 3;
         for (int i = 0; i < region.height; ++i)
-            ConvertDots(layout, image.pixels() + std::size_t(region.y + i) * imageRow + std::size_t(region.x) * 3,
+            ConvertDots(layout, image.row(region.y + i) + std::size_t(region.x) * 3,
                         out + std::size_t(i) * rowBytes, region.width);
         return;
     }
     // Bands of as many rows as the workspace holds taps for, each crossed
     // strip by strip.
     const int band = int(work.rows_.size());
-    work.KeepColumnsOf(region, displayWidth, image.width(), scale);
+    work.KeepColumnsOf(region, displayWidth, image.width, scale);
     for (int top = 0; top < region.height; top += band) {
         const int rows = std::min(band, region.height - top);
-        work.SetRows(region.y + top, rows, displayHeight, image.height(), scale);
+        work.SetRows(region.y + top, rows, displayHeight, image.height, scale);
         for (int x = 0; x < region.width; x += STRIP) {
             const int count = std::min(STRIP, region.width - x);
-            work.SetColumns(x / STRIP, region.x + x, count, displayWidth, image.width(), scale);
+            work.SetColumns(x / STRIP, region.x + x, count, displayWidth, image.width, scale);
             for (int i = 0; i < rows; ++i) {
                 std::uint8_t* dst = out + std::size_t(top + i) * rowBytes + std::size_t(x) * dotBytes;
                 // The rows lie far apart: the cache is asked for those of
@@ -322,14 +319,13 @@ void ResampleRegion(const CImageData& image, double scale, int displayWidth, int
     }
 }
 
-bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayRegion& region,
+bool RenderDisplayRegion(const RgbView& image, double scale, const DisplayRegion& region,
                          DisplayRaster& raster) {
     int dw = 0, dh = 0;
-    if (!DisplayImageSize(image.width(), image.height(), scale, dw, dh)) return false;
+    if (!IsReadable(image) || !DisplayImageSize(image.width, image.height, scale, dw, dh)) return false;
     if (region.x < 0 || region.y < 0 || region.width < 0 || region.height < 0 ||
         region.width > dw - region.x || region.height > dh - region.y)
         return false;
-    if (region.width > 0 && region.height > 0 && !image.HasPicture()) return false;
     RasterBytes pixels;
     try {
         // Columns are kept only for a region of more than one band.

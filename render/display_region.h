@@ -11,8 +11,8 @@
 
 #include "render/cache_line_vector.h"
 #include "render/resample_rows.h"
+#include "render/rgb_view.h"
 
-class CImageData;
 struct DisplayRaster;
 enum class DotLayout;
 
@@ -41,11 +41,12 @@ constexpr int MAX_DISPLAY_SIDE = 99999999;
 // MAX_DISPLAY_SIDE.
 bool DisplayImageSize(int imageWidth, int imageHeight, double scale, int& width, int& height);
 
-// Makes raster the dots of region of the display image at scale. False, with
-// raster unchanged, when the image has no picture, the scale is refused by
-// DisplayImageSize, the region does not lie within the display image or the
-// raster cannot be allocated. Runs on the caller's thread.
-bool RenderDisplayRegion(const CImageData& image, double scale, const DisplayRegion& region,
+// Makes raster the dots of region of the display image of image at scale.
+// False, with raster unchanged, when the image cannot be read (IsReadable),
+// the scale is refused by DisplayImageSize, the region does not lie within
+// the display image or the raster cannot be allocated. Runs on the caller's
+// thread.
+bool RenderDisplayRegion(const RgbView& image, double scale, const DisplayRegion& region,
                          DisplayRaster& raster);
 
 // The four source rows (or columns) that one display row (or column) draws
@@ -101,29 +102,29 @@ private:
     // Strips whose columns are kept at most: 1.7 MB.
     static constexpr int MAX_KEPT_STRIPS = 1024;
 
-    friend void ResampleRegion(const CImageData&, double, int, int, const DisplayRegion&, DotLayout,
+    friend void ResampleRegion(const RgbView&, double, int, int, const DisplayRegion&, DotLayout,
                                std::uint8_t*, std::size_t, RegionWorkspace&);
     void SetRows(int first, int count, int displayHeight, int imageHeight, double scale);
     void KeepColumnsOf(const DisplayRegion& region, int displayWidth, int imageWidth, double scale);
     void SetColumns(int strip, int first, int count, int displayWidth, int imageWidth, double scale);
     void MakeColumns(int first, int count, int displayWidth, int imageWidth, double scale);
-    void Row(const CImageData& image, int row, DotLayout layout, std::uint8_t* out);
+    void Row(const RgbView& image, int row, DotLayout layout, std::uint8_t* out);
     void WhiteRow(DotLayout layout, std::uint8_t* out);
     // Source row index spread out for the strip, spread by LoadValues
     // the first time.
-    const double* Values(const CImageData& image, int index) {
+    const double* Values(const RgbView& image, int index) {
         const std::size_t slot = std::size_t(index) % 4;
         return loaded_[slot] == index ? values_.data() + slot * PLANES * REGION_STRIP : LoadValues(image, index);
     }
-    const double* LoadValues(const CImageData& image, int index);
-    const std::uint8_t* SourceRow(const CImageData& image, int index) const;
+    const double* LoadValues(const RgbView& image, int index);
+    const std::uint8_t* SourceRow(const RgbView& image, int index) const;
     // The column sums of source row index for the strip, made by LoadSums
     // the first time.
-    const float* Sums(const CImageData& image, int index) {
+    const float* Sums(const RgbView& image, int index) {
         const std::size_t slot = std::size_t(index) % 4;
         return summed_[slot] == index ? sums_.data() + slot * 3 * REGION_STRIP : LoadSums(image, index);
     }
-    const float* LoadSums(const CImageData& image, int index);
+    const float* LoadSums(const RgbView& image, int index);
     const double* TapWeightsFor(int rowSet, std::uint16_t* taps);
 
     const RowKernelVariant& variant_;
@@ -154,8 +155,8 @@ private:
 // The routine both share, unchecked: region of the displayWidth x
 // displayHeight display image of image at scale into out in layout,
 // region.height rows of region.width dots, rowBytes apart. The image must
-// hold its picture and the region must lie within the display image. Does
+// be readable and the region must lie within the display image. Does
 // not throw; runs on the caller's thread.
-void ResampleRegion(const CImageData& image, double scale, int displayWidth, int displayHeight,
+void ResampleRegion(const RgbView& image, double scale, int displayWidth, int displayHeight,
                     const DisplayRegion& region, DotLayout layout, std::uint8_t* out, std::size_t rowBytes,
                     RegionWorkspace& work);

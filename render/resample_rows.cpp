@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "render/pixel_swizzle.h"
+#include "render/tap_weights_loop.h"
 
 namespace {
 
@@ -69,28 +70,9 @@ void PackLanes(DotLayout layout, const std::uint32_t* dots, std::uint8_t* out, i
     }
 }
 
-// The products of TapWeights, inlined into a copy for each vector unit.
-__attribute__((always_inline)) inline void WeighTaps(const double rowWeights[4], const double* columnWeights,
-                                                     double* tapWeights, int count) {
-    for (int k = 0; k < 4; ++k)
-        for (int l = 0; l < 4; ++l) {
-            const double wy = rowWeights[k];
-            const double* wx = columnWeights + l * KERNEL_STRIP;
-            double* w = tapWeights + (4 * k + l) * KERNEL_STRIP;
-            for (int j = 0; j < count; ++j) w[j] = wy * wx[j];
-        }
-}
-
 void WeighTapsPlain(const double rowWeights[4], const double* columnWeights, double* tapWeights, int count) {
     WeighTaps(rowWeights, columnWeights, tapWeights, count);
 }
-
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx512f"))) void WeighTapsAvx512(const double rowWeights[4], const double* columnWeights,
-                                                         double* tapWeights, int count) {
-    WeighTaps(rowWeights, columnWeights, tapWeights, count);
-}
-#endif
 
 // Where each n dots at their lowest offset of tap column 0 read their tap
 // columns side by side: first, the bytes from there to the end of the
@@ -120,7 +102,7 @@ void TapWeights(const double rowWeights[4], const double* columnWeights, double*
     static const Weigh weigh = [] {
 #if defined(__x86_64__) || defined(__i386__)
         __builtin_cpu_init();
-        if (__builtin_cpu_supports("avx512f")) return Weigh(WeighTapsAvx512);
+        if (__builtin_cpu_supports("avx512f")) return Weigh(TapWeightsAvx512);
 #endif
         return Weigh(WeighTapsPlain);
     }();

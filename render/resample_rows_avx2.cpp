@@ -1,13 +1,9 @@
-// The kernel for the avx2 unit, two registers of doubles per step. Only
-// this file is compiled for it; the program picks it when the processor has it.
-#include "render/resample_rows.h"
+// The kernel for the AVX2 unit, two registers of doubles per step. Only this
+// file is compiled for it (the build sets its flags); the program picks it
+// when the processor has it.
+#include "render/row_kernel.h"
 
 #if defined(__x86_64__) || defined(__i386__)
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
-#else
-#pragma GCC target("avx2")
-#endif
 #define RESAMPLE_LANES 4
 #include "render/resample_rows_lanes.h"
 
@@ -37,7 +33,4 @@ void SpreadRowAvx2(const std::uint8_t* src, const SpreadPlan& plan, double* plan
             }
         }
 }
-#if defined(__clang__)
-#pragma clang attribute pop
-#endif
 #endif

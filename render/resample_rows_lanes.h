@@ -7,7 +7,7 @@
 // is used.
 #pragma once
 
-#include "render/resample_rows.h"
+#include "render/row_kernel.h"
 
 #if RESAMPLE_LANES == 8
 #include <immintrin.h>

@@ -1,13 +1,9 @@
-// The kernel for the sse2 unit, two registers of doubles per step. Only
-// this file is compiled for it; the program picks it when the processor has it.
-#include "render/resample_rows.h"
+// The kernel for the SSE2 unit, two registers of doubles per step. Only this
+// file is compiled for it (the build sets its flags); the program picks it
+// when the processor has it.
+#include "render/row_kernel.h"
 
 #if defined(__x86_64__) || defined(__i386__)
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("sse2"))), apply_to = function)
-#else
-#pragma GCC target("sse2")
-#endif
 #define RESAMPLE_LANES 2
 #include "render/resample_rows_lanes.h"
 
@@ -18,7 +14,4 @@ void SumColumnsSse2(const double* planes, const double* columnWeights, float* su
 void SumRowsSse2(const float* const sums[4], const double rowWeights[4], std::uint32_t* dots, int count) {
     LanesSumRows(sums, rowWeights, dots, count);
 }
-#if defined(__clang__)
-#pragma clang attribute pop
-#endif
 #endif

@@ -4,18 +4,17 @@
 #include <new>
 #include <vector>
 
-#include "image/image_data.h"
 #include "render/parallel_rows.h"
 #include "render/resample_rows.h"
 
-bool TileCache::Show(const CImageData* image, double scale, int depth) {
-    if (image == image_ && scale == scale_ && depth == depth_ && image_ != nullptr) return true;
+bool TileCache::Show(const RgbView& image, double scale, int depth) {
+    if (shown_ && image == image_ && scale == scale_ && depth == depth_) return true;
     Clear();
     int w = 0, h = 0;
-    if (image == nullptr || DeviceRowBytes(depth, 1) == 0 ||
-        !DisplayImageSize(image->width(), image->height(), scale, w, h))
+    if (!IsReadable(image) || DeviceRowBytes(depth, 1) == 0 ||
+        !DisplayImageSize(image.width, image.height, scale, w, h))
         return false;
-    if (w > 0 && h > 0 && !image->HasPicture()) return false;
+    shown_ = true;
     image_ = image;
     scale_ = scale;
     depth_ = depth;
@@ -29,7 +28,8 @@ void TileCache::Clear() {
     tiles_.clear();
     held_ = 0;
     rendered_ = 0;
-    image_ = nullptr;
+    shown_ = false;
+    image_ = {};
     scale_ = 0.0;
     depth_ = 0;
     displayWidth_ = displayHeight_ = 0;
@@ -54,7 +54,7 @@ void TileCache::MakeRoom(std::size_t bytes, const TileSpan& keep) {
 }
 
 void TileCache::Require(const TileSpan& span) {
-    if (image_ == nullptr || span.empty()) return;
+    if (!shown_ || span.empty()) return;
     struct Missing {
         int column;
         int row;
@@ -101,7 +101,7 @@ void TileCache::Require(const TileSpan& span) {
                 tile = {};
                 continue;
             }
-            ResampleRegion(*image_, scale_, displayWidth_, displayHeight_, region, layout, tile.pixels.data(),
+            ResampleRegion(image_, scale_, displayWidth_, displayHeight_, region, layout, tile.pixels.data(),
                            std::size_t(tile.rowBytes), works[std::size_t(part)]);
         }
     });

@@ -9,18 +9,19 @@
 #include <unordered_map>
 
 #include "render/display_raster.h"
+#include "render/rgb_view.h"
 #include "render/tile_grid.h"
-
-class CImageData;
 
 class TileCache {
 public:
     explicit TileCache(std::size_t budgetBytes) : budget_(budgetBytes) {}
 
     // What the tiles show: image at scale, laid out for a depth-bit screen
-    // (16, 24 or 32). Any change drops every tile. False, with nothing to
-    // show, when the display image at that scale cannot be addressed.
-    bool Show(const CImageData* image, double scale, int depth);
+    // (16, 24 or 32). Any change (another view of the same bytes included)
+    // drops every tile. The bytes must stay as they are while shown. False,
+    // with nothing to show, when the image cannot be read (IsReadable) or
+    // the display image at that scale cannot be addressed.
+    bool Show(const RgbView& image, double scale, int depth);
     // Drops every tile and shows nothing.
     void Clear();
 
@@ -53,7 +54,8 @@ private:
     void MakeRoom(std::size_t bytes, const TileSpan& keep);
 
     std::size_t budget_;
-    const CImageData* image_ = nullptr;
+    RgbView image_;
+    bool shown_ = false;
     double scale_ = 0.0;
     int depth_ = 0;
     int displayWidth_ = 0;

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "image/image_data.h"
+#include "image/rgb_view_of.h"
 #include "platform/pointer_pixel.h"
 #include "viewer/device_image.h"
 
@@ -272,7 +273,7 @@ TileSpan ImageCanvas::ClientTiles(int margin) const {
 bool ImageCanvas::ShowTiles() {
     // Tiles that cannot be laid out are not drawn; the rest of the paint is.
     return image_ != nullptr && renderedScale_ != 0.0 &&
-           tiles_.Show(image_, renderedScale_, DeviceLayoutDepth(deviceDepth_));
+           tiles_.Show(RgbViewOf(*image_), renderedScale_, DeviceLayoutDepth(deviceDepth_));
 }
 
 void ImageCanvas::PaintImage(QPainter& painter) {

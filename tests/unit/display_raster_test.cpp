@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/image_data.h"
+#include "image/rgb_view_of.h"
 #include "reference_resample.h"
 #include "render/display_raster.h"
 #include "render/display_region.h"
@@ -41,7 +42,7 @@ const std::uint8_t* Dot(const DisplayRaster& raster, int x, int y) {
 void ExpectMatchesReference(const CImageData& image, double scale) {
     SCOPED_TRACE(testing::Message() << image.width() << "x" << image.height() << " at " << scale);
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, scale, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), scale, raster));
     int w = 0, h = 0;
     std::vector<std::uint8_t> expected =
         reference::Resample(image.pixels(), image.width(), image.height(), scale, w, h);
@@ -66,7 +67,7 @@ void ExpectRegionMatchesReference(const CImageData& image, double scale, const D
     int dw = 0, dh = 0;
     ASSERT_TRUE(DisplayImageSize(image.width(), image.height(), scale, dw, dh));
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplayRegion(image, scale, region, raster));
+    ASSERT_TRUE(RenderDisplayRegion(RgbViewOf(image), scale, region, raster));
     ASSERT_EQ(raster.width, region.width);
     ASSERT_EQ(raster.height, region.height);
     for (int i = 0; i < region.height; ++i)
@@ -114,7 +115,7 @@ TEST(DisplayRaster, SmallImageRepeatsItsEdge) {
     // rest is the one dot.
     CImageData image = MakeImage(1, 1, {10, 20, 30});
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, 2.0, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 2.0, raster));
     ASSERT_EQ(raster.width, 2);
     ASSERT_EQ(raster.height, 2);
     EXPECT_EQ(std::vector<std::uint8_t>(raster.pixels.begin(), raster.pixels.end()),
@@ -124,7 +125,7 @@ TEST(DisplayRaster, SmallImageRepeatsItsEdge) {
 TEST(DisplayRaster, ScaleOneIsAPlainCopy) {
     CImageData image = NoiseImage(13, 7, 8);
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, 1.0, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 1.0, raster));
     EXPECT_EQ(raster.width, 13);
     EXPECT_EQ(raster.height, 7);
     EXPECT_EQ(raster.pixels, RasterBytes(image.pixels(), image.pixels() + image.pixelBytes()));
@@ -133,7 +134,7 @@ TEST(DisplayRaster, ScaleOneIsAPlainCopy) {
 TEST(DisplayRaster, DoubleScaleHasWhiteFirstRowAndColumnAndComputedLastOnes) {
     CImageData image = MakeImage(4, 4, std::vector<std::uint8_t>(48, 0));
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, 2.0, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 2.0, raster));
     ASSERT_EQ(raster.width, 8);
     ASSERT_EQ(raster.height, 8);
     for (int k = 0; k < 8; ++k) {
@@ -153,7 +154,7 @@ TEST(DisplayRaster, DotsOnTheSourceGridTakeTheSourceDot) {
     for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = std::uint8_t(i * 5);
     CImageData image = MakeImage(4, 4, rgb);
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, 2.0, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 2.0, raster));
     const std::uint8_t* dot = Dot(raster, 3, 3);
     EXPECT_EQ(dot[0], rgb[15]);
     EXPECT_EQ(dot[1], rgb[16]);
@@ -162,13 +163,13 @@ TEST(DisplayRaster, DotsOnTheSourceGridTakeTheSourceDot) {
 
 TEST(DisplayRaster, SizesAreTruncated) {
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(NoiseImage(101, 10, 9), 0.5, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(NoiseImage(101, 10, 9)), 0.5, raster));
     EXPECT_EQ(raster.width, 50);
     EXPECT_EQ(raster.height, 5);
     int w = 0, h = 0;
     ASSERT_TRUE(DisplayRasterSize(3, 3, 0.29, w, h));
     EXPECT_EQ(w, 0);  // an empty raster, not a failure
-    ASSERT_TRUE(RenderDisplay(NoiseImage(3, 3, 10), 0.29, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(NoiseImage(3, 3, 10)), 0.29, raster));
     EXPECT_EQ(raster.width, 0);
     EXPECT_TRUE(raster.pixels.empty());
 }
@@ -176,12 +177,12 @@ TEST(DisplayRaster, SizesAreTruncated) {
 TEST(DisplayRaster, RefusedScalesLeaveTheRasterAsItWas) {
     CImageData image = NoiseImage(8, 8, 11);
     DisplayRaster raster;
-    ASSERT_TRUE(RenderDisplay(image, 1.0, raster));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 1.0, raster));
     const RasterBytes before = raster.pixels;
-    EXPECT_FALSE(RenderDisplay(image, 0.0, raster));
-    EXPECT_FALSE(RenderDisplay(image, -1.5, raster));
-    EXPECT_FALSE(RenderDisplay(image, std::nan(""), raster));
-    EXPECT_FALSE(RenderDisplay(image, 1e9, raster));  // far beyond 2^28 dots
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), 0.0, raster));
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), -1.5, raster));
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), std::nan(""), raster));
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), 1e9, raster));  // far beyond 2^28 dots
     EXPECT_EQ(raster.width, 8);
     EXPECT_EQ(raster.pixels, before);
 
@@ -195,8 +196,8 @@ TEST(DisplayRaster, SizedImageWithoutPixelsIsRefused) {
     CImageData image;
     ASSERT_TRUE(image.SetImageSize(10, 10));  // a load that failed half-way
     DisplayRaster raster;
-    EXPECT_FALSE(RenderDisplay(image, 2.0, raster));
-    EXPECT_FALSE(RenderDisplay(image, 1.0, raster));
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), 2.0, raster));
+    EXPECT_FALSE(RenderDisplay(RgbViewOf(image), 1.0, raster));
 }
 
 TEST(DeviceRaster, RowLengthsPerDepth) {
@@ -296,9 +297,9 @@ TEST(DisplayRegion, AWorkspaceKeepsNoColumnsOfAnEarlierRegionScaleOrImage) {
         int dw = 0, dh = 0;
         ASSERT_TRUE(DisplayImageSize(call.image->width(), call.image->height(), call.scale, dw, dh));
         DisplayRaster fresh;
-        ASSERT_TRUE(RenderDisplayRegion(*call.image, call.scale, call.region, fresh));
+        ASSERT_TRUE(RenderDisplayRegion(RgbViewOf(*call.image), call.scale, call.region, fresh));
         std::vector<std::uint8_t> got(fresh.pixels.size());
-        ResampleRegion(*call.image, call.scale, dw, dh, call.region, DotLayout::Rgb, got.data(),
+        ResampleRegion(RgbViewOf(*call.image), call.scale, dw, dh, call.region, DotLayout::Rgb, got.data(),
                        std::size_t(call.region.width) * 3, work);
         EXPECT_TRUE(std::equal(got.begin(), got.end(), fresh.pixels.begin()));
     }
@@ -307,9 +308,9 @@ TEST(DisplayRegion, AWorkspaceKeepsNoColumnsOfAnEarlierRegionScaleOrImage) {
 TEST(DisplayRegion, RefusesRegionsOutsideAndSidesBeyondACoordinateCell) {
     const CImageData image = NoiseImage(10, 10, 22);
     DisplayRaster raster;
-    EXPECT_FALSE(RenderDisplayRegion(image, 2.0, {15, 0, 6, 1}, raster));  // 20 dots wide
-    EXPECT_FALSE(RenderDisplayRegion(image, 2.0, {-1, 0, 2, 2}, raster));
-    EXPECT_FALSE(RenderDisplayRegion(image, 0.0, {0, 0, 1, 1}, raster));
+    EXPECT_FALSE(RenderDisplayRegion(RgbViewOf(image), 2.0, {15, 0, 6, 1}, raster));  // 20 dots wide
+    EXPECT_FALSE(RenderDisplayRegion(RgbViewOf(image), 2.0, {-1, 0, 2, 2}, raster));
+    EXPECT_FALSE(RenderDisplayRegion(RgbViewOf(image), 0.0, {0, 0, 1, 1}, raster));
     EXPECT_TRUE(raster.pixels.empty());
     int w = 0, h = 0;
     // A 6000 x 4000 picture at 400 % and 25 times 4000 x 3000 are fine for
@@ -489,7 +490,7 @@ TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDot
     const CImageData image = NoiseImage(300, 200, 24);
     const std::size_t tileBytes = std::size_t(TILE_SIDE) * TILE_SIDE * 4;
     TileCache cache(5 * tileBytes);
-    ASSERT_TRUE(cache.Show(&image, 4.0, 32));  // 1200 x 800 dots: 5 x 4 tiles
+    ASSERT_TRUE(cache.Show(RgbViewOf(image), 4.0, 32));  // 1200 x 800 dots: 5 x 4 tiles
     ASSERT_EQ(cache.displayWidth(), 1200);
     const TileSpan first = TilesCovering({0, 0, 600, 300}, 1200, 800);  // 3 x 2 tiles
     ASSERT_EQ(first.count(), 6);
@@ -523,9 +524,9 @@ TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDot
 
     // Another scale or depth starts afresh; a display image beyond a
     // coordinate cell shows nothing.
-    ASSERT_TRUE(cache.Show(&image, 4.0, 16));
+    ASSERT_TRUE(cache.Show(RgbViewOf(image), 4.0, 16));
     EXPECT_EQ(cache.tileCount(), 0u);
-    EXPECT_FALSE(cache.Show(&image, 1e6, 32));
+    EXPECT_FALSE(cache.Show(RgbViewOf(image), 1e6, 32));
     cache.Require(first);
     EXPECT_EQ(cache.tileCount(), 0u);
 }
@@ -535,9 +536,9 @@ TEST(TileCache, TilesInEveryScreenLayoutAreTheDisplayRasterConverted) {
     // Rendered over a larger raster, in bands shared by the threads, the
     // raster equals one rendered afresh.
     DisplayRaster display, fresh;
-    ASSERT_TRUE(RenderDisplay(image, 3.0, display));
-    ASSERT_TRUE(RenderDisplay(image, 2.5, display));  // 375 x 225
-    ASSERT_TRUE(RenderDisplay(image, 2.5, fresh));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 3.0, display));
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 2.5, display));  // 375 x 225
+    ASSERT_TRUE(RenderDisplay(RgbViewOf(image), 2.5, fresh));
     ASSERT_EQ(display.width, 375);
     EXPECT_EQ(display.pixels, fresh.pixels);
     for (int depth : {16, 24, 32}) {
@@ -545,7 +546,7 @@ TEST(TileCache, TilesInEveryScreenLayoutAreTheDisplayRasterConverted) {
         DeviceRaster whole;
         ASSERT_TRUE(BuildDeviceRaster(display, depth, whole));
         TileCache cache(std::size_t(16) << 20);
-        ASSERT_TRUE(cache.Show(&image, 2.5, depth));
+        ASSERT_TRUE(cache.Show(RgbViewOf(image), 2.5, depth));
         const TileSpan span = TilesCovering({0, 0, 375, 225}, 375, 225);
         cache.Require(span);
         ASSERT_EQ(cache.tileCount(), std::size_t(span.count()));
@@ -563,4 +564,89 @@ TEST(TileCache, TilesInEveryScreenLayoutAreTheDisplayRasterConverted) {
                 }
             }
     }
+}
+
+namespace {
+
+// image's dots with rows stride bytes apart; the bytes between rows are
+// noise, so that any of them read as a dot would change the result. The
+// buffer ends with the last dot.
+std::vector<std::uint8_t> PaddedRows(const CImageData& image, std::ptrdiff_t stride) {
+    const std::size_t rowBytes = std::size_t(image.width()) * 3;
+    std::vector<std::uint8_t> bytes(std::size_t(stride) * std::size_t(image.height() - 1) + rowBytes);
+    std::mt19937 gen(99);
+    for (std::uint8_t& byte : bytes)
+        byte = std::uint8_t(gen());
+    for (int y = 0; y < image.height(); ++y)
+        std::copy_n(image.pixels() + std::size_t(y) * rowBytes, rowBytes,
+                    bytes.data() + std::size_t(y) * stride);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(RgbView, RowsFartherApartThanTheirDotsGiveTheSameDotsEverywhere) {
+    const CImageData image = NoiseImage(70, 45, 31);
+    const std::ptrdiff_t stride = 70 * 3 + 13;
+    const std::vector<std::uint8_t> bytes = PaddedRows(image, stride);
+    const RgbView padded{bytes.data(), 70, 45, stride};
+    for (double scale : {0.29, 0.5, 1.0, 1.5, 2.0, 4.0}) {
+        SCOPED_TRACE(scale);
+        DisplayRaster want, got;
+        ASSERT_TRUE(RenderDisplay(RgbViewOf(image), scale, want));
+        ASSERT_TRUE(RenderDisplay(padded, scale, got));
+        EXPECT_EQ(got.pixels, want.pixels);
+
+        const DisplayRegion region{want.width / 3, want.height / 4, want.width / 2, want.height / 2};
+        ASSERT_TRUE(RenderDisplayRegion(padded, scale, region, got));
+        for (int y = 0; y < region.height; ++y)
+            ASSERT_TRUE(std::equal(Dot(got, 0, y), Dot(got, 0, y) + region.width * 3,
+                                   Dot(want, region.x, region.y + y)))
+                << "row " << y;
+
+        TileCache cache(std::size_t(16) << 20);
+        ASSERT_TRUE(cache.Show(padded, scale, 24));
+        const TileSpan span = TilesCovering({0, 0, want.width, want.height}, want.width, want.height);
+        cache.Require(span);
+        DeviceRaster whole;
+        ASSERT_TRUE(BuildDeviceRaster(want, 24, whole));
+        const DeviceRaster* corner = cache.Find(span.endColumn - 1, span.endRow - 1);
+        ASSERT_NE(corner, nullptr);
+        const DisplayRegion last = TileRegion(span.endColumn - 1, span.endRow - 1, want.width, want.height);
+        for (int y = 0; y < last.height; ++y) {
+            const std::uint8_t* row =
+                &whole.pixels[std::size_t(last.y + y) * whole.rowBytes + std::size_t(last.x) * 3];
+            ASSERT_TRUE(
+                std::equal(row, row + last.width * 3, &corner->pixels[std::size_t(y) * corner->rowBytes]))
+                << "tile row " << y;
+        }
+    }
+}
+
+TEST(RgbView, UnreadableViewsAreRefusedAndAnotherViewDropsTheTiles) {
+    const CImageData image = NoiseImage(20, 10, 32);
+    const RgbView good = RgbViewOf(image);
+    const RgbView refused[] = {{good.bytes, 20, 10, 59},  // rows shorter than their dots
+                               {nullptr, 20, 10, 60},
+                               {good.bytes, -1, 10, 60},
+                               {good.bytes, 20, -10, 60}};
+    DisplayRaster raster;
+    TileCache cache(std::size_t(1) << 20);
+    for (const RgbView& view : refused) {
+        EXPECT_FALSE(RenderDisplay(view, 2.0, raster));
+        EXPECT_FALSE(RenderDisplayRegion(view, 2.0, {0, 0, 1, 1}, raster));
+        EXPECT_FALSE(cache.Show(view, 2.0, 32));
+    }
+    EXPECT_EQ(raster.width, 0);
+    // No dots: nothing to read, nothing refused.
+    EXPECT_TRUE(RenderDisplay({nullptr, 0, 0, 0}, 2.0, raster));
+
+    ASSERT_TRUE(cache.Show(good, 2.0, 32));
+    cache.Require(TilesCovering({0, 0, 40, 20}, 40, 20));
+    ASSERT_TRUE(cache.Show(good, 2.0, 32));
+    EXPECT_EQ(cache.tileCount(), 1u);
+    // The same size over other bytes is another picture.
+    const std::vector<std::uint8_t> copy(image.pixels(), image.pixels() + image.pixelBytes());
+    ASSERT_TRUE(cache.Show({copy.data(), 20, 10, 60}, 2.0, 32));
+    EXPECT_EQ(cache.tileCount(), 0u);
 }
