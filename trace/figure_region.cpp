@@ -1,6 +1,7 @@
 #include "trace/figure_region.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace trace {
@@ -29,8 +30,8 @@ public:
         w.top = std::max(0, seedY - kFirstWindowHalf);
         w.width = std::min(picture_.width(), seedX + kFirstWindowHalf) - w.left;
         w.height = std::min(picture_.height(), seedY + kFirstWindowHalf) - w.top;
-        region_.mask.assign(Area(w), 0);
-        grey_.assign(Area(w), 0);
+        region_.mask.reset(new std::uint8_t[Area(w)]);
+        grey_.reset(new std::uint8_t[Area(w)]);
         rowRead_.assign(std::size_t(w.height), false);
         region_.topX = region_.minX = region_.maxX = seedX;
         region_.topY = region_.minY = region_.maxY = seedY;
@@ -45,6 +46,10 @@ public:
             for (const Span& s : spans)
                 PushRuns(s.y, s.left, s.right);
         }
+        // Rows never read hold no figure dot.
+        for (int y = 0; y < w.height; ++y)
+            if (!rowRead_[std::size_t(y)])
+                std::fill_n(region_.mask.get() + std::size_t(y) * std::size_t(w.width), w.width, 0);
         region_.insideLevel = levels_.brightFigure
                                   ? ClassLevel(histogram_, levels_.threshold + 1, kLevels - 1)
                                   : ClassLevel(histogram_, 0, levels_.threshold);
@@ -67,11 +72,15 @@ private:
     // Reads dots x0 .. x1 - 1 of row y: their levels and their sides.
     void ReadDots(int y, int x0, int x1) {
         const std::size_t at = RowStart(y) + std::size_t(x0 - region_.window.left);
-        std::uint8_t* grey = grey_.data() + at;
-        std::uint8_t* side = region_.mask.data() + at;
+        std::uint8_t* __restrict grey = grey_.get() + at;
+        std::uint8_t* __restrict side = region_.mask.get() + at;
         picture_.RowLevels(y, x0, x1, grey);
-        for (int i = 0; i < x1 - x0; ++i)
-            side[i] = levels_.InFigure(grey[i]) ? kFigureSide : kOtherSide;
+        const int t = levels_.threshold;
+        const std::uint8_t above = levels_.brightFigure ? kFigureSide : kOtherSide;
+        const std::uint8_t below = levels_.brightFigure ? kOtherSide : kFigureSide;
+        const int n = x1 - x0;
+        for (int i = 0; i < n; ++i)
+            side[i] = grey[i] > t ? above : below;
     }
 
     void ReadRow(int y) {
@@ -84,7 +93,7 @@ private:
     // a row of the window.
     void PushRuns(int y, int left, int right) {
         ReadRow(y);
-        const std::uint8_t* side = region_.mask.data() + RowStart(y) - region_.window.left;
+        const std::uint8_t* side = region_.mask.get() + RowStart(y) - region_.window.left;
         bool inRun = false;
         for (int i = left; i <= right; ++i) {
             const bool open = side[i] == kFigureSide;
@@ -101,7 +110,7 @@ private:
         while (!stack_.empty()) {
             const auto [x, y] = stack_.back();
             stack_.pop_back();
-            std::uint8_t* side = region_.mask.data() + RowStart(y) - w.left;
+            std::uint8_t* side = region_.mask.get() + RowStart(y) - w.left;
             if (side[x] != kFigureSide) continue;
             int left = x, right = x;
             while (left > w.left && side[left - 1] == kFigureSide)
@@ -111,7 +120,7 @@ private:
             if (left == w.left && left > 0) beyond_.push_back({y, left - 1, left - 1});
             if (right + 1 == Right() && right + 1 < picture_.width())
                 beyond_.push_back({y, right + 1, right + 1});
-            const std::uint8_t* grey = grey_.data() + RowStart(y) - w.left;
+            const std::uint8_t* grey = grey_.get() + RowStart(y) - w.left;
             for (int i = left; i <= right; ++i) {
                 side[i] = FigureRegion::kInRegion;
                 ++histogram_[grey[i]];
@@ -158,14 +167,16 @@ private:
         TraceWindow w = old;
         widen(w.left, w.width, pastLeft, pastRight, picture_.width());
         widen(w.top, w.height, pastTop, pastBottom, picture_.height());
-        std::vector<std::uint8_t> mask(Area(w), 0), grey(Area(w), 0);
+        std::unique_ptr<std::uint8_t[]> mask(new std::uint8_t[Area(w)]);
+        std::unique_ptr<std::uint8_t[]> grey(new std::uint8_t[Area(w)]);
         std::vector<bool> rowRead(std::size_t(w.height), false);
         for (int y = 0; y < old.height; ++y) {
+            if (!rowRead_[std::size_t(y)]) continue;
             const std::ptrdiff_t from = std::ptrdiff_t(y) * old.width;
             const std::ptrdiff_t to = std::ptrdiff_t(y + old.top - w.top) * w.width + (old.left - w.left);
-            std::copy_n(region_.mask.begin() + from, old.width, mask.begin() + to);
-            std::copy_n(grey_.begin() + from, old.width, grey.begin() + to);
-            rowRead[std::size_t(y + old.top - w.top)] = rowRead_[std::size_t(y)];
+            std::copy_n(region_.mask.get() + from, old.width, mask.get() + to);
+            std::copy_n(grey_.get() + from, old.width, grey.get() + to);
+            rowRead[std::size_t(y + old.top - w.top)] = true;
         }
         region_.mask.swap(mask);
         grey_.swap(grey);
@@ -182,8 +193,8 @@ private:
     const GreyPicture& picture_;
     const FigureLevels& levels_;
     FigureRegion region_;
-    std::vector<std::uint8_t> grey_;  // the window's levels, where its rows were read
-    std::vector<bool> rowRead_;       // per row of the window
+    std::unique_ptr<std::uint8_t[]> grey_;  // the window's levels, where its rows were read
+    std::vector<bool> rowRead_;             // per row of the window
     std::vector<std::int64_t> histogram_ = std::vector<std::int64_t>(kLevels, 0);
     std::vector<std::pair<int, int>> stack_;
     std::vector<Span> beyond_;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,8 +23,8 @@ namespace trace {
 constexpr int kFirstWindowHalf = 128;
 
 struct FigureRegion {
-    TraceWindow window;              // where the mask lies in the picture
-    std::vector<std::uint8_t> mask;  // window.width x window.height; kInRegion for the figure's dots
+    TraceWindow window;                    // where the mask lies in the picture
+    std::unique_ptr<std::uint8_t[]> mask;  // window.width x window.height; kInRegion for the figure's dots
     std::int64_t dots = 0;
     int topX = 0, topY = 0;  // the first figure dot in reading order
     int minX = 0, minY = 0;  // the smallest box holding the region
