@@ -2,8 +2,8 @@
 // the threshold (a scanline flood fill), and its outer boundary as a closed
 // chain of dot edges (crack following).
 //
-// The fill works in a window of the picture around the seed: its mask holds
-// one byte per dot of the window only. While the region runs into a side of
+// The fill works in a window of the picture around the seed: its levels
+// and its mask hold one byte each per dot of the window only. While the region runs into a side of
 // the window that is not the picture's edge, that side moves out (the
 // window doubles in that direction) and the fill goes on from where it
 // stopped, so the region found is the same as over the whole picture.

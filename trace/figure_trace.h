@@ -34,7 +34,7 @@ enum class TraceStatus {
 };
 
 // The part of the picture the tracer worked in, in picture dots: its work
-// buffers hold one byte per dot of it.
+// buffers (levels and the region's mask) hold two bytes per dot of it.
 struct TraceWindow {
     int left = 0;
     int top = 0;
