@@ -21,12 +21,14 @@ void BM_TraceRoundedPlate12Megapixels(benchmark::State& state) {
     const std::vector<std::uint8_t> rgb = figpic::Render(rows, figpic::Damage::None, width, height);
     int found = 0;
     for (auto _ : state) {
-        const trace::TraceResult result = trace::TraceFigure(rgb.data(), width, height, width / 2, height / 2, 1.0, 200);
+        const trace::TraceResult result =
+            trace::TraceFigure(rgb.data(), width, height, width / 2, height / 2, 200);
         found = int(result.rows.size());
         benchmark::DoNotOptimize(found);
     }
     state.counters["rows"] = found;
-    state.counters["MPix/s"] = benchmark::Counter(double(width) * height * 1e-6, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["MPix/s"] =
+        benchmark::Counter(double(width) * height * 1e-6, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_TraceRoundedPlate12Megapixels)->Unit(benchmark::kMillisecond);
 
@@ -38,9 +40,12 @@ void Accuracy(benchmark::State& state, const figpic::Figure& figure, Way way) {
         if (way == Way::Clicked100 || way == Way::Clicked400) {
             rows = figpic::ClickedRows(figure.rows, way == Way::Clicked100 ? 1.0 : 4.0);
         } else {
-            const auto damage = way == Way::TracedClean ? figpic::Damage::None : figpic::Damage::BlurNoiseJpeg;
+            const auto damage =
+                way == Way::TracedClean ? figpic::Damage::None : figpic::Damage::BlurNoiseJpeg;
             const std::vector<std::uint8_t> rgb = figpic::Render(figure.rows, damage);
-            rows = trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, figure.seedX, figure.seedY, 1.0, 200).rows;
+            rows =
+                trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, figure.seedX, figure.seedY, 200)
+                    .rows;
         }
     }
     const figpic::Errors e = figpic::ErrorsOf(figpic::PropertiesOf(rows), figpic::PropertiesOf(figure.rows));
@@ -52,13 +57,14 @@ void Accuracy(benchmark::State& state, const figpic::Figure& figure, Way way) {
 
 const bool registered = [] {
     const std::pair<Way, const char*> ways[] = {{Way::TracedClean, "traced clean"},
-                                               {Way::TracedDamaged, "traced blur+noise+JPEG"},
-                                               {Way::Clicked100, "clicked at 100%"},
-                                               {Way::Clicked400, "clicked at 400%"}};
+                                                {Way::TracedDamaged, "traced blur+noise+JPEG"},
+                                                {Way::Clicked100, "clicked at 100%"},
+                                                {Way::Clicked400, "clicked at 400%"}};
     for (const figpic::Figure& figure : figpic::Figures())
         for (const auto& [way, name] : ways)
-            benchmark::RegisterBenchmark(("Errors/" + figure.name + "/" + name).c_str(),
-                                         [figure, way = way](benchmark::State& s) { Accuracy(s, figure, way); })
+            benchmark::RegisterBenchmark(
+                ("Errors/" + figure.name + "/" + name).c_str(),
+                [figure, way = way](benchmark::State& s) { Accuracy(s, figure, way); })
                 ->Iterations(1)
                 ->Unit(benchmark::kMillisecond);
     return true;

@@ -245,7 +245,11 @@ int main(int argc, char** argv) {
     CalcState state;
     std::string error;
     if (options.trace) {
-        if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table)) return status;
+        std::string message;
+        if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table, message)) {
+            std::fprintf(stderr, "%s\n", message.c_str());
+            return status;
+        }
         if (!options.json) std::fputs(TracedRowsText(table).c_str(), stdout);
     } else switch (ReadOutlineCsv(bytes, table, error)) {
     case OutlineReadResult::Ok: break;

@@ -1,13 +1,12 @@
 #include "calc/traced_outline.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "app/image_file_loader.h"
 #include "data/sample_table.h"
+#include "data/traced_rows.h"
 #include "image/view_image.h"
-#include "viewer/figure_tracing.h"
 
 namespace {
 
@@ -33,16 +32,25 @@ std::string RowsJoined(const SampleTable& table, const char* before, const char*
 
 }  // namespace
 
-int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table) {
+int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table, std::string& message) {
     CViewImage view;
     if (!LoadImageFileOfType(ImageFileTypeOf(picture), view.image, picture, nullptr)) {
-        std::fprintf(stderr, "veldrio-calc: cannot read the picture %s\n", picture.c_str());
+        message = "veldrio-calc: cannot read the picture " + picture;
         return 2;
     }
-    FigureTracing tracing;
-    return tracing.TraceAt(view, x, y, table, nullptr) ? 0 : 1;
+    const trace::TraceResult result = TraceViewImage(view, x, y);
+    // Rows the table holds already are replaced, as a user answering Yes would.
+    const TraceVerdict verdict = JudgeTrace(result, table);
+    if (verdict.step == TraceStep::Refuse) {
+        message = verdict.notice.text;
+        return 1;
+    }
+    StoreTracedRows(table, result.rows);
+    return 0;
 }
 
 std::string TracedRowsText(const SampleTable& table) { return RowsJoined(table, "", ",", "\n", ""); }
 
-std::string TracedRowsJson(const SampleTable& table) { return "[" + RowsJoined(table, "[", ", ", "]", ", ") + "]"; }
+std::string TracedRowsJson(const SampleTable& table) {
+    return "[" + RowsJoined(table, "[", ", ", "]", ", ") + "]";
+}

@@ -7,9 +7,9 @@ class SampleTable;
 
 // Opens the picture (JPEG, BMP, GIF or PNG) at 100 % and traces the figure
 // around the dot (x, y) into table. Returns 0 when traced, 1 when no figure
-// is found there (the message went to the message hook), 2 when the picture
-// cannot be read.
-int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table);
+// is found there, 2 when the picture cannot be read; message then says
+// what went wrong, one line for standard error.
+int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table, std::string& message);
 
 // The table's rows as lines "type,x,y".
 std::string TracedRowsText(const SampleTable& table);

@@ -9,15 +9,16 @@ namespace trace {
 
 namespace {
 
-// Cracks on each side that give the boundary's local direction.
-constexpr int DIRECTION_SPAN = 4;
+// Cracks on each side of a crack whose corners give the boundary's local
+// direction there.
+constexpr int kDirectionSpan = 4;
 
 // Dots of the line (a row when alongRow) from `start` on in steps of `step`
-// whose levels stay on the side given, at most 2 x EDGE_REACH.
-int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int start, int step,
-            bool figureSide) {
+// whose levels stay on the side given, at most 2 x kEdgeReach.
+int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int start,
+            int step, bool figureSide) {
     int run = 0;
-    for (int i = start; run < 2 * EDGE_REACH; i += step, ++run) {
+    for (int i = start; run < 2 * kEdgeReach; i += step, ++run) {
         const int x = alongRow ? i : fixed, y = alongRow ? fixed : i;
         if (!picture.Contains(x, y) || levels.InFigure(picture.At(x, y)) != figureSide) break;
     }
@@ -26,7 +27,7 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
 
 // The sub-dot place of the edge at the crack between dots `crack - 1` and
 // `crack` of the line `fixed` (a row when alongRow), the figure on the low
-// side when figureLow. The run read reaches EDGE_REACH dots each way, but
+// side when figureLow. The run read reaches kEdgeReach dots each way, but
 // no farther than half way across the figure or the gap beside it, so that
 // a thin part or a narrow slot does not bring in its other edge. perLevel
 // turns a dot's level above the background's into the share of the figure.
@@ -36,9 +37,9 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
     const int insideFirst = figureLow ? crack - 1 : crack, outsideFirst = figureLow ? crack : crack - 1;
     const int inside = SideRun(picture, levels, alongRow, fixed, insideFirst, inward, true);
     const int outside = SideRun(picture, levels, alongRow, fixed, outsideFirst, -inward, false);
-    const int insideReach = std::min(EDGE_REACH, std::max(1, (inside + 1) / 2));
-    const int outsideReach = std::min(EDGE_REACH, std::max(1, (outside + 1) / 2));
-    const int size = alongRow ? picture.width : picture.height;
+    const int insideReach = std::min(kEdgeReach, std::max(1, (inside + 1) / 2));
+    const int outsideReach = std::min(kEdgeReach, std::max(1, (outside + 1) / 2));
+    const int size = alongRow ? picture.width() : picture.height();
     const int from = std::max(0, figureLow ? crack - insideReach : crack - outsideReach);
     const int to = std::min(size, figureLow ? crack + outsideReach : crack + insideReach);
     double length = 0;
@@ -62,7 +63,7 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
     };
     for (int i = 0; i < n; ++i) {
         const Crack& c = boundary[std::size_t(i)];
-        const Point2 along = corner(i + DIRECTION_SPAN) - corner(i - DIRECTION_SPAN);
+        const Point2 along = corner(i + kDirectionSpan) - corner(i - kDirectionSpan);
         const bool steep = std::abs(along.y) >= std::abs(along.x);
         const bool verticalCrack = c.direction == 1 || c.direction == 3;
         // A steep edge is read along rows from its vertical cracks, a flat
@@ -71,11 +72,13 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
         if (verticalCrack) {
             // Going down, the figure is on the left; going up, on the right.
             const int row = c.direction == 1 ? c.y : c.y - 1;
-            samples.push_back({EdgeAt(picture, levels, true, row, c.x, c.direction == 1, perLevel), row + 0.5});
+            samples.push_back(
+                {EdgeAt(picture, levels, true, row, c.x, c.direction == 1, perLevel), row + 0.5});
         } else {
             // Going right, the figure is below; going left, above.
             const int column = c.direction == 0 ? c.x : c.x - 1;
-            samples.push_back({column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, perLevel)});
+            samples.push_back(
+                {column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, perLevel)});
         }
     }
     return samples;

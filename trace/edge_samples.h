@@ -1,5 +1,6 @@
 // Points of the figure's edge with sub-dot accuracy, one per dot row or
-// column that the boundary crosses, in the boundary's order.
+// column that the boundary crosses, in the boundary's order: sub-dot edge
+// location by partial-area sums (the area effect of the dots an edge cuts).
 //
 // Along a row (or column) of dots the brightness falls from the figure's
 // level to the background's; the share of the figure's level in each dot
@@ -17,7 +18,7 @@
 namespace trace {
 
 // Dots on each side of the boundary that one sample reads.
-constexpr int EDGE_REACH = 4;
+constexpr int kEdgeReach = 4;
 
 // levels tell the figure's dots from the background's and give the
 // background's level; insideLevel is the figure's own.

@@ -1,32 +1,59 @@
 // One click traces the figure: from a picture and a seed dot inside the
 // figure, the figure's outer outline as rows of lines and circular arcs,
-// clockwise on the screen.
+// clockwise on the screen. The one header of the tracer that the rest of
+// the program includes.
+//
+// The stages, each in its own file: a threshold from the levels around the
+// seed (Otsu's method), the figure as the 4-connected region of the seed's
+// side (scanline flood fill) inside a work window that grows until it holds
+// the region, its outer boundary by crack following, edge points with
+// sub-dot accuracy (partial-area sums across the edge), a coarse polygon
+// (Ramer-Douglas-Peucker) refined into least-squares lines and circles, and
+// the rows where neighbouring fits meet.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "trace/outline_rows.h"
-
 namespace trace {
+
+// One row of an outline: type 1 runs straight to the next row, type 2
+// starts an arc through the next two rows (its middle point and its end).
+struct TraceRow {
+    int type = 1;
+    double x = 0;
+    double y = 0;
+};
 
 enum class TraceStatus {
     Traced,
-    NoFigure,     // nothing around the seed stands out from its background
+    NoFigure,     // nothing around the seed stands out from its background,
+                  // or the seed lies on the background (its region reaches
+                  // all four edges of the picture)
     TooManyRows,  // the outline needs more rows than allowed
+};
+
+// The part of the picture the tracer worked in, in picture dots: its work
+// buffers (levels and the region's mask) hold two bytes per dot of it.
+struct TraceWindow {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
 };
 
 struct TraceResult {
     TraceStatus status = TraceStatus::NoFigure;
-    std::vector<TraceRow> rows;  // in dots of the picture times scale
+    std::vector<TraceRow> rows;  // in dots of the picture
     int lines = 0;               // straight pieces found
     int arcs = 0;                // arcs found (before splitting for the rows)
+    TraceWindow window;          // empty when no region was grown
 };
 
 // rgb: width x height dots of red, green, blue, rows top-down. A dot covers
-// [x, x + 1) x [y, y + 1) of the picture's plane; the rows are those
-// coordinates multiplied by scale.
-TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY,
-                        double scale, int maxRows);
+// [x, x + 1) x [y, y + 1) of the picture's plane; the rows are in those
+// coordinates. The picture is read where it is; the tracer copies no more
+// of it than the window around the figure.
+TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY, int maxRows);
 
 }  // namespace trace

@@ -10,33 +10,35 @@ namespace trace {
 namespace {
 
 // Classes whose levels differ by less are taken for one surface and its noise.
-constexpr double MIN_CONTRAST = 24;
+constexpr double kMinContrast = 24;
 // Each class must hold at least this share of the window.
-constexpr double MIN_CLASS_SHARE = 0.01;
+constexpr double kMinClassShare = 0.01;
 // Bins within this many levels of a class's median make its level.
-constexpr int LEVEL_SPAN = 12;
-constexpr int FIRST_HALF_SIZE = 16;
+constexpr int kLevelSpan = 12;
+// Half the side of the first window around the seed; it doubles from there.
+constexpr int kFirstHalfSize = 16;
 
-// The threshold of largest between-class variance: levels up to it form
-// the dark class.
-int SplitLevel(const std::vector<std::int64_t>& histogram) {
+// Otsu's threshold: the level of largest between-class variance; levels up
+// to it form the dark class.
+int OtsuThreshold(const std::vector<std::int64_t>& histogram) {
     std::int64_t total = 0;
     double sum = 0;
-    for (int v = 0; v < 256; ++v) {
+    for (int v = 0; v < kLevels; ++v) {
         total += histogram[v];
         sum += double(v) * double(histogram[v]);
     }
     std::int64_t darkCount = 0;
     double darkSum = 0, best = -1;
     int threshold = 0;
-    for (int t = 0; t < 255; ++t) {
+    for (int t = 0; t < kLevels - 1; ++t) {
         darkCount += histogram[t];
         darkSum += double(t) * double(histogram[t]);
         const std::int64_t brightCount = total - darkCount;
         if (darkCount == 0 || brightCount == 0) continue;
         const double meanDark = darkSum / double(darkCount);
         const double meanBright = (sum - darkSum) / double(brightCount);
-        const double between = double(darkCount) * double(brightCount) * (meanBright - meanDark) * (meanBright - meanDark);
+        const double between =
+            double(darkCount) * double(brightCount) * (meanBright - meanDark) * (meanBright - meanDark);
         if (between > best) {
             best = between;
             threshold = t;
@@ -59,21 +61,10 @@ int SeedLevel(const GreyPicture& picture, int seedX, int seedY) {
 
 }  // namespace
 
-GreyPicture GreyOf(const std::uint8_t* rgb, int width, int height) {
-    GreyPicture grey;
-    grey.width = width;
-    grey.height = height;
-    grey.dots.resize(std::size_t(width) * std::size_t(height));
-    for (std::size_t i = 0; i < grey.dots.size(); ++i) {
-        const std::uint8_t* p = rgb + 3 * i;
-        grey.dots[i] = std::uint8_t((299 * p[0] + 587 * p[1] + 114 * p[2] + 500) / 1000);
-    }
-    return grey;
-}
-
 double ClassLevel(const std::vector<std::int64_t>& histogram, int low, int high) {
     std::int64_t count = 0;
-    for (int v = low; v <= high; ++v) count += histogram[v];
+    for (int v = low; v <= high; ++v)
+        count += histogram[v];
     if (count == 0) return 0.5 * (low + high);
     std::int64_t seen = 0;
     int median = low;
@@ -85,7 +76,7 @@ double ClassLevel(const std::vector<std::int64_t>& histogram, int low, int high)
         }
     }
     double weight = 0, sum = 0;
-    for (int v = std::max(low, median - LEVEL_SPAN); v <= std::min(high, median + LEVEL_SPAN); ++v) {
+    for (int v = std::max(low, median - kLevelSpan); v <= std::min(high, median + kLevelSpan); ++v) {
         weight += double(histogram[v]);
         sum += double(v) * double(histogram[v]);
     }
@@ -95,20 +86,38 @@ double ClassLevel(const std::vector<std::int64_t>& histogram, int low, int high)
 std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int seedX, int seedY) {
     if (!picture.Contains(seedX, seedY)) return std::nullopt;
     const int seedLevel = SeedLevel(picture, seedX, seedY);
-    for (int half = FIRST_HALF_SIZE;; half *= 2) {
-        const int x0 = std::max(0, seedX - half), x1 = std::min(picture.width, seedX + half);
-        const int y0 = std::max(0, seedY - half), y1 = std::min(picture.height, seedY + half);
-        std::vector<std::int64_t> histogram(256, 0);
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) ++histogram[picture.At(x, y)];
-        const int t = SplitLevel(histogram);
+    // Each window holds the one before it: only the dots it adds are read.
+    std::vector<std::int64_t> histogram(kLevels, 0);
+    std::vector<std::uint8_t> row;
+    auto add = [&](int y, int from, int to) {
+        if (from >= to) return;
+        row.resize(std::size_t(to - from));
+        picture.RowLevels(y, from, to, row.data());
+        for (std::uint8_t level : row)
+            ++histogram[level];
+    };
+    int px0 = seedX, px1 = seedX, py0 = seedY, py1 = seedY;  // the window before, empty at first
+    for (int half = kFirstHalfSize;; half *= 2) {
+        const int x0 = std::max(0, seedX - half), x1 = std::min(picture.width(), seedX + half);
+        const int y0 = std::max(0, seedY - half), y1 = std::min(picture.height(), seedY + half);
+        for (int y = y0; y < y1; ++y) {
+            if (y < py0 || y >= py1) {
+                add(y, x0, x1);
+            } else {
+                add(y, x0, px0);
+                add(y, px1, x1);
+            }
+        }
+        px0 = x0, px1 = x1, py0 = y0, py1 = y1;
+        const int t = OtsuThreshold(histogram);
         const std::int64_t all = std::int64_t(x1 - x0) * (y1 - y0);
         std::int64_t dark = 0;
-        for (int v = 0; v <= t; ++v) dark += histogram[v];
+        for (int v = 0; v <= t; ++v)
+            dark += histogram[v];
         const double darkLevel = ClassLevel(histogram, 0, t);
-        const double brightLevel = ClassLevel(histogram, t + 1, 255);
-        const double minShare = MIN_CLASS_SHARE * double(all);
-        if (brightLevel - darkLevel >= MIN_CONTRAST && double(dark) >= minShare &&
+        const double brightLevel = ClassLevel(histogram, t + 1, kLevels - 1);
+        const double minShare = kMinClassShare * double(all);
+        if (brightLevel - darkLevel >= kMinContrast && double(dark) >= minShare &&
             double(all - dark) >= minShare) {
             // The split only sorts the dots into two classes; the threshold
             // lies half way between their levels, clear of the ringing and
@@ -119,7 +128,7 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
             levels.outside = levels.brightFigure ? darkLevel : brightLevel;
             return levels;
         }
-        const bool wholePicture = x0 == 0 && y0 == 0 && x1 == picture.width && y1 == picture.height;
+        const bool wholePicture = x0 == 0 && y0 == 0 && x1 == picture.width() && y1 == picture.height();
         if (wholePicture) return std::nullopt;
     }
 }

@@ -1,5 +1,8 @@
-// The brightness of a picture as one byte per dot, and the levels that tell
-// a figure from its background around a seed dot.
+// The brightness of a picture, read dot by dot from its red, green, blue
+// bytes (no copy of the picture is made), and the levels that tell a figure
+// from its background around a seed dot: a threshold by Otsu's method
+// (largest between-class variance) over a window around the seed that
+// doubles until it shows two clearly different classes.
 #pragma once
 
 #include <cstddef>
@@ -9,34 +12,59 @@
 
 namespace trace {
 
-struct GreyPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> dots;  // width x height, rows top-down
+// Weights of red, green and blue in a dot's luma (ITU-R BT.601), in
+// thousandths: a grey dot keeps its value.
+constexpr int kLumaRed = 299;
+constexpr int kLumaGreen = 587;
+constexpr int kLumaBlue = 114;
+constexpr int kLumaScale = 1000;
+// The levels a dot can have.
+constexpr int kLevels = 256;
 
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    // The place of dot (x, y) in dots, and in any other width x height raster.
-    std::size_t IndexOf(int x, int y) const { return std::size_t(y) * std::size_t(width) + std::size_t(x); }
-    std::uint8_t At(int x, int y) const { return dots[IndexOf(x, y)]; }
+class GreyPicture {
+public:
+    // rgb: width x height dots of 3 bytes, rows top-down; kept, not copied.
+    GreyPicture(const std::uint8_t* rgb, int width, int height) : rgb_(rgb), width_(width), height_(height) {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    // The luma of dot (x, y), which must lie in the picture.
+    std::uint8_t At(int x, int y) const { return LumaOf(Dot(x, y)); }
+    // The lumas of dots x0 .. x1 - 1 of row y (all in the picture) into out.
+    void RowLevels(int y, int x0, int x1, std::uint8_t* out) const {
+        const std::uint8_t* p = Dot(x0, y);
+        for (int x = x0; x < x1; ++x, p += 3)
+            *out++ = LumaOf(p);
+    }
+
+private:
+    const std::uint8_t* Dot(int x, int y) const {
+        return rgb_ + 3 * (std::size_t(y) * std::size_t(width_) + std::size_t(x));
+    }
+    static std::uint8_t LumaOf(const std::uint8_t* p) {
+        return std::uint8_t((kLumaRed * p[0] + kLumaGreen * p[1] + kLumaBlue * p[2] + kLumaScale / 2) /
+                            kLumaScale);
+    }
+
+    const std::uint8_t* rgb_;
+    int width_;
+    int height_;
 };
 
-// Luma of red, green, blue dots (3 bytes each, rows top-down); a grey dot
-// keeps its value.
-GreyPicture GreyOf(const std::uint8_t* rgb, int width, int height);
-
 struct FigureLevels {
-    int threshold = 0;        // dots above it are on the bright side
+    int threshold = 0;          // dots above it are on the bright side
     bool brightFigure = false;  // the seed lies on the bright side
-    double outside = 0;       // the background's level (the figure's comes from its own dots)
+    double outside = 0;         // the background's level (the figure's comes from its own dots)
 
     bool InFigure(std::uint8_t level) const { return (level > threshold) == brightFigure; }
 };
 
-// The two classes (split at the largest between-class variance) of the
-// smallest square around the seed, doubled in size from 32 dots, whose
-// levels differ clearly; the threshold lies half way between the levels,
-// and the seed's side is the figure. Nothing when no window up to the
-// whole picture shows a figure against a background.
+// The two classes (Otsu's split) of the smallest square around the seed,
+// doubled in size from 32 dots, whose levels differ clearly; the threshold
+// lies half way between the levels, and the seed's side is the figure.
+// Nothing when no window up to the whole picture shows a figure against a
+// background.
 std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int seedX, int seedY);
 
 // A class's level from its histogram: the mean of the bins near its median,

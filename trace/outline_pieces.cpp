@@ -15,20 +15,36 @@ namespace {
 
 // Samples left out at each end of a piece when it is fitted: near a corner
 // the runs a sample reads reach across the other edge.
-constexpr int TRIM_SAMPLES = 5;
+constexpr int kTrimSamples = 5;
 // Fewer samples make no piece of their own.
-constexpr int MIN_PIECE_SAMPLES = 3;
+constexpr int kMinPieceSamples = 3;
 // How far a cut between two pieces may move in one round, and the rounds.
-constexpr int CUT_REACH = 24;
-constexpr int CUT_ROUNDS = 3;
+constexpr int kCutReach = 24;
+constexpr int kCutRounds = 3;
 // A squared distance counts at most this much when a cut is placed.
-constexpr double CUT_CAP = 1.0;
+constexpr double kCutCap = 1.0;
 // A short piece this near to where its neighbours meet is a corner's debris.
-constexpr double DEBRIS_REACH = EDGE_REACH + 2;
+constexpr double kDebrisReach = kEdgeReach + 2;
 // More pieces in the coarse polygon than this make no outline worth fitting.
-constexpr std::size_t MAX_COARSE_PIECES = 2000;
+constexpr std::size_t kMaxCoarsePieces = 2000;
 // Circles larger than this are lines.
-constexpr double MAX_RADIUS = 1e6;
+constexpr double kMaxRadius = 1e6;
+
+// The samples' spread across the edge (sigma) is estimated robustly from
+// the median distance of each sample from the chord of its two neighbours:
+// for independent normal errors that distance has a deviation of
+// sqrt(1.5) sigma, whose median is 0.6745 of it; 1 / (0.6745 sqrt(1.5)).
+constexpr double kMedianToSigma = 1.21;
+// A fit explains samples that lie no farther from it than this many
+// sigmas, and no less than the floor (clean pictures have almost no spread).
+constexpr double kLargestSigmas = 6;
+constexpr double kLargestFloor = 0.5;
+// ... and whose root-mean-square distance is within this many sigmas.
+constexpr double kRmsSigmas = 2.5;
+constexpr double kRmsFloor = 0.15;
+// The tolerance of the coarse polygon, in sigmas and at least this.
+constexpr double kChordSigmas = 8;
+constexpr double kChordFloor = 1.0;
 
 struct Trial {
     bool ok = false;
@@ -53,11 +69,11 @@ public:
         double sigma = 0;
         if (!d.empty()) {
             std::nth_element(d.begin(), d.begin() + std::ptrdiff_t(d.size() / 2), d.end());
-            sigma = 1.21 * d[d.size() / 2];
+            sigma = kMedianToSigma * d[d.size() / 2];
         }
-        largest_ = std::max(0.5, 6 * sigma);
-        rms_ = std::max(0.15, 2.5 * sigma);
-        chord_ = std::max(1.0, 8 * sigma);
+        largest_ = std::max(kLargestFloor, kLargestSigmas * sigma);
+        rms_ = std::max(kRmsFloor, kRmsSigmas * sigma);
+        chord_ = std::max(kChordFloor, kChordSigmas * sigma);
     }
 
     Point2 At(int i) const { return CyclicAt(s_, i); }
@@ -65,15 +81,16 @@ public:
     std::vector<Point2> Gather(int first, int count) const {
         std::vector<Point2> points;
         points.reserve(std::size_t(std::max(0, count)));
-        for (int i = 0; i < count; ++i) points.push_back(At(first + i));
+        for (int i = 0; i < count; ++i)
+            points.push_back(At(first + i));
         return points;
     }
 
     // Fits the piece as the given shape, or as whichever explains it (a
     // line before a circle) when shape is empty. A whole loop is a circle.
     // The ends leave out up to trimFront and trimBack samples.
-    Trial Fit(int first, int count, std::optional<PieceShape> shape = std::nullopt, int trimFront = TRIM_SAMPLES,
-              int trimBack = TRIM_SAMPLES) const {
+    Trial Fit(int first, int count, std::optional<PieceShape> shape = std::nullopt,
+              int trimFront = kTrimSamples, int trimBack = kTrimSamples) const {
         Trial trial;
         count = std::min(count, n_);
         const bool closed = count == n_;
@@ -90,7 +107,7 @@ public:
             if (shape == PieceShape::Line || (trial.ok && shape != PieceShape::Arc)) return trial;
         }
         const auto circle = FitCircle(points);
-        if (!circle || circle->radius > MAX_RADIUS) return trial;
+        if (!circle || circle->radius > kMaxRadius) return trial;
         const FitSpread spread = SpreadOf(*circle, points);
         if (shape == PieceShape::Arc || fits(spread) || spread.largest < trial.cost) {
             trial.shape = PieceShape::Arc;
@@ -101,6 +118,9 @@ public:
         return trial;
     }
 
+    // The Ramer-Douglas-Peucker polygon of the closed chain: cut at the
+    // sample farthest from the first, then each span at its sample farthest
+    // from the chord, while that one lies beyond the tolerance.
     std::vector<OutlinePiece> CoarsePolygon() const {
         int far = 0;
         double farthest = -1;
@@ -147,9 +167,12 @@ public:
         return pieces;
     }
 
-    static int EndTrim(const OutlinePiece& piece) { return std::min(TRIM_SAMPLES, std::max(2, piece.count / 2)); }
+    static int EndTrim(const OutlinePiece& piece) {
+        return std::min(kTrimSamples, std::max(2, piece.count / 2));
+    }
 
-    // Merges neighbours while one fit explains both, the best pair first.
+    // Bottom-up merging: neighbours join while one fit explains both, the
+    // best-fitting pair first.
     void Merge(std::vector<OutlinePiece>& pieces) const {
         auto pairTrial = [&](std::size_t k) {
             const OutlinePiece& a = pieces[k];
@@ -159,7 +182,8 @@ public:
             return Fit(a.first, a.count + b.count, std::nullopt, EndTrim(a), EndTrim(b));
         };
         std::vector<Trial> trials;
-        for (std::size_t k = 0; k < pieces.size(); ++k) trials.push_back(pairTrial(k));
+        for (std::size_t k = 0; k < pieces.size(); ++k)
+            trials.push_back(pairTrial(k));
         while (pieces.size() > 1) {
             std::size_t best = trials.size();
             for (std::size_t k = 0; k < trials.size(); ++k)
@@ -194,17 +218,17 @@ public:
     // it), are shared out between their neighbours.
     void DropCornerDebris(std::vector<OutlinePiece>& pieces) const {
         for (std::size_t k = 0; k < pieces.size() && pieces.size() > 1;) {
-            if (pieces[k].count < MIN_PIECE_SAMPLES) {
+            if (pieces[k].count < kMinPieceSamples) {
                 Dissolve(pieces, k);
                 continue;
             }
             const std::size_t m = pieces.size();
-            if (m > 2 && pieces[k].count < 2 * TRIM_SAMPLES) {
+            if (m > 2 && pieces[k].count < 2 * kTrimSamples) {
                 OutlinePiece before = pieces[(k + m - 1) % m], after = pieces[(k + 1) % m];
                 Refit(before, std::nullopt);
                 Refit(after, std::nullopt);
                 const Point2 middle = At(pieces[k].first + pieces[k].count / 2);
-                if (Length(Corner(before, after, middle) - middle) <= DEBRIS_REACH) {
+                if (Length(Corner(before, after, middle) - middle) <= kDebrisReach) {
                     Dissolve(pieces, k);
                     continue;
                 }
@@ -221,8 +245,9 @@ public:
     }
 
     double CappedSquare(const OutlinePiece& piece, int i) const {
-        const double r = piece.shape == PieceShape::Line ? Residual(piece.line, At(i)) : Residual(piece.circle, At(i));
-        return std::min(CUT_CAP, r * r);
+        const double r =
+            piece.shape == PieceShape::Line ? Residual(piece.line, At(i)) : Residual(piece.circle, At(i));
+        return std::min(kCutCap, r * r);
     }
 
     // Moves the cut between each piece and the next to where the two fits
@@ -235,12 +260,13 @@ public:
             OutlinePiece& b = pieces[(k + 1) % m];
             const int cut = a.first + a.count;  // unwrapped
             const int end = cut + b.count;
-            const int low = std::max(a.first + MIN_PIECE_SAMPLES, cut - CUT_REACH);
-            const int high = std::min(end - MIN_PIECE_SAMPLES, cut + CUT_REACH);
+            const int low = std::max(a.first + kMinPieceSamples, cut - kCutReach);
+            const int high = std::min(end - kMinPieceSamples, cut + kCutReach);
             if (low > high) continue;
             // cost(c) = sum of a's misfit before c and b's from c on.
             double cost = 0;
-            for (int i = low; i < high; ++i) cost += CappedSquare(b, i);
+            for (int i = low; i < high; ++i)
+                cost += CappedSquare(b, i);
             double best = cost;
             int bestCut = low;
             for (int c = low + 1; c <= high; ++c) {
@@ -259,25 +285,27 @@ public:
 private:
     const std::vector<Point2>& s_;
     int n_;
-    double largest_ = 0.5;  // a fit explains samples no farther than this
-    double rms_ = 0.15;     // ... and spread no more than this
-    double chord_ = 1.0;    // the coarse polygon's tolerance
+    double largest_ = kLargestFloor;  // a fit explains samples no farther than this
+    double rms_ = kRmsFloor;          // ... and spread no more than this
+    double chord_ = kChordFloor;      // the coarse polygon's tolerance
 };
 
 }  // namespace
 
 std::optional<std::vector<OutlinePiece>> SplitIntoPieces(const std::vector<Point2>& samples) {
-    if (samples.size() < std::size_t(3 * MIN_PIECE_SAMPLES)) return std::nullopt;
+    if (samples.size() < std::size_t(3 * kMinPieceSamples)) return std::nullopt;
     const PieceFinder finder(samples);
     std::vector<OutlinePiece> pieces = finder.CoarsePolygon();
     // A ragged region (texture, noise) is no figure of lines and arcs.
-    if (pieces.size() > MAX_COARSE_PIECES) return std::nullopt;
+    if (pieces.size() > kMaxCoarsePieces) return std::nullopt;
     finder.Merge(pieces);
     finder.DropCornerDebris(pieces);
-    for (OutlinePiece& piece : pieces) finder.Refit(piece, std::nullopt);
-    for (int round = 0; round < CUT_ROUNDS && pieces.size() > 1; ++round) {
+    for (OutlinePiece& piece : pieces)
+        finder.Refit(piece, std::nullopt);
+    for (int round = 0; round < kCutRounds && pieces.size() > 1; ++round) {
         finder.PlaceCuts(pieces);
-        for (OutlinePiece& piece : pieces) finder.Refit(piece, piece.shape);
+        for (OutlinePiece& piece : pieces)
+            finder.Refit(piece, piece.shape);
     }
     if (pieces.size() == 1 && pieces[0].shape != PieceShape::Arc) return std::nullopt;
     return pieces;

@@ -1,11 +1,12 @@
 // The closed chain of edge samples split into straight pieces and circular
 // arcs, each with its least-squares fit.
 //
-// A coarse polygon (farthest point from the chord, recursively) cuts the
-// chain; neighbouring pieces that one line or one circle explains within
-// the samples' own spread are merged, the best-fitting pair first; each
-// cut between two pieces then moves to where the two fits explain the
-// samples best.
+// A coarse polygon (Ramer-Douglas-Peucker: the farthest point from the
+// chord, recursively) cuts the chain; neighbouring pieces that one line or
+// one circle explains within the samples' own spread are merged, the
+// best-fitting pair first (bottom-up merging); each cut between two pieces
+// then moves to where the two fits explain the samples best (the least sum
+// of capped squared residuals over the cut's reach).
 #pragma once
 
 #include <optional>

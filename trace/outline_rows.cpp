@@ -1,8 +1,8 @@
 #include "trace/outline_rows.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <algorithm>
 
 #include "osmeca/circular_arc.h"
 #include "trace/cyclic_index.h"
@@ -11,9 +11,12 @@ namespace trace {
 
 namespace {
 
-// The largest turn of one arc of the rows.
-constexpr double MAX_ARC_TURN = 150.0 * std::numbers::pi / 180.0;
-constexpr double TWO_PI = 2 * std::numbers::pi;
+// The largest turn of one arc of the rows: well below the half turn that
+// three points can no longer tell apart from its other side.
+constexpr double kMaxArcTurn = 150.0 * std::numbers::pi / 180.0;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+// Lines whose directions' cross product is smaller are taken as parallel.
+constexpr double kParallelCross = 1e-9;
 
 Point2 Unit(Point2 v) {
     const double len = Length(v);
@@ -56,8 +59,9 @@ double AngleOf(const CircleFit& c, Point2 p) { return std::atan2(p.y - c.centre.
 
 Point2 AtAngle(const CircleFit& c, double angle) { return osmeca::ArcPointAt({c.centre, c.radius}, angle); }
 
-void AddArcRows(std::vector<TraceRow>& rows, const CircleFit& c, double startAngle, Point2 start, double sweep) {
-    const int parts = std::max(1, int(std::ceil(std::abs(sweep) / MAX_ARC_TURN)));
+void AddArcRows(std::vector<TraceRow>& rows, const CircleFit& c, double startAngle, Point2 start,
+                double sweep) {
+    const int parts = std::max(1, int(std::ceil(std::abs(sweep) / kMaxArcTurn)));
     for (int k = 0; k < parts; ++k) {
         const double a0 = startAngle + sweep * k / parts;
         const Point2 p0 = k == 0 ? start : AtAngle(c, a0);
@@ -73,7 +77,7 @@ Point2 Corner(const OutlinePiece& a, const OutlinePiece& b, Point2 hint) {
     const bool lineA = a.shape == PieceShape::Line, lineB = b.shape == PieceShape::Line;
     if (lineA && lineB) {
         const double denom = Cross(a.line.direction, b.line.direction);
-        if (std::abs(denom) < 1e-9) return 0.5 * (a.line.point + b.line.point);
+        if (std::abs(denom) < kParallelCross) return 0.5 * (a.line.point + b.line.point);
         const double t = Cross(b.line.point - a.line.point, b.line.direction) / denom;
         return a.line.point + t * a.line.direction;
     }
@@ -90,13 +94,14 @@ Point2 Corner(const OutlinePiece& a, const OutlinePiece& b, Point2 hint) {
     return 0.5 * (OnCircle(a.circle, hint) + OnCircle(b.circle, hint));
 }
 
-std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const std::vector<Point2>& samples) {
+std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces,
+                                  const std::vector<Point2>& samples) {
     auto at = [&](int i) { return CyclicAt(samples, i); };
     std::vector<TraceRow> rows;
     if (pieces.size() == 1) {
         // A whole circle, from its top, clockwise on the screen.
         const CircleFit& c = pieces[0].circle;
-        AddArcRows(rows, c, -0.5 * std::numbers::pi, AtAngle(c, -0.5 * std::numbers::pi), TWO_PI);
+        AddArcRows(rows, c, -0.5 * std::numbers::pi, AtAngle(c, -0.5 * std::numbers::pi), kTwoPi);
         return rows;
     }
     const std::size_t m = pieces.size();
@@ -118,7 +123,7 @@ std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const
         const double a0 = AngleOf(c, start);
         const double toEnd = osmeca::NormalizeAngle(AngleOf(c, end) - a0);
         const double toMiddle = osmeca::NormalizeAngle(AngleOf(c, at(piece.first + piece.count / 2)) - a0);
-        const double sweep = toMiddle < toEnd ? toEnd : toEnd - TWO_PI;
+        const double sweep = toMiddle < toEnd ? toEnd : toEnd - kTwoPi;
         AddArcRows(rows, c, a0, start, sweep);
     }
     return rows;

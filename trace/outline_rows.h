@@ -6,16 +6,11 @@
 
 #include <vector>
 
+#include "trace/figure_trace.h"
 #include "trace/outline_pieces.h"
 #include "trace/point2.h"
 
 namespace trace {
-
-struct TraceRow {
-    int type = 1;  // 1 straight to the next row, 2 arc through the next two
-    double x = 0;
-    double y = 0;
-};
 
 // Where two neighbouring fits meet: their crossing nearest to hint (the
 // samples' meeting place), or the nearest point between them when they do
@@ -24,6 +19,7 @@ Point2 Corner(const OutlinePiece& a, const OutlinePiece& b, Point2 hint);
 
 // rows in the samples' order (clockwise on the screen when the samples
 // are).
-std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces, const std::vector<Point2>& samples);
+std::vector<TraceRow> OutlineRows(const std::vector<OutlinePiece>& pieces,
+                                  const std::vector<Point2>& samples);
 
 }  // namespace trace

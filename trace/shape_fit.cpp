@@ -7,11 +7,17 @@ namespace trace {
 
 namespace {
 
-constexpr int GAUSS_NEWTON_STEPS = 20;
+// At most this many Gauss-Newton steps refine a circle; they stop earlier
+// once a step moves it by less than kConverged of its size.
+constexpr int kGaussNewtonSteps = 20;
+constexpr double kConverged = 1e-12;
+// A pivot this small makes the 3 x 3 system singular.
+constexpr double kSingularPivot = 1e-300;
 
 Point2 Centroid(const std::vector<Point2>& points) {
     Point2 sum;
-    for (Point2 p : points) sum = sum + p;
+    for (Point2 p : points)
+        sum = sum + p;
     return (1.0 / double(points.size())) * sum;
 }
 
@@ -22,18 +28,20 @@ bool Solve3(std::array<std::array<double, 3>, 3> a, std::array<double, 3> b, std
         int pivot = col;
         for (int r = col + 1; r < 3; ++r)
             if (std::abs(a[r][col]) > std::abs(a[pivot][col])) pivot = r;
-        if (std::abs(a[pivot][col]) < 1e-300) return false;
+        if (std::abs(a[pivot][col]) < kSingularPivot) return false;
         std::swap(a[col], a[pivot]);
         std::swap(b[col], b[pivot]);
         for (int r = col + 1; r < 3; ++r) {
             const double f = a[r][col] / a[col][col];
-            for (int k = col; k < 3; ++k) a[r][k] -= f * a[col][k];
+            for (int k = col; k < 3; ++k)
+                a[r][k] -= f * a[col][k];
             b[r] -= f * b[col];
         }
     }
     for (int r = 2; r >= 0; --r) {
         double s = b[r];
-        for (int k = r + 1; k < 3; ++k) s -= a[r][k] * x[k];
+        for (int k = r + 1; k < 3; ++k)
+            s -= a[r][k] * x[k];
         x[r] = s / a[r][r];
     }
     return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
@@ -66,7 +74,7 @@ LineFit FitLine(const std::vector<Point2>& points) {
 
 std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
     if (points.size() < 3) return std::nullopt;
-    // Algebraic fit x^2 + y^2 + D x + E y + F = 0 about the centroid.
+    // Kasa's algebraic fit x^2 + y^2 + D x + E y + F = 0 about the centroid.
     const Point2 c = Centroid(points);
     std::array<std::array<double, 3>, 3> a{};
     std::array<double, 3> b{};
@@ -75,7 +83,8 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
         const std::array<double, 3> row{d.x, d.y, 1.0};
         const double z = -(d.x * d.x + d.y * d.y);
         for (int i = 0; i < 3; ++i) {
-            for (int k = 0; k < 3; ++k) a[i][k] += row[i] * row[k];
+            for (int k = 0; k < 3; ++k)
+                a[i][k] += row[i] * row[k];
             b[i] += row[i] * z;
         }
     }
@@ -87,7 +96,7 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
     if (!(r2 > 0)) return std::nullopt;
     double radius = std::sqrt(r2);
     // Gauss-Newton on the geometric distances.
-    for (int step = 0; step < GAUSS_NEWTON_STEPS; ++step) {
+    for (int step = 0; step < kGaussNewtonSteps; ++step) {
         std::array<std::array<double, 3>, 3> n{};
         std::array<double, 3> g{};
         for (Point2 p : points) {
@@ -97,7 +106,8 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
             const std::array<double, 3> j{-d.x / len, -d.y / len, -1.0};
             const double r = len - radius;
             for (int i = 0; i < 3; ++i) {
-                for (int k = 0; k < 3; ++k) n[i][k] += j[i] * j[k];
+                for (int k = 0; k < 3; ++k)
+                    n[i][k] += j[i] * j[k];
                 g[i] -= j[i] * r;
             }
         }
@@ -105,7 +115,7 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
         if (!Solve3(n, g, delta)) break;
         centre = centre + Point2{delta[0], delta[1]};
         radius += delta[2];
-        if (std::abs(delta[0]) + std::abs(delta[1]) + std::abs(delta[2]) < 1e-12 * (1 + radius)) break;
+        if (std::abs(delta[0]) + std::abs(delta[1]) + std::abs(delta[2]) < kConverged * (1 + radius)) break;
     }
     if (!(radius > 0) || !std::isfinite(radius)) return std::nullopt;
     circle.centre = c + centre;

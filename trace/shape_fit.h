@@ -1,5 +1,6 @@
-// Least-squares fits of points: a line by orthogonal regression, a circle
-// by the algebraic fit refined with Gauss-Newton steps on the distances.
+// Least-squares fits of points: a line by orthogonal regression (total
+// least squares: the major axis of the points' scatter), a circle by Kasa's
+// algebraic fit refined by Gauss-Newton steps on the geometric distances.
 #pragma once
 
 #include <algorithm>

@@ -2,25 +2,13 @@
 // next left click on the picture is the seed, and the rows found replace
 // the sample table (after a question when it holds rows). The table then
 // stands as after a correction: WS_MODIFIED, ready to be corrected and
-// calculated as usual.
+// calculated as usual. The tracing and what to say are data/traced_rows';
+// this is the window's side: the armed state and the message boxes.
 #pragma once
-
-#include <vector>
-
-#include "trace/figure_trace.h"
 
 class CViewImage;
 class QWidget;
 class SampleTable;
-
-// Fills the table with rows: texts with as many decimals as the cells
-// hold (the calculation reads them), integers the whole dots the texts
-// begin with (the overlay draws them).
-void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows);
-
-// Traces the picture of view from the display dot (x, y) at its display
-// scale. NoFigure also for a dot beside the picture.
-trace::TraceResult TraceViewImage(const CViewImage& view, int x, int y);
 
 class FigureTracing {
 public:

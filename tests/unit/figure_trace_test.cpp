@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "data/calc_driver.h"
+#include "data/traced_rows.h"
 #include "figure_pictures.h"
 #include "image/view_image.h"
 #include "platform/message_box_recorder.h"
@@ -60,7 +61,8 @@ void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, doub
     EXPECT_LT(100 * std::abs(got.IyMax - want.iMax) / want.iMax, limits.momentPercent);
     EXPECT_LT(100 * std::abs(got.IzMin - want.iMin) / want.iMin, limits.momentPercent);
     if (damage == Damage::None) {
-        const trace::TraceResult pieces = TraceViewImage(view, int(figure.seedX * scale), int(figure.seedY * scale));
+        const trace::TraceResult pieces =
+            TraceViewImage(view, int(figure.seedX * scale), int(figure.seedY * scale));
         EXPECT_EQ(pieces.lines, figure.lines);
         EXPECT_EQ(pieces.arcs, figure.arcs);
     }
@@ -84,7 +86,8 @@ TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
 
 TEST(FigureTrace, TableRowsAreReplacedOnlyAfterYes) {
     const figpic::Figure disc = figpic::Figures()[2];
-    const CViewImage view = ViewOf(figpic::Render(disc.rows, Damage::None), figpic::WIDTH, figpic::HEIGHT, 1.0);
+    const CViewImage view =
+        ViewOf(figpic::Render(disc.rows, Damage::None), figpic::WIDTH, figpic::HEIGHT, 1.0);
     platform::MessageBoxRecorder boxes;
     SampleTable table;
     table.AddPoint(10, 20);
@@ -120,10 +123,114 @@ TEST(FigureTrace, NoFigureOnAnEmptyPictureAndTheEdgeBoundsAFigureTouchingIt) {
     EXPECT_FALSE(tracing.TraceAt(ViewOf(empty, 200, 100, 1.0), -5, 50, table, nullptr));
 
     // A plate cut off by the picture's left edge.
-    const std::vector<trace::TraceRow> plate = {{1, 0, 60.3}, {1, 150.4, 60.3}, {1, 150.4, 250.7}, {1, 0, 250.7}};
-    const trace::TraceResult cut =
-        trace::TraceFigure(figpic::Render(plate, Damage::None).data(), figpic::WIDTH, figpic::HEIGHT, 50, 100, 1.0, 200);
+    const std::vector<trace::TraceRow> plate = {
+        {1, 0, 60.3}, {1, 150.4, 60.3}, {1, 150.4, 250.7}, {1, 0, 250.7}};
+    const trace::TraceResult cut = trace::TraceFigure(figpic::Render(plate, Damage::None).data(),
+                                                      figpic::WIDTH, figpic::HEIGHT, 50, 100, 200);
     ASSERT_EQ(cut.status, trace::TraceStatus::Traced);
     EXPECT_EQ(cut.lines, 4);
     EXPECT_LT(std::abs(figpic::PropertiesOf(cut.rows).area / figpic::PropertiesOf(plate).area - 1), 1e-4);
+}
+
+namespace {
+
+// A bw x bh picture of the background level with the small picture's dots
+// copied in at (left, top).
+std::vector<std::uint8_t> PastedInto(int bw, int bh, const std::vector<std::uint8_t>& small, int sw, int sh,
+                                     int left, int top) {
+    std::vector<std::uint8_t> big(std::size_t(bw) * bh * 3, std::uint8_t(figpic::BACKGROUND_LEVEL));
+    for (int y = 0; y < sh; ++y)
+        std::copy_n(small.begin() + std::ptrdiff_t(y) * sw * 3, sw * 3,
+                    big.begin() + (std::ptrdiff_t(top + y) * bw + left) * 3);
+    return big;
+}
+
+bool WindowHolds(const trace::TraceWindow& w, double x0, double y0, double x1, double y1) {
+    return w.left <= x0 && w.top <= y0 && w.left + w.width >= x1 && w.top + w.height >= y1;
+}
+
+}  // namespace
+
+TEST(FigureTrace, AFigureInALargePictureIsTracedAsAloneFromAWindowAroundIt) {
+    constexpr int width = 4000, height = 3000, left = 2711, top = 1933;
+    const figpic::Figure plate = figpic::Figures()[1];
+    const std::vector<std::uint8_t> small = figpic::Render(plate.rows, Damage::BlurNoiseJpeg);
+    const trace::TraceResult alone =
+        trace::TraceFigure(small.data(), figpic::WIDTH, figpic::HEIGHT, plate.seedX, plate.seedY, 200);
+    const std::vector<std::uint8_t> big =
+        PastedInto(width, height, small, figpic::WIDTH, figpic::HEIGHT, left, top);
+    const trace::TraceResult found =
+        trace::TraceFigure(big.data(), width, height, left + plate.seedX, top + plate.seedY, 200);
+    ASSERT_EQ(found.status, trace::TraceStatus::Traced);
+    EXPECT_EQ(found.lines, alone.lines);
+    EXPECT_EQ(found.arcs, alone.arcs);
+    ASSERT_EQ(found.rows.size(), alone.rows.size());
+    for (std::size_t i = 0; i < found.rows.size(); ++i) {
+        EXPECT_EQ(found.rows[i].type, alone.rows[i].type);
+        EXPECT_NEAR(found.rows[i].x, alone.rows[i].x + left, 1e-6);
+        EXPECT_NEAR(found.rows[i].y, alone.rows[i].y + top, 1e-6);
+    }
+    // The work buffers cover the plate (260 x 160 dots) and little more.
+    EXPECT_TRUE(WindowHolds(found.window, left + 110, top + 100, left + 371, top + 261));
+    EXPECT_LE(std::int64_t(found.window.width) * found.window.height, 1024 * 512);
+
+    // A long bar seen from near one end: the window grows along it, one
+    // side at a time, and the outline is the whole bar's.
+    std::vector<std::uint8_t> bar(std::size_t(width) * height * 3, std::uint8_t(figpic::BACKGROUND_LEVEL));
+    for (int y = 1500; y < 1540; ++y)
+        std::fill_n(bar.begin() + (std::ptrdiff_t(y) * width + 100) * 3, 3800 * 3,
+                    std::uint8_t(figpic::FIGURE_LEVEL));
+    const trace::TraceResult barTrace = trace::TraceFigure(bar.data(), width, height, 150, 1520, 200);
+    ASSERT_EQ(barTrace.status, trace::TraceStatus::Traced);
+    EXPECT_EQ(barTrace.lines, 4);
+    EXPECT_NEAR(figpic::PropertiesOf(barTrace.rows).area, 3800.0 * 40, 0.5);
+    EXPECT_TRUE(WindowHolds(barTrace.window, 100, 1500, 3900, 1540));
+    EXPECT_LE(barTrace.window.height, 256);
+}
+
+TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
+    // A click beside the plate: its region reaches all four edges.
+    const figpic::Figure plate = figpic::Figures()[1];
+    const CViewImage view =
+        ViewOf(figpic::Render(plate.rows, Damage::None), figpic::WIDTH, figpic::HEIGHT, 1.0);
+    platform::MessageBoxRecorder boxes;
+    SampleTable table;
+    table.AddPoint(10, 20);
+    FigureTracing tracing;
+    EXPECT_FALSE(tracing.TraceAt(view, 20, 300, table, nullptr));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.Last().text, "クリック位置に図形が見つかりません");
+    EXPECT_EQ(boxes.Last().title, "確認");
+    EXPECT_EQ(table.count, 1);
+
+    // Cut by two edges (a corner of the picture), and by three (a band
+    // across the top): still figures, bounded by the picture's edge.
+    const std::vector<trace::TraceRow> corner = {{1, 0, 0}, {1, 150.4, 0}, {1, 150.4, 120.7}, {1, 0, 120.7}};
+    const std::vector<trace::TraceRow> band = {{1, 0, 0}, {1, 480, 0}, {1, 480, 100.6}, {1, 0, 100.6}};
+    for (const auto& rows : {corner, band}) {
+        const trace::TraceResult cut = trace::TraceFigure(figpic::Render(rows, Damage::None).data(),
+                                                          figpic::WIDTH, figpic::HEIGHT, 50, 50, 200);
+        ASSERT_EQ(cut.status, trace::TraceStatus::Traced);
+        EXPECT_EQ(cut.lines, 4);
+        EXPECT_LT(std::abs(figpic::PropertiesOf(cut.rows).area / figpic::PropertiesOf(rows).area - 1), 1e-4);
+    }
+}
+
+// The verdict the window and the command-line tool act on.
+TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
+    trace::TraceResult result;
+    SampleTable table;
+    EXPECT_EQ(JudgeTrace(result, table).step, TraceStep::Refuse);
+    result.status = trace::TraceStatus::TooManyRows;
+    const TraceVerdict tooMany = JudgeTrace(result, table);
+    EXPECT_EQ(tooMany.step, TraceStep::Refuse);
+    EXPECT_EQ(tooMany.notice.text, "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません");
+    EXPECT_EQ(tooMany.notice.title, "確認");
+    result.status = trace::TraceStatus::Traced;
+    EXPECT_EQ(JudgeTrace(result, table).step, TraceStep::Store);
+    EXPECT_TRUE(JudgeTrace(result, table).notice.empty());
+    table.AddPoint(1, 2);
+    const TraceVerdict ask = JudgeTrace(result, table);
+    EXPECT_EQ(ask.step, TraceStep::Ask);
+    EXPECT_EQ(ask.notice.style, unsigned(platform::MB_YESNO));
 }
