@@ -190,15 +190,6 @@ void PrintNotices(const Notices& notices) {
         if (!notice.empty()) std::fprintf(stderr, "%s\n", notice.text.c_str());
 }
 
-// The tracer still shows its message as a box: with --trace every box goes
-// to standard error, questions answered Yes as a user going ahead would.
-void SendTracerMessagesToStandardError() {
-    platform::SetMessageBoxHook([](const platform::MessageBoxCall& call) {
-        std::fprintf(stderr, "%s\n", call.text.c_str());
-        return (call.style & 0x0F) == platform::MB_YESNO ? int(platform::IDYES) : int(platform::IDOK);
-    });
-}
-
 bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcState& state) {
     for (ReportKind kind :
          {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details, ReportKind::Properties}) {
@@ -240,7 +231,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (options.trace) SendTracerMessagesToStandardError();
     SampleTable table;
     CalcState state;
     std::string error;
