@@ -31,7 +31,6 @@
 #include "data/report_printing.h"
 #include "data/text_file.h"
 #include "calc/traced_outline.h"
-#include "platform/message_box.h"
 #include "res/texts_data.h"
 
 namespace {
