@@ -9,32 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "render/raster_bytes.h"
+
 namespace kivra {
 
-// Allocates like std::allocator but leaves bytes that a vector grows by
-// uninitialised: a file read or a decode writes them at once, and clearing
-// tens of megabytes first would only cost time.
-template <class T>
-struct UninitialisedAllocator : std::allocator<T> {
-    template <class U>
-    struct rebind {
-        using other = UninitialisedAllocator<U>;
-    };
-    UninitialisedAllocator() = default;
-    template <class U>
-    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
-    template <class U>
-    void construct(U* p) noexcept {
-        ::new (static_cast<void*>(p)) U;
-    }
-    template <class U, class... Args>
-    void construct(U* p, Args&&... args) {
-        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-};
-
 // A byte vector whose resize does not clear what it adds.
-using Bytes = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
+using Bytes = RasterBytes;
 
 constexpr std::int64_t MAX_SIDE = 65535;
 constexpr std::int64_t MAX_DOTS = std::int64_t(1) << 28;
