@@ -1,5 +1,6 @@
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,9 @@
 
 int main(int argc, char** argv) {
     platform::ChooseQtPlatform();
+    std::optional<platform::PlatformStartWatch> watch(std::in_place);
     CVeldrioApp app(argc, argv);
+    watch.reset();
     // The launcher that belongs to the windows.
     CVeldrioApp::setDesktopFileName(QStringLiteral("org.veldrio.Veldrio"));
     // What Qt left of the command line: a picture to open, if one is named.

@@ -21,13 +21,28 @@ SessionEnvironment CurrentSessionEnvironment();
 bool IsWaylandSession(const SessionEnvironment& environment);
 bool IsWaylandSession();
 
-// "xcb" in a Wayland session that offers an X server (DISPLAY set), unless
-// the user chose a platform with QT_QPA_PLATFORM; empty otherwise (Qt's own
-// choice stands).
+// "xcb;wayland" in a Wayland session (X through XWayland first, the
+// compositor itself when no X server answers), unless the user chose a
+// platform with QT_QPA_PLATFORM; empty otherwise (Qt's own choice stands).
 std::string ChosenQtPlatform(const SessionEnvironment& environment);
 
 // Sets QT_QPA_PLATFORM to the chosen platform, if any. Called before the
 // application object is made.
 void ChooseQtPlatform();
+
+// The line said on stderr when no platform could open a display: what was
+// tried and with which displays, and what to set.
+std::string NoDisplayMessage(const SessionEnvironment& environment);
+
+// While one lives (around the making of the application object), a failed
+// start of the Qt platform is said plainly (NoDisplayMessage, after Qt's own
+// lines) and ends the program with status 1 rather than an abort.
+class PlatformStartWatch {
+public:
+    PlatformStartWatch();
+    ~PlatformStartWatch();
+    PlatformStartWatch(const PlatformStartWatch&) = delete;
+    PlatformStartWatch& operator=(const PlatformStartWatch&) = delete;
+};
 
 }  // namespace platform

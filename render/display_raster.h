@@ -21,7 +21,8 @@ struct DisplayRaster {
 // The display raster in a screen layout of 16, 24 or 32 bits per pixel.
 // It matches these QImage formats on a little-endian machine: 16 bits
 // Format_RGB16, 24 bits Format_BGR888, 32 bits Format_RGB32 (with the
-// fourth byte 0), each with bytesPerLine = rowBytes.
+// fourth byte 0xFF, as that format requires), each with bytesPerLine =
+// rowBytes.
 struct DeviceRaster {
     int rowBytes = 0;  // deviceRowBytes
     int rows = 0;      // deviceRows
@@ -58,6 +59,6 @@ int DeviceRowBytes(int depth, int width);
 
 // Converts display into the layout of a depth-bit screen: 16 bits 5-6-5
 // little-endian words, 24 bits blue, green, red with rows padded to an even
-// length, 32 bits blue, green, red, 0. False, with device unchanged, for
+// length, 32 bits blue, green, red, 0xFF. False, with device unchanged, for
 // any other depth or when the buffer cannot be allocated.
 bool BuildDeviceRaster(const DisplayRaster& display, int depth, DeviceRaster& device);

@@ -38,19 +38,20 @@ inline std::uint32_t SwapRedBlueWord(std::uint32_t dot) {
 }
 
 // Dots of Size (3 or 4) bytes: red, green, blue, or with SwapRB blue,
-// green, red, then 0 in a fourth byte. On a little-endian machine each dot
-// goes as one 4-byte word, but the last of 3-byte dots, whose fourth byte
-// the next dot overwrites.
+// green, red, then 0xFF in a fourth byte (opaque: a compositor may read it
+// as alpha). On a little-endian machine each dot goes as one 4-byte word,
+// but the last of 3-byte dots, whose fourth byte the next dot overwrites.
 template <int Size, bool SwapRB, class Lane>
 void PackWords(const std::uint32_t* __restrict dots, std::uint8_t* __restrict out, int count, Lane lane) {
+    constexpr std::uint32_t kFourth = Size == 4 ? 0xFF000000u : 0u;
     int j = 0;
     if constexpr (std::endian::native == std::endian::little)
         for (; j + (Size == 3 ? 1 : 0) < count; ++j) {
-            const std::uint32_t word = SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)];
+            const std::uint32_t word = (SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)]) | kFourth;
             std::memcpy(out + Size * j, &word, 4);
         }
     for (; j < count; ++j) {
-        const std::uint32_t word = SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)];
+        const std::uint32_t word = (SwapRB ? SwapRedBlueWord(dots[lane(j)]) : dots[lane(j)]) | kFourth;
         for (int b = 0; b < Size; ++b) out[Size * j + b] = std::uint8_t(word >> (8 * b));
     }
 }
@@ -241,7 +242,7 @@ void ConvertDots(DotLayout layout, const std::uint8_t* rgb, std::uint8_t* out, i
             out[0] = rgb[2];
             out[1] = rgb[1];
             out[2] = rgb[0];
-            out[3] = 0;
+            out[3] = 0xFF;
         }
         break;
     }

@@ -151,8 +151,9 @@ namespace {
 
 // The byte permutations that take 16 of the kernel's words (red, green,
 // blue, 0) to 16 dots in each layout of 3 or 4 bytes; a 4-byte layout's
-// fourth byte is cleared by the mask. Made by the compiler: nothing in
-// this file may run before the processor is known to have the unit.
+// fourth byte is left out by the mask and takes 0xFF (opaque) instead.
+// Made by the compiler: nothing in this file may run before the processor
+// is known to have the unit.
 struct PackTable {
     alignas(64) std::uint8_t rgb[64] = {}, bgr[64] = {}, bgr0[64] = {};
     constexpr PackTable() {
@@ -177,6 +178,7 @@ void PackDotsAvx512Vbmi(DotLayout layout, const std::uint32_t* dots, std::uint8_
     static_assert(KERNEL_STRIP == 32);
     const std::uint8_t* table;
     __mmask64 kept = ~__mmask64(0);
+    __m512i fourth = _mm512_setzero_si512();  // the bytes the mask leaves out
     int size = 3;
     switch (layout) {
     case DotLayout::Rgb: table = kPackTable.rgb; break;
@@ -184,6 +186,7 @@ void PackDotsAvx512Vbmi(DotLayout layout, const std::uint32_t* dots, std::uint8_
     case DotLayout::Screen32:
         table = kPackTable.bgr0;
         kept = 0x7777777777777777;
+        fourth = _mm512_set1_epi32(int(0xFF000000u));
         size = 4;
         break;
     default: PackDots(layout, dots, out, count, lanes); return;
@@ -200,7 +203,8 @@ void PackDotsAvx512Vbmi(DotLayout layout, const std::uint32_t* dots, std::uint8_
         }
         const int bytes = Least(16, count - j) * size;
         const __mmask64 stored = bytes >= 64 ? ~__mmask64(0) : (__mmask64(1) << bytes) - 1;
-        _mm512_mask_storeu_epi8(out + j * size, stored, _mm512_maskz_permutexvar_epi8(kept, pick, words));
+        _mm512_mask_storeu_epi8(out + j * size, stored,
+                                _mm512_mask_permutexvar_epi8(fourth, kept, pick, words));
     }
 }
 #endif

@@ -91,7 +91,7 @@ using NearColumnSummer = void (*)(const std::uint8_t* src, const SpreadPlan& pla
 
 // How dots are written out as bytes: the display raster's red, green,
 // blue, or a screen's layout (display_raster.h): 16 bits 5-6-5 words,
-// 24 bits blue, green, red, 32 bits blue, green, red, 0.
+// 24 bits blue, green, red, 32 bits blue, green, red, 0xFF.
 enum class DotLayout { Rgb, Screen16, Screen24, Screen32 };
 
 // Writes count dots (as the kernel leaves them) at out in layout: dot j

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "platform/text_picture.h"
 
 namespace {
 
@@ -36,7 +37,6 @@ int Sixteenths(double degrees) { return static_cast<int>(std::lround(degrees * 1
 
 struct ItemDrawer {
     QPainter& painter;
-    int ascent;
     double deviceRatio;
     // A one-pixel pen at a whole coordinate paints the pixel right of and
     // below it; a wider pen is centred on it, so it goes to the pixel's middle.
@@ -79,9 +79,12 @@ struct ItemDrawer {
         painter.drawArc(square, Sixteenths(ArcStartDegrees(arc)), Sixteenths(ArcSweepDegrees(arc)));
     }
 
+    // Through a 32-bit picture: drawn straight onto a 16-bit screen the
+    // unsmoothed glyphs lose rows to a spot half the client width away.
     void operator()(const OverlayText& text) const {
-        painter.setPen(QPen(ToQColor(text.colour)));
-        painter.drawText(text.x, text.y + ascent, QString::fromStdString(text.text));
+        painter.drawImage(text.x, text.y,
+                          TextPicture(QString::fromStdString(text.text), painter.font(),
+                                      ToQColor(text.colour), deviceRatio));
     }
 };
 
@@ -104,7 +107,7 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBackgroundMode(Qt::TransparentMode);
     const double deviceRatio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
-    const ItemDrawer drawer{painter, painter.fontMetrics().ascent(), deviceRatio};
+    const ItemDrawer drawer{painter, deviceRatio};
     for (const OverlayItem& item : items) std::visit(drawer, item);
     painter.restore();
 }

@@ -31,6 +31,14 @@ TEST(DeviceImage, EveryLayoutShowsTheDisplayColours) {
         EXPECT_EQ(image.pixel(2, 0), qRgb(0, 0, 255)) << depth;
         // 16 bits keep the top 5, 6 and 5 bits; white stays white.
         EXPECT_EQ(image.pixel(2, 1), qRgb(255, 255, 255)) << depth;
+        // The 32-bit bytes read as alpha (as a compositor reads a window's
+        // buffer) are opaque: Format_RGB32 wants 0xFF there.
+        if (depth == 32) {
+            const QImage asAlpha(image.constBits(), 3, 2, image.bytesPerLine(), QImage::Format_ARGB32);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x)
+                    EXPECT_EQ(qAlpha(asAlpha.pixel(x, y)), 255) << x << ", " << y;
+        }
     }
 }
 

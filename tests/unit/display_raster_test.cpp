@@ -229,7 +229,7 @@ TEST(DeviceRaster, PixelLayouts) {
     EXPECT_EQ(device.pixels, (std::vector<std::uint8_t>{255, 255, 255, 0, 0, 255, 0x56, 0x34, 0x12, 0}));
     ASSERT_TRUE(BuildDeviceRaster(display, 32, device));
     EXPECT_EQ(device.pixels,
-              (std::vector<std::uint8_t>{255, 255, 255, 0, 0, 0, 255, 0, 0x56, 0x34, 0x12, 0}));
+              (std::vector<std::uint8_t>{255, 255, 255, 0xFF, 0, 0, 255, 0xFF, 0x56, 0x34, 0x12, 0xFF}));
 }
 
 TEST(DeviceRaster, RefusesOtherDepthsAndShortRasters) {
@@ -521,6 +521,12 @@ TEST(TileCache, KeepsItsBudgetDroppingTheLeastRecentlyUsedAndShowsTheFormulasDot
             ASSERT_EQ((std::array<int, 3>{got[2], got[1], got[0]}), (std::array<int, 3>{dot[0], dot[1], dot[2]}))
                 << x << ", " << y;
         }
+    // Every dot opaque: Format_RGB32 wants 0xFF in the fourth byte, and a
+    // compositor takes it as alpha.
+    for (int y = 0; y < tile->rows; ++y)
+        for (int x = 0; x < tile->width; ++x)
+            ASSERT_EQ(tile->pixels[std::size_t(y) * tile->rowBytes + std::size_t(x) * 4 + 3], 0xFF)
+                << x << ", " << y;
 
     // Another scale or depth starts afresh; a display image beyond a
     // coordinate cell shows nothing.

@@ -6,7 +6,6 @@
 #include "app/screen_zone.h"
 #include "image/image_data.h"
 #include "image/screen_zone_capture.h"
-#include "platform/display_session.h"
 #include "platform/message_box_recorder.h"
 #include "res/texts_capture.h"
 
@@ -88,11 +87,4 @@ TEST(ScreenZoneCapture, DepthsAndMessages) {
     EXPECT_EQ(refused(12), std::string(texts::ZONE_SCREEN_DEPTH_UNSUPPORTED) + "/確認");
     // The capture only returns what it has to say; it never shows a box.
     EXPECT_TRUE(boxes.calls.empty());
-}
-
-TEST(DisplaySession, WaylandWithAnXServerTakesXcbUnlessChosen) {
-    using platform::ChosenQtPlatform;
-    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", "wayland-0", nullptr}), "xcb");
-    EXPECT_EQ(ChosenQtPlatform({"wayland", ":0", "wayland-0", "wayland"}), "");
-    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", nullptr, "x11"}), "");
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "data/calc_state.h"
@@ -94,6 +95,32 @@ private slots:
         QVERIFY2(bounds.left() >= 40 && bounds.left() <= 42, qPrintable(QString::number(bounds.left())));
         QVERIFY(bounds.top() >= 30 && bounds.top() <= 30 + lineHeight / 2);
         QVERIFY(bounds.bottom() < 30 + lineHeight);
+    }
+
+    // A 16-bit screen's buffer once lost rows of the point numbers to a spot
+    // half the client width away; the numbers must read as at 24 bits.
+    void textsAreTheSameAtSixteenAndTwentyFourBits() {
+        const Rgb red{255, 0, 0};  // exact in 5-6-5
+        std::vector<OverlayItem> items;
+        for (int n = 1; n <= 4; ++n)
+            items.push_back(OverlayText{40 + 150 * (n - 1), 20 + 9 * n, std::to_string(n), red});
+        QImage shown[2];
+        const QImage::Format formats[2] = {QImage::Format_RGB16, QImage::Format_RGB888};
+        for (int i = 0; i < 2; ++i) {
+            QImage image(650, 80, formats[i]);
+            image.fill(WHITE);
+            {
+                QPainter painter(&image);
+                painter.setFont(OverlayFont());
+                DrawOverlay(painter, items);
+            }
+            shown[i] = image.convertToFormat(QImage::Format_RGB32);
+        }
+        const QImage& sixteen = shown[0];
+        const QImage& twentyFour = shown[1];
+        QVERIFY(CountColour(twentyFour, ColourOf(red)) > 4 * 5);
+        QCOMPARE(CountColour(sixteen, WHITE) + CountColour(sixteen, ColourOf(red)), 650 * 80);
+        QVERIFY(sixteen == twentyFour);
     }
 
     void painterStateIsGivenBack() {

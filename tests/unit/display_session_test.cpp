@@ -1,0 +1,35 @@
+#include "platform/display_session.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::ChosenQtPlatform;
+using platform::NoDisplayMessage;
+
+// In a Wayland session X comes first, the compositor when no X server
+// answers; the user's own choice and an X session are left to Qt.
+TEST(DisplaySession, WaylandSessionsTryXcbThenWaylandUnlessChosen) {
+    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", "wayland-0", nullptr}), "xcb;wayland");
+    EXPECT_EQ(ChosenQtPlatform({nullptr, nullptr, "wayland-0", nullptr}), "xcb;wayland");
+    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", nullptr, "wayland"}), "xcb;wayland");
+    EXPECT_EQ(ChosenQtPlatform({"", ":0", "wayland-0", nullptr}), "xcb;wayland");  // empty = not chosen
+    EXPECT_EQ(ChosenQtPlatform({"wayland", ":0", "wayland-0", "wayland"}), "");
+    EXPECT_EQ(ChosenQtPlatform({"xcb", ":0", "wayland-0", nullptr}), "");
+    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", nullptr, "x11"}), "");
+    EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", "", "tty"}), "");
+}
+
+TEST(DisplaySession, NoDisplayMessageNamesWhatWasTried) {
+    const std::string both = NoDisplayMessage({"xcb;wayland", ":7", "wayland-1", "wayland"});
+    EXPECT_EQ(both.rfind("veldrio: ", 0), 0u);
+    EXPECT_NE(both.find("xcb;wayland"), std::string::npos);
+    EXPECT_NE(both.find("DISPLAY=:7"), std::string::npos);
+    EXPECT_NE(both.find("WAYLAND_DISPLAY=wayland-1"), std::string::npos);
+    const std::string bare = NoDisplayMessage({});
+    EXPECT_NE(bare.find("platform xcb"), std::string::npos);
+    EXPECT_NE(bare.find("DISPLAY=(not set)"), std::string::npos);
+    EXPECT_EQ(bare.find('\n'), std::string::npos);
+}
+
+}  // namespace
