@@ -11,28 +11,7 @@
 #include "app/label_text_layout.h"
 #include "platform/fonts.h"
 #include "platform/text_codec.h"
-
-namespace {
-
-// The text in white on a transparent 32-bit picture, its top-left corner at
-// the text's origin. Painted straight onto a 16-bit screen, unsmoothed glyphs
-// come out garbled; drawn through this picture they look the same at every
-// depth.
-QImage WhiteTextImage(const QString& text, const QFont& font, qreal pixelRatio) {
-    const QFontMetrics metrics(font);
-    const QSize size(std::max(1, metrics.horizontalAdvance(text) + metrics.maxWidth()),
-                     std::max(1, metrics.height()));
-    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(0, metrics.ascent(), text);
-    return image;
-}
-
-}  // namespace
+#include "platform/text_picture.h"
 
 void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, const QColor& fill) {
     const std::string label = platform::FitCp932Bytes(text.toStdString(), kLabelTextMaxBytes);
@@ -49,8 +28,8 @@ void DrawLabelBox(QPainter& painter, const QRect& client, const QString& text, c
     const LabelTextOrigin origin = LabelTextPosition(
         client.left(), client.top(), client.left() + client.width(), client.top() + client.height(),
         static_cast<int>(platform::Cp932Length(label)), platform::AverageCharWidth(font), metrics.height());
-    painter.drawImage(origin.x, origin.y, WhiteTextImage(QString::fromStdString(label), font,
-                                                         painter.device()->devicePixelRatioF()));
+    painter.drawImage(origin.x, origin.y, TextPicture(QString::fromStdString(label), font, Qt::white,
+                                                      painter.device()->devicePixelRatioF()));
     painter.restore();
 }
 
