@@ -5,6 +5,7 @@
 
 #include "app/app_icon.h"
 #include "app/dialog_template.h"
+#include "platform/dialog_flags.h"
 #include "platform/fonts.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
@@ -24,7 +25,7 @@ constexpr ControlTemplate kControls[] = {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, platform::kDialogFlags) {
     setWindowTitle(QString::fromUtf8(texts::ABOUT_TITLE));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());

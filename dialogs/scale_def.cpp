@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "platform/dialog_flags.h"
 #include "platform/message_box.h"
 #include "res/format_text.h"
 #include "res/ids.h"
@@ -31,7 +32,7 @@ double PositiveNumber(const QLineEdit* edit) {
 }  // namespace
 
 CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
-    : QDialog(parent), measuredDots_(measuredDots) {
+    : QDialog(parent, platform::kDialogFlags), measuredDots_(measuredDots) {
     setWindowTitle(Text(t::SCALE_TITLE));
     auto* layout = new QVBoxLayout(this);
 
