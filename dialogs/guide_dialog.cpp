@@ -13,6 +13,7 @@
 #include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
+#include "platform/unminimised_dialog.h"
 #include "platform/window_placement.h"
 #include "res/ids.h"
 
@@ -43,6 +44,7 @@ QLabel* NewText(const char* text, QWidget* parent) {
 
 CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
     : QDialog(nullptr, platform::kDialogFlags), content_(content) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(QString::fromUtf8(content.title));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());

@@ -8,6 +8,7 @@
 #include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
+#include "platform/unminimised_dialog.h"
 #include "platform/window_placement.h"
 #include "res/ids.h"
 #include "res/texts_viewer.h"
@@ -32,6 +33,7 @@ CRatioDef::CRatioDef(QWidget* parent, int percent, int width, int height)
       imageWidth_(width),
       imageHeight_(height),
       workingPercent_(percent_) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(Text(texts::RATIO_TITLE));
     setFont(platform::MakeFont(platform::kProportionalGothic, kFontPoints));
     PlaceControls();

@@ -11,6 +11,7 @@
 
 #include "platform/dialog_flags.h"
 #include "platform/message_box.h"
+#include "platform/unminimised_dialog.h"
 #include "res/format_text.h"
 #include "res/ids.h"
 #include "res/texts_data.h"
@@ -33,6 +34,7 @@ double PositiveNumber(const QLineEdit* edit) {
 
 CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
     : QDialog(parent, platform::kDialogFlags), measuredDots_(measuredDots) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(Text(t::SCALE_TITLE));
     auto* layout = new QVBoxLayout(this);
 

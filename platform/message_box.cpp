@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/dialog_flags.h"
+#include "platform/unminimised_dialog.h"
 
 namespace platform {
 namespace {
@@ -33,6 +34,7 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& title
 
     QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::NoButton, owner, platform::kDialogFlags | Qt::MSWindowsFixedSizeDialogHint);
+    KeepUnminimised(box);
     switch (style & 0x0F) {
     case MB_YESNO:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

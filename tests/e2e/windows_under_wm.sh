@@ -2,7 +2,8 @@
 # The windows under a window manager (openbox), on a private X server of a
 # small screen (1024 x 768): "veldrio FILE" opens the edit window with its
 # client area at (100, 100) and the viewer level with it, and every frame
-# stays on the screen.
+# stays on the screen. A message box minimised (openbox offers it whatever
+# the window's flags say) comes back with its owner.
 # usage: windows_under_wm.sh <program directory of the build>
 set -euo pipefail
 bin=$1
@@ -52,6 +53,17 @@ for name in edit viewer; do
     >>"$work/windows.txt"
   xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , >>"$work/windows.txt"
 done
+# The picture properties from the viewer's menu, minimised: the window
+# manager minimises the viewer with the box; both come back.
+xdotool windowactivate --sync "$viewer" 2>/dev/null || true
+sleep 0.5
+xdotool key alt+f; sleep 0.5; xdotool key Return
+box=$(find_window "^画像プロパティ$" 15) || { echo "no properties box" >"$work/stuck.txt"; exit 1; }
+sleep 1
+xdotool windowminimize "$box"
+sleep 1.5
+for id in "$box" "$viewer"; do xwininfo -id "$id" | sed -n 's/.*Map State: //p'; done >"$work/mapped.txt"
+xdotool key --window "$box" Return
 SH
 chmod +x "$work/session.sh"
 
@@ -71,4 +83,6 @@ for w in "edit $ex $ey $ew $eh $el $er $et $eb" "viewer $vx $vy $vw $vh $vl $vr 
   [ $((x - l)) -ge 0 ] && [ $((y - t)) -ge 0 ] && [ $((x + width + r)) -le 1024 ] &&
     [ $((y + height + b)) -le 768 ] || fail "the $name's frame leaves the screen: $w"
 done
-echo "windows under openbox: client areas placed, tops level, every frame on the screen"
+[ "$(cat "$work/mapped.txt")" = $'IsViewable\nIsViewable' ] ||
+  fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
+echo "windows under openbox: client areas placed, tops level, every frame on the screen, a minimised box back"

@@ -1,7 +1,8 @@
 // The caption buttons of the program's dialogs under the offscreen platform:
-// no dialog can be minimised or maximised (a minimised modal dialog would take
-// its owner down with it and leave it deaf to the keyboard), and the main
-// dialog can be minimised but not maximised.
+// no dialog asks for a minimise or maximise button (a minimised modal dialog
+// would take its owner down with it and leave it deaf to the keyboard), one
+// minimised all the same comes back at once, and the main dialog can be
+// minimised but not maximised.
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -41,10 +42,13 @@ class DialogFlagsTest : public QObject {
         QVERIFY2(flags & Qt::WindowCloseButtonHint, name);
         QVERIFY2(flags & Qt::WindowTitleHint, name);
         QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        // Some window managers minimise a dialog whatever its flags say.
+        dialog.showMinimized();
+        QTRY_VERIFY2_WITH_TIMEOUT(!dialog.isMinimized() && dialog.isVisible(), name, 2000);
     }
 
 private slots:
-    void dialogsHaveNeitherMinimiseNorMaximise() {
+    void dialogsHaveNeitherMinimiseNorMaximiseAndComeBack() {
         ColourNumbers numbers = DEFAULT_COLOUR_NUMBERS;
         std::vector<std::unique_ptr<QWidget>> dialogs;
         dialogs.push_back(std::make_unique<CAboutDlg>(nullptr));
@@ -62,17 +66,23 @@ private slots:
         }
     }
 
-    void messageBoxesHaveNeitherMinimiseNorMaximise() {
+    void messageBoxesHaveNeitherMinimiseNorMaximiseAndComeBack() {
         // A real box, answered once it is up.
         Qt::WindowFlags seen;
         bool found = false;
+        bool restored = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, this, [&] {
             QWidget* box = QApplication::activeModalWidget();
             if (box == nullptr || found) return;
             found = true;
             seen = box->windowHandle()->flags();
-            box->close();
+            box->showMinimized();
+            // Back at once, then answered.
+            QTimer::singleShot(100, box, [box, &restored] {
+                restored = !box->isMinimized() && box->isVisible();
+                box->close();
+            });
         });
         poll.start(10);
         QTimer::singleShot(5000, &poll, [&] {
@@ -84,6 +94,7 @@ private slots:
         QVERIFY(!(seen & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(seen & Qt::WindowMaximizeButtonHint));
         QVERIFY(seen & Qt::WindowCloseButtonHint);
+        QVERIFY(restored);
     }
 
     void mainDialogCanBeMinimisedButNotMaximised() {
