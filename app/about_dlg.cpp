@@ -5,7 +5,9 @@
 
 #include "app/app_icon.h"
 #include "app/dialog_template.h"
+#include "platform/dialog_flags.h"
 #include "platform/fonts.h"
+#include "platform/unminimised_dialog.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
 
@@ -24,7 +26,8 @@ constexpr ControlTemplate kControls[] = {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, platform::kDialogFlags) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(QString::fromUtf8(texts::ABOUT_TITLE));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());

@@ -6,12 +6,13 @@
 #include "app/registry_commands.h"
 #include "data/edit_data.h"
 #include "platform/message_box.h"
+#include "platform/window_placement.h"
 #include "res/texts_app.h"
 #include "viewer/gazo_view.h"
 
 namespace {
 
-// Where the edit window opens on the screen.
+// Where the edit window's client area opens on the screen.
 constexpr int kEditWindowX = 100;
 constexpr int kEditWindowY = 100;
 
@@ -35,16 +36,20 @@ int ViewerWindows::EnsureEditWindow() {
     } else
         registry.editWindow->update();
     // Every call moves it back, also when the user has moved it.
-    registry.editWindow->move(kEditWindowX, kEditWindowY);
-    if (created) registry.editWindow->show();
-    editWindowRect_ = registry.editWindow->frameGeometry();
+    CEditData& edit = *registry.editWindow;
+    platform::PlaceClientAt(edit, {kEditWindowX, kEditWindowY});
+    if (created) edit.show();
+    editFrame_ = platform::ExpectedFrameMargins(edit);
+    editWindowRect_ = edit.geometry().marginsAdded(editFrame_);
     return 0;
 }
 
 int ViewerWindows::AttachViewer(int slot) {
-    // The rectangle's right edge is the first pixel beyond the window.
-    return AttachViewer(slot, editWindowRect_.x() + editWindowRect_.width() + 1,
-                        editWindowRect_.y());
+    // The rectangle's right edge is the first pixel beyond the window. The
+    // viewer's frame is taken to be like the edit window's: its client area
+    // lies as far inside its frame, so both client tops are level.
+    return AttachViewer(slot, editWindowRect_.x() + editWindowRect_.width() + 1 + editFrame_.left(),
+                        editWindowRect_.y() + editFrame_.top());
 }
 
 int ViewerWindows::AttachViewer(int slot, int x, int y) {

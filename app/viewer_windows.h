@@ -3,6 +3,7 @@
 // the window work of the commands 110, 111 and 146.
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <cstdint>
 
@@ -15,15 +16,17 @@ public:
     explicit ViewerWindows(QWidget* mainDialog) : mainDialog_(mainDialog) {}
 
     // Creates the edit window when there is none, otherwise repaints it;
-    // either way moves it to the screen position (100, 100) and records its
-    // window rectangle. 0, or -1 with a message when it cannot be made.
+    // either way moves its client area to the screen position (100, 100)
+    // (moved in on a screen too small for it) and records its window
+    // rectangle. 0, or -1 with a message when it cannot be made.
     int EnsureEditWindow();
 
-    // Opens the viewer of slot with its top-left corner at the screen
-    // position (x, y) and pairs the edit window with it. 0, or -1 with a
+    // Opens the viewer of slot with its client area's top-left corner at the
+    // screen position (x, y) (moved in on a screen too small for it) and pairs the edit window with it. 0, or -1 with a
     // message when the viewer cannot be made (the slot has no image).
     int AttachViewer(int slot, int x, int y);
-    // The same, one pixel right of the recorded edit window, at its top.
+    // The same, its frame one pixel right of the recorded edit window, its
+    // client area level with the edit window's.
     int AttachViewer(int slot);
 
     // After an image opened: the main dialog hides and the edit window takes
@@ -45,10 +48,12 @@ public:
     // command.
     bool OnCommand(int id, std::intptr_t value);
 
-    // The edit window's rectangle on the screen at the last EnsureEditWindow.
+    // The edit window's rectangle on the screen at the last EnsureEditWindow,
+    // its frame included (as far as it is known then).
     const QRect& editWindowRect() const { return editWindowRect_; }
 
 private:
     QWidget* mainDialog_;
     QRect editWindowRect_;
+    QMargins editFrame_;
 };

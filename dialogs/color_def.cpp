@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 
 #include "dialogs/colour_table_view.h"
+#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/unminimised_dialog.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_colour.h"
@@ -51,7 +53,8 @@ constexpr int FIELD_FONT_PIXELS = 14;
 }  // namespace
 
 CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent)
-    : QDialog(parent), numbers_(numbers) {
+    : QDialog(parent, platform::kDialogFlags), numbers_(numbers) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(QString::fromUtf8(texts::COLOUR_DIALOG_TITLE));
     QFont dialogFont = platform::MakeFont(platform::kDialogFace, 9);
     setFont(dialogFont);

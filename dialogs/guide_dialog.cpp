@@ -10,8 +10,11 @@
 #include "app/label_box.h"
 #include "dialogs/guide_content.h"
 #include "dialogs/hidden_caption.h"
+#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
+#include "platform/unminimised_dialog.h"
+#include "platform/window_placement.h"
 #include "res/ids.h"
 
 namespace {
@@ -40,7 +43,8 @@ QLabel* NewText(const char* text, QWidget* parent) {
 }  // namespace
 
 CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
-    : QDialog(nullptr), content_(content) {
+    : QDialog(nullptr, platform::kDialogFlags), content_(content) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(QString::fromUtf8(content.title));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());
@@ -114,7 +118,8 @@ bool CGuideDialog::OnCommand(int id, std::intptr_t) {
 void CGuideDialog::PlaceBeside(const QWidget& owner) {
     const QRect frame = owner.window()->frameGeometry();
     const GuidePoint corner = PlaceRightOf({frame.x(), frame.y(), frame.width(), frame.height()});
-    move(corner.x, corner.y);  // keeps the size; the dialog is not raised by moving
+    // Keeps the size where the screen has room; the dialog is not raised by moving.
+    platform::PlaceFrameAt(*this, {corner.x, corner.y});
 }
 
 void CGuideDialog::paintEvent(QPaintEvent* event) {

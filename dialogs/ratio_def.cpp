@@ -5,8 +5,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
+#include "platform/unminimised_dialog.h"
+#include "platform/window_placement.h"
 #include "res/ids.h"
 #include "res/texts_viewer.h"
 #include "res/ui_text.h"
@@ -25,16 +28,16 @@ constexpr int kScreenY = 200;
 }  // namespace
 
 CRatioDef::CRatioDef(QWidget* parent, int percent, int width, int height)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, platform::kDialogFlags),
       percent_(RatioStartPercent(percent)),
       imageWidth_(width),
       imageHeight_(height),
       workingPercent_(percent_) {
+    platform::KeepUnminimised(*this);
     setWindowTitle(Text(texts::RATIO_TITLE));
     setFont(platform::MakeFont(platform::kProportionalGothic, kFontPoints));
     PlaceControls();
-    move(kScreenX, kScreenY);
+    platform::PlaceFrameAt(*this, {kScreenX, kScreenY});
     sourceText_->setText(QString::fromStdString(RatioSizeText(imageWidth_, imageHeight_)));
     ValuesToControls();
     RefreshConvertedSize();

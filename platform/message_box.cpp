@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/dialog_flags.h"
+#include "platform/unminimised_dialog.h"
+
 namespace platform {
 namespace {
 
@@ -30,7 +33,8 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& title
     if (!QApplication::instance()) return (style & 0x0F) == MB_YESNO ? IDYES : IDOK;
 
     QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::NoButton, owner);
+                    QMessageBox::NoButton, owner, platform::kDialogFlags | Qt::MSWindowsFixedSizeDialogHint);
+    KeepUnminimised(box);
     switch (style & 0x0F) {
     case MB_YESNO:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -18,6 +18,7 @@
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/window_placement.h"
 #include "res/format_text.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
@@ -150,7 +151,7 @@ void CGazoView::OpenInSlot(int slot, int x, int y) {
     slotIndex_ = slot;
     viewImage_ = ViewerRegistry::IsSlot(slot) ? App().registry.viewImages[slot].get() : nullptr;
     canvas_->SetImage(viewImage_ != nullptr ? &viewImage_->image : nullptr);
-    move(x, y);
+    platform::PlaceClientAt(*this, {x, y});
     if (viewImage_ != nullptr) {
         viewImage_->displayScale = 1.0;
         viewImage_->displayMode = 0;

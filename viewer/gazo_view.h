@@ -30,9 +30,9 @@ public:
     explicit CGazoView(QWidget* owner);
     ~CGazoView() override;
 
-    // Takes the slot's image, moves the window's top-left corner to the
-    // screen position (x, y), shows the image at 100 % from its top-left
-    // corner.
+    // Takes the slot's image, moves the client area's top-left corner to the
+    // screen position (x, y) (moved in on a screen too small for the
+    // window), shows the image at 100 % from its top-left corner.
     void OpenInSlot(int slot, int x, int y);
 
     // Takes the current scale for the display image and repaints the client

@@ -46,8 +46,10 @@ private slots:
         QVERIFY(viewer && edit);
         QVERIFY(!dialog->isVisible());
         QVERIFY(viewer->isVisible());
+        // Client areas level at y = 100, frames one pixel apart.
+        QCOMPARE(edit->geometry().topLeft(), QPoint(100, 100));
+        QCOMPARE(viewer->geometry().top(), 100);
         const QRect editRect = edit->frameGeometry();
-        QCOMPARE(editRect.topLeft(), QPoint(100, 100));
         QCOMPARE(viewer->frameGeometry().topLeft(),
                  QPoint(editRect.x() + editRect.width() + 1, editRect.y()));
         viewer->client()->grab();  // the caption is set by the paint

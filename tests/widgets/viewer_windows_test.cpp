@@ -49,10 +49,13 @@ private slots:
         QVERIFY(edit && viewer);
         QVERIFY(edit->isVisible() && viewer->isVisible());
         QVERIFY(!main->isVisible());
-        QCOMPARE(edit->frameGeometry().topLeft(), QPoint(100, 100));
+        // Placed by their client areas: level tops, the edit window's at
+        // (100, 100); the frames one pixel apart.
+        QCOMPARE(edit->geometry().topLeft(), QPoint(100, 100));
+        QCOMPARE(viewer->geometry().top(), edit->geometry().top());
         QCOMPARE(viewer->frameGeometry().left(),
                  edit->frameGeometry().left() + edit->frameGeometry().width() + 1);
-        QCOMPARE(viewer->frameGeometry().top(), edit->frameGeometry().top());
+        QCOMPARE(main->windows.editWindowRect(), edit->frameGeometry());
         QCOMPARE(Registry().editViewerSlot, 0);
         QVERIFY(viewer->dataView());
         QCOMPARE(edit->windowTitle(), QString::fromUtf8("サンプリングデータ編集"));
@@ -64,7 +67,7 @@ private slots:
         edit->move(300, 250);
         QCOMPARE(main->windows.EnsureEditWindow(), 0);
         QCOMPARE(Registry().editWindow, edit);
-        QCOMPARE(edit->frameGeometry().topLeft(), QPoint(100, 100));
+        QCOMPARE(edit->geometry().topLeft(), QPoint(100, 100));
     }
 
     void lowestFreeSlotIsTaken() {

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The windows under a window manager (openbox), on a private X server of a
+# small screen (1024 x 768): "veldrio FILE" opens the edit window with its
+# client area at (100, 100) and the viewer level with it, and every frame
+# stays on the screen. A message box minimised (openbox offers it whatever
+# the window's flags say) comes back with its owner.
+# usage: windows_under_wm.sh <program directory of the build>
+set -euo pipefail
+bin=$1
+source "$(dirname "$0")/e2e_support.bash"
+e2e_require xvfb-run xdotool xprop xwininfo openbox
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin/veldrio" "$work/veldrio"
+
+# A white 120 x 80 picture, 24 bits per pixel.
+le32() { local v=$1; printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $(((v >> 8) & 255)))\\x$(printf %02x $(((v >> 16) & 255)))\\x$(printf %02x $(((v >> 24) & 255)))"; }
+{
+  printf 'BM'; le32 28854; le32 0; le32 54
+  le32 40; le32 120; le32 80; printf '\x01\x00\x18\x00'; le32 0; le32 28800; le32 2835; le32 2835; le32 0; le32 0
+  head -c 28800 /dev/zero | tr '\0' '\377'
+} >"$work/square.bmp"
+
+cat >"$work/session.sh" <<'SH'
+#!/usr/bin/env bash
+set -u
+work=$1
+source "$2"
+cd "$work"
+unset QT_QPA_PLATFORM
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+deadline=$((SECONDS + 15))
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+  [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$work/stuck.txt"; exit 1; }
+  sleep 0.2
+done
+./veldrio square.bmp &
+app=$!
+trap 'kill $app $wm 2>/dev/null' EXIT
+edit=$(find_window "サンプリングデータ編集" 30) || exit 1
+viewer=$(find_window "DF=square.bmp" 30) || exit 1
+sleep 2
+# Client areas (xwininfo's absolute corner: xdotool counts a reparented
+# window's offset in its frame twice) and the frames around them (left,
+# right, top, bottom).
+for name in edit viewer; do
+  id=${!name}
+  xwininfo -id "$id" | awk -v name="$name" '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%s %s %s %s %s ", name, x, y, w, h }' \
+    >>"$work/windows.txt"
+  xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , >>"$work/windows.txt"
+done
+# The picture properties from the viewer's menu, minimised: the window
+# manager minimises the viewer with the box; both come back.
+xdotool windowactivate --sync "$viewer" 2>/dev/null || true
+sleep 0.5
+xdotool key alt+f; sleep 0.5; xdotool key Return
+box=$(find_window "^画像プロパティ$" 15) || { echo "no properties box" >"$work/stuck.txt"; exit 1; }
+sleep 1
+xdotool windowminimize "$box"
+sleep 1.5
+for id in "$box" "$viewer"; do xwininfo -id "$id" | sed -n 's/.*Map State: //p'; done >"$work/mapped.txt"
+xdotool key --window "$box" Return
+SH
+chmod +x "$work/session.sh"
+
+e2e_xvfb 90 1024x768x24 "$work/session.sh" "$work" "$(dirname "$0")/e2e_support.bash" \
+  >"$work/session.log" 2>&1 || true
+
+fail() { echo "FAIL: $*"; cat "$work/session.log" "$work/windows.txt" "$work/openbox.log" 2>/dev/null; exit 1; }
+[ ! -f "$work/stuck.txt" ] || fail "$(cat "$work/stuck.txt")"
+[ -f "$work/windows.txt" ] || fail "the windows did not open"
+read -r _ ex ey ew eh el er et eb < <(grep '^edit ' "$work/windows.txt")
+read -r _ vx vy vw vh vl vr vt vb < <(grep '^viewer ' "$work/windows.txt")
+[ -n "${vb:-}" ] && [ -n "${eb:-}" ] || fail "no frame extents: $(cat "$work/windows.txt")"
+[ "$ex $ey" = "100 100" ] || fail "edit window's client area at $ex, $ey"
+[ "$vy" = "$ey" ] || fail "viewer's client top $vy, edit window's $ey"
+for w in "edit $ex $ey $ew $eh $el $er $et $eb" "viewer $vx $vy $vw $vh $vl $vr $vt $vb"; do
+  read -r name x y width height l r t b <<<"$w"
+  [ $((x - l)) -ge 0 ] && [ $((y - t)) -ge 0 ] && [ $((x + width + r)) -le 1024 ] &&
+    [ $((y + height + b)) -le 768 ] || fail "the $name's frame leaves the screen: $w"
+done
+[ "$(cat "$work/mapped.txt")" = $'IsViewable\nIsViewable' ] ||
+  fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
+echo "windows under openbox: client areas placed, tops level, every frame on the screen, a minimised box back"
