@@ -304,6 +304,15 @@ void CVeldrioDlg::PaintClient() {
 }
 
 void CVeldrioDlg::closeEvent(QCloseEvent* event) {
+    // The window manager's close button does not end the program under an
+    // open edit window, whose sampled points would go with it: the dialog
+    // steps aside as when an image opens, and the edit window's closing
+    // brings it back.
+    if (event->spontaneous() && App().registry.editWindow != nullptr) {
+        event->ignore();
+        viewerWindows_.HideMainDialogAndFocusEditWindow();
+        return;
+    }
     // An edit window still open is destroyed first. The dialog then ends,
     // also when it is hidden behind a viewer.
     viewerWindows_.DestroyEditWindow();

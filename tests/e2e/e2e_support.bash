@@ -149,3 +149,26 @@ static unsigned char tile_bits[] = {
    0x01, 0x03, 0x07, 0x0f, 0x11, 0x21, 0x41, 0xc3 };
 XBM
 }
+
+# Under a window manager: the client area of window $1 as the shell
+# variables X, Y, WIDTH and HEIGHT, from xwininfo (xdotool counts a
+# reparented window's offset in its frame twice).
+client_geometry() {
+  eval "$(xwininfo -id "$1" | awk '
+    /Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
+    /Width:/ { print "WIDTH=" $NF } /Height:/ { print "HEIGHT=" $NF }')"
+}
+
+# click_dlu for a window framed by a window manager.
+click_dlu_framed() {
+  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
+  client_geometry "$window"
+  local menu=$((HEIGHT - $(py "$client_height")))
+  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
+}
+
+# The program's windows that are mapped and titled as the main dialog (its
+# product caption or "DF処理待ち"), one id a line.
+mapped_main_dialogs() {
+  xdotool search --onlyvisible --name "ヴェルドリオ|DF処理待ち" 2>/dev/null
+}

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# "カット＆View" under a window manager (openbox): once the viewer and the
+# edit window are open, no main dialog of the program is mapped (neither
+# right after the capture nor a while later); its close key there does not
+# end the work; the edit window's closing brings the dialog back.
+# usage: zone_capture_under_wm.sh <program directory of the build>
+set -euo pipefail
+bin=$1
+support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
+source "$support"
+e2e_require xvfb-run xdotool xprop xwininfo openbox
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin/veldrio" "$work/veldrio"
+
+cat >"$work/session.sh" <<'SH'
+#!/usr/bin/env bash
+set -u
+work=$1
+source "$2"
+cd "$work"
+unset QT_QPA_PLATFORM
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+deadline=$((SECONDS + 15))
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+  [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$work/stuck.txt"; exit 1; }
+  sleep 0.2
+done
+./veldrio 2>"$work/program.err" &
+app=$!
+trap 'kill $app $wm 2>/dev/null' EXIT
+main=$(find_window "ヴェルドリオ" 30) || { echo "no main dialog" >"$work/stuck.txt"; exit 1; }
+sleep 2
+# The corner buttons clicked on the client area, not through the frame.
+click_dlu() { click_dlu_framed "$@"; }
+client_geometry "$main"
+zone_corner "$main" 24 "^始点ｻｰﾁ中" $((X + 20)) $((Y + 30)) ctrl
+zone_corner "$main" 60 "^終点ｻｰﾁ中" $((X + 120)) $((Y + 90))
+sleep 2.5  # the flash is over
+click_dlu "$main" 203 186 134
+viewer=$(find_window "DF=カット画像" 20) || { echo "no viewer opened" >"$work/stuck.txt"; exit 1; }
+edit=$(find_window "サンプリングデータ編集" 10) || { echo "no edit window" >"$work/stuck.txt"; exit 1; }
+sleep 1
+mapped_main_dialogs >"$work/mapped-soon.txt"
+sleep 3
+mapped_main_dialogs >"$work/mapped-later.txt"
+# The window manager's close key on the main dialog, were it mapped.
+shown=$(head -1 "$work/mapped-later.txt")
+if [ -n "$shown" ] && timeout 5 xdotool windowactivate --sync "$shown" 2>/dev/null; then
+  xdotool key alt+F4
+fi
+sleep 1.5
+kill -0 $app 2>/dev/null && echo alive >"$work/after-close.txt"
+xdotool search --onlyvisible --name "サンプリングデータ編集" >>"$work/after-close.txt" 2>/dev/null
+# The edit window's "クローズ(&X)" brings the dialog back.
+timeout 5 xdotool windowactivate --sync "$edit" 2>/dev/null || true
+sleep 0.5
+xdotool key alt+x
+window_gone "サンプリングデータ編集" 10 || { echo "the edit window stayed" >"$work/stuck.txt"; exit 1; }
+sleep 2
+mapped_main_dialogs | grep -c . >"$work/back.txt"
+SH
+chmod +x "$work/session.sh"
+
+e2e_xvfb 120 1280x1024x24 "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
+
+fail() {
+  echo "FAIL: $*"
+  cat "$work/session.log" "$work/openbox.log" "$work/program.err" 2>/dev/null
+  exit 1
+}
+[ ! -f "$work/stuck.txt" ] || fail "$(cat "$work/stuck.txt")"
+[ -f "$work/mapped-later.txt" ] || fail "the capture did not finish"
+[ ! -s "$work/mapped-soon.txt" ] || fail "the main dialog is mapped right after the capture"
+[ ! -s "$work/mapped-later.txt" ] || fail "the main dialog is mapped again a while after the capture"
+[ "$(head -1 "$work/after-close.txt")" = alive ] && [ "$(grep -c . "$work/after-close.txt")" = 2 ] ||
+  fail "the work ended at the main dialog's close key"
+[ "$(cat "$work/back.txt" 2>/dev/null)" = 1 ] || fail "the main dialog did not come back after the edit window"
+echo "zone capture under openbox: the main dialog stays unmapped until the edit window closes"
