@@ -172,3 +172,16 @@ click_dlu_framed() {
 mapped_main_dialogs() {
   xdotool search --onlyvisible --name "ヴェルドリオ|DF処理待ち" 2>/dev/null
 }
+
+# Starts openbox on the session's display and waits (15 s at most) until it
+# manages the screen; sets wm to its process. Fails when it does not start.
+start_openbox() {
+  unset QT_QPA_PLATFORM
+  openbox --sm-disable >"$1/openbox.log" 2>&1 &
+  wm=$!
+  local deadline=$((SECONDS + 15))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$1/stuck.txt"; return 1; }
+    sleep 0.2
+  done
+}

@@ -20,14 +20,7 @@ set -u
 work=$1
 source "$2"
 cd "$work"
-unset QT_QPA_PLATFORM
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm=$!
-deadline=$((SECONDS + 15))
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-  [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$work/stuck.txt"; exit 1; }
-  sleep 0.2
-done
+start_openbox "$work" || exit 1
 ./veldrio 2>"$work/program.err" &
 app=$!
 trap 'kill $app $wm 2>/dev/null' EXIT
