@@ -17,10 +17,8 @@ cp "$bin/veldrio" "$work/veldrio"
 
 # A white 120 x 80 picture, 24 bits per pixel, whose top left dot is red:
 # the mark that shows where the picture lies on the screen.
-le32() { local v=$1; printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $(((v >> 8) & 255)))\\x$(printf %02x $(((v >> 16) & 255)))\\x$(printf %02x $(((v >> 24) & 255)))"; }
 {
-  printf 'BM'; le32 28854; le32 0; le32 54
-  le32 40; le32 120; le32 80; printf '\x01\x00\x18\x00'; le32 0; le32 28800; le32 2835; le32 2835; le32 0; le32 0
+  bmp_120x80_headers
   head -c 28440 /dev/zero | tr '\0' '\377'
   printf '\x00\x00\xff'; head -c 357 /dev/zero | tr '\0' '\377'
 } >"$work/mark.bmp"

@@ -185,3 +185,18 @@ start_openbox() {
     sleep 0.2
   done
 }
+
+# The 32 bits of $1, little-endian, as bytes on standard output.
+le32() { local v=$1; printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $(((v >> 8) & 255)))\\x$(printf %02x $(((v >> 16) & 255)))\\x$(printf %02x $(((v >> 24) & 255)))"; }
+
+# The headers of a 120 x 80 BMP of 24 bits per pixel (rows bottom-up, no
+# padding), for the caller to follow with 28800 bytes of dots.
+bmp_120x80_headers() {
+  printf 'BM'; le32 28854; le32 0; le32 54
+  le32 40; le32 120; le32 80; printf '\x01\x00\x18\x00'; le32 0; le32 28800; le32 2835; le32 2835; le32 0; le32 0
+}
+
+# Writes a white 120 x 80 picture of 24 bits per pixel to $1.
+write_white_bmp() {
+  { bmp_120x80_headers; head -c 28800 /dev/zero | tr '\0' '\377'; } >"$1"
+}

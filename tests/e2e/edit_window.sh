@@ -27,13 +27,7 @@ printf '%s\n' "$@" >"$(dirname "$0")/print-args.txt"
 SH
 chmod +x "$prog/lurm"
 
-# A white 120 x 80 picture, 24 bits per pixel.
-le32() { local v=$1; printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $(((v >> 8) & 255)))\\x$(printf %02x $(((v >> 16) & 255)))\\x$(printf %02x $(((v >> 24) & 255)))"; }
-{
-  printf 'BM'; le32 28854; le32 0; le32 54
-  le32 40; le32 120; le32 80; printf '\x01\x00\x18\x00'; le32 0; le32 28800; le32 2835; le32 2835; le32 0; le32 0
-  head -c 28800 /dev/zero | tr '\0' '\377'
-} >"$work/square.bmp"
+write_white_bmp "$work/square.bmp"
 
 cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
