@@ -8,7 +8,12 @@ CHintText::CHintText(const QString& text, QWidget* parent) : QLabel(text, parent
 }
 
 TextFit CHintText::Fit() const {
-    return FitText(text(), font(), contentsRect().size(), const_cast<CHintText*>(this));
+    FitKey key{text(), font(), contentsRect().size(), devicePixelRatioF()};
+    if (fitKey_ != key) {
+        fit_ = FitText(key.text, key.font, key.size, const_cast<CHintText*>(this));
+        fitKey_ = std::move(key);
+    }
+    return fit_;
 }
 
 void CHintText::paintEvent(QPaintEvent*) {

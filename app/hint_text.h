@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 #include "app/text_fit.h"
 
 class CHintText : public QLabel {
@@ -18,4 +20,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The last fit and what it was worked out for: a paint fits the text
+    // again only when the text, the font, the place or the pixel ratio changed.
+    struct FitKey {
+        QString text;
+        QFont font;
+        QSize size;
+        qreal pixelRatio;
+        bool operator==(const FitKey&) const = default;
+    };
+    mutable std::optional<FitKey> fitKey_;
+    mutable TextFit fit_;
 };
