@@ -64,8 +64,8 @@ TEST(ScreenRows, SixteenAndOddWidthTwentyFourBits) {
 TEST(ScreenZoneCapture, DepthsAndMessages) {
     platform::MessageBoxRecorder boxes;
     int depth = 32;
-    const ScreenSource screen{[&] { return depth; }, [](int, int, int width, int height, std::uint8_t* rgb) {
-                                  std::fill(rgb, rgb + width * height * 3, 7);
+    const ScreenSource screen{[&] { return depth; }, [](int, int, int width, int height, ScreenPicture& picture) {
+                                  picture = {width, height, RasterBytes(std::size_t(width) * height * 3, 7)};
                                   return width < 100;
                               }};
     CImageData image;
