@@ -167,7 +167,7 @@ void ZoneCommands::CutAndView() {
 }
 
 void ZoneCommands::CaptureAfterDelay() {
-    ScreenSource screen = DesktopScreen();
+    ScreenSource screen = screen_ ? screen_() : DesktopScreen();
     // A zone chosen in the desktop's tool is cut once from what the tool took.
     if (picked_ && SameZone(picked_->zone, Zone()))
         screen = PickedZoneScreen(std::move(*picked_), screen.depth);

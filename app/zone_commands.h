@@ -48,6 +48,8 @@ public:
     // pointer grab, a cancelled one leaves the zone.
     using AreaPicker = std::function<platform::PortalPicture()>;
     void SetAreaPicker(AreaPicker picker) { areaPicker_ = std::move(picker); }
+    // The screen "カット＆View" reads (DesktopScreen unless a test set another).
+    void SetScreen(std::function<ScreenSource()> screen) { screen_ = std::move(screen); }
 
     bool tracking() const { return tracking_ != 0; }
     bool flashOn() const { return flashOn_ != 0; }
@@ -76,6 +78,7 @@ private:
     QTimer captureTimer_;  // 160
     platform::ZoneFlash flash_;
     AreaPicker areaPicker_;
+    std::function<ScreenSource()> screen_;
     // The last choice from the desktop's tool, kept for the next cut of its
     // zone: the zone's position on the screen is not known.
     std::optional<PickedZone> picked_;
