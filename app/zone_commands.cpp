@@ -81,7 +81,9 @@ bool ZoneCommands::PickArea() {
     if (choice.outcome != platform::PortalOutcome::Taken || !PictureFromImage(choice.picture, picture))
         return false;
     // The tool chose the whole zone: both corners at once. Nothing shows
-    // where it lay, so no flash marks it.
+    // where it lay, so no flash marks it. Its size in desktop pixels takes
+    // Qt's pixel ratio, which is 1 on XWayland even where the compositor
+    // scales: there the zone has the picture's device size.
     picked_ = PickZone(Zone(), std::move(picture), dialog_->devicePixelRatioF());
     Zone() = picked_->zone;
     dialog_->update();

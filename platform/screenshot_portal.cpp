@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVariantMap>
 
+#include <algorithm>
+
 #include "platform/input_hold.h"
 
 namespace platform {
@@ -66,7 +68,10 @@ void AwaitAnswer(const QDBusConnection& bus, const QDBusMessage& call, const QSt
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&answer, &PortalAnswer::Answered, &loop, &QEventLoop::quit);
-    QDBusPendingCallWatcher watcher(QDBusConnection(bus).asyncCall(call, timeoutMs));
+    // The call itself returns at once even when the user is to choose: a
+    // portal that does not is missing.
+    QDBusPendingCallWatcher watcher(
+        QDBusConnection(bus).asyncCall(call, std::min(timeoutMs, portalTimeoutMs)));
     QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, [&] {
         const QDBusPendingReply<QDBusObjectPath> reply = watcher;
         if (reply.isError()) {

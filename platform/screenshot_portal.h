@@ -30,7 +30,8 @@ struct PortalPicture {
 
 // One Screenshot request; with interactive the user chooses what to take
 // in the desktop's tool. Failed when there is no portal on the bus, it
-// refuses, or it does not answer within timeoutMs; Cancelled when the user
+// refuses, or it does not answer within timeoutMs (nor return from the call
+// within PortalTimeoutMs()); Cancelled when the user
 // gave up. While it waits the program shows a busy cursor and takes no
 // input; input that arrived meanwhile is dropped rather than replayed. The
 // file the portal wrote for the request is removed once read.
