@@ -3,11 +3,14 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "data/angle_units.h"
 #include "res/format_text.h"
 #include "platform/message_box.h"
+#include "osmeca/coordinate_text.h"
 #include "osmeca/loop_rows.h"
+#include "osmeca/outline_check.h"
 #include "res/texts_data.h"
 
 namespace {
@@ -60,10 +63,36 @@ std::string LoopRefusal(const SampleTable& table) {
     return {};
 }
 
-// Loops that cross themselves or each other: checked once the outline
-// geometry check is available (it says which loops and rows). Until then
-// the calculation integrates them as they are.
-std::string CrossingRefusal(const SampleTable&) { return {}; }
+// Loops that cross or touch themselves or each other, for an outline of
+// several loops. One loop is calculated as it always was, a crossing or a
+// cut to an inner contour and back included. Arcs the check finds wrong are
+// left to the calculation, which refuses them with its own messages.
+std::string CrossingRefusal(const std::array<SectionInputPoint, OS_MAX_POINTS>& inputs, int32_t count) {
+    std::vector<osmeca::CheckRow> rows(static_cast<std::size_t>(count));
+    bool breaks = false;
+    for (int32_t i = 0; i < count; ++i) {
+        const SectionInputPoint& in = inputs[static_cast<std::size_t>(i)];
+        osmeca::CheckRow& row = rows[static_cast<std::size_t>(i)];
+        row.type = in.type;
+        if (in.type == kLoopBreakType) {
+            breaks = true;
+            continue;
+        }
+        // Unreadable texts are the calculation's to refuse.
+        if (!osmeca::ParseCoordinateText(in.xText, sizeof in.xText, row.x) ||
+            !osmeca::ParseCoordinateText(in.yText, sizeof in.yText, row.y))
+            return {};
+    }
+    if (!breaks) return {};
+    const osmeca::OutlineFaultAt at = osmeca::CheckOutlineGeometry(rows, nullptr);
+    switch (at.fault) {
+    case osmeca::OutlineFault::LoopCrossesItself:
+        return FormatText(texts_data::MSG_LOOP_CROSSES_ITSELF, at.loop + 1, at.row + 1);
+    case osmeca::OutlineFault::LoopsCross:
+        return FormatText(texts_data::MSG_LOOPS_CROSS, at.loop + 1, at.otherLoop + 1, at.row + 1);
+    default: return {};
+    }
+}
 
 }  // namespace
 
@@ -95,7 +124,7 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, Notice* noti
 
     if (std::string refusal = LoopRefusal(table); !refusal.empty())
         return Refuse(notice, std::move(refusal), texts_data::TITLE_NOT_CALCULABLE);
-    if (std::string refusal = CrossingRefusal(table); !refusal.empty())
+    if (std::string refusal = CrossingRefusal(state.inputs, count); !refusal.empty())
         return Refuse(notice, std::move(refusal), texts_data::TITLE_NOT_CALCULABLE);
 
     auto out = std::make_unique<LibraryOutput>();

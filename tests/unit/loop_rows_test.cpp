@@ -145,6 +145,44 @@ TEST(LoopRows, CalculationRefusesMisplacedBreaksAndShortLoopsNamingLoopAndRow) {
     }
 }
 
+TEST(LoopRows, LoopsThatCrossOrTouchAreRefusedNamingTheLoops) {
+    struct Case {
+        std::vector<std::array<int, 3>> rows;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{{1, 0, 0},
+          {1, 100, 0},
+          {1, 100, 100},
+          {1, 0, 100},
+          kBreak,
+          {1, 50, 50},
+          {1, 150, 50},
+          {1, 150, 80},
+          {1, 50, 80}},
+         "ループ 1 とループ 2 が交差しているか接しています (2 番目のデータ付近)。"},
+        // a hole touching the outer loop from inside
+        {{{1, 0, 0}, {1, 100, 0}, {1, 100, 100}, {1, 0, 100}, kBreak, {1, 20, 20}, {1, 100, 50}, {1, 20, 80}},
+         "ループ 1 とループ 2 が交差しているか接しています (2 番目のデータ付近)。"},
+        // a second loop in the shape of an eight
+        {{{1, 0, 0}, {1, 10, 0}, {1, 10, 10}, kBreak, {1, 20, 0}, {1, 40, 20}, {1, 40, 0}, {1, 20, 20}},
+         "ループ 2 (5 番目のデータ付近) が自身と交差しています。"},
+    };
+    for (const Case& c : cases) {
+        SampleTable table = Table(c.rows);
+        CalcState state;
+        Notice notice;
+        EXPECT_FALSE(Calculate(table, state, 1.0, &notice));
+        EXPECT_EQ(notice.text, c.message);
+        EXPECT_EQ(notice.title, "計算に入れません");
+        EXPECT_EQ(state.segmentCount, 0);
+    }
+    // One loop is calculated as before, even an eight or a cut to an inner contour and back.
+    SampleTable eight = Table({{1, 0, 0}, {1, 40, 40}, {1, 40, 0}, {1, 0, 10}});
+    CalcState state;
+    EXPECT_TRUE(Calculate(eight, state, 1.0, nullptr));
+}
+
 TEST(LoopRows, FilesListTheLoopsAndReadBackTheSame) {
     MessageBoxRecorder quiet;
     SampleTable table = Table(kSquareWithHole);
