@@ -3,6 +3,7 @@
 // window's menu, clicks round the hole, then the calculation; the result
 // box shows the area without the hole and the viewer draws each loop closed.
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
@@ -96,6 +97,16 @@ private slots:
             QCOMPARE(outer1, outer2);
         }
         QCOMPARE(lines, 8);
+    }
+
+    void theExplanationNamesTheBreakAndKeepsClearOfTheNextOne() {
+        const QWidget* types = edit->Control(IDC_EXPLAIN_LAST);
+        const QWidget* below = edit->Control(IDC_EXPLAIN_FIRST);
+        QVERIFY(types != nullptr && below != nullptr);
+        QVERIFY(qobject_cast<const QLabel*>(types)->text().contains(QString::fromUtf8("=9 -- 穴・部品")));
+        QVERIFY2(types->geometry().bottom() < below->geometry().top(),
+                 qPrintable(
+                     QStringLiteral("%1 / %2").arg(types->geometry().bottom()).arg(below->geometry().top())));
     }
 };
 
