@@ -9,6 +9,8 @@
 // 100 % and its rows are printed as "type,x,y" before the results (with
 // --json they go into the object as "rows"); a dot where no figure is found
 // exits 1 with the message.
+// Rows "9,0,0" (coordinates ignored, may be blank) break the outline into
+// loops: parts and holes. --json also prints "loops", how many there are.
 // --properties adds the section-property block after the nine lines; --json
 // prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
@@ -29,6 +31,7 @@
 #include "data/outline_csv_reader.h"
 #include "data/properties_report.h"
 #include "data/report_printing.h"
+#include "data/report_texts.h"
 #include "data/text_file.h"
 #include "calc/traced_outline.h"
 #include "res/texts_data.h"
@@ -256,6 +259,7 @@ int main(int argc, char** argv) {
     state.mmPerDot = options.mmPerDot;
     if (options.json) {
         std::string json = PropertiesJson(PropertiesOf(state));
+        json.insert(json.size() - 1, ", \"loops\": " + std::to_string(LoopCountOf(state.segments.data(), state.segmentCount)));
         if (options.trace) json.insert(json.size() - 1, ", \"rows\": " + TracedRowsJson(table));
         std::printf("%s\n", json.c_str());
     } else {
