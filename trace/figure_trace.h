@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "osmeca/outline_check.h"
+
 namespace trace {
 
 // One row of an outline: type 1 runs straight to the next row, type 2
@@ -31,6 +33,15 @@ enum class TraceStatus {
                   // or the seed lies on the background (its region reaches
                   // all four edges of the picture)
     TooManyRows,  // the outline needs more rows than allowed
+    Unreliable,   // the outline found fails its check (fault says which): no rows
+};
+
+// What an outline failed before it was refused.
+enum class TraceFault {
+    None,
+    Geometry,         // a point outside the figure's box, a bad arc or a crossing: see geometry
+    ArcAwayFromEdge,  // an arc's middle point far from the edge it was fitted to
+    AreaOffRegion,    // the outline's area differs from the region's by more than its edge band
 };
 
 // The part of the picture the tracer worked in, in picture dots: its work
@@ -48,6 +59,9 @@ struct TraceResult {
     int lines = 0;               // straight pieces found
     int arcs = 0;                // arcs found (before splitting for the rows)
     TraceWindow window;          // empty when no region was grown
+    TraceFault fault = TraceFault::None;  // for Unreliable
+    osmeca::OutlineFaultAt geometry;      // for TraceFault::Geometry, rows as they were found
+    int faultRow = -1;                    // the arc's row for ArcAwayFromEdge
 };
 
 // rgb: width x height dots of red, green, blue, rows top-down. A dot covers

@@ -226,6 +226,14 @@ TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     EXPECT_EQ(tooMany.step, TraceStep::Refuse);
     EXPECT_EQ(tooMany.notice.text, "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません");
     EXPECT_EQ(tooMany.notice.title, "確認");
+    result.status = trace::TraceStatus::Unreliable;
+    result.fault = trace::TraceFault::Geometry;
+    result.geometry = {osmeca::OutlineFault::PointOutside, 0, 4};
+    const TraceVerdict unsure = JudgeTrace(result, table);
+    EXPECT_EQ(unsure.step, TraceStep::Refuse);
+    EXPECT_EQ(unsure.notice.text, "図形の輪郭を確定できません\n5 行目の点が図形の範囲の外にあります");
+    result.fault = trace::TraceFault::AreaOffRegion;
+    EXPECT_EQ(JudgeTrace(result, table).notice.text, "図形の輪郭を確定できません\n輪郭の面積が図形の面積と合いません");
     result.status = trace::TraceStatus::Traced;
     EXPECT_EQ(JudgeTrace(result, table).step, TraceStep::Store);
     EXPECT_TRUE(JudgeTrace(result, table).notice.empty());
