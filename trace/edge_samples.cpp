@@ -20,7 +20,7 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
     int run = 0;
     for (int i = start; run < 2 * kEdgeReach; i += step, ++run) {
         const int x = alongRow ? i : fixed, y = alongRow ? fixed : i;
-        if (!picture.Contains(x, y) || levels.InFigure(picture.At(x, y)) != figureSide) break;
+        if (!picture.Contains(x, y) || levels.InFigure(picture.At(x, y), x, y) != figureSide) break;
     }
     return run;
 }
@@ -29,10 +29,14 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
 // `crack` of the line `fixed` (a row when alongRow), the figure on the low
 // side when figureLow. The run read reaches kEdgeReach dots each way, but
 // no farther than half way across the figure or the gap beside it, so that
-// a thin part or a narrow slot does not bring in its other edge. perLevel
-// turns a dot's level above the background's into the share of the figure.
+// a thin part or a narrow slot does not bring in its other edge. The
+// figure's and the background's levels at the crack turn a dot's level into
+// its share of the figure; in even light the figure's is insideLevel.
 double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int crack,
-              bool figureLow, double perLevel) {
+              bool figureLow, double insideLevel) {
+    const double px = alongRow ? crack : fixed + 0.5, py = alongRow ? fixed + 0.5 : crack;
+    const double outsideLevel = levels.Outside(px, py);
+    const double perLevel = 1.0 / ((levels.flat ? insideLevel : levels.Inside(px, py)) - outsideLevel);
     const int inward = figureLow ? -1 : 1;
     const int insideFirst = figureLow ? crack - 1 : crack, outsideFirst = figureLow ? crack : crack - 1;
     const int inside = SideRun(picture, levels, alongRow, fixed, insideFirst, inward, true);
@@ -45,7 +49,7 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
     double length = 0;
     for (int i = from; i < to; ++i) {
         const double level = alongRow ? picture.At(i, fixed) : picture.At(fixed, i);
-        length += (level - levels.outside) * perLevel;
+        length += (level - outsideLevel) * perLevel;
     }
     return figureLow ? from + length : to - length;
 }
@@ -54,7 +58,6 @@ double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool along
 
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
                                 const std::vector<Crack>& boundary, double insideLevel) {
-    const double perLevel = 1.0 / (insideLevel - levels.outside);
     std::vector<Point2> samples;
     const int n = int(boundary.size());
     auto corner = [&](int i) {
@@ -73,12 +76,12 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
             // Going down, the figure is on the left; going up, on the right.
             const int row = c.direction == 1 ? c.y : c.y - 1;
             samples.push_back(
-                {EdgeAt(picture, levels, true, row, c.x, c.direction == 1, perLevel), row + 0.5});
+                {EdgeAt(picture, levels, true, row, c.x, c.direction == 1, insideLevel), row + 0.5});
         } else {
             // Going right, the figure is below; going left, above.
             const int column = c.direction == 0 ? c.x : c.x - 1;
             samples.push_back(
-                {column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, perLevel)});
+                {column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, insideLevel)});
         }
     }
     return samples;

@@ -50,9 +50,8 @@ public:
         for (int y = 0; y < w.height; ++y)
             if (!rowRead_[std::size_t(y)])
                 std::fill_n(region_.mask.get() + std::size_t(y) * std::size_t(w.width), w.width, 0);
-        region_.insideLevel = levels_.brightFigure
-                                  ? ClassLevel(histogram_, levels_.threshold + 1, kLevels - 1)
-                                  : ClassLevel(histogram_, 0, levels_.threshold);
+        // Every dot of the region lies on the figure's side.
+        region_.insideLevel = ClassLevel(histogram_, 0, kLevels - 1);
         return std::move(region_);
     }
 
@@ -75,12 +74,14 @@ private:
         std::uint8_t* __restrict grey = grey_.get() + at;
         std::uint8_t* __restrict side = region_.mask.get() + at;
         picture_.RowLevels(y, x0, x1, grey);
-        const int t = levels_.threshold;
+        // The threshold along the row: a plane, so one step per dot.
+        const double t0 = levels_.Threshold(x0 + 0.5, y + 0.5);
+        const double dt = levels_.Threshold(x0 + 1.5, y + 0.5) - t0;
         const std::uint8_t above = levels_.brightFigure ? kFigureSide : kOtherSide;
         const std::uint8_t below = levels_.brightFigure ? kOtherSide : kFigureSide;
         const int n = x1 - x0;
         for (int i = 0; i < n; ++i)
-            side[i] = grey[i] > t ? above : below;
+            side[i] = grey[i] > t0 + dt * i ? above : below;
     }
 
     void ReadRow(int y) {
@@ -204,7 +205,7 @@ private:
 
 std::optional<FigureRegion> RegionAroundSeed(const GreyPicture& picture, const FigureLevels& levels,
                                              int seedX, int seedY) {
-    if (!picture.Contains(seedX, seedY) || !levels.InFigure(picture.At(seedX, seedY))) return std::nullopt;
+    if (!picture.Contains(seedX, seedY) || !levels.InFigure(picture.At(seedX, seedY), seedX, seedY)) return std::nullopt;
     return RegionGrower(picture, levels).Grow(seedX, seedY);
 }
 
