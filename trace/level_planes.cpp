@@ -88,13 +88,13 @@ void FitLevelPlanes(const GreyPicture& picture, int x0, int y0, int x1, int y1, 
         }
         FigureLevels next = fit;
         if (!dark.Solve(next.dark) || !bright.Solve(next.bright)) return;
-        // The classes must stay apart over the whole picture.
-        for (double cx : {0.0, double(picture.width())}) {
-            for (double cy : {0.0, double(picture.height())}) {
-                if (next.bright.At(cx, cy) - next.dark.At(cx, cy) < kMinContrastShare * flatContrast) return;
-            }
-        }
         fit = next;
+    }
+    // The classes must stay apart over the whole window.
+    for (double cx : {double(x0), double(x1)}) {
+        for (double cy : {double(y0), double(y1)}) {
+            if (fit.bright.At(cx, cy) - fit.dark.At(cx, cy) < kMinContrastShare * flatContrast) return;
+        }
     }
     const double wx = x1 - x0, wy = y1 - y0;
     auto variation = [&](const LevelPlane& p) { return std::abs(p.perX) * wx + std::abs(p.perY) * wy; };

@@ -13,7 +13,7 @@ namespace trace {
 // refitted to its own dots, those far from it (edge dots, specks) left out,
 // a few times over. Starts from the flat levels in levels; keeps them flat
 // when the planes would bring the classes too close anywhere in the
-// picture, or when they are flat within a few levels (even light: flat
+// window, or when they are flat within a few levels (even light: flat
 // stays true). The planes keep the origin they had.
 void FitLevelPlanes(const GreyPicture& picture, int x0, int y0, int x1, int y1, FigureLevels& levels);
 

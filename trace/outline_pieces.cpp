@@ -98,22 +98,40 @@ public:
         const int back = closed ? 0 : std::min(trimBack, count / 4);
         const std::vector<Point2> points = Gather(first + front, count - front - back);
         if (points.size() < 3) return trial;
-        auto fits = [&](const FitSpread& spread) { return spread.largest <= largest_ && spread.rms <= rms_; };
+        auto fits = [&](const FitSpread& spread) { return spread.high <= largest_ && spread.rms <= rms_; };
         if (!closed) {
             trial.line = FitLine(points);
-            const FitSpread spread = SpreadOf(trial.line, points);
-            trial.cost = spread.largest;
+            FitSpread spread = SpreadOf(trial.line, points);
+            if (spread.largest > largest_) {
+                // Refitted without the outlying samples.
+                const std::vector<Point2> near = PointsNear(trial.line, points, largest_);
+                if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
+                    trial.line = FitLine(near);
+                    spread = SpreadOf(trial.line, points);
+                }
+            }
+            trial.cost = spread.high;
             trial.ok = fits(spread);
             if (shape == PieceShape::Line || (trial.ok && shape != PieceShape::Arc)) return trial;
         }
-        const auto circle = FitCircle(points);
+        auto circle = FitCircle(points);
         if (!circle || circle->radius > kMaxRadius) return trial;
-        const FitSpread spread = SpreadOf(*circle, points);
-        if (shape == PieceShape::Arc || fits(spread) || spread.largest < trial.cost) {
+        FitSpread spread = SpreadOf(*circle, points);
+        if (spread.largest > largest_) {
+            const std::vector<Point2> near = PointsNear(*circle, points, largest_);
+            if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
+                const auto again = FitCircle(near);
+                if (again && again->radius <= kMaxRadius) {
+                    circle = again;
+                    spread = SpreadOf(*circle, points);
+                }
+            }
+        }
+        if (shape == PieceShape::Arc || fits(spread) || spread.high < trial.cost) {
             trial.shape = PieceShape::Arc;
             trial.circle = *circle;
             trial.ok = fits(spread);
-            trial.cost = spread.largest;
+            trial.cost = spread.high;
         }
         return trial;
     }
