@@ -12,7 +12,7 @@ namespace trace {
 namespace {
 
 // The figure's box give or take this many dots bounds the outline.
-constexpr double kBoxMargin = 1.0;
+constexpr double kBoxMargin = 2.0;
 // An arc's middle point lies no farther than this from an edge sample.
 constexpr double kMiddleReach = 2.0;
 // The outline's area may differ from the region's dot count by this share

@@ -38,7 +38,8 @@ struct Limits {
 };
 
 void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, double scale, Limits limits) {
-    SCOPED_TRACE(figure.name + (damage == Damage::None ? ", clean" : ", blurred, noisy, JPEG"));
+    const char* const damages[] = {", clean", ", blurred, noisy, JPEG", ", uneven light", ", grain"};
+    SCOPED_TRACE(figure.name + damages[int(damage)]);
     platform::MessageBoxRecorder boxes;
     const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, scale);
     SampleTable table;
@@ -60,7 +61,7 @@ void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, doub
     EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), limits.centroid);
     EXPECT_LT(100 * std::abs(got.IyMax - want.iMax) / want.iMax, limits.momentPercent);
     EXPECT_LT(100 * std::abs(got.IzMin - want.iMin) / want.iMin, limits.momentPercent);
-    if (damage == Damage::None) {
+    if (damage != Damage::BlurNoiseJpeg) {
         const trace::TraceResult pieces =
             TraceViewImage(view, int(figure.seedX * scale), int(figure.seedY * scale));
         EXPECT_EQ(pieces.lines, figure.lines);
@@ -78,6 +79,15 @@ TEST(FigureTrace, CleanPicturesGiveTheFiguresLinesArcsAndProperties) {
 TEST(FigureTrace, BlurredNoisyJpegPicturesStayWithinTheirBounds) {
     for (const figpic::Figure& figure : figpic::Figures())
         ExpectTracedAndCalculated(figure, Damage::BlurNoiseJpeg, 1.0, {0.05, 0.1, 0.2});
+}
+
+// Low contrast (40 levels), noise and JPEG at quality 70, under light falling
+// off by 85 levels across the picture and on a grained background: the
+// figures keep their pieces and their properties.
+TEST(FigureTrace, PhotoLikePicturesUnderUnevenLightAndOnGrainStayWithinTheirBounds) {
+    for (Damage damage : {Damage::Gradient, Damage::Grain})
+        for (const figpic::Figure& figure : figpic::Figures())
+            ExpectTracedAndCalculated(figure, damage, 1.0, {0.1, 0.2, 0.5});
 }
 
 TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
