@@ -3,13 +3,17 @@
 // clockwise on the screen. The one header of the tracer that the rest of
 // the program includes.
 //
-// The stages, each in its own file: a threshold from the levels around the
-// seed (Otsu's method), the figure as the 4-connected region of the seed's
-// side (scanline flood fill) inside a work window that grows until it holds
-// the region, its outer boundary by crack following, edge points with
-// sub-dot accuracy (partial-area sums across the edge), a coarse polygon
-// (Ramer-Douglas-Peucker) refined into least-squares lines and circles, and
-// the rows where neighbouring fits meet.
+// The stages, each in its own file: two classes of levels from the dots
+// around the seed (Otsu's method), each class's level a plane over the
+// picture so that uneven light moves no edge; the figure as the 4-connected
+// region of the seed's side (scanline flood fill on lightly smoothed levels)
+// inside a work window that grows until it holds the region, its outer
+// boundary by crack following, edge points with sub-dot accuracy
+// (partial-area sums across the edge, with the figure's and background's
+// levels taken along the edge), a coarse polygon (Ramer-Douglas-Peucker)
+// refined into lines and circles fitted without their outlying samples, the
+// rows where neighbouring fits meet, and last the check of the outline
+// found: nothing unchecked is returned.
 #pragma once
 
 #include <cstdint>
