@@ -46,6 +46,8 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
         return {TraceStep::Refuse, {texts::TRACE_NO_FIGURE, texts::TITLE_CONFIRM}};
     case trace::TraceStatus::TooManyRows:
         return {TraceStep::Refuse, {texts::TRACE_TOO_MANY_ROWS, texts::TITLE_CONFIRM}};
+    case trace::TraceStatus::InsideHole:
+        return {TraceStep::Refuse, {texts::TRACE_INSIDE_HOLE, texts::TITLE_CONFIRM}};
     case trace::TraceStatus::Unreliable: {
         std::string text = texts::TRACE_UNRELIABLE;
         const std::string why = TraceFaultText(result);

@@ -236,6 +236,21 @@ bool ReachesAllEdges(const FigureRegion& region, const GreyPicture& picture) {
            region.maxY == picture.height() - 1;
 }
 
+bool SeedSideIsBackground(const GreyPicture& picture, const FigureLevels& levels) {
+    std::int64_t seedSide = 0, otherSide = 0;
+    auto count = [&](int x, int y) { ++(levels.InFigure(picture.At(x, y), x, y) ? seedSide : otherSide); };
+    const int w = picture.width(), h = picture.height();
+    for (int x = 0; x < w; ++x) {
+        count(x, 0);
+        if (h > 1) count(x, h - 1);
+    }
+    for (int y = 1; y + 1 < h; ++y) {
+        count(0, y);
+        if (w > 1) count(w - 1, y);
+    }
+    return seedSide > otherSide;
+}
+
 std::vector<Crack> OuterBoundary(const FigureRegion& region) {
     std::vector<Crack> cracks;
     const int startX = region.topX, startY = region.topY;

@@ -28,6 +28,10 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
     if (!region) return result;
     result.window = region->window;
     if (region->dots < kMinFigureDots || ReachesAllEdges(*region, grey)) return result;
+    if (SeedSideIsBackground(grey, *levels)) {
+        result.status = TraceStatus::InsideHole;
+        return result;
+    }
     const std::vector<Crack> boundary = OuterBoundary(*region);
     const std::vector<Point2> samples = EdgeSamples(grey, *levels, boundary, region->insideLevel);
     const auto pieces = SplitIntoPieces(samples);

@@ -38,6 +38,8 @@ enum class TraceStatus {
                   // all four edges of the picture)
     TooManyRows,  // the outline needs more rows than allowed
     Unreliable,   // the outline found fails its check (fault says which): no rows
+    InsideHole,   // the seed lies on the background's side, in a part of it
+                  // the figure encloses: a hole, no figure of its own
 };
 
 // What an outline failed before it was refused.

@@ -226,6 +226,31 @@ TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
     }
 }
 
+TEST(FigureTrace, AClickInAHoleOfAFigureTracesNothingAndSaysSo) {
+    // A plate of 200 x 160 dots with a hole of 60 x 40 in it.
+    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
+                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
+    auto fill = [&](int left, int top, int right, int bottom, double level) {
+        for (int y = top; y < bottom; ++y)
+            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
+                        std::uint8_t(level));
+    };
+    fill(140, 100, 340, 260, figpic::FIGURE_LEVEL);
+    fill(210, 160, 270, 200, figpic::BACKGROUND_LEVEL);
+    const CViewImage view = ViewOf(rgb, figpic::WIDTH, figpic::HEIGHT, 1.0);
+    platform::MessageBoxRecorder boxes;
+    SampleTable table;
+    FigureTracing tracing;
+    EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.Last().text, "クリック位置は図形の穴の中です。図形の内側をクリックしてください");
+    EXPECT_EQ(table.count, 0);
+    // In the plate itself, its outer outline (the hole is not traced yet).
+    EXPECT_TRUE(tracing.TraceAt(view, 160, 120, table, nullptr));
+    EXPECT_EQ(table.count, 4);
+    EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
 // The verdict the window and the command-line tool act on.
 TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     trace::TraceResult result;
