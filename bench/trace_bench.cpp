@@ -32,7 +32,7 @@ void BM_TraceRoundedPlate12Megapixels(benchmark::State& state) {
 }
 BENCHMARK(BM_TraceRoundedPlate12Megapixels)->Unit(benchmark::kMillisecond);
 
-enum class Way { TracedClean, TracedDamaged, Clicked100, Clicked400 };
+enum class Way { TracedClean, TracedDamaged, TracedUnevenLight, TracedGrain, Clicked100, Clicked400 };
 
 void Accuracy(benchmark::State& state, const figpic::Figure& figure, Way way) {
     std::vector<trace::TraceRow> rows;
@@ -40,8 +40,10 @@ void Accuracy(benchmark::State& state, const figpic::Figure& figure, Way way) {
         if (way == Way::Clicked100 || way == Way::Clicked400) {
             rows = figpic::ClickedRows(figure.rows, way == Way::Clicked100 ? 1.0 : 4.0);
         } else {
-            const auto damage =
-                way == Way::TracedClean ? figpic::Damage::None : figpic::Damage::BlurNoiseJpeg;
+            const auto damage = way == Way::TracedClean         ? figpic::Damage::None
+                                : way == Way::TracedUnevenLight ? figpic::Damage::Gradient
+                                : way == Way::TracedGrain       ? figpic::Damage::Grain
+                                                                : figpic::Damage::BlurNoiseJpeg;
             const std::vector<std::uint8_t> rgb = figpic::Render(figure.rows, damage);
             rows =
                 trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, figure.seedX, figure.seedY, 200)
@@ -58,6 +60,8 @@ void Accuracy(benchmark::State& state, const figpic::Figure& figure, Way way) {
 const bool registered = [] {
     const std::pair<Way, const char*> ways[] = {{Way::TracedClean, "traced clean"},
                                                 {Way::TracedDamaged, "traced blur+noise+JPEG"},
+                                                {Way::TracedUnevenLight, "traced uneven light"},
+                                                {Way::TracedGrain, "traced grain"},
                                                 {Way::Clicked100, "clicked at 100%"},
                                                 {Way::Clicked400, "clicked at 400%"}};
     for (const figpic::Figure& figure : figpic::Figures())

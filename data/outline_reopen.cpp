@@ -6,11 +6,13 @@
 
 #include "data/cell_input.h"
 #include "data/outline_csv_reader.h"
+#include "data/table_outline_check.h"
 #include "data/text_file.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 #include "res/format_text.h"
 #include "res/texts_data.h"
+#include "res/texts_outline_check.h"
 #include "res/texts_properties.h"
 
 namespace {
@@ -88,6 +90,10 @@ bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, 
     case OutlineLoad::TooManyRows:
         return refuse(FormatText(t::MSG_OUTLINE_TOO_MANY, badLine, table.capacity));
     }
+    // Rows without a picture behind them: a crossing or a far arc stops here.
+    const osmeca::OutlineFaultAt fault = CheckTableOutline(loaded);
+    if (fault.fault != osmeca::OutlineFault::None)
+        return refuse(std::string(texts::OUTLINE_FILE_REFUSED) + "\n" + OutlineFaultText(fault));
     if (table.count > 0 && !Ask(ask, {t::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
         return false;
     table.ClearTable();

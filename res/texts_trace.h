@@ -16,4 +16,12 @@ inline constexpr char TRACE_NO_FIGURE[] = "クリック位置に図形が見つ�
 inline constexpr char TRACE_TOO_MANY_ROWS[] =
     "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません";
 
+// The click lies in a hole of a figure (title TITLE_CONFIRM).
+inline constexpr char TRACE_INSIDE_HOLE[] = "クリック位置は図形の穴の中です。図形の内側をクリックしてください";
+// The outline found fails its check and is refused (title TITLE_CONFIRM);
+// what failed follows on the next line.
+inline constexpr char TRACE_UNRELIABLE[] = "図形の輪郭を確定できません";
+inline constexpr char TRACE_ARC_AWAY_FROM_EDGE[] = "%d 行目からの円弧が図形の縁から離れています";
+inline constexpr char TRACE_AREA_OFF_REGION[] = "輪郭の面積が図形の面積と合いません";
+
 }  // namespace texts

@@ -20,47 +20,129 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
     int run = 0;
     for (int i = start; run < 2 * kEdgeReach; i += step, ++run) {
         const int x = alongRow ? i : fixed, y = alongRow ? fixed : i;
-        if (!picture.Contains(x, y) || levels.InFigure(picture.At(x, y)) != figureSide) break;
+        if (!picture.Contains(x, y) || levels.InFigure(picture.At(x, y), x, y) != figureSide) break;
     }
     return run;
 }
 
-// The sub-dot place of the edge at the crack between dots `crack - 1` and
-// `crack` of the line `fixed` (a row when alongRow), the figure on the low
-// side when figureLow. The run read reaches kEdgeReach dots each way, but
-// no farther than half way across the figure or the gap beside it, so that
-// a thin part or a narrow slot does not bring in its other edge. perLevel
-// turns a dot's level above the background's into the share of the figure.
-double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int crack,
-              bool figureLow, double perLevel) {
-    const int inward = figureLow ? -1 : 1;
-    const int insideFirst = figureLow ? crack - 1 : crack, outsideFirst = figureLow ? crack : crack - 1;
-    const int inside = SideRun(picture, levels, alongRow, fixed, insideFirst, inward, true);
-    const int outside = SideRun(picture, levels, alongRow, fixed, outsideFirst, -inward, false);
+// A row (alongRow) or column `fixed` read across the boundary at the crack
+// between its dots `crack - 1` and `crack`, the figure on the low side when
+// figureLow.
+struct EdgeRun {
+    bool alongRow = true;
+    int fixed = 0;
+    int crack = 0;
+    bool figureLow = false;
+};
+
+// The levels of a run's dots well clear of the edge, on each side.
+struct ClearLevels {
+    double inside = 0;
+    double outside = 0;
+    int insideDots = 0;
+    int outsideDots = 0;
+};
+
+// Dots this far from the crack, or farther, are clear of a blurred edge.
+constexpr int kClearFrom = 3;
+// The figure's and the background's levels along an edge in uneven light:
+// the clear dots of this many runs on each side of a run.
+constexpr int kLevelSpan = 12;
+// Fewer clear dots on a side than this leave its level to the planes.
+constexpr int kMinClearDots = 8;
+
+int Inward(const EdgeRun& run) { return run.figureLow ? -1 : 1; }
+int InsideFirst(const EdgeRun& run) { return run.figureLow ? run.crack - 1 : run.crack; }
+int OutsideFirst(const EdgeRun& run) { return run.figureLow ? run.crack : run.crack - 1; }
+std::uint8_t LevelOn(const GreyPicture& picture, const EdgeRun& run, int i) {
+    return run.alongRow ? picture.At(i, run.fixed) : picture.At(run.fixed, i);
+}
+
+ClearLevels ClearLevelsOf(const GreyPicture& picture, const FigureLevels& levels, const EdgeRun& run) {
+    ClearLevels clear;
+    const int inside = SideRun(picture, levels, run.alongRow, run.fixed, InsideFirst(run), Inward(run), true);
+    const int outside =
+        SideRun(picture, levels, run.alongRow, run.fixed, OutsideFirst(run), -Inward(run), false);
+    for (int k = kClearFrom; k < inside; ++k, ++clear.insideDots)
+        clear.inside += LevelOn(picture, run, InsideFirst(run) + Inward(run) * k);
+    for (int k = kClearFrom; k < outside; ++k, ++clear.outsideDots)
+        clear.outside += LevelOn(picture, run, OutsideFirst(run) - Inward(run) * k);
+    return clear;
+}
+
+// The sub-dot place of the edge on the run. The run read reaches kEdgeReach
+// dots each way, but no farther than half way across the figure or the gap
+// beside it, so that a thin part or a narrow slot does not bring in its
+// other edge. The figure's and the background's levels there turn a dot's
+// level into its share of the figure.
+double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, const EdgeRun& run, double insideLevel,
+              double outsideLevel) {
+    const double perLevel = 1.0 / (insideLevel - outsideLevel);
+    const int inside = SideRun(picture, levels, run.alongRow, run.fixed, InsideFirst(run), Inward(run), true);
+    const int outside =
+        SideRun(picture, levels, run.alongRow, run.fixed, OutsideFirst(run), -Inward(run), false);
     const int insideReach = std::min(kEdgeReach, std::max(1, (inside + 1) / 2));
     const int outsideReach = std::min(kEdgeReach, std::max(1, (outside + 1) / 2));
-    const int size = alongRow ? picture.width() : picture.height();
-    const int from = std::max(0, figureLow ? crack - insideReach : crack - outsideReach);
-    const int to = std::min(size, figureLow ? crack + outsideReach : crack + insideReach);
+    const int size = run.alongRow ? picture.width() : picture.height();
+    const int crack = run.crack;
+    const int from = std::max(0, run.figureLow ? crack - insideReach : crack - outsideReach);
+    const int to = std::min(size, run.figureLow ? crack + outsideReach : crack + insideReach);
     double length = 0;
-    for (int i = from; i < to; ++i) {
-        const double level = alongRow ? picture.At(i, fixed) : picture.At(fixed, i);
-        length += (level - levels.outside) * perLevel;
+    for (int i = from; i < to; ++i)
+        length += (LevelOn(picture, run, i) - outsideLevel) * perLevel;
+    return run.figureLow ? from + length : to - length;
+}
+
+// Each run's figure and background levels: in even light insideLevel and
+// the background's; in uneven light those of the clear dots of the runs
+// around it (the planes where they are too few).
+void LevelsAlong(const GreyPicture& picture, const FigureLevels& levels, const std::vector<EdgeRun>& runs,
+                 double insideLevel, std::vector<double>& inside, std::vector<double>& outside) {
+    const int n = int(runs.size());
+    inside.assign(runs.size(), insideLevel);
+    outside.assign(runs.size(), 0);
+    for (int i = 0; i < n; ++i) {
+        const EdgeRun& run = runs[std::size_t(i)];
+        const double px = run.alongRow ? run.crack : run.fixed + 0.5;
+        const double py = run.alongRow ? run.fixed + 0.5 : run.crack;
+        outside[std::size_t(i)] = levels.Outside(px, py);
+        if (!levels.flat) inside[std::size_t(i)] = levels.Inside(px, py);
     }
-    return figureLow ? from + length : to - length;
+    if (levels.flat || n == 0) return;
+    std::vector<ClearLevels> clear;
+    clear.reserve(runs.size());
+    for (const EdgeRun& run : runs)
+        clear.push_back(ClearLevelsOf(picture, levels, run));
+    // A running sum over the 2 kLevelSpan + 1 runs around each, cyclic.
+    const int span = std::min(kLevelSpan, (n - 1) / 2);
+    ClearLevels sum;
+    auto add = [&](int j, int sign) {
+        const ClearLevels& c = CyclicAt(clear, j);
+        sum.inside += sign * c.inside;
+        sum.outside += sign * c.outside;
+        sum.insideDots += sign * c.insideDots;
+        sum.outsideDots += sign * c.outsideDots;
+    };
+    for (int j = -span; j <= span; ++j)
+        add(j, 1);
+    for (int i = 0; i < n; ++i) {
+        if (sum.insideDots >= kMinClearDots) inside[std::size_t(i)] = sum.inside / sum.insideDots;
+        if (sum.outsideDots >= kMinClearDots) outside[std::size_t(i)] = sum.outside / sum.outsideDots;
+        add(i - span, -1);
+        add(i + span + 1, 1);
+    }
 }
 
 }  // namespace
 
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
                                 const std::vector<Crack>& boundary, double insideLevel) {
-    const double perLevel = 1.0 / (insideLevel - levels.outside);
-    std::vector<Point2> samples;
     const int n = int(boundary.size());
     auto corner = [&](int i) {
         const Crack& c = CyclicAt(boundary, i);
         return Point2{double(c.x), double(c.y)};
     };
+    std::vector<EdgeRun> runs;
     for (int i = 0; i < n; ++i) {
         const Crack& c = boundary[std::size_t(i)];
         const Point2 along = corner(i + kDirectionSpan) - corner(i - kDirectionSpan);
@@ -71,15 +153,20 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
         if (steep != verticalCrack) continue;
         if (verticalCrack) {
             // Going down, the figure is on the left; going up, on the right.
-            const int row = c.direction == 1 ? c.y : c.y - 1;
-            samples.push_back(
-                {EdgeAt(picture, levels, true, row, c.x, c.direction == 1, perLevel), row + 0.5});
+            runs.push_back({true, c.direction == 1 ? c.y : c.y - 1, c.x, c.direction == 1});
         } else {
             // Going right, the figure is below; going left, above.
-            const int column = c.direction == 0 ? c.x : c.x - 1;
-            samples.push_back(
-                {column + 0.5, EdgeAt(picture, levels, false, column, c.y, c.direction == 2, perLevel)});
+            runs.push_back({false, c.direction == 0 ? c.x : c.x - 1, c.y, c.direction == 2});
         }
+    }
+    std::vector<double> inside, outside;
+    LevelsAlong(picture, levels, runs, insideLevel, inside, outside);
+    std::vector<Point2> samples;
+    samples.reserve(runs.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const EdgeRun& run = runs[i];
+        const double place = EdgeAt(picture, levels, run, inside[i], outside[i]);
+        samples.push_back(run.alongRow ? Point2{place, run.fixed + 0.5} : Point2{run.fixed + 0.5, place});
     }
     return samples;
 }

@@ -20,8 +20,9 @@ namespace trace {
 // Dots on each side of the boundary that one sample reads.
 constexpr int kEdgeReach = 4;
 
-// levels tell the figure's dots from the background's and give the
-// background's level; insideLevel is the figure's own.
+// levels tell the figure's dots from the background's and give both their
+// levels along the edge; in even light the figure's is insideLevel, that of
+// the region's own dots.
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
                                 const std::vector<Crack>& boundary, double insideLevel);
 

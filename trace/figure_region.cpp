@@ -15,6 +15,8 @@ constexpr int kStepY[4] = {0, 1, 0, -1};
 // on the seed's side (not filled yet), or on the other side.
 constexpr std::uint8_t kFigureSide = 2;
 constexpr std::uint8_t kOtherSide = 3;
+// The weights of the 1 2 1 by 1 2 1 smoothing add up to this.
+constexpr double kSmoothSum = 16;
 
 // The scanline flood fill in a growing window. A row of the window is read
 // (its levels, and each dot's side in the mask) when the fill first comes
@@ -50,9 +52,8 @@ public:
         for (int y = 0; y < w.height; ++y)
             if (!rowRead_[std::size_t(y)])
                 std::fill_n(region_.mask.get() + std::size_t(y) * std::size_t(w.width), w.width, 0);
-        region_.insideLevel = levels_.brightFigure
-                                  ? ClassLevel(histogram_, levels_.threshold + 1, kLevels - 1)
-                                  : ClassLevel(histogram_, 0, levels_.threshold);
+        // Every dot of the region lies on the figure's side.
+        region_.insideLevel = ClassLevel(histogram_, 0, kLevels - 1);
         return std::move(region_);
     }
 
@@ -69,18 +70,37 @@ private:
         return std::size_t(y - region_.window.top) * std::size_t(region_.window.width);
     }
 
-    // Reads dots x0 .. x1 - 1 of row y: their levels and their sides.
+    // Reads dots x0 .. x1 - 1 of row y: their levels, and their sides by
+    // the levels lightly smoothed (1 2 1 across and down), so that a grain
+    // of the background or a noisy dot does not join the figure.
     void ReadDots(int y, int x0, int x1) {
         const std::size_t at = RowStart(y) + std::size_t(x0 - region_.window.left);
         std::uint8_t* __restrict grey = grey_.get() + at;
         std::uint8_t* __restrict side = region_.mask.get() + at;
         picture_.RowLevels(y, x0, x1, grey);
-        const int t = levels_.threshold;
+        const int lo = std::max(0, x0 - 1), hi = std::min(picture_.width(), x1 + 1);
+        const std::size_t span = std::size_t(hi - lo);
+        for (std::vector<std::uint8_t>& line : near_)
+            line.resize(span);
+        picture_.RowLevels(std::max(0, y - 1), lo, hi, near_[0].data());
+        picture_.RowLevels(y, lo, hi, near_[1].data());
+        picture_.RowLevels(std::min(picture_.height() - 1, y + 1), lo, hi, near_[2].data());
+        column_.resize(span);
+        for (std::size_t k = 0; k < span; ++k)
+            column_[k] = near_[0][k] + 2 * near_[1][k] + near_[2][k];
+        // The threshold along the row: a plane, so one step per dot.
+        const double t0 = kSmoothSum * levels_.Threshold(x0 + 0.5, y + 0.5);
+        const double dt = kSmoothSum * levels_.Threshold(x0 + 1.5, y + 0.5) - t0;
         const std::uint8_t above = levels_.brightFigure ? kFigureSide : kOtherSide;
         const std::uint8_t below = levels_.brightFigure ? kOtherSide : kFigureSide;
         const int n = x1 - x0;
-        for (int i = 0; i < n; ++i)
-            side[i] = grey[i] > t ? above : below;
+        const int last = int(span) - 1;
+        for (int i = 0; i < n; ++i) {
+            const int c = x0 + i - lo;
+            const int sum = column_[std::size_t(std::max(0, c - 1))] + 2 * column_[std::size_t(c)] +
+                            column_[std::size_t(std::min(last, c + 1))];
+            side[i] = sum > t0 + dt * i ? above : below;
+        }
     }
 
     void ReadRow(int y) {
@@ -195,6 +215,8 @@ private:
     FigureRegion region_;
     std::unique_ptr<std::uint8_t[]> grey_;  // the window's levels, where its rows were read
     std::vector<bool> rowRead_;             // per row of the window
+    std::vector<std::uint8_t> near_[3];     // the levels of a row and its neighbours, for the smoothing
+    std::vector<int> column_;               // their 1 2 1 sums down
     std::vector<std::int64_t> histogram_ = std::vector<std::int64_t>(kLevels, 0);
     std::vector<std::pair<int, int>> stack_;
     std::vector<Span> beyond_;
@@ -204,13 +226,29 @@ private:
 
 std::optional<FigureRegion> RegionAroundSeed(const GreyPicture& picture, const FigureLevels& levels,
                                              int seedX, int seedY) {
-    if (!picture.Contains(seedX, seedY) || !levels.InFigure(picture.At(seedX, seedY))) return std::nullopt;
+    if (!picture.Contains(seedX, seedY) || !levels.InFigure(picture.At(seedX, seedY), seedX, seedY))
+        return std::nullopt;
     return RegionGrower(picture, levels).Grow(seedX, seedY);
 }
 
 bool ReachesAllEdges(const FigureRegion& region, const GreyPicture& picture) {
     return region.minX == 0 && region.minY == 0 && region.maxX == picture.width() - 1 &&
            region.maxY == picture.height() - 1;
+}
+
+bool SeedSideIsBackground(const GreyPicture& picture, const FigureLevels& levels) {
+    std::int64_t seedSide = 0, otherSide = 0;
+    auto count = [&](int x, int y) { ++(levels.InFigure(picture.At(x, y), x, y) ? seedSide : otherSide); };
+    const int w = picture.width(), h = picture.height();
+    for (int x = 0; x < w; ++x) {
+        count(x, 0);
+        if (h > 1) count(x, h - 1);
+    }
+    for (int y = 1; y + 1 < h; ++y) {
+        count(0, y);
+        if (w > 1) count(w - 1, y);
+    }
+    return seedSide > otherSide;
 }
 
 std::vector<Crack> OuterBoundary(const FigureRegion& region) {

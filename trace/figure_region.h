@@ -48,6 +48,10 @@ std::optional<FigureRegion> RegionAroundSeed(const GreyPicture& picture, const F
 // the background around the figures, not a figure.
 bool ReachesAllEdges(const FigureRegion& region, const GreyPicture& picture);
 
+// True when most dots along the picture's edges lie on the seed's side:
+// the seed's side is the background's.
+bool SeedSideIsBackground(const GreyPicture& picture, const FigureLevels& levels);
+
 // One dot edge of the boundary: from the dot corner (x, y) one dot in the
 // direction 0 right, 1 down, 2 left, 3 up; the figure lies on its right.
 struct Crack {

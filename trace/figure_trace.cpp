@@ -5,6 +5,7 @@
 #include "trace/grey_levels.h"
 #include "trace/outline_pieces.h"
 #include "trace/outline_rows.h"
+#include "trace/traced_outline_check.h"
 
 namespace trace {
 
@@ -27,8 +28,12 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
     if (!region) return result;
     result.window = region->window;
     if (region->dots < kMinFigureDots || ReachesAllEdges(*region, grey)) return result;
-    const std::vector<Point2> samples =
-        EdgeSamples(grey, *levels, OuterBoundary(*region), region->insideLevel);
+    if (SeedSideIsBackground(grey, *levels)) {
+        result.status = TraceStatus::InsideHole;
+        return result;
+    }
+    const std::vector<Crack> boundary = OuterBoundary(*region);
+    const std::vector<Point2> samples = EdgeSamples(grey, *levels, boundary, region->insideLevel);
     const auto pieces = SplitIntoPieces(samples);
     if (!pieces) return result;
     for (const OutlinePiece& piece : *pieces)
@@ -37,6 +42,16 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
     result.status = int(result.rows.size()) > maxRows ? TraceStatus::TooManyRows
                     : result.rows.size() < kMinRows   ? TraceStatus::NoFigure
                                                       : TraceStatus::Traced;
+    if (result.status != TraceStatus::Traced) return result;
+    // Nothing unchecked leaves the tracer.
+    const TracedOutlineCheck check = CheckTracedOutline(result.rows, samples, *region, boundary, width, height);
+    if (check.fault != TraceFault::None) {
+        result.status = TraceStatus::Unreliable;
+        result.fault = check.fault;
+        result.geometry = check.geometry;
+        result.faultRow = check.row;
+        result.rows.clear();
+    }
     return result;
 }
 

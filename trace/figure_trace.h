@@ -3,17 +3,23 @@
 // clockwise on the screen. The one header of the tracer that the rest of
 // the program includes.
 //
-// The stages, each in its own file: a threshold from the levels around the
-// seed (Otsu's method), the figure as the 4-connected region of the seed's
-// side (scanline flood fill) inside a work window that grows until it holds
-// the region, its outer boundary by crack following, edge points with
-// sub-dot accuracy (partial-area sums across the edge), a coarse polygon
-// (Ramer-Douglas-Peucker) refined into least-squares lines and circles, and
-// the rows where neighbouring fits meet.
+// The stages, each in its own file: two classes of levels from the dots
+// around the seed (Otsu's method), each class's level a plane over the
+// picture so that uneven light moves no edge; the figure as the 4-connected
+// region of the seed's side (scanline flood fill on lightly smoothed levels)
+// inside a work window that grows until it holds the region, its outer
+// boundary by crack following, edge points with sub-dot accuracy
+// (partial-area sums across the edge, with the figure's and background's
+// levels taken along the edge), a coarse polygon (Ramer-Douglas-Peucker)
+// refined into lines and circles fitted without their outlying samples, the
+// rows where neighbouring fits meet, and last the check of the outline
+// found: nothing unchecked is returned.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+#include "osmeca/outline_check.h"
 
 namespace trace {
 
@@ -31,6 +37,17 @@ enum class TraceStatus {
                   // or the seed lies on the background (its region reaches
                   // all four edges of the picture)
     TooManyRows,  // the outline needs more rows than allowed
+    Unreliable,   // the outline found fails its check (fault says which): no rows
+    InsideHole,   // the seed lies on the background's side, in a part of it
+                  // the figure encloses: a hole, no figure of its own
+};
+
+// What an outline failed before it was refused.
+enum class TraceFault {
+    None,
+    Geometry,         // a point outside the figure's box, a bad arc or a crossing: see geometry
+    ArcAwayFromEdge,  // an arc's middle point far from the edge it was fitted to
+    AreaOffRegion,    // the outline's area differs from the region's by more than its edge band
 };
 
 // The part of the picture the tracer worked in, in picture dots: its work
@@ -48,6 +65,9 @@ struct TraceResult {
     int lines = 0;               // straight pieces found
     int arcs = 0;                // arcs found (before splitting for the rows)
     TraceWindow window;          // empty when no region was grown
+    TraceFault fault = TraceFault::None;  // for Unreliable
+    osmeca::OutlineFaultAt geometry;      // for TraceFault::Geometry, rows as they were found
+    int faultRow = -1;                    // the arc's row for ArcAwayFromEdge
 };
 
 // rgb: width x height dots of red, green, blue, rows top-down. A dot covers

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "trace/level_planes.h"
+
 namespace trace {
 
 namespace {
@@ -119,13 +121,14 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
         const double minShare = kMinClassShare * double(all);
         if (brightLevel - darkLevel >= kMinContrast && double(dark) >= minShare &&
             double(all - dark) >= minShare) {
-            // The split only sorts the dots into two classes; the threshold
-            // lies half way between their levels, clear of the ringing and
-            // noise around either.
+            // The split only sorts the dots into two classes; the
+            // threshold lies half way between their levels, clear of the
+            // ringing and noise around either, and follows the light.
             FigureLevels levels;
-            levels.threshold = int(std::floor(0.5 * (darkLevel + brightLevel)));
-            levels.brightFigure = seedLevel > levels.threshold;
-            levels.outside = levels.brightFigure ? darkLevel : brightLevel;
+            levels.dark = {darkLevel, 0, 0, seedX + 0.5, seedY + 0.5};
+            levels.bright = {brightLevel, 0, 0, seedX + 0.5, seedY + 0.5};
+            FitLevelPlanes(picture, x0, y0, x1, y1, levels);
+            levels.brightFigure = seedLevel > levels.Threshold(seedX + 0.5, seedY + 0.5);
             return levels;
         }
         const bool wholePicture = x0 == 0 && y0 == 0 && x1 == picture.width() && y1 == picture.height();

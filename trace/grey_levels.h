@@ -52,17 +52,39 @@ private:
     int height_;
 };
 
-struct FigureLevels {
-    int threshold = 0;          // dots above it are on the bright side
-    bool brightFigure = false;  // the seed lies on the bright side
-    double outside = 0;         // the background's level (the figure's comes from its own dots)
+// A level that varies linearly over the picture: at + perX (x - originX) +
+// perY (y - originY), x and y in the picture's plane (a dot's centre at
+// x + 0.5, y + 0.5).
+struct LevelPlane {
+    double at = 0;
+    double perX = 0;
+    double perY = 0;
+    double originX = 0;
+    double originY = 0;
 
-    bool InFigure(std::uint8_t level) const { return (level > threshold) == brightFigure; }
+    double At(double x, double y) const { return at + perX * (x - originX) + perY * (y - originY); }
+};
+
+struct FigureLevels {
+    LevelPlane dark;            // the dark class's level
+    LevelPlane bright;          // the bright class's
+    bool brightFigure = false;  // the seed lies on the bright side
+    bool flat = true;           // the planes are flat: even light
+
+    // Half way between the classes at (x, y): dots above it are bright.
+    double Threshold(double x, double y) const { return 0.5 * (dark.At(x, y) + bright.At(x, y)); }
+    double Outside(double x, double y) const { return brightFigure ? dark.At(x, y) : bright.At(x, y); }
+    double Inside(double x, double y) const { return brightFigure ? bright.At(x, y) : dark.At(x, y); }
+    // Whether dot (x, y) of this level lies on the figure's side.
+    bool InFigure(std::uint8_t level, int x, int y) const {
+        return (level > Threshold(x + 0.5, y + 0.5)) == brightFigure;
+    }
 };
 
 // The two classes (Otsu's split) of the smallest square around the seed,
-// doubled in size from 32 dots, whose levels differ clearly; the threshold
-// lies half way between the levels, and the seed's side is the figure.
+// doubled in size from 32 dots, whose levels differ clearly; each class's
+// level is then a plane fitted over that window (FitLevelPlanes), and the
+// seed's side is the figure.
 // Nothing when no window up to the whole picture shows a figure against a
 // background.
 std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int seedX, int seedY);

@@ -35,6 +35,13 @@ constexpr double kMaxRadius = 1e6;
 // for independent normal errors that distance has a deviation of
 // sqrt(1.5) sigma, whose median is 0.6745 of it; 1 / (0.6745 sqrt(1.5)).
 constexpr double kMedianToSigma = 1.21;
+// The neighbours' distances (in samples) the spread is taken over, and how
+// much each counts: the waves of a texture show at the farther chord.
+struct SpreadLag {
+    int lag;
+    double weight;
+};
+constexpr SpreadLag kSpreadLags[] = {{1, 1.0}, {2, 0.75}};
 // A fit explains samples that lie no farther from it than this many
 // sigmas, and no less than the floor (clean pictures have almost no spread).
 constexpr double kLargestSigmas = 6;
@@ -58,18 +65,20 @@ class PieceFinder {
 public:
     explicit PieceFinder(const std::vector<Point2>& samples) : s_(samples), n_(int(samples.size())) {
         // The samples' spread across the edge, from the median distance of
-        // each from the chord of its two neighbours.
-        std::vector<double> d;
-        for (int i = 0; i < n_; ++i) {
-            const Point2 a = At(i - 1), b = At(i), c = At(i + 1);
-            const Point2 t = c - a;
-            const double len = Length(t);
-            if (len > 0) d.push_back(std::abs(Cross(t, b - 0.5 * (a + c))) / len);
-        }
+        // each from the chord of its neighbours: the next ones, and farther
+        // ones too, which see the slower waves a texture leaves.
         double sigma = 0;
-        if (!d.empty()) {
+        for (const auto [lag, weight] : kSpreadLags) {
+            std::vector<double> d;
+            for (int i = 0; i < n_; ++i) {
+                const Point2 a = At(i - lag), b = At(i), c = At(i + lag);
+                const Point2 t = c - a;
+                const double len = Length(t);
+                if (len > 0) d.push_back(std::abs(Cross(t, b - 0.5 * (a + c))) / len);
+            }
+            if (d.empty()) continue;
             std::nth_element(d.begin(), d.begin() + std::ptrdiff_t(d.size() / 2), d.end());
-            sigma = kMedianToSigma * d[d.size() / 2];
+            sigma = std::max(sigma, weight * kMedianToSigma * d[d.size() / 2]);
         }
         largest_ = std::max(kLargestFloor, kLargestSigmas * sigma);
         rms_ = std::max(kRmsFloor, kRmsSigmas * sigma);
@@ -98,22 +107,40 @@ public:
         const int back = closed ? 0 : std::min(trimBack, count / 4);
         const std::vector<Point2> points = Gather(first + front, count - front - back);
         if (points.size() < 3) return trial;
-        auto fits = [&](const FitSpread& spread) { return spread.largest <= largest_ && spread.rms <= rms_; };
+        auto fits = [&](const FitSpread& spread) { return spread.high <= largest_ && spread.rms <= rms_; };
         if (!closed) {
             trial.line = FitLine(points);
-            const FitSpread spread = SpreadOf(trial.line, points);
-            trial.cost = spread.largest;
+            FitSpread spread = SpreadOf(trial.line, points);
+            if (spread.largest > largest_) {
+                // Refitted without the outlying samples.
+                const std::vector<Point2> near = PointsNear(trial.line, points, largest_);
+                if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
+                    trial.line = FitLine(near);
+                    spread = SpreadOf(trial.line, points);
+                }
+            }
+            trial.cost = spread.high;
             trial.ok = fits(spread);
             if (shape == PieceShape::Line || (trial.ok && shape != PieceShape::Arc)) return trial;
         }
-        const auto circle = FitCircle(points);
+        auto circle = FitCircle(points);
         if (!circle || circle->radius > kMaxRadius) return trial;
-        const FitSpread spread = SpreadOf(*circle, points);
-        if (shape == PieceShape::Arc || fits(spread) || spread.largest < trial.cost) {
+        FitSpread spread = SpreadOf(*circle, points);
+        if (spread.largest > largest_) {
+            const std::vector<Point2> near = PointsNear(*circle, points, largest_);
+            if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
+                const auto again = FitCircle(near);
+                if (again && again->radius <= kMaxRadius) {
+                    circle = again;
+                    spread = SpreadOf(*circle, points);
+                }
+            }
+        }
+        if (shape == PieceShape::Arc || fits(spread) || spread.high < trial.cost) {
             trial.shape = PieceShape::Arc;
             trial.circle = *circle;
             trial.ok = fits(spread);
-            trial.cost = spread.largest;
+            trial.cost = spread.high;
         }
         return trial;
     }

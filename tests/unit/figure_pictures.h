@@ -67,16 +67,21 @@ inline std::vector<Figure> Figures() {
     }
     {
         Figure f{"L-section", {}, 6, 0, 170, 250};
-        for (auto [x, y] : {std::pair{120.37, 70.61}, {220.84, 70.61}, {220.84, 230.18}, {380.55, 230.18},
-                            {380.55, 290.93}, {120.37, 290.93}})
+        for (auto [x, y] : {std::pair{120.37, 70.61},
+                            {220.84, 70.61},
+                            {220.84, 230.18},
+                            {380.55, 230.18},
+                            {380.55, 290.93},
+                            {120.37, 290.93}})
             f.rows.push_back(Row(1, x, y));
         figures.push_back(f);
     }
     {
         Figure f{"notched plate", {}, 5, 1, 240, 220};
         const double dx = 0.21, dy = 0.33, half = std::sqrt(45.0 * 45.0 - 10.0 * 10.0);
-        f.rows = {Row(1, 100 + dx, 110 + dy), Row(2, 240 - half + dx, 110 + dy), Row(1, 240 + dx, 145 + dy),
-                  Row(1, 240 + half + dx, 110 + dy), Row(1, 380 + dx, 110 + dy), Row(1, 380 + dx, 270 + dy),
+        f.rows = {Row(1, 100 + dx, 110 + dy), Row(2, 240 - half + dx, 110 + dy),
+                  Row(1, 240 + dx, 145 + dy), Row(1, 240 + half + dx, 110 + dy),
+                  Row(1, 380 + dx, 110 + dy), Row(1, 380 + dx, 270 + dy),
                   Row(1, 100 + dx, 270 + dy)};
         figures.push_back(f);
     }
@@ -109,7 +114,8 @@ inline std::vector<P> Polygon(const std::vector<TraceRow>& rows) {
         const double t0 = std::atan2(a.y - cy, a.x - cx);
         auto turn = [&](const TraceRow& p) {
             double t = std::atan2(p.y - cy, p.x - cx) - t0;
-            while (t < 0) t += 2 * std::numbers::pi;
+            while (t < 0)
+                t += 2 * std::numbers::pi;
             return t;
         };
         double sweep = turn(b);
@@ -162,7 +168,8 @@ inline std::vector<double> Coverage(const std::vector<P>& poly, int width, int h
                 } else {
                     const double a1 = s * (1.5 - fa);
                     row[ia + 1] += d * (a1 - a0);
-                    for (int xi = ia + 2; xi < ib - 1; ++xi) row[xi] += d * s;
+                    for (int xi = ia + 2; xi < ib - 1; ++xi)
+                        row[xi] += d * s;
                     const double a2 = a1 + (ib - ia - 3) * s;
                     row[ib - 1] += d * (1 - a2 - am);
                 }
@@ -182,9 +189,15 @@ inline std::vector<double> Coverage(const std::vector<P>& poly, int width, int h
     return cover;
 }
 
-enum class Damage { None, BlurNoiseJpeg };
+// None: clean. BlurNoiseJpeg: blurred (sigma 0.8 dot), noise of 3 levels,
+// JPEG at quality 85. The photo-like ones have the figure only 40 levels
+// darker than the background around it, blur, noise of 4 levels and JPEG at
+// quality 70: Gradient with the light falling by 85 levels from left to
+// right, Grain on a grained background (a texture of about 6 levels).
+enum class Damage { None, BlurNoiseJpeg, Gradient, Grain };
 
-inline std::vector<std::uint8_t> Jpeg(const std::vector<std::uint8_t>& rgb, int width, int height, int quality) {
+inline std::vector<std::uint8_t> Jpeg(const std::vector<std::uint8_t>& rgb, int width, int height,
+                                      int quality) {
     tjhandle tj = tjInitCompress();
     unsigned char* out = nullptr;
     unsigned long size = 0;
@@ -203,40 +216,79 @@ inline std::vector<std::uint8_t> FromJpeg(const std::vector<std::uint8_t>& jpeg,
     return rgb;
 }
 
-// The picture as grey red, green, blue dots: dark figure, light background.
-// With damage: Gaussian blur (sigma 0.8 dot), noise (sigma 3 levels),
-// then the pixels as a JPEG file of quality 85 holds them.
+// Gaussian blur of a width x height field, edges repeated.
+inline void Blur(std::vector<double>& level, int width, int height, double sigma) {
+    const int reach = int(std::ceil(3 * sigma));
+    std::vector<double> kernel(std::size_t(2 * reach + 1));
+    double sum = 0;
+    for (int k = -reach; k <= reach; ++k)
+        sum += kernel[std::size_t(k + reach)] = std::exp(-0.5 * k * k / (sigma * sigma));
+    for (double& k : kernel)
+        k /= sum;
+    for (int pass = 0; pass < 2; ++pass) {
+        std::vector<double> out(level.size());
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                double v = 0;
+                for (int k = -reach; k <= reach; ++k) {
+                    const int xx = pass == 0 ? std::clamp(x + k, 0, width - 1) : x;
+                    const int yy = pass == 1 ? std::clamp(y + k, 0, height - 1) : y;
+                    v += kernel[std::size_t(k + reach)] * level[std::size_t(yy) * width + xx];
+                }
+                out[std::size_t(y) * width + x] = v;
+            }
+        level.swap(out);
+    }
+}
+
+// A texture of grains about two dots across, its levels spread by spread.
+inline std::vector<double> Grain(int width, int height, double spread, unsigned seed) {
+    std::mt19937 random(seed + 7);
+    std::normal_distribution<double> white(0.0, 1.0);
+    std::vector<double> grain(std::size_t(width) * height);
+    for (double& v : grain)
+        v = white(random);
+    Blur(grain, width, height, 1.0);
+    double sum = 0;
+    for (double v : grain)
+        sum += v * v;
+    const double scale = spread / std::sqrt(sum / double(grain.size()));
+    for (double& v : grain)
+        v *= scale;
+    return grain;
+}
+
+// The picture as grey red, green, blue dots: dark figure, light background,
+// damaged as damage says.
 inline std::vector<std::uint8_t> Render(const std::vector<TraceRow>& rows, Damage damage, int width = WIDTH,
                                         int height = HEIGHT, unsigned seed = 1) {
     std::vector<double> level = Coverage(Polygon(rows), width, height);
-    for (double& v : level) v = BACKGROUND_LEVEL + v * (FIGURE_LEVEL - BACKGROUND_LEVEL);
-    if (damage == Damage::BlurNoiseJpeg) {
-        const double sigma = 0.8;
-        double kernel[7], sum = 0;
-        for (int k = -3; k <= 3; ++k) sum += kernel[k + 3] = std::exp(-0.5 * k * k / (sigma * sigma));
-        for (double& k : kernel) k /= sum;
-        for (int pass = 0; pass < 2; ++pass) {
-            std::vector<double> out(level.size());
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x) {
-                    double v = 0;
-                    for (int k = -3; k <= 3; ++k) {
-                        const int xx = pass == 0 ? std::clamp(x + k, 0, width - 1) : x;
-                        const int yy = pass == 1 ? std::clamp(y + k, 0, height - 1) : y;
-                        v += kernel[k + 3] * level[std::size_t(yy) * width + xx];
-                    }
-                    out[std::size_t(y) * width + x] = v;
-                }
-            level.swap(out);
-        }
+    const bool photo = damage == Damage::Gradient || damage == Damage::Grain;
+    if (photo) {
+        const std::vector<double> grain = damage == Damage::Grain ? Grain(width, height, 6.0, seed)
+                                                                  : std::vector<double>(level.size(), 0.0);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const std::size_t i = std::size_t(y) * width + x;
+                const double light = damage == Damage::Gradient ? 235 - 85.0 * (x + 0.5) / width : 205;
+                level[i] = (1 - level[i]) * (light + grain[i]) + level[i] * (light - 40);
+            }
+    } else {
+        for (double& v : level)
+            v = BACKGROUND_LEVEL + v * (FIGURE_LEVEL - BACKGROUND_LEVEL);
+    }
+    if (damage != Damage::None) {
+        Blur(level, width, height, 0.8);
         std::mt19937 random(seed);
-        std::normal_distribution<double> noise(0.0, 3.0);
-        for (double& v : level) v += noise(random);
+        std::normal_distribution<double> noise(0.0, photo ? 4.0 : 3.0);
+        for (double& v : level)
+            v += noise(random);
     }
     std::vector<std::uint8_t> rgb(level.size() * 3);
     for (std::size_t i = 0; i < level.size(); ++i)
-        rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = std::uint8_t(std::clamp(std::lround(level[i]), 0L, 255L));
-    if (damage == Damage::BlurNoiseJpeg) rgb = FromJpeg(Jpeg(rgb, width, height, 85), width, height);
+        rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] =
+            std::uint8_t(std::clamp(std::lround(level[i]), 0L, 255L));
+    if (damage != Damage::None) rgb = FromJpeg(Jpeg(rgb, width, height, photo ? 70 : 85), width, height);
     return rgb;
 }
 
@@ -263,7 +315,8 @@ inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale =
     InclinedAxisTable table{};
     int32_t count = 0;
     Properties p;
-    p.ok = osSectionIntegrate(inputs.data(), segments.data(), int32_t(rows.size()), &count, &results, &table) != 0;
+    p.ok = osSectionIntegrate(inputs.data(), segments.data(), int32_t(rows.size()), &count, &results,
+                              &table) != 0;
     const double s2 = scale * scale;
     p.area = results.values[3] / s2;
     p.xC = results.values[9] / scale;

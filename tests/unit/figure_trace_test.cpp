@@ -38,7 +38,8 @@ struct Limits {
 };
 
 void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, double scale, Limits limits) {
-    SCOPED_TRACE(figure.name + (damage == Damage::None ? ", clean" : ", blurred, noisy, JPEG"));
+    const char* const damages[] = {", clean", ", blurred, noisy, JPEG", ", uneven light", ", grain"};
+    SCOPED_TRACE(figure.name + damages[int(damage)]);
     platform::MessageBoxRecorder boxes;
     const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, scale);
     SampleTable table;
@@ -60,7 +61,7 @@ void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, doub
     EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), limits.centroid);
     EXPECT_LT(100 * std::abs(got.IyMax - want.iMax) / want.iMax, limits.momentPercent);
     EXPECT_LT(100 * std::abs(got.IzMin - want.iMin) / want.iMin, limits.momentPercent);
-    if (damage == Damage::None) {
+    if (damage != Damage::BlurNoiseJpeg) {
         const trace::TraceResult pieces =
             TraceViewImage(view, int(figure.seedX * scale), int(figure.seedY * scale));
         EXPECT_EQ(pieces.lines, figure.lines);
@@ -78,6 +79,15 @@ TEST(FigureTrace, CleanPicturesGiveTheFiguresLinesArcsAndProperties) {
 TEST(FigureTrace, BlurredNoisyJpegPicturesStayWithinTheirBounds) {
     for (const figpic::Figure& figure : figpic::Figures())
         ExpectTracedAndCalculated(figure, Damage::BlurNoiseJpeg, 1.0, {0.05, 0.1, 0.2});
+}
+
+// Low contrast (40 levels), noise and JPEG at quality 70, under light falling
+// off by 85 levels across the picture and on a grained background: the
+// figures keep their pieces and their properties.
+TEST(FigureTrace, PhotoLikePicturesUnderUnevenLightAndOnGrainStayWithinTheirBounds) {
+    for (Damage damage : {Damage::Gradient, Damage::Grain})
+        for (const figpic::Figure& figure : figpic::Figures())
+            ExpectTracedAndCalculated(figure, damage, 1.0, {0.1, 0.2, 0.5});
 }
 
 TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
@@ -216,6 +226,31 @@ TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
     }
 }
 
+TEST(FigureTrace, AClickInAHoleOfAFigureTracesNothingAndSaysSo) {
+    // A plate of 200 x 160 dots with a hole of 60 x 40 in it.
+    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
+                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
+    auto fill = [&](int left, int top, int right, int bottom, double level) {
+        for (int y = top; y < bottom; ++y)
+            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
+                        std::uint8_t(level));
+    };
+    fill(140, 100, 340, 260, figpic::FIGURE_LEVEL);
+    fill(210, 160, 270, 200, figpic::BACKGROUND_LEVEL);
+    const CViewImage view = ViewOf(rgb, figpic::WIDTH, figpic::HEIGHT, 1.0);
+    platform::MessageBoxRecorder boxes;
+    SampleTable table;
+    FigureTracing tracing;
+    EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.Last().text, "クリック位置は図形の穴の中です。図形の内側をクリックしてください");
+    EXPECT_EQ(table.count, 0);
+    // In the plate itself, its outer outline (the hole is not traced yet).
+    EXPECT_TRUE(tracing.TraceAt(view, 160, 120, table, nullptr));
+    EXPECT_EQ(table.count, 4);
+    EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
 // The verdict the window and the command-line tool act on.
 TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     trace::TraceResult result;
@@ -226,6 +261,14 @@ TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     EXPECT_EQ(tooMany.step, TraceStep::Refuse);
     EXPECT_EQ(tooMany.notice.text, "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません");
     EXPECT_EQ(tooMany.notice.title, "確認");
+    result.status = trace::TraceStatus::Unreliable;
+    result.fault = trace::TraceFault::Geometry;
+    result.geometry = {osmeca::OutlineFault::PointOutside, 0, 4};
+    const TraceVerdict unsure = JudgeTrace(result, table);
+    EXPECT_EQ(unsure.step, TraceStep::Refuse);
+    EXPECT_EQ(unsure.notice.text, "図形の輪郭を確定できません\n5 行目の点が図形の範囲の外にあります");
+    result.fault = trace::TraceFault::AreaOffRegion;
+    EXPECT_EQ(JudgeTrace(result, table).notice.text, "図形の輪郭を確定できません\n輪郭の面積が図形の面積と合いません");
     result.status = trace::TraceStatus::Traced;
     EXPECT_EQ(JudgeTrace(result, table).step, TraceStep::Store);
     EXPECT_TRUE(JudgeTrace(result, table).notice.empty());

@@ -97,6 +97,11 @@ TEST(OutlineReopen, BrokenFilesChangeNothingAndNameTheLine) {
     for (int i = 0; i < 201; ++i) many += "1,1,1\n";
     ASSERT_FALSE(reopen(dir.Write("many.csv", "データ\ntype,x,y\n" + many)));
     EXPECT_EQ(notice.text, "203 行目でデータ数が 200 を超えます。\n読込みを中止します。");
+    // Rows that read well but make no outline: a figure eight, a far arc middle.
+    ASSERT_FALSE(reopen(dir.Write("eight.csv", "1,0,0\n1,100,100\n1,100,0\n1,0,100\n")));
+    EXPECT_EQ(notice.text, "輪郭データの形が正しくないため読み込めません\n1 行目と 3 行目からの辺が交差しているか接しています");
+    ASSERT_FALSE(reopen(dir.Write("far.csv", "1,0,0\n2,100,0\n1,40000,40000\n1,100,100\n")));
+    EXPECT_EQ(notice.text, "輪郭データの形が正しくないため読み込めません\n2 行目からの円弧が半円以上あります");
     ASSERT_FALSE(reopen(dir.File("missing.csv")));
     EXPECT_EQ(notice.text, "ファイルの読込みに失敗しました");
     EXPECT_EQ(table.count, 1);

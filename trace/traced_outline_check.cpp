@@ -1,0 +1,99 @@
+#include "trace/traced_outline_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "osmeca/circular_arc.h"
+
+namespace trace {
+
+namespace {
+
+// The figure's box give or take this many dots bounds the outline.
+constexpr double kBoxMargin = 2.0;
+// An arc's middle point lies no farther than this from an edge sample.
+constexpr double kMiddleReach = 2.0;
+// The outline's area may differ from the region's dot count by this share
+// of a dot per crack of the region's boundary, and this many dots more.
+constexpr double kBandPerCrack = 0.5;
+constexpr double kBandDots = 4.0;
+constexpr int kArcType = 2;
+
+double NearestSample(const std::vector<Point2>& samples, Point2 p) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (Point2 s : samples)
+        nearest = std::min(nearest, Dot(s - p, s - p));
+    return std::sqrt(nearest);
+}
+
+// The dots the boundary encloses, holes filled: its polygon's area.
+double EnclosedDots(const std::vector<Crack>& boundary) {
+    static constexpr int kStepX[4] = {1, 0, -1, 0};
+    static constexpr int kStepY[4] = {0, 1, 0, -1};
+    std::int64_t twice = 0;
+    for (const Crack& c : boundary)
+        twice += std::int64_t(c.x) * kStepY[c.direction] - std::int64_t(kStepX[c.direction]) * c.y;
+    return std::abs(double(twice)) / 2;
+}
+
+}  // namespace
+
+double OutlineRowsArea(const std::vector<TraceRow>& rows) {
+    const int n = int(rows.size());
+    auto at = [&](int k) { return Point2{rows[std::size_t(k % n)].x, rows[std::size_t(k % n)].y}; };
+    double twice = 0;
+    for (int k = 0; k < n; ++k) {
+        const Point2 start = at(k);
+        if (rows[std::size_t(k)].type == kArcType && k + 1 < n) {
+            const Point2 end = at(k + 2);
+            osmeca::CircularArc arc;
+            if (osmeca::ArcThroughPoints(start, at(k + 1), end, arc)) {
+                const double turn = std::abs(arc.sweep);
+                const double segment = arc.radius * arc.radius * (turn - std::sin(turn));
+                twice += arc.sweep > 0 ? segment : -segment;
+            }
+            twice += Cross(start, end);
+            ++k;
+        } else {
+            twice += Cross(start, at(k + 1));
+        }
+    }
+    return std::abs(twice) / 2;
+}
+
+TracedOutlineCheck CheckTracedOutline(const std::vector<TraceRow>& rows, const std::vector<Point2>& samples,
+                                      const FigureRegion& region, const std::vector<Crack>& boundary,
+                                      int pictureWidth, int pictureHeight) {
+    TracedOutlineCheck check;
+    std::vector<osmeca::CheckRow> checkRows;
+    checkRows.reserve(rows.size());
+    for (const TraceRow& row : rows)
+        checkRows.push_back({row.type, row.x, row.y});
+    // A dot covers [x, x + 1): the box's far sides lie one past its last dots.
+    const osmeca::CheckBox box{std::max(0.0, region.minX - kBoxMargin),
+                               std::max(0.0, region.minY - kBoxMargin),
+                               std::min(double(pictureWidth), region.maxX + 1 + kBoxMargin),
+                               std::min(double(pictureHeight), region.maxY + 1 + kBoxMargin)};
+    check.geometry = osmeca::CheckOutlineGeometry(checkRows, &box);
+    if (check.geometry.fault != osmeca::OutlineFault::None) {
+        check.fault = TraceFault::Geometry;
+        return check;
+    }
+    for (std::size_t k = 0; k + 1 < rows.size(); ++k) {
+        if (rows[k].type != kArcType) continue;
+        if (NearestSample(samples, {rows[k + 1].x, rows[k + 1].y}) > kMiddleReach) {
+            check.fault = TraceFault::ArcAwayFromEdge;
+            check.row = int(k);
+            return check;
+        }
+        ++k;
+    }
+    const double dots = EnclosedDots(boundary);
+    const double band = kBandPerCrack * double(boundary.size()) + kBandDots;
+    if (std::abs(OutlineRowsArea(rows) - dots) > band) check.fault = TraceFault::AreaOffRegion;
+    return check;
+}
+
+}  // namespace trace
