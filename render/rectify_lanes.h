@@ -35,13 +35,19 @@ __attribute__((always_inline)) inline double RectifyKernel(double d) {
     return 0.0;
 }
 
-// Dots x..x+count-1 (count <= kRectifyLanes) of output row y, 3 bytes each.
-__attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, int x, int y, int count,
-                                                        std::uint8_t* out) {
-    long offsets[kRectifyLanes];
+// Where dots x..x+count-1 of output row y read the source: the byte
+// offset of each lane's first tap, the weights of its tap columns and rows,
+// and whether it is white. Lanes beyond count are white; a white lane reads
+// the picture's first taps, with weights as for a point on a dot.
+struct RectifyTaps {
+    std::int64_t offsets[kRectifyLanes];
     float wx[4][kRectifyLanes];
     float wy[4][kRectifyLanes];
     bool white[kRectifyLanes];
+};
+
+__attribute__((always_inline)) inline void RectifySetUp(const RectifyJob& job, int x, int y, int count,
+                                                        RectifyTaps& taps) {
     const double* m = job.m;
     for (int lane = 0; lane < kRectifyLanes; ++lane) {
         const double X = x + lane;
@@ -49,11 +55,11 @@ __attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, i
         const double w = m[6] * X + m[7] * Y + m[8];
         const double xs = (m[0] * X + m[1] * Y + m[2]) / w;
         const double ys = (m[3] * X + m[4] * Y + m[5]) / w;
-        white[lane] = lane >= count || !(w > 0) || !(xs > -2.0 && xs < job.width + 1.0) ||
-                      !(ys > -2.0 && ys < job.height + 1.0);
+        bool white = lane >= count || !(w > 0) || !(xs > -2.0 && xs < job.width + 1.0) ||
+                     !(ys > -2.0 && ys < job.height + 1.0);
         int rx = 0, ry = 0;
         double fx = 0, fy = 0;
-        if (!white[lane]) {
+        if (!white) {
             const int tx = int(xs);
             const int ty = int(ys);
             rx = tx > 0 ? tx - 1 : 0;
@@ -62,15 +68,28 @@ __attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, i
             if (ry > job.height - 4) ry = job.height - 4;
             fx = xs - (rx + 1);
             fy = ys - (ry + 1);
-            if (fx < -1.0001 || fy < -1.0001 || fx > 2.0001 || fy > 2.0001) white[lane] = true;
+            if (fx < -1.0001 || fy < -1.0001 || fx > 2.0001 || fy > 2.0001) white = true;
         }
-        if (white[lane]) rx = ry = 0, fx = fy = 0;
-        offsets[lane] = ry * job.stride + rx * 3L;
+        if (white) rx = ry = 0, fx = fy = 0;
+        taps.white[lane] = white;
+        taps.offsets[lane] = std::int64_t(ry) * job.stride + rx * std::int64_t(3);
         for (int t = 0; t < 4; ++t) {
-            wx[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fx)));
-            wy[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fy)));
+            taps.wx[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fx)));
+            taps.wy[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fy)));
         }
     }
+}
+
+// A channel's sum as a byte: white, clamped, truncated.
+__attribute__((always_inline)) inline std::uint8_t RectifyByte(float sum, bool white) {
+    return white ? 255 : sum > 255.0f ? 255 : sum < 0.0f ? 0 : std::uint8_t(int(sum));
+}
+
+// Dots x..x+count-1 (count <= kRectifyLanes) of output row y, 3 bytes each.
+__attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, int x, int y, int count,
+                                                        std::uint8_t* out) {
+    RectifyTaps taps;
+    RectifySetUp(job, x, y, count, taps);
     for (int c = 0; c < 3; ++c) {
         float sums[kRectifyLanes] = {};
         for (int k = 0; k < 4; ++k) {
@@ -78,14 +97,12 @@ __attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, i
             const std::uint8_t* row = job.bytes + k * job.stride + c;
             for (int l = 0; l < 4; ++l)
                 for (int lane = 0; lane < kRectifyLanes; ++lane)
-                    columns[lane] += wx[l][lane] * float(row[offsets[lane] + l * 3]);
+                    columns[lane] += taps.wx[l][lane] * float(row[taps.offsets[lane] + l * 3]);
             for (int lane = 0; lane < kRectifyLanes; ++lane)
-                sums[lane] += wy[k][lane] * columns[lane];
+                sums[lane] += taps.wy[k][lane] * columns[lane];
         }
-        for (int lane = 0; lane < count; ++lane) {
-            const float s = sums[lane];
-            out[lane * 3 + c] = white[lane] ? 255 : s > 255.0f ? 255 : s < 0.0f ? 0 : std::uint8_t(int(s));
-        }
+        for (int lane = 0; lane < count; ++lane)
+            out[lane * 3 + c] = RectifyByte(sums[lane], taps.white[lane]);
     }
 }
 
