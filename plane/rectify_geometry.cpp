@@ -10,6 +10,8 @@ namespace {
 // The corrected picture reaches at most this many rectangle widths
 // (heights) beyond the rectangle on each side.
 constexpr double kReach = 2;
+// Dots by which a computed size may exceed a whole number and still count as it.
+constexpr double kHair = 1e-6;
 
 }  // namespace
 
@@ -38,7 +40,9 @@ RectifyPlan PlanRectify(const Homography& toPlane, double widthMm, double height
     if (!(right > left) || !(bottom > top)) return RectifyPlan::NoPlane;
     if (!(dotsPerMm > 0) || !std::isfinite(dotsPerMm))
         dotsPerMm = std::sqrt(double(sourceWidth) * sourceHeight / ((right - left) * (bottom - top)));
-    const double w = std::ceil((right - left) * dotsPerMm), h = std::ceil((bottom - top) * dotsPerMm);
+    // Whole dots, a size a hair over a whole number (rounding) not counted.
+    const double w = std::ceil((right - left) * dotsPerMm - kHair),
+                 h = std::ceil((bottom - top) * dotsPerMm - kHair);
     if (!(w * h <= double(mostDots)) || w > 65535 || h > 65535) return RectifyPlan::TooLarge;
     Homography planeToSource;
     if (!toPlane.Inverse(planeToSource)) return RectifyPlan::NoPlane;
