@@ -68,7 +68,7 @@ TEST(VeldrioCalcPlane, TracedPictureIsMeasuredInThePlane) {
     dir.Write("plate.jpg", std::string(jpeg.begin(), jpeg.end()));
     // The picture's own frame as the rectangle, 2 dots to the mm.
     const CalcRun run = Calc(dir, "--json --plane 0,0,480,0,480,360,0,360 --plane-mm 240,180 --trace " +
-                                  dir.File("plate.jpg") + " 240 180");
+                                      dir.File("plate.jpg") + " 240 180");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NEAR(JsonNumber(run.out, "mm", "area") / (220 * 130 / 4.0), 1, 0.003) << run.out;
     EXPECT_NE(run.out.find("\"rows\": [[1, "), std::string::npos);
@@ -79,8 +79,9 @@ TEST(VeldrioCalcPlane, WritesTheCorrectedPicture) {
     const auto jpeg = figpic::Jpeg(figpic::Render(figpic::Figures()[2].rows, figpic::Damage::None),
                                    figpic::WIDTH, figpic::HEIGHT, 90);
     dir.Write("disc.jpg", std::string(jpeg.begin(), jpeg.end()));
-    const CalcRun run = Calc(dir, "--rectify " + dir.File("disc.jpg") + " " + dir.File("out.png") +
-                                  " --plane 0,0,480,0,480,360,0,360 --plane-mm 240,180 --dots-per-mm 1.5");
+    const CalcRun run =
+        Calc(dir, "--rectify " + dir.File("disc.jpg") + " " + dir.File("out.png") +
+                      " --plane 0,0,480,0,480,360,0,360 --plane-mm 240,180 --dots-per-mm 1.5");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 20), "360 x 270 dots, 1.5 ") << run.out;
     const std::string png = ReadFileBytes(dir.File("out.png"));
