@@ -33,6 +33,7 @@
 #include "data/report_printing.h"
 #include "data/report_texts.h"
 #include "data/text_file.h"
+#include "calc/plane_options.h"
 #include "calc/traced_outline.h"
 #include "res/texts_data.h"
 
@@ -51,6 +52,7 @@ struct Options {
     bool trace = false;  // input is a picture traced from (seedX, seedY)
     int seedX = 0;
     int seedY = 0;
+    PlaneOptions plane;  // --plane, --plane-mm, --rectify, --dots-per-mm
 };
 
 // The whole text read as a number.
@@ -108,6 +110,14 @@ const std::vector<OptionSpec>& OptionSpecs() {
              o.input = v[0];
              return std::string();
          }},
+        {"--plane", "X1,Y1,...,X4,Y4", "a known rectangle's corners (dots at 100 %, clockwise from the top-left): mm in its plane",
+         [](Options& o, const Values& v) { return ReadPlanePoints(v[0], o.plane); }},
+        {"--plane-mm", "W,H", "the rectangle's width (first to second corner) and height in mm",
+         [](Options& o, const Values& v) { return ReadPlaneSize(v[0], o.plane); }},
+        {"--rectify", "PICTURE OUT.png", "write the picture corrected onto the plane instead of calculating",
+         [](Options& o, const Values& v) { o.plane.rectifyPicture = v[0]; o.plane.rectifyOut = v[1]; return std::string(); }},
+        {"--dots-per-mm", "D", "dots per mm of the corrected picture (default: as many as the picture has)",
+         [](Options& o, const Values& v) { return ReadDotsPerMm(v[0], o.plane); }},
     };
     return specs;
 }
@@ -175,7 +185,9 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& options,
         if (!options.input.empty() || arg.rfind("--", 0) == 0) return "unexpected argument: " + arg;
         options.input = arg;
     }
-    if (options.input.empty()) return "no outline file given";
+    if (std::string problem = CheckPlaneOptions(options.plane, options.mmPerDot, !options.input.empty()); !problem.empty())
+        return problem;
+    if (options.input.empty() && !options.plane.Rectifying()) return "no outline file given";
     return {};
 }
 
@@ -220,6 +232,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (options.plane.Rectifying()) return RunRectify(options.plane);
+
     std::string bytes;
     if (!options.trace && !ReadWholeFile(options.input, bytes)) {
         std::fprintf(stderr, "veldrio-calc: cannot read %s\n", options.input.c_str());
@@ -257,6 +271,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     state.mmPerDot = options.mmPerDot;
+    if (const int status = MeasureWithPlane(options.plane, table, options.scale, state)) return status;
     if (options.json) {
         std::string json = PropertiesJson(PropertiesOf(state));
         json.insert(json.size() - 1, ", \"loops\": " + std::to_string(LoopCountOf(state.segments.data(), state.segmentCount)));

@@ -5,7 +5,10 @@
 #include <array>
 #include <cstdint>
 
+#include <string>
+
 #include "data/calc_results.h"
+#include "data/section_properties.h"
 #include "osmeca/osmeca.h"
 
 struct CalcState {
@@ -20,6 +23,11 @@ struct CalcState {
     // Millimetres per dot of the source picture for the property report and
     // the measurement sheet; 0 when no scale is set. Set by whoever prints.
     double mmPerDot = 0;
+    // While the picture has a perspective plane: its name for the reports
+    // and the section measured in it (mm), which replace mmPerDot; an empty
+    // name when there is none. Set by whoever prints, like mmPerDot.
+    std::string planeName;
+    SectionProperties planeMm;
 
     // Fresh input and segment buffers (a new edit window): no segments.
     void ResetBuffers();

@@ -15,6 +15,7 @@
 #include "data/edit_data_painter.h"
 #include "data/edit_data_template.h"
 #include "data/notice_display.h"
+#include "data/plane_measure.h"
 #include "data/row_command.h"
 #include "data/sampling_transitions.h"
 #include "dialogs/open_guide.h"
@@ -269,9 +270,7 @@ void CEditData::RefreshMagnification() {
 
 void CEditData::RefreshScale() {
     const CViewImage* image = PairedImage();
-    const double mmPerDot = image != nullptr ? image->mmPerDot : 0.0;
-    const QString text =
-        mmPerDot > 0 ? Text(FormatText(texts_properties::EDIT_SCALE_LINE, mmPerDot).c_str()) : QString();
+    const QString text = image != nullptr ? Text(ScaleLineText(image->mmPerDot, image->plane).c_str()) : QString();
     if (text != scaleText_->text()) scaleText_->setText(text);
 }
 

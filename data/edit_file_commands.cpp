@@ -5,6 +5,7 @@
 #include "data/measurement_sheet.h"
 #include "data/notice_display.h"
 #include "data/outline_reopen.h"
+#include "data/plane_measure.h"
 #include "data/report_printing.h"
 #include "image/view_image.h"
 #include "platform/file_dialog.h"
@@ -41,8 +42,12 @@ ReportKind ReportOf(int id) {
 
 void EditFileCommands::Print(int id, const CViewImage* picture) const {
     AppContext& app = App();
-    app.calc.mmPerDot = picture != nullptr ? picture->mmPerDot : 0.0;
     Notices told;
+    const Notice planeRefused =
+        picture != nullptr
+            ? SetPrintedScale(app.calc, app.sampleTable, picture->displayScale, picture->mmPerDot, picture->plane)
+            : SetPrintedScale(app.calc, app.sampleTable, 1.0, 0.0, {});
+    if (!planeRefused.empty()) told.push_back(planeRefused);
     if (id == ID_PRINT_SHEET) {
         static const CImageData noPicture;
         const CImageData& image = picture != nullptr ? picture->image : noPicture;

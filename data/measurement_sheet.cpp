@@ -35,7 +35,7 @@ std::string Today() {
 // The millimetre lines under the dot results: none without a scale.
 std::vector<std::string> MillimetreLines(const PropertiesAtScales& p) {
     if (!p.HasMillimetres()) return {};
-    std::vector<std::string> lines{FormatText(t::SHEET_MM_HEAD, p.mmPerDot)};
+    std::vector<std::string> lines{p.planeName.empty() ? FormatText(t::SHEET_MM_HEAD, p.mmPerDot) : p.planeName};
     const std::tuple<const char*, double, const char*> values[] = {
         {t::SHEET_MM_AREA, p.mm.area, "mm^2"},        {t::SHEET_MM_PERIMETER, p.mm.perimeter, "mm"},
         {t::SHEET_MM_WIDTH, p.mm.width, "mm"},        {t::SHEET_MM_HEIGHT, p.mm.height, "mm"},

@@ -13,7 +13,11 @@ namespace {
 
 constexpr char FILE_NAME[] = "ScaleKol.txt";
 
+constexpr char PLANE_PREFIX[] = "plane ";
+
 bool UsableScale(double v) { return std::isfinite(v) && v > 0; }
+
+bool UsablePath(const std::string& path) { return !path.empty() && path.find('\n') == std::string::npos; }
 
 }  // namespace
 
@@ -21,16 +25,24 @@ PictureScales PictureScales::FromText(const std::string& text) {
     PictureScales scales;
     std::istringstream in(text);
     std::string line;
-    while (std::getline(in, line) && scales.entries_.size() < MAX_ENTRIES) {
+    while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::size_t tab = line.find('\t');
         if (tab == std::string::npos || tab + 1 >= line.size()) continue;
         const std::string number = line.substr(0, tab);
+        if (number.rfind(PLANE_PREFIX, 0) == 0) {
+            plane::PlaneSetting plane;
+            const std::string path = line.substr(tab + 1);
+            if (plane::PlaneSetting::FromText(number.substr(sizeof PLANE_PREFIX - 1), plane) &&
+                !scales.FindPlane(path).IsSet() && scales.planes_.size() < MAX_ENTRIES)
+                scales.planes_.emplace_back(path, plane);
+            continue;
+        }
         char* end = nullptr;
         const double value = std::strtod(number.c_str(), &end);
         if (end != number.c_str() + number.size() || !UsableScale(value)) continue;
         const std::string path = line.substr(tab + 1);
-        if (scales.Find(path) == 0) scales.entries_.emplace_back(path, value);
+        if (scales.Find(path) == 0 && scales.entries_.size() < MAX_ENTRIES) scales.entries_.emplace_back(path, value);
     }
     return scales;
 }
@@ -48,14 +60,28 @@ double PictureScales::Find(const std::string& picturePath) const {
 
 void PictureScales::Set(const std::string& picturePath, double mmPerDot) {
     std::erase_if(entries_, [&](const auto& entry) { return entry.first == picturePath; });
-    if (!UsableScale(mmPerDot) || picturePath.empty() || picturePath.find('\n') != std::string::npos) return;
+    if (!UsableScale(mmPerDot) || !UsablePath(picturePath)) return;
     entries_.insert(entries_.begin(), {picturePath, mmPerDot});
     if (entries_.size() > MAX_ENTRIES) entries_.resize(MAX_ENTRIES);
+}
+
+plane::PlaneSetting PictureScales::FindPlane(const std::string& picturePath) const {
+    for (const auto& [path, plane] : planes_)
+        if (path == picturePath) return plane;
+    return {};
+}
+
+void PictureScales::SetPlane(const std::string& picturePath, const plane::PlaneSetting& plane) {
+    std::erase_if(planes_, [&](const auto& entry) { return entry.first == picturePath; });
+    if (!plane.IsSet() || !UsablePath(picturePath)) return;
+    planes_.insert(planes_.begin(), {picturePath, plane});
+    if (planes_.size() > MAX_ENTRIES) planes_.resize(MAX_ENTRIES);
 }
 
 std::string PictureScales::Text() const {
     std::string out;
     for (const auto& [path, value] : entries_) out += FormatText("%.17g\t", value) + path + "\n";
+    for (const auto& [path, plane] : planes_) out += PLANE_PREFIX + plane.ToText() + "\t" + path + "\n";
     return out;
 }
 
@@ -79,5 +105,19 @@ bool StorePictureScale(const std::string& settingsPath, const std::string& pictu
     const std::string file = PictureScalesPath(settingsPath);
     PictureScales scales = PictureScales::Load(file);
     scales.Set(picturePath, mmPerDot);
+    return scales.Save(file);
+}
+
+plane::PlaneSetting StoredPicturePlane(const std::string& settingsPath, const std::string& picturePath) {
+    if (picturePath.empty() || settingsPath.empty()) return {};
+    return PictureScales::Load(PictureScalesPath(settingsPath)).FindPlane(picturePath);
+}
+
+bool StorePicturePlane(const std::string& settingsPath, const std::string& picturePath,
+                       const plane::PlaneSetting& plane) {
+    if (picturePath.empty() || settingsPath.empty()) return false;
+    const std::string file = PictureScalesPath(settingsPath);
+    PictureScales scales = PictureScales::Load(file);
+    scales.SetPlane(picturePath, plane);
     return scales.Save(file);
 }

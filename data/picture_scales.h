@@ -2,12 +2,16 @@
 // across runs by the picture's path in a small text file of its own beside
 // the settings record: one line per picture, "<mm per dot>\t<path>", the
 // latest first. A missing or unreadable file, or a line that does not read,
-// is passed over.
+// is passed over. A perspective plane set on a picture is a line of its
+// own, "plane <setting>\t<path>" (plane::PlaneSetting::ToText), which
+// readers of the scale lines alone pass over as unreadable.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "plane/plane_setting.h"
 
 class PictureScales {
 public:
@@ -21,6 +25,10 @@ public:
     double Find(const std::string& picturePath) const;
     // Remembers mmPerDot for path as the latest; 0 forgets it.
     void Set(const std::string& picturePath, double mmPerDot);
+    // The plane remembered for path; an unset one when none.
+    plane::PlaneSetting FindPlane(const std::string& picturePath) const;
+    // Remembers plane for path as the latest; an unset plane forgets it.
+    void SetPlane(const std::string& picturePath, const plane::PlaneSetting& plane);
 
     std::string Text() const;
     // Replaces file whole or not at all; false on failure.
@@ -28,6 +36,7 @@ public:
 
 private:
     std::vector<std::pair<std::string, double>> entries_;
+    std::vector<std::pair<std::string, plane::PlaneSetting>> planes_;
 };
 
 // The file beside the settings record at settingsPath.
@@ -37,3 +46,6 @@ std::string PictureScalesPath(const std::string& settingsPath);
 // is remembered for a picture without a path (a capture).
 double StoredPictureScale(const std::string& settingsPath, const std::string& picturePath);
 bool StorePictureScale(const std::string& settingsPath, const std::string& picturePath, double mmPerDot);
+plane::PlaneSetting StoredPicturePlane(const std::string& settingsPath, const std::string& picturePath);
+bool StorePicturePlane(const std::string& settingsPath, const std::string& picturePath,
+                       const plane::PlaneSetting& plane);

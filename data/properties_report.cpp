@@ -83,12 +83,21 @@ std::string JsonObject(const SectionProperties& p) {
 
 PropertiesAtScales PropertiesOf(const CalcState& state) {
     const SectionProperties dots = PropertiesFromResults(state.sectionResults, state.segments.data(), state.segmentCount);
-    return PropertiesAtAllScales(dots, state.results.R, state.mmPerDot);
+    PropertiesAtScales all = PropertiesAtAllScales(dots, state.results.R, state.mmPerDot);
+    if (!state.planeName.empty()) {
+        all.mmPerDot = 0;
+        all.planeName = state.planeName;
+        all.mm = state.planeMm;
+    }
+    return all;
 }
 
 std::string PropertiesReportText(const PropertiesAtScales& all) {
     std::string out = FormatText(t::PROP_HEAD, all.R);
-    out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot) : std::string(t::PROP_NO_SCALE);
+    if (!all.planeName.empty())
+        out += all.planeName + "\r\n";
+    else
+        out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot) : std::string(t::PROP_NO_SCALE);
     out += t::PROP_SIDES;
     out += "\r\n";
     out += Label("") + Column(t::PROP_COLUMN_DOTS) + Column(t::PROP_COLUMN_SOURCE);

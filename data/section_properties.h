@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "osmeca/osmeca.h"
 
@@ -64,7 +65,8 @@ struct PropertiesAtScales {
     SectionProperties dots;
     SectionProperties source;
     SectionProperties mm;
-    bool HasMillimetres() const { return mmPerDot > 0; }
+    std::string planeName;  // not empty: mm are measured in this perspective plane
+    bool HasMillimetres() const { return mmPerDot > 0 || !planeName.empty(); }
 };
 
 PropertiesAtScales PropertiesAtAllScales(const SectionProperties& dots, double R, double mmPerDot);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "image/image_data.h"
+#include "plane/plane_setting.h"
 
 class CViewImage {
 public:
@@ -15,4 +16,7 @@ public:
     // scale, millimetres per dot of the source image (0: none set).
     std::string sourcePath;
     double mmPerDot = 0;
+    // The perspective plane set on the picture (photo points in source
+    // dots); while set it replaces mmPerDot.
+    plane::PlaneSetting plane;
 };

@@ -209,7 +209,13 @@ constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
 // 310-319: outlines with holes.
 // The edit window's menu item "穴・部品の追加 (&H)": a loop break after the last row.
 constexpr int ID_ADD_LOOP = 310;
-// 320-349: reserved, see the top of this file.
+// 320-329: perspective correction, the viewer's menu "遠近補正 (&P)" and its dialog.
+constexpr int ID_PLANE_SET = 320;          // "基準矩形を指定 (&S)": the next clicks are known points
+constexpr int ID_PLANE_FINISH = 321;       // "基準点の指定終了 (&E)": the points are given
+constexpr int ID_PLANE_CLEAR = 322;        // "遠近補正を解除 (&C)"
+constexpr int ID_PLANE_RECTIFY = 323;      // "補正画像を開く (&O)"
+constexpr int IDC_PLANE_FIT = 324;         // button "当てはめ" of the plane dialog
+// 330-349: reserved, see the top of this file.
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;

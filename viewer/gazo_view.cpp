@@ -22,6 +22,7 @@
 #include "res/format_text.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
+#include "res/texts_plane.h"
 #include "res/texts_properties.h"
 #include "res/texts_trace.h"
 #include "res/texts_viewer.h"
@@ -30,6 +31,7 @@
 #include "viewer/display_scale.h"
 #include "viewer/magnification_command.h"
 #include "viewer/overlay_painter.h"
+#include "viewer/plane_commands.h"
 #include "viewer/real_scale_command.h"
 #include "viewer/viewer_caption.h"
 
@@ -63,6 +65,12 @@ constexpr std::array kViewerMenu{
     MenuSeparator(),
     MenuItem(ID_WRITE_WINDOW_PNG, texts::VIEWER_MENU_WRITE_WINDOW_PNG),
     MenuItem(ID_WRITE_WINDOW_BMP, texts::VIEWER_MENU_WRITE_WINDOW_BMP),
+    MenuPopup(texts_plane::MENU_PLANE),
+    MenuItem(ID_PLANE_SET, texts_plane::MENU_PLANE_SET),
+    MenuItem(ID_PLANE_FINISH, texts_plane::MENU_PLANE_FINISH),
+    MenuItem(ID_PLANE_CLEAR, texts_plane::MENU_PLANE_CLEAR),
+    MenuSeparator(),
+    MenuItem(ID_PLANE_RECTIFY, texts_plane::MENU_PLANE_RECTIFY),
     MenuBarItem(ID_WINDOW_CLOSE, texts::MENU_CLOSE),
 };
 
@@ -93,6 +101,7 @@ CGazoView::CGazoView(QWidget* owner)
     cutout_ = new CutoutCommands(this, *canvas_);
     clicks_ = new ClickCommands(
         this, *canvas_, *cutout_, [this] { return viewImage_; }, [this] { RenderDisplay(); });
+    plane_ = new PlaneCommands(this, [this] { return viewImage_; }, [this] { RenderDisplay(); });
 
     // The template's size is the area below the menu bar.
     const auto units = platform::BaseUnitsOf(platform::MakeFont(platform::kDialogFace, kDialogFontPoints));
@@ -124,12 +133,14 @@ ViewWriter* CGazoView::writer() const { return cutout_->writer(); }
 // Commands
 // ---------------------------------------------------------------------------
 
-bool CGazoView::IsCommandEnabled(int id) const { return clicks_->IsEnabled(id) && cutout_->IsEnabled(id); }
+bool CGazoView::IsCommandEnabled(int id) const {
+    return clicks_->IsEnabled(id) && cutout_->IsEnabled(id) && plane_->IsEnabled(id);
+}
 
 bool CGazoView::OnCommand(int id, std::intptr_t /*value*/) {
     // A command whose menu item is greyed out does nothing, whoever sends it.
     if (!IsCommandEnabled(id)) return true;
-    if (clicks_->OnCommand(id) || cutout_->OnCommand(id)) return true;
+    if (clicks_->OnCommand(id) || cutout_->OnCommand(id) || plane_->OnCommand(id)) return true;
     switch (id) {
     case ID_WINDOW_CLOSE: close(); return true;
     case ID_IMAGE_PROPERTIES: ShowImageProperties(); return true;
@@ -221,7 +232,9 @@ void CGazoView::PaintOver(QPainter& painter, int originX, int originY) {
     UpdateViewerTitle();
 }
 
-void CGazoView::LeftPress(QPoint client, QPoint dot) { clicks_->OnLeftPress(client, dot, dataView_); }
+void CGazoView::LeftPress(QPoint client, QPoint dot) {
+    if (!plane_->OnLeftPress(dot)) clicks_->OnLeftPress(client, dot, dataView_);
+}
 
 void CGazoView::keyPressEvent(QKeyEvent* event) {
     if (clicks_->OnKey(*event) || canvas_->ScrollByKey(event->key())) {

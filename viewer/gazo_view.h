@@ -18,6 +18,7 @@
 class CViewImage;
 class ClickCommands;
 class CutoutCommands;
+class PlaneCommands;
 class QMenuBar;
 class QPainter;
 class QWheelEvent;
@@ -112,4 +113,5 @@ private:
     ImageCanvas* canvas_ = nullptr;
     CutoutCommands* cutout_ = nullptr;
     ClickCommands* clicks_ = nullptr;
+    PlaneCommands* plane_ = nullptr;
 };

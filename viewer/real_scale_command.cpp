@@ -29,4 +29,5 @@ bool RunRealScaleDialog(QWidget* viewer, CViewImage& image, double measuredDots)
 
 void LoadRealScale(CViewImage& image) {
     image.mmPerDot = StoredPictureScale(App().settingsPath, image.sourcePath);
+    image.plane = StoredPicturePlane(App().settingsPath, image.sourcePath);
 }

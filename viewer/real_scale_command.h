@@ -11,5 +11,6 @@ class QWidget;
 // to click two points on the picture first.
 bool RunRealScaleDialog(QWidget* viewer, CViewImage& image, double measuredDots);
 
-// The remembered scale of the picture, as a viewer opens it.
+// The remembered scale and perspective plane of the picture, as a viewer
+// opens it.
 void LoadRealScale(CViewImage& image);

@@ -294,7 +294,8 @@ private slots:
             titles << action->text();
         QCOMPARE(titles, QStringList({QString::fromUtf8("ファイル(&F)"), QString::fromUtf8("画像変換(&G)"),
                                       QString::fromUtf8("作画設定(&S)"), QString::fromUtf8("座標修正(&Z)"),
-                                      QString::fromUtf8("画像切出(&G)"), QString::fromUtf8("クローズ(&X)")}));
+                                      QString::fromUtf8("画像切出(&G)"), QString::fromUtf8("遠近補正 (&P)"),
+                                      QString::fromUtf8("クローズ(&X)")}));
         QMenu* cut = viewer->findChild<QMenuBar*>()->actions()[4]->menu();
         emit cut->aboutToShow();
         QAction* writePng = cut->actions()[2];
