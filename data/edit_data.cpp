@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -29,6 +31,7 @@
 #include "res/texts_edit.h"
 #include "res/texts_edit_window.h"
 #include "res/texts_properties.h"
+#include "res/texts_undo.h"
 #include "res/texts_viewer.h"
 #include "res/ui_text.h"
 #include "viewer/display_scale.h"
@@ -49,12 +52,24 @@ constexpr MenuEntry kMenu[] = {
     MenuItem(ID_PROC_GUIDE, texts::EDIT_MENU_PROC_GUIDE),
     MenuItem(ID_EDIT_GUIDE, texts::EDIT_MENU_EDIT_GUIDE),
     MenuItem(ID_DATA_EXPLAIN, texts::EDIT_MENU_DATA_EXPLAIN),
+    MenuPopup(texts_undo::MENU_EDIT),
+    MenuItem(ID_UNDO, texts_undo::MENU_UNDO),
+    MenuItem(ID_REDO, texts_undo::MENU_REDO),
     MenuBarItem(ID_WINDOW_CLOSE, texts::MENU_CLOSE),
 };
 
+// The popup of undo and redo, the fourth on the bar.
+constexpr int kEditPopup = 3;
+
 bool IsCorrecting(int32_t workState) { return workState == WS_VIEWER_SEARCH || workState == WS_VIEWER_EDIT; }
 
-SamplingTransitions Transitions() { return SamplingTransitions(App().sampleTable, App().calc); }
+SamplingTransitions Transitions() { return SamplingTransitions(App().sampleTable, App().calc, &App().history); }
+
+// "元に戻す: 行の削除", or the bare item without a step.
+QString UndoItemText(const char* item, const QString& step) {
+    if (step.isEmpty()) return Text(item);
+    return Text(FormatText(texts_undo::MENU_NAMED, item, step.toStdString().c_str()).c_str());
+}
 
 }  // namespace
 
@@ -97,8 +112,19 @@ CEditData::CEditData(QWidget* owner)
     // while the viewer corrects a point.
     qApp->installEventFilter(this);
 
-    // A fresh start: empty table, idle, fresh calculation buffers.
+    // A fresh start: empty table, idle, fresh calculation buffers, no steps
+    // to undo.
     StartEditSession(App().sampleTable, App().calc);
+    App().history.Clear();
+    App().history.NoteChange();
+    historyListener_ = App().history.AddListener([this](bool restored) { OnHistoryChanged(restored); });
+    // Keys outside the cells (the cells send them as commands themselves).
+    const std::pair<QKeySequence, int> undoKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_Y), ID_REDO},
+                                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_REDO}};
+    for (const auto& [keys, id] : undoKeys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, id = id] { OnCommand(id, 0); });
+    UpdateUndoItems();
     grid_->Refill();
     RefreshRowCount();
     UpdateSamplingButtons();
@@ -110,6 +136,9 @@ CEditData::~CEditData() {
     // nothing they report on their way out is acted on.
     destroying_ = true;
     qApp->removeEventFilter(this);
+    App().history.RemoveListener(historyListener_);
+    // The steps belong to this session's table and picture.
+    App().history.Clear();
     delete grid_;
     grid_ = nullptr;
 }
@@ -165,6 +194,8 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_EDIT_GUIDE:
     case ID_DATA_EXPLAIN: OpenGuide(id, this); return true;
     case ID_DIAGNOSTIC_TRACE: WriteTrace(); return true;
+    case ID_UNDO:
+    case ID_REDO: OnUndoCommand(id); return true;
     default: return grid_->OnKey(id);
     }
 }
@@ -175,7 +206,7 @@ void CEditData::OnRowCommand(int id) {
     SampleTable& table = App().sampleTable;
     if (grid_->StoreCurrentCell() != StoreResult::Refused) {
         Notice notice;
-        ApplyRowCommand(table, id, grid_->grid().CurrentRow(), &notice);
+        ApplyRowCommand(table, id, grid_->grid().CurrentRow(), &notice, &App().history);
         platform::ShowNotice(this, notice);
         if (id != ID_ROW_COPY) {
             grid_->Refill();
@@ -215,6 +246,47 @@ void CEditData::OnReopenOutline() {
     UpdateSamplingButtons();
     RepaintViewer();
     grid_->FocusCurrentCell();
+}
+
+void CEditData::OnUndoCommand(int id) {
+    if (RefuseWhileCorrecting()) return;
+    // Typing not yet stored is taken back first, as Escape does.
+    const EditGrid& grid = grid_->grid();
+    CMyEditControl* current = cell(grid.focusLine, grid.focusColumn);
+    if (current->text() != QString::fromStdString(grid.Cell(grid.focusLine, grid.focusColumn))) {
+        grid_->OnKey(ID_KEY_ESCAPE);
+        if (id == ID_UNDO) return;
+    }
+    if (id == ID_UNDO)
+        App().history.Undo();
+    else
+        App().history.Redo();
+    grid_->FocusCurrentCell();
+}
+
+void CEditData::OnHistoryChanged(bool restored) {
+    UpdateUndoItems();
+    if (!restored || destroying_) return;
+    RefreshPage();
+    RefreshScale();
+    UpdateSamplingButtons();
+    RepaintViewer();
+}
+
+void CEditData::UpdateUndoItems() {
+    const UndoHistory& history = App().history;
+    QMenu* popup = MenuBarPopup(*menuBar_, kEditPopup);
+    if (popup == nullptr) return;
+    for (QAction* action : popup->actions()) {
+        const int id = action->data().toInt();
+        if (id == ID_UNDO) {
+            action->setText(UndoItemText(texts_undo::MENU_UNDO, history.UndoText()));
+            action->setEnabled(history.CanUndo());
+        } else if (id == ID_REDO) {
+            action->setText(UndoItemText(texts_undo::MENU_REDO, history.RedoText()));
+            action->setEnabled(history.CanRedo());
+        }
+    }
 }
 
 void CEditData::WriteTrace() const {

@@ -96,6 +96,10 @@ private:
     void OnSamplingCommand(int id);
     void Apply(const TransitionEffects& effects);
     void OnReopenOutline();
+    // Undo and redo; the window shows the table again after either.
+    void OnUndoCommand(int id);
+    void OnHistoryChanged(bool restored);
+    void UpdateUndoItems();
     void WriteTrace() const;
 
     // A click into the window while the viewer corrects a point: the
@@ -113,6 +117,7 @@ private:
     EditFileCommands files_{this};
 
     GridLayout layout_{0, 0, {}};
+    int historyListener_ = 0;
     bool refusing_ = false;
     bool closing_ = false;
     bool destroying_ = false;

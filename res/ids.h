@@ -206,7 +206,12 @@ constexpr int IDC_SCALE_TEXT = 304;        // the real-unit scale in use, under 
 constexpr int ID_REAL_SCALE = 305;         // "実寸スケール設定 (&U)"
 constexpr int IDC_SCALE_MEASURE = 306;     // button "画像上の２点で測る"
 constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
-// 310-349: reserved, see the top of this file.
+// 310-339: reserved, see the top of this file.
+// Undo and redo: the edit window's menu items and keys (Ctrl+Z; Ctrl+Y or
+// Ctrl+Shift+Z), and the same keys in its viewer.
+constexpr int ID_UNDO = 340;  // "元に戻す"
+constexpr int ID_REDO = 341;  // "やり直し"
+// 342-349: reserved for undo and redo.
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;
