@@ -86,6 +86,10 @@ void JournalKeeper::WriteNow() {
     const CViewImage* picture = viewer != nullptr ? viewer->Picture() : nullptr;
     JournalRecord record;
     record.table = SnapshotOf(app.sampleTable, picture != nullptr ? picture->displayScale : 1.0);
+    // In the middle of a correction the texts follow the dots only at its
+    // end; the journal keeps them as the end would leave them.
+    const int32_t state = app.sampleTable.workState;
+    if (state == WS_VIEWER_SEARCH || state == WS_VIEWER_EDIT) TextsFollowDots(record.table);
     if (picture != nullptr) {
         record.mmPerDot = picture->mmPerDot;
         if (!picture->sourcePath.empty()) {

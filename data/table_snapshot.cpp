@@ -15,6 +15,16 @@ bool SameRows(const TableSnapshot& a, const TableSnapshot& b) {
     return a.count == b.count && std::memcmp(a.rows.data(), b.rows.data(), sizeof a.rows) == 0;
 }
 
+void TextsFollowDots(TableSnapshot& snapshot) {
+    const int count =
+        snapshot.count < 0 ? 0 : (snapshot.count > SAMPLE_CAPACITY ? SAMPLE_CAPACITY : snapshot.count);
+    for (int i = 0; i < count; ++i) {
+        SamplePoint& row = snapshot.rows[i];
+        SetCoordinate(row.xText, row.x);
+        SetCoordinate(row.yText, row.y);
+    }
+}
+
 void RestoreSnapshot(SampleTable& table, const TableSnapshot& snapshot, double magnification) {
     table.rows = snapshot.rows;
     table.count =

@@ -20,6 +20,10 @@ TableSnapshot SnapshotOf(const SampleTable& table, double magnification);
 // is not compared).
 bool SameRows(const TableSnapshot& a, const TableSnapshot& b);
 
+// Every row's texts rewritten from its dots, as the end of a correction
+// does (a correction moves only the dots until it ends).
+void TextsFollowDots(TableSnapshot& snapshot);
+
 // Puts the snapshot's rows into table, their dots scaled from the
 // snapshot's magnification to magnification (truncated toward zero, as a
 // change of magnification scales them). The work state stays, except that

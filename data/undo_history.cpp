@@ -89,11 +89,6 @@ TableSnapshot UndoRecord::Take() const {
     TableSnapshot snapshot = SnapshotOf(history_.table(), history_.Magnification());
     // A correction moves the dots only and the texts follow at its end; the
     // steps keep texts that say what the dots say, as after the end.
-    if (row_ >= 0)
-        for (int i = 0; i < snapshot.count; ++i) {
-            SamplePoint& row = snapshot.rows[i];
-            SetCoordinate(row.xText, row.x);
-            SetCoordinate(row.yText, row.y);
-        }
+    if (row_ >= 0) TextsFollowDots(snapshot);
     return snapshot;
 }
