@@ -137,8 +137,10 @@ CEditData::~CEditData() {
     destroying_ = true;
     qApp->removeEventFilter(this);
     App().history.RemoveListener(historyListener_);
-    // The steps belong to this session's table and picture.
+    // The steps belong to this session's table and picture; the journal
+    // hears that the session ended.
     App().history.Clear();
+    App().history.NoteChange();
     delete grid_;
     grid_ = nullptr;
 }

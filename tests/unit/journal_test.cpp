@@ -5,10 +5,10 @@
 
 #include <atomic>
 #include <cstring>
-#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "data/journal_file.h"
@@ -115,14 +115,6 @@ TEST(Journal, FilesAreWrittenReadSetAsideAndRemoved) {
     EXPECT_FALSE(std::filesystem::exists(paths.journal));
     EXPECT_TRUE(std::filesystem::exists(paths.journal + ".damaged"));
     EXPECT_EQ(ReadJournalFile(paths.journal).state, JournalState::None);
-}
-
-TEST(Journal, FolderIsBesideThePortableSettingsOrInTheStateHome) {
-    EXPECT_EQ(JournalFolderFor("/opt/v", "/opt/v", "/s", "/home/u"), "/opt/v");
-    EXPECT_EQ(JournalFolderFor("/usr/bin", "/home/u/.config/veldrio", "/s", "/home/u"), "/s/veldrio");
-    EXPECT_EQ(JournalFolderFor("/usr/bin", "/home/u/.config/veldrio", "", "/home/u"),
-              "/home/u/.local/state/veldrio");
-    EXPECT_EQ(JournalFolderFor("/usr/bin", "/c", "relative", "/home/u"), "/home/u/.local/state/veldrio");
 }
 
 TEST(Journal, BlankPictureHoldsEveryRowInSourceDots) {

@@ -1,6 +1,7 @@
 // The table's undo history: every kind of change taken back and done
-// again, the steps named, moves of one point merged, rows put back at the
-// magnification of the moment, and the work state after an undo.
+// again, the steps named, rows put back at the magnification of the moment.
+// Clicks, keys, a correction's merged moves and the work state are driven
+// through the windows in tests/widgets/undo_test.
 #include <gtest/gtest.h>
 
 #include "data/calc_state.h"
@@ -8,7 +9,6 @@
 #include "data/row_command.h"
 #include "data/sampling_transitions.h"
 #include "data/undo_history.h"
-#include "data/undo_keys.h"
 #include "platform/message_box_recorder.h"
 #include "res/ids.h"
 #include "res/texts_undo.h"
@@ -97,28 +97,6 @@ TEST(UndoHistory, RowCommandsAndClearAreStepsNamedByKind) {
     EXPECT_EQ(f.Xs(), (std::vector<int>{1, 3, 4}));
 }
 
-TEST(UndoHistory, MovesOfOnePointMergeAndTheirTextsFollowTheDots) {
-    Fixture f;
-    f.Click(10, 10);
-    f.Click(20, 20);
-    auto move = [&](int row, int dx) {
-        UndoRecord record(f.history, ChangeKind::Correction, row);
-        f.table.rows[row].x += dx;  // a correction moves the dots only
-    };
-    move(0, 1);
-    move(0, 1);
-    move(0, 1);
-    move(1, -1);
-    EXPECT_EQ(f.history.Count(), 4);  // two clicks, one run on each point
-    EXPECT_EQ(f.history.UndoText().toStdString(), texts_undo::CHANGE_CORRECTION);
-    f.history.Undo();
-    EXPECT_EQ(f.Xs(), (std::vector<int>{13, 20}));
-    f.history.Undo();
-    EXPECT_EQ(f.Xs(), (std::vector<int>{10, 20}));
-    f.history.Redo();
-    EXPECT_STREQ(f.table.rows[0].xText, "      13");
-}
-
 TEST(UndoHistory, RowsComeBackScaledToTheMagnificationOfTheMoment) {
     Fixture f;
     f.Click(100, 51);
@@ -135,17 +113,6 @@ TEST(UndoHistory, RowsComeBackScaledToTheMagnificationOfTheMoment) {
     f.history.Redo();
     EXPECT_EQ(f.Xs(), (std::vector<int>{50, 100}));
     EXPECT_EQ(f.table.rows[0].y, 25);  // truncated toward zero, as a change of magnification does
-}
-
-TEST(UndoHistory, WorkStateKeepsSamplingAndMarksResultsOld) {
-    Fixture f;
-    f.table.workState = WS_SAMPLING;
-    f.Click(1, 1);
-    f.history.Undo();
-    EXPECT_EQ(f.table.workState, WS_SAMPLING);
-    f.table.workState = WS_CALCULATED;
-    f.history.Redo();
-    EXPECT_EQ(f.table.workState, WS_MODIFIED);
 }
 
 TEST(UndoHistory, KeepsAtLeastAHundredStepsAndIgnoresChangesMadeWhileRestoring) {
@@ -179,12 +146,4 @@ TEST(UndoHistory, RealScaleChangeAppliesTheValueBackAndAgain) {
     EXPECT_EQ(scale, 0);
     f.history.Redo();
     EXPECT_EQ(scale, 0.5);
-}
-
-TEST(UndoKeys, CtrlZUndoesCtrlYAndCtrlShiftZRedo) {
-    EXPECT_EQ(UndoKeyCommand(Qt::Key_Z, false, true), ID_UNDO);
-    EXPECT_EQ(UndoKeyCommand(Qt::Key_Z, true, true), ID_REDO);
-    EXPECT_EQ(UndoKeyCommand(Qt::Key_Y, false, true), ID_REDO);
-    EXPECT_EQ(UndoKeyCommand(Qt::Key_Z, false, false), 0);
-    EXPECT_EQ(UndoKeyCommand(Qt::Key_X, false, true), 0);
 }
