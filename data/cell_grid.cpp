@@ -104,7 +104,8 @@ StoreResult CellGrid::StoreCell(int line, int column) {
     StoreResult result;
     {
         UndoRecord record(App().history, ChangeKind::Cell);
-        result = grid_.StoreCell(App().sampleTable, line, column, cells_[line][column]->text().toStdString(), &notice);
+        result = grid_.StoreCell(App().sampleTable, line, column, cells_[line][column]->text().toStdString(),
+                                 &notice);
     }
     platform::ShowNotice(window(), notice);
     switch (result) {

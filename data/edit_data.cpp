@@ -63,7 +63,9 @@ constexpr int kEditPopup = 3;
 
 bool IsCorrecting(int32_t workState) { return workState == WS_VIEWER_SEARCH || workState == WS_VIEWER_EDIT; }
 
-SamplingTransitions Transitions() { return SamplingTransitions(App().sampleTable, App().calc, &App().history); }
+SamplingTransitions Transitions() {
+    return SamplingTransitions(App().sampleTable, App().calc, &App().history);
+}
 
 // "元に戻す: 行の削除", or the bare item without a step.
 QString UndoItemText(const char* item, const QString& step) {
@@ -119,11 +121,13 @@ CEditData::CEditData(QWidget* owner)
     App().history.NoteChange();
     historyListener_ = App().history.AddListener([this](bool restored) { OnHistoryChanged(restored); });
     // Keys outside the cells (the cells send them as commands themselves).
-    const std::pair<QKeySequence, int> undoKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO},
-                                                     {QKeySequence(Qt::CTRL | Qt::Key_Y), ID_REDO},
-                                                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_REDO}};
+    const std::pair<QKeySequence, int> undoKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), ID_REDO},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_REDO}};
     for (const auto& [keys, id] : undoKeys)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, id = id] { OnCommand(id, 0); });
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, id = id] { OnCommand(id, 0); });
     UpdateUndoItems();
     grid_->Refill();
     RefreshRowCount();

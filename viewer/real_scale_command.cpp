@@ -20,7 +20,8 @@ void ApplyScale(CViewImage& image, double mmPerDot) {
     const double before = image.mmPerDot;
     SetScale(image, mmPerDot);
     if (before != mmPerDot)
-        App().history.Push(new RealScaleChange(before, mmPerDot, [&image](double value) { SetScale(image, value); }));
+        App().history.Push(
+            new RealScaleChange(before, mmPerDot, [&image](double value) { SetScale(image, value); }));
 }
 
 }  // namespace
