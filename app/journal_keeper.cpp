@@ -73,17 +73,28 @@ void JournalKeeper::Schedule() {
     if (writer_ && !timer_.isActive()) timer_.start();
 }
 
+void JournalKeeper::RemoveJournal() {
+    // The pixels go with it: the next journal writes them again.
+    pixelsWritten_ = nullptr;
+    writer_->Submit({});
+}
+
 void JournalKeeper::WriteNow() {
     if (!writer_) return;
     AppContext& app = App();
     // Without the edit window there is no work: its end ended the session.
     if (app.registry.EditWindowLink() == nullptr) {
-        pixelsWritten_ = nullptr;
-        writer_->Submit({});
+        RemoveJournal();
         return;
     }
     const ViewerLink* viewer = app.registry.PairedViewerLink();
     const CViewImage* picture = viewer != nullptr ? viewer->Picture() : nullptr;
+    // A picture just opened, with no row and no scale yet, is not worth
+    // the question at the next start.
+    if (app.sampleTable.count == 0 && (picture == nullptr || !(picture->mmPerDot > 0))) {
+        RemoveJournal();
+        return;
+    }
     JournalRecord record;
     record.table = SnapshotOf(app.sampleTable, picture != nullptr ? picture->displayScale : 1.0);
     // In the middle of a correction the texts follow the dots only at its

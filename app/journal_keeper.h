@@ -45,6 +45,7 @@ public:
 private:
     void Schedule();
     void WriteNow();
+    void RemoveJournal();
 
     JournalPaths paths_;
     QLockFile lock_;
