@@ -4,10 +4,8 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -19,6 +17,7 @@
 #include "data/notice_display.h"
 #include "data/row_command.h"
 #include "data/sampling_transitions.h"
+#include "data/undo_menu.h"
 #include "dialogs/open_guide.h"
 #include "image/view_image.h"
 #include "platform/dialog_units.h"
@@ -67,12 +66,6 @@ SamplingTransitions Transitions() {
     return SamplingTransitions(App().sampleTable, App().calc, &App().history);
 }
 
-// "元に戻す: 行の削除", or the bare item without a step.
-QString UndoItemText(const char* item, const QString& step) {
-    if (step.isEmpty()) return Text(item);
-    return Text(FormatText(texts_undo::MENU_NAMED, item, step.toStdString().c_str()).c_str());
-}
-
 }  // namespace
 
 CEditData::CEditData(QWidget* owner)
@@ -119,16 +112,10 @@ CEditData::CEditData(QWidget* owner)
     StartEditSession(App().sampleTable, App().calc);
     App().history.Clear();
     App().history.NoteChange();
+    undoMenu_ = std::make_unique<UndoMenu>(this, MenuBarPopup(*menuBar_, kEditPopup),
+                                           [this](int id) { OnCommand(id, 0); });
+    undoMenu_->Update(App().history);
     historyListener_ = App().history.AddListener([this](bool restored) { OnHistoryChanged(restored); });
-    // Keys outside the cells (the cells send them as commands themselves).
-    const std::pair<QKeySequence, int> undoKeys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_UNDO},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), ID_REDO},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_REDO}};
-    for (const auto& [keys, id] : undoKeys)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                [this, id = id] { OnCommand(id, 0); });
-    UpdateUndoItems();
     grid_->Refill();
     RefreshRowCount();
     UpdateSamplingButtons();
@@ -271,28 +258,12 @@ void CEditData::OnUndoCommand(int id) {
 }
 
 void CEditData::OnHistoryChanged(bool restored) {
-    UpdateUndoItems();
+    undoMenu_->Update(App().history);
     if (!restored || destroying_) return;
     RefreshPage();
     RefreshScale();
     UpdateSamplingButtons();
     RepaintViewer();
-}
-
-void CEditData::UpdateUndoItems() {
-    const UndoHistory& history = App().history;
-    QMenu* popup = MenuBarPopup(*menuBar_, kEditPopup);
-    if (popup == nullptr) return;
-    for (QAction* action : popup->actions()) {
-        const int id = action->data().toInt();
-        if (id == ID_UNDO) {
-            action->setText(UndoItemText(texts_undo::MENU_UNDO, history.UndoText()));
-            action->setEnabled(history.CanUndo());
-        } else if (id == ID_REDO) {
-            action->setText(UndoItemText(texts_undo::MENU_REDO, history.RedoText()));
-            action->setEnabled(history.CanRedo());
-        }
-    }
 }
 
 void CEditData::WriteTrace() const {
