@@ -1,5 +1,6 @@
 #include "app/app_context.h"
 
+#include "image/view_image.h"
 #include "platform/file_locations.h"
 
 namespace {
@@ -11,7 +12,14 @@ AppContext*& Installed() {
 
 }  // namespace
 
-AppContext::AppContext() { ResetSettings(settings); }
+AppContext::AppContext() {
+    ResetSettings(settings);
+    history.SetMagnificationSource([this] {
+        const ViewerLink* viewer = registry.PairedViewerLink();
+        const CViewImage* picture = viewer != nullptr ? viewer->Picture() : nullptr;
+        return picture != nullptr ? picture->displayScale : 1.0;
+    });
+}
 
 std::string AppContext::DataFolder() const {
     if (dataDir.empty() || dataDir == programDir) return programDir;

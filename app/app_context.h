@@ -10,6 +10,7 @@
 #include "app/viewer_registry.h"
 #include "data/calc_state.h"
 #include "data/sample_table.h"
+#include "data/undo_history.h"
 
 class AppContext {
 public:
@@ -39,6 +40,8 @@ public:
     // The one sample table, and the calculation's buffers and result record.
     SampleTable sampleTable;
     CalcState calc;
+    // The table's one undo history, in the paired viewer's magnification.
+    UndoHistory history{sampleTable};
 };
 
 // The installed context. When none is installed a default one is used, so

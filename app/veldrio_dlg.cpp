@@ -26,11 +26,13 @@
 #include "app/image_file_type.h"
 #include "app/preview_painter.h"
 #include "app/image_file_opener.h"
+#include "app/journal_keeper.h"
 #include "app/menu_builder.h"
 #include "app/recent_combo.h"
 #include "app/recent_images.h"
 #include "app/settings_startup.h"
 #include "app/settings_reset_command.h"
+#include "app/work_restore.h"
 #include "app/zone_commands.h"
 #include "dialogs/open_guide.h"
 #include "platform/dialog_units.h"
@@ -39,6 +41,8 @@
 #include "platform/message_box.h"
 #include "platform/network_path.h"
 #include "res/ids.h"
+#include "res/format_text.h"
+#include "res/texts_undo.h"
 #include "res/texts_app.h"
 #include "viewer/gazo_view.h"
 
@@ -225,6 +229,26 @@ bool CVeldrioDlg::TakeCheckedPath(const std::string& path) {
 
 void CVeldrioDlg::OpenGivenFile(const std::string& path) {
     if (TakeCheckedPath(path)) OpenLatestImage();
+}
+
+bool CVeldrioDlg::OfferRestore(JournalKeeper& keeper) {
+    const JournalRead left = keeper.Leftover();
+    switch (left.state) {
+    case JournalState::None: return false;
+    case JournalState::Damaged: {
+        const std::string aside = keeper.SetAside();
+        platform::MessageBox(this, FormatText(texts_undo::MSG_JOURNAL_DAMAGED, aside.c_str()),
+                             texts_undo::TITLE_RESTORE, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        return false;
+    }
+    case JournalState::Ready: break;
+    }
+    if (platform::MessageBox(this, texts_undo::RESTORE_QUESTION, texts_undo::TITLE_RESTORE,
+                             platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES) {
+        keeper.Discard();
+        return false;
+    }
+    return RestoreWork(this, viewerWindows_, left.record, keeper.paths().folder);
 }
 
 void CVeldrioDlg::OnDropFiles(const std::vector<std::string>& paths) {

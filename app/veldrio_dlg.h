@@ -15,6 +15,7 @@
 #include "app/preview_picture.h"
 #include "app/viewer_windows.h"
 
+class JournalKeeper;
 class QComboBox;
 class QMenu;
 class ZoneCommands;
@@ -51,6 +52,9 @@ public:
     // A file named on the command line: taken as the file dialog takes a
     // choice, then opened as a double click on the preview opens it.
     void OpenGivenFile(const std::string& path);
+    // After an abnormal end: asks whether to restore the work the journal
+    // kept and does what the answer says. True when the work came back.
+    bool OfferRestore(JournalKeeper& keeper);
 
     // The client area (below the menu bar) and its controls.
     QWidget* client() const { return client_; }

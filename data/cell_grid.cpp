@@ -101,8 +101,12 @@ StoreResult CellGrid::StoreCell(int line, int column) {
     if (storing_) return StoreResult::Unchanged;
     storing_ = true;
     Notice notice;
-    const StoreResult result =
-        grid_.StoreCell(App().sampleTable, line, column, cells_[line][column]->text().toStdString(), &notice);
+    StoreResult result;
+    {
+        UndoRecord record(App().history, ChangeKind::Cell);
+        result = grid_.StoreCell(App().sampleTable, line, column, cells_[line][column]->text().toStdString(),
+                                 &notice);
+    }
     platform::ShowNotice(window(), notice);
     switch (result) {
     case StoreResult::Refused:

@@ -2,6 +2,7 @@
 
 #include <QtCore/qnamespace.h>
 
+#include "data/undo_keys.h"
 #include "res/ids.h"
 
 bool IsCellCharAllowed(char32_t c) {
@@ -58,6 +59,7 @@ int CellKeyCommand(int key, bool shift, bool ctrl, bool caretMode) {
         break;
     }
     if (!ctrl) return CELL_KEY_TO_CELL;
+    if (const int undo = UndoKeyCommand(key, shift, ctrl)) return undo;
     switch (key) {
     case Qt::Key_C:
         return ID_ROW_COPY;

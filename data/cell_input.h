@@ -17,7 +17,8 @@ constexpr int CELL_KEY_TO_CELL = 0;
 // The key is consumed and does nothing.
 constexpr int CELL_KEY_SWALLOW = -1;
 
-// The command a key pressed in a cell sends to the edit window (124..139),
+// The command a key pressed in a cell sends to the edit window (124..139,
+// and undo and redo),
 // or CELL_KEY_TO_CELL, or CELL_KEY_SWALLOW. key is a Qt key code. While
 // caretMode is on, Left and Right move the caret inside the cell.
 int CellKeyCommand(int key, bool shift, bool ctrl, bool caretMode);

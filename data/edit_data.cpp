@@ -18,6 +18,7 @@
 #include "data/plane_measure.h"
 #include "data/row_command.h"
 #include "data/sampling_transitions.h"
+#include "data/undo_menu.h"
 #include "dialogs/open_guide.h"
 #include "image/view_image.h"
 #include "platform/dialog_units.h"
@@ -30,6 +31,7 @@
 #include "res/texts_edit.h"
 #include "res/texts_edit_window.h"
 #include "res/texts_properties.h"
+#include "res/texts_undo.h"
 #include "res/texts_viewer.h"
 #include "res/ui_text.h"
 #include "viewer/display_scale.h"
@@ -50,13 +52,22 @@ constexpr MenuEntry kMenu[] = {
     MenuItem(ID_PROC_GUIDE, texts::EDIT_MENU_PROC_GUIDE),
     MenuItem(ID_EDIT_GUIDE, texts::EDIT_MENU_EDIT_GUIDE),
     MenuItem(ID_DATA_EXPLAIN, texts::EDIT_MENU_DATA_EXPLAIN),
-    MenuBarItem(ID_ADD_LOOP, texts_edit::MENU_ADD_LOOP),
+    MenuPopup(texts_undo::MENU_EDIT),
+    MenuItem(ID_UNDO, texts_undo::MENU_UNDO),
+    MenuItem(ID_REDO, texts_undo::MENU_REDO),
+    MenuSeparator(),
+    MenuItem(ID_ADD_LOOP, texts_edit::MENU_ADD_LOOP),
     MenuBarItem(ID_WINDOW_CLOSE, texts::MENU_CLOSE),
 };
 
+// The popup of undo and redo, the fourth on the bar.
+constexpr int kEditPopup = 3;
+
 bool IsCorrecting(int32_t workState) { return workState == WS_VIEWER_SEARCH || workState == WS_VIEWER_EDIT; }
 
-SamplingTransitions Transitions() { return SamplingTransitions(App().sampleTable, App().calc); }
+SamplingTransitions Transitions() {
+    return SamplingTransitions(App().sampleTable, App().calc, &App().history);
+}
 
 }  // namespace
 
@@ -99,8 +110,15 @@ CEditData::CEditData(QWidget* owner)
     // while the viewer corrects a point.
     qApp->installEventFilter(this);
 
-    // A fresh start: empty table, idle, fresh calculation buffers.
+    // A fresh start: empty table, idle, fresh calculation buffers, no steps
+    // to undo.
     StartEditSession(App().sampleTable, App().calc);
+    App().history.Clear();
+    App().history.NoteChange();
+    undoMenu_ = std::make_unique<UndoMenu>(this, MenuBarPopup(*menuBar_, kEditPopup),
+                                           [this](int id) { OnCommand(id, 0); });
+    undoMenu_->Update(App().history);
+    historyListener_ = App().history.AddListener([this](bool restored) { OnHistoryChanged(restored); });
     grid_->Refill();
     RefreshRowCount();
     UpdateSamplingButtons();
@@ -112,6 +130,11 @@ CEditData::~CEditData() {
     // nothing they report on their way out is acted on.
     destroying_ = true;
     qApp->removeEventFilter(this);
+    App().history.RemoveListener(historyListener_);
+    // The steps belong to this session's table and picture; the journal
+    // hears that the session ended.
+    App().history.Clear();
+    App().history.NoteChange();
     delete grid_;
     grid_ = nullptr;
 }
@@ -168,6 +191,8 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_EDIT_GUIDE:
     case ID_DATA_EXPLAIN: OpenGuide(id, this); return true;
     case ID_DIAGNOSTIC_TRACE: WriteTrace(); return true;
+    case ID_UNDO:
+    case ID_REDO: OnUndoCommand(id); return true;
     default: return grid_->OnKey(id);
     }
 }
@@ -178,7 +203,7 @@ void CEditData::OnRowCommand(int id) {
     SampleTable& table = App().sampleTable;
     if (grid_->StoreCurrentCell() != StoreResult::Refused) {
         Notice notice;
-        ApplyRowCommand(table, id, grid_->grid().CurrentRow(), &notice);
+        ApplyRowCommand(table, id, grid_->grid().CurrentRow(), &notice, &App().history);
         platform::ShowNotice(this, notice);
         if (id != ID_ROW_COPY) {
             grid_->Refill();
@@ -218,6 +243,31 @@ void CEditData::OnReopenOutline() {
     UpdateSamplingButtons();
     RepaintViewer();
     grid_->FocusCurrentCell();
+}
+
+void CEditData::OnUndoCommand(int id) {
+    if (RefuseWhileCorrecting()) return;
+    // Typing not yet stored is taken back first, as Escape does.
+    const EditGrid& grid = grid_->grid();
+    CMyEditControl* current = cell(grid.focusLine, grid.focusColumn);
+    if (current->text() != QString::fromStdString(grid.Cell(grid.focusLine, grid.focusColumn))) {
+        grid_->OnKey(ID_KEY_ESCAPE);
+        if (id == ID_UNDO) return;
+    }
+    if (id == ID_UNDO)
+        App().history.Undo();
+    else
+        App().history.Redo();
+    grid_->FocusCurrentCell();
+}
+
+void CEditData::OnHistoryChanged(bool restored) {
+    undoMenu_->Update(App().history);
+    if (!restored || destroying_) return;
+    RefreshPage();
+    RefreshScale();
+    UpdateSamplingButtons();
+    RepaintViewer();
 }
 
 void CEditData::WriteTrace() const {

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "app/window_links.h"
 #include "data/cell_grid.h"
@@ -18,6 +19,7 @@
 class CViewImage;
 class QMenuBar;
 class QLabel;
+class UndoMenu;
 struct TransitionEffects;
 
 class CEditData : public QWidget, public CellGridOwner, public EditLink {
@@ -96,6 +98,9 @@ private:
     void OnSamplingCommand(int id);
     void Apply(const TransitionEffects& effects);
     void OnReopenOutline();
+    // Undo and redo; the window shows the table again after either.
+    void OnUndoCommand(int id);
+    void OnHistoryChanged(bool restored);
     void WriteTrace() const;
 
     // A click into the window while the viewer corrects a point: the
@@ -113,6 +118,8 @@ private:
     EditFileCommands files_{this};
 
     GridLayout layout_{0, 0, {}};
+    std::unique_ptr<UndoMenu> undoMenu_;
+    int historyListener_ = 0;
     bool refusing_ = false;
     bool closing_ = false;
     bool destroying_ = false;

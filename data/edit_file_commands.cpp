@@ -73,6 +73,7 @@ bool EditFileCommands::ReopenOutline(double viewerR) const {
     const std::string path = ChooseCsvPath(window_, CsvStartFolder(app.lastCsvDir, app.DataFolder()), false);
     if (path.empty()) return false;
     Notice notice;
+    UndoRecord record(app.history, ChangeKind::ReadCsv);
     const bool replaced = ::ReopenOutline(path, viewerR, app.sampleTable, AskOver(window_), &notice);
     platform::ShowNotice(window_, notice);
     return replaced;

@@ -1,8 +1,26 @@
 #include "data/row_command.h"
 
+#include <optional>
+
+#include "data/undo_history.h"
 #include "res/ids.h"
 
-bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice) {
+namespace {
+
+ChangeKind KindOf(int id) {
+    switch (id) {
+    case ID_ROW_INSERT: return ChangeKind::Insert;
+    case ID_ROW_DELETE: return ChangeKind::Delete;
+    case ID_ADD_LOOP: return ChangeKind::LoopBreak;
+    default: return ChangeKind::Paste;
+    }
+}
+
+}  // namespace
+
+bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice, UndoHistory* history) {
+    std::optional<UndoRecord> record;
+    if (history != nullptr) record.emplace(*history, KindOf(id));
     bool changed = false;
     switch (id) {
     case ID_ROW_INSERT:

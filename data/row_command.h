@@ -6,10 +6,14 @@
 
 #include "data/sample_table.h"
 
+class UndoHistory;
+
 class QWidget;
 
 // Runs command id (136..139, ID_ADD_LOOP) on row. Results of a calculation no longer
 // match rows that were inserted, deleted or pasted: a calculated table is
 // then marked modified. False for any other id. A refused paste shows its
-// message, owned by owner.
-bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice = nullptr);
+// message, owned by owner. With a history (of table), a change is a step
+// of it.
+bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice = nullptr,
+                     UndoHistory* history = nullptr);

@@ -1,6 +1,9 @@
 #include "data/sampling_transitions.h"
 
+#include <optional>
+
 #include "data/calc_driver.h"
+#include "data/undo_history.h"
 
 TransitionEffects SamplingTransitions::Start() {
     TransitionEffects effects;
@@ -40,6 +43,8 @@ TransitionEffects SamplingTransitions::Calculate(double R) {
 
 TransitionEffects SamplingTransitions::Clear(const AskUser& ask) {
     TransitionEffects effects;
+    std::optional<UndoRecord> record;
+    if (history_ != nullptr) record.emplace(*history_, ChangeKind::Clear);
     effects.done = ClearSampleData(table_, calc_, ask, &effects.notice);
     if (effects.done) {
         effects.refillGrid = true;

@@ -11,6 +11,8 @@
 #include "data/sample_table.h"
 #include "data/notices.h"
 
+class UndoHistory;
+
 struct TransitionEffects {
     bool done = false;                    // the transition went ahead
     Notice notice;                        // shown first; empty: none
@@ -24,7 +26,9 @@ struct TransitionEffects {
 
 class SamplingTransitions {
 public:
-    SamplingTransitions(SampleTable& table, CalcState& calc) : table_(table), calc_(calc) {}
+    // history: where a clear is recorded as a step (of table); may be null.
+    SamplingTransitions(SampleTable& table, CalcState& calc, UndoHistory* history = nullptr)
+        : table_(table), calc_(calc), history_(history) {}
 
     // "SMPLING\n開始/再開": sampling on (the viewer told only when it was
     // off); the library results are zeroed either way.
@@ -41,4 +45,5 @@ public:
 private:
     SampleTable& table_;
     CalcState& calc_;
+    UndoHistory* history_;
 };

@@ -215,7 +215,12 @@ constexpr int ID_PLANE_FINISH = 321;       // "基準点の指定終了 (&E)": t
 constexpr int ID_PLANE_CLEAR = 322;        // "遠近補正を解除 (&C)"
 constexpr int ID_PLANE_RECTIFY = 323;      // "補正画像を開く (&O)"
 constexpr int IDC_PLANE_FIT = 324;         // button "当てはめ" of the plane dialog
-// 330-349: reserved, see the top of this file.
+// 330-339: reserved, see the top of this file.
+// Undo and redo: the edit window's menu items and keys (Ctrl+Z; Ctrl+Y or
+// Ctrl+Shift+Z), and the same keys in its viewer.
+constexpr int ID_UNDO = 340;  // "元に戻す"
+constexpr int ID_REDO = 341;  // "やり直し"
+// 342-349: reserved for undo and redo.
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/app_context.h"
+#include "data/undo_keys.h"
 #include "image/view_image.h"
 #include "platform/message_box.h"
 #include "res/format_text.h"
@@ -78,7 +79,11 @@ void ClickCommands::OnLeftPress(QPoint client, QPoint dot, bool dataView) {
 
 void ClickCommands::AddPointAt(QPoint dot) {
     Notice notice;
-    const int result = App().sampleTable.AddPoint(dot.x(), dot.y(), &notice);
+    int result;
+    {
+        UndoRecord record(App().history, ChangeKind::AddPoint);
+        result = App().sampleTable.AddPoint(dot.x(), dot.y(), &notice);
+    }
     platform::ShowNotice(viewer_, notice);
     if (EditLink* edit = Edit()) {
         // An appended point is shown as the last row; a filled empty row or
@@ -101,12 +106,27 @@ void ClickCommands::PickPointAt(QPoint dot) {
 }
 
 bool ClickCommands::OnKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (const int undo = UndoKeyCommand(event.key(), mods & Qt::ShiftModifier, mods & Qt::ControlModifier))
+        return OnUndoKey(undo);
     if (!correction_.correcting() || !(event.modifiers() & Qt::ControlModifier)) return false;
     const auto step = ArrowKeyStep(event.key());
     if (!step) return false;
     // Only the integers move; the texts follow when the correction ends.
     // Before a point is picked the keys change nothing and scroll nothing.
-    if (correction_.Move(App().sampleTable, step->dh, step->dv)) canvas_.client()->update();
+    bool moved;
+    {
+        UndoRecord record(App().history, ChangeKind::Correction, correction_.selectedRow());
+        moved = correction_.Move(App().sampleTable, step->dh, step->dv);
+    }
+    if (moved) canvas_.client()->update();
+    return true;
+}
+
+bool ClickCommands::OnUndoKey(int id) {
+    // The edit window shows the table again and has this viewer repaint.
+    const bool done = id == ID_UNDO ? App().history.Undo() : App().history.Redo();
+    if (done) repaint_();
     return true;
 }
 
@@ -145,8 +165,9 @@ void ClickCommands::StartTracing() {
 
 void ClickCommands::TraceFigureAt(QPoint dot) {
     const CViewImage* picture = picture_();
-    if (picture == nullptr || !tracing_.TraceAt(*picture, dot.x(), dot.y(), App().sampleTable, viewer_))
-        return;
+    if (picture == nullptr) return;
+    UndoRecord record(App().history, ChangeKind::Trace);
+    if (!tracing_.TraceAt(*picture, dot.x(), dot.y(), App().sampleTable, viewer_)) return;
     // The table was replaced as a whole: the edit window shows its first row.
     if (EditLink* edit = Edit()) edit->RowsReplaced();
     canvas_.client()->update();

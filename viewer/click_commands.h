@@ -42,6 +42,7 @@ public:
     void OnLeftPress(QPoint client, QPoint dot, bool dataView);
     // Ctrl with an arrow key while correcting moves the picked point; true
     // when the key was taken.
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z undo and redo the table's changes.
     bool OnKey(const QKeyEvent& event);
 
     bool correcting() const { return correction_.correcting(); }
@@ -52,6 +53,7 @@ public:
 private:
     void AddPointAt(QPoint dot);
     void PickPointAt(QPoint dot);
+    bool OnUndoKey(int id);
     void StartCorrection();
     void EndCorrection();
     // The menu item arms the tracing; the next click is the seed.

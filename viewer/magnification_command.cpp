@@ -51,5 +51,6 @@ std::optional<double> ChangeMagnification(QWidget* viewer, CViewImage& view, Ima
     }
     // The edit window shows the new percentage at once, rows or none.
     if (EditLink* edit = App().registry.EditWindowLink()) edit->MagnificationChanged();
+    App().history.NoteChange();
     return newScale / oldScale;
 }

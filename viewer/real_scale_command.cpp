@@ -2,15 +2,26 @@
 
 #include "app/app_context.h"
 #include "data/picture_scales.h"
+#include "data/real_scale_change.h"
 #include "dialogs/scale_def.h"
 #include "image/view_image.h"
 
 namespace {
 
-void ApplyScale(CViewImage& image, double mmPerDot) {
+void SetScale(CViewImage& image, double mmPerDot) {
     image.mmPerDot = mmPerDot;
     StorePictureScale(App().settingsPath, image.sourcePath, mmPerDot);
     if (EditLink* edit = App().registry.EditWindowLink()) edit->RealScaleChanged();
+}
+
+// A step of the undo history. The history is forgotten when the edit
+// window and its viewer close, so the picture outlives the step.
+void ApplyScale(CViewImage& image, double mmPerDot) {
+    const double before = image.mmPerDot;
+    SetScale(image, mmPerDot);
+    if (before != mmPerDot)
+        App().history.Push(
+            new RealScaleChange(before, mmPerDot, [&image](double value) { SetScale(image, value); }));
 }
 
 }  // namespace

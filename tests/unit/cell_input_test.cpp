@@ -38,14 +38,17 @@ TEST(CellInput, LeftAndRightMoveTheCaretOnlyInCaretMode) {
     EXPECT_EQ(CellKeyCommand(Qt::Key_Left, false, true, true), CELL_KEY_SWALLOW);
 }
 
-TEST(CellInput, ControlKeysAreRowCommandsOrSwallowed) {
+TEST(CellInput, ControlKeysAreRowCommandsUndoOrSwallowed) {
     EXPECT_EQ(CellKeyCommand(Qt::Key_C, false, true, false), ID_ROW_COPY);
     EXPECT_EQ(CellKeyCommand(Qt::Key_D, false, true, false), ID_ROW_DELETE);
     EXPECT_EQ(CellKeyCommand(Qt::Key_I, false, true, false), ID_ROW_INSERT);
     EXPECT_EQ(CellKeyCommand(Qt::Key_P, true, true, false), ID_ROW_PASTE);
     EXPECT_EQ(CellKeyCommand(Qt::Key_V, false, true, false), CELL_KEY_SWALLOW);
     EXPECT_EQ(CellKeyCommand(Qt::Key_X, false, true, false), CELL_KEY_SWALLOW);
-    EXPECT_EQ(CellKeyCommand(Qt::Key_Z, false, true, false), CELL_KEY_SWALLOW);
+    // Ctrl+Z and Ctrl+Y are the window's undo and redo, not the cell's own.
+    EXPECT_EQ(CellKeyCommand(Qt::Key_Z, false, true, false), ID_UNDO);
+    EXPECT_EQ(CellKeyCommand(Qt::Key_Z, true, true, false), ID_REDO);
+    EXPECT_EQ(CellKeyCommand(Qt::Key_Y, false, true, false), ID_REDO);
     EXPECT_EQ(CellKeyCommand(Qt::Key_5, false, true, false), CELL_KEY_SWALLOW);
     EXPECT_EQ(CellKeyCommand(Qt::Key_5, false, false, false), CELL_KEY_TO_CELL);
     EXPECT_EQ(CellKeyCommand(Qt::Key_C, false, false, false), CELL_KEY_TO_CELL);

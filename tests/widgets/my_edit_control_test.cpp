@@ -123,15 +123,20 @@ private slots:
         QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(cell, Qt::Key_Insert, Qt::ShiftModifier);
         QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(cell->text(), QString("12"));
         QVERIFY(host->commands.empty());
         QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(cell, Qt::Key_D, Qt::ControlModifier);
         QTest::keyClick(cell, Qt::Key_I, Qt::ControlModifier);
         QTest::keyClick(cell, Qt::Key_P, Qt::ControlModifier);
+        // Undo and redo are the window's: the cell's own undo does not run.
+        QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(cell, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(cell->text(), QString("12"));
         const std::vector<std::pair<int, std::intptr_t>> expected = {
-            {ID_ROW_COPY, 10301}, {ID_ROW_DELETE, 10301}, {ID_ROW_INSERT, 10301}, {ID_ROW_PASTE, 10301}};
+            {ID_ROW_COPY, 10301}, {ID_ROW_DELETE, 10301}, {ID_ROW_INSERT, 10301}, {ID_ROW_PASTE, 10301},
+            {ID_UNDO, 10301},     {ID_REDO, 10301},       {ID_REDO, 10301}};
         QVERIFY(host->commands == expected);
         QCOMPARE(cell->text(), QString("12"));
     }
