@@ -4,11 +4,14 @@
 //
 //   veldrio-calc [--scale R] [--mm-per-dot K] [--properties | --json] [--out DIR] FILE
 //   veldrio-calc [the same options] --trace PICTURE X Y
+//   veldrio-calc [the same options] [--layer NAME] FILE.dxf
 //
 // With --trace the outline is traced from the dot (X, Y) of the picture at
 // 100 % and its rows are printed as "type,x,y" before the results (with
 // --json they go into the object as "rows"); a dot where no figure is found
-// exits 1 with the message.
+// exits 1 with the message. A FILE ending in .dxf is a drawing: its loops
+// (of the layer --layer names) are read as if clicked; --dxf and --svg
+// write the outline, its centroid and axes as a drawing and a picture.
 // --properties adds the section-property block after the nine lines; --json
 // prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
@@ -30,6 +33,7 @@
 #include "data/properties_report.h"
 #include "data/report_printing.h"
 #include "data/text_file.h"
+#include "calc/cad_options.h"
 #include "calc/traced_outline.h"
 #include "res/texts_data.h"
 
@@ -48,6 +52,7 @@ struct Options {
     bool trace = false;  // input is a picture traced from (seedX, seedY)
     int seedX = 0;
     int seedY = 0;
+    CadOptions cad;
 };
 
 // The whole text read as a number.
@@ -96,6 +101,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
          [](Options& o, const Values&) { o.json = true; return std::string(); }},
         {"--out", "DIR", "also write the four reports and Result.csv into DIR",
          [](Options& o, const Values& v) { o.outDir = v[0]; return std::string(); }},
+        {"--dxf", "OUT.dxf", "also write the outline, centroid and axes as a DXF drawing",
+         [](Options& o, const Values& v) { o.cad.dxfOut = v[0]; return std::string(); }},
+        {"--svg", "OUT.svg", "also write the outline, centroid and axes as an SVG picture",
+         [](Options& o, const Values& v) { o.cad.svgOut = v[0]; return std::string(); }},
+        {"--layer", "NAME", "for a FILE.dxf: the loops on that layer only",
+         [](Options& o, const Values& v) { o.cad.layer = v[0]; return std::string(); }},
         {TRACE_OPTION, "PICTURE X Y", "trace the figure around the dot (X, Y) of the picture at 100 %, print its rows",
          [](Options& o, const Values& v) {
              if (!o.input.empty()) return std::string("--trace takes the place of FILE");
@@ -240,6 +251,8 @@ int main(int argc, char** argv) {
             return status;
         }
         if (!options.json) std::fputs(TracedRowsText(table).c_str(), stdout);
+    } else if (IsDxfFile(options.input)) {
+        if (const int status = ReadDxfOutline(bytes, options.cad.layer, table, options.mmPerDot)) return status;
     } else switch (ReadOutlineCsv(bytes, table, error)) {
     case OutlineReadResult::Ok: break;
     case OutlineReadResult::Malformed:
@@ -263,5 +276,6 @@ int main(int argc, char** argv) {
         if (options.properties) std::printf("\n%s", WithNewlines(PropertiesReportText(PropertiesOf(state))).c_str());
     }
     if (!options.outDir.empty() && !WriteOutputs(options.outDir, table, state)) return 2;
+    if (!WriteCadFiles(options.cad, table, state)) return 2;
     return 0;
 }

@@ -9,8 +9,10 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 #include "app/window_links.h"
+#include "data/cad_file_commands.h"
 #include "data/cell_grid.h"
 #include "data/edit_file_commands.h"
 #include "data/grid_layout.h"
@@ -95,7 +97,9 @@ private:
     // Start, stop, calculate and clear, each after the current cell is stored.
     void OnSamplingCommand(int id);
     void Apply(const TransitionEffects& effects);
-    void OnReopenOutline();
+    // The rows read by load (true when it replaced them) shown in the grid
+    // and the viewer.
+    void OnReopenOutline(const std::function<bool()>& load);
     void WriteTrace() const;
 
     // A click into the window while the viewer corrects a point: the
@@ -111,6 +115,7 @@ private:
     QLabel* scaleText_ = nullptr;
     CellGrid* grid_ = nullptr;
     EditFileCommands files_{this};
+    CadFileCommands cadFiles_{this};
 
     GridLayout layout_{0, 0, {}};
     bool refusing_ = false;

@@ -207,6 +207,12 @@ constexpr int ID_REAL_SCALE = 305;         // "実寸スケール設定 (&U)"
 constexpr int IDC_SCALE_MEASURE = 306;     // button "画像上の２点で測る"
 constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
 // 310-349: reserved, see the top of this file.
+// 330-339: drawings (DXF and SVG). Menu items at the end of "ファイル".
+constexpr int ID_EXPORT_CAD = 330;            // "DXF/SVG出力 (&X)"
+constexpr int ID_IMPORT_DXF = 331;            // "DXF読込み"
+// Edit window -> main dialog: open the blank picture of an imported drawing
+// (value: a DrawingPictureRequest*).
+constexpr int ID_OPEN_DRAWING_PICTURE = 332;
 
 // Diagnostic trace; no control or menu sends it.
 constexpr int ID_DIAGNOSTIC_TRACE = 1000;
