@@ -12,12 +12,17 @@ namespace {
 constexpr double kFigureDots = 2000;
 constexpr double kMargin = 0.05;
 
-// The largest of 1, 2, 5 times a power of ten not above value.
-double RoundDown(double value) {
+// Resolutions whose millimetres per dot read as short decimals: these
+// steps times a power of ten.
+constexpr double kSteps[] = {1, 1.25, 2, 2.5, 4, 5, 8, 10};
+
+// The step nearest to value (by ratio).
+double RoundResolution(double value) {
     const double power = std::pow(10.0, std::floor(std::log10(value)));
-    for (const double step : {5.0, 2.0, 1.0})
-        if (step * power <= value) return step * power;
-    return power;
+    double best = power;
+    for (const double step : kSteps)
+        if (std::abs(std::log(step * power / value)) < std::abs(std::log(best / value))) best = step * power;
+    return best;
 }
 
 }  // namespace
@@ -27,7 +32,7 @@ DrawingPicture PictureForDrawing(const Box& box, double mmPerUnit) {
     const double w = box.high.x - box.low.x, h = box.high.y - box.low.y;
     const double size = std::max(w, h);
     if (!(size > 0) || !std::isfinite(size)) return picture;
-    picture.dotsPerUnit = RoundDown(kFigureDots / size);
+    picture.dotsPerUnit = RoundResolution(kFigureDots / size);
     const double margin = kMargin * size;
     picture.width = int(std::ceil((w + 2 * margin) * picture.dotsPerUnit));
     picture.height = int(std::ceil((h + 2 * margin) * picture.dotsPerUnit));

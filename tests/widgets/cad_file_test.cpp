@@ -61,13 +61,13 @@ private slots:
         harness->fileDialogs.Choose(Write("plate.dxf", Plate()));
         edit->OnCommand(ID_IMPORT_DXF, 0);
         QVERIFY(harness->boxes.calls.empty());
-        // 66 mm across with the margins, at 20 dots a millimetre.
+        // 66 x 36 mm with the margins, at 40 dots a millimetre.
         const int slot = App().registry.editViewerSlot;
         QCOMPARE(slot, 1);
         const CViewImage& view = *App().registry.viewImages[std::size_t(slot)];
-        QCOMPARE(view.image.width(), 1320);
-        QCOMPARE(view.image.height(), 720);
-        QCOMPARE(view.mmPerDot, 0.05);
+        QCOMPARE(view.image.width(), 2640);
+        QCOMPARE(view.image.height(), 1440);
+        QCOMPARE(view.mmPerDot, 0.025);
         const SampleTable& table = App().sampleTable;
         QCOMPARE(table.count, 7);  // 3 lines, the half turn as two arcs
         QCOMPARE(table.workState, int(WS_MODIFIED));
