@@ -141,7 +141,7 @@ public:
             return;
         }
         if (e.type == "SEQEND") {
-            if (inPolyline_ && !(polyline_.flags & kPolylineMesh)) {
+            if (inPolyline_ && !polyline_.spaceIsPaper && !(polyline_.flags & kPolylineMesh)) {
                 const bool closed = polyline_.flags & kPolylineClosed;
                 Keep(polyline_, closed,
                      PolylineEdges(polyline_, polylineVertices_, closed, SourceOf(polyline_)));
