@@ -9,8 +9,14 @@ class QWidget;
 class ViewerRegistry;
 class ViewerWindows;
 
-// The desktop the program runs on, read through the platform layer.
+class QImage;
+
+// The desktop the program runs on, read through the platform layer; in a
+// Wayland session a grab that reads all black counts as unseen.
 ScreenSource DesktopScreen();
+
+// image's pixels as a capture takes them; false for a null image.
+bool PictureFromImage(const QImage& image, ScreenPicture& picture);
 
 // Captures zone from screen as the image "カット画像" of kind IMG_CUT in a
 // free slot and opens it as a captured picture's viewer. The slot search

@@ -7,6 +7,7 @@
 #include "app/plus_cursor.h"
 #include "app/viewer_windows.h"
 #include "app/zone_capture.h"
+#include "platform/display_session.h"
 #include "platform/message_box.h"
 #include "res/ids.h"
 #include "res/texts_app.h"
@@ -20,6 +21,10 @@ QRect ZoneArea(const ZoneRect& zone) {
     return QRect(QPoint(zone.left, zone.top), QPoint(zone.right, zone.bottom));
 }
 
+bool SameZone(const ZoneRect& a, const ZoneRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 }  // namespace
 
 ZoneCommands::ZoneCommands(QWidget* dialog, QLabel* zoneText, ViewerWindows& windows)
@@ -30,6 +35,7 @@ ZoneCommands::ZoneCommands(QWidget* dialog, QLabel* zoneText, ViewerWindows& win
     captureTimer_.setSingleShot(true);
     captureTimer_.setInterval(CAPTURE_DELAY_TIMER_MS);
     connect(&captureTimer_, &QTimer::timeout, this, [this] { OnTimer(CAPTURE_DELAY_TIMER); });
+    if (platform::IsWaylandSession()) areaPicker_ = [] { return platform::PortalPickArea(); };
 }
 
 bool ZoneCommands::OnCommand(int id) {
@@ -60,10 +66,29 @@ bool ZoneCommands::timerActive(int id) const {
 }
 
 void ZoneCommands::BeginCorner(ZoneCorner corner) {
+    if (PickArea()) return;
     tracking_ = 1;
     endMode_ = corner == ZoneCorner::End ? 1 : 0;
     dialog_->setMouseTracking(true);
     dialog_->grabMouse(PlusCursor());
+}
+
+bool ZoneCommands::PickArea() {
+    if (!areaPicker_) return false;
+    const platform::PortalPicture choice = areaPicker_();
+    if (choice.outcome == platform::PortalOutcome::Cancelled) return true;
+    ScreenPicture picture;
+    if (choice.outcome != platform::PortalOutcome::Taken || !PictureFromImage(choice.picture, picture))
+        return false;
+    // The tool chose the whole zone: both corners at once. Nothing shows
+    // where it lay, so no flash marks it. Its size in desktop pixels takes
+    // Qt's pixel ratio, which is 1 on XWayland even where the compositor
+    // scales: there the zone has the picture's device size.
+    picked_ = PickZone(Zone(), std::move(picture), dialog_->devicePixelRatioF());
+    Zone() = picked_->zone;
+    dialog_->update();
+    UpdateZoneText();
+    return true;
 }
 
 void ZoneCommands::EndTracking() {
@@ -91,12 +116,14 @@ void ZoneCommands::OnLeftButtonUp(const QPoint& screenPosition, bool ctrl) {
     if (tracking_) EndTracking();
     buttonDown_ = 0;
     if (placing) {
-        releasePoint_ = QPoint(WrapScreenCoordinate(screenPosition.x()), WrapScreenCoordinate(screenPosition.y()));
+        releasePoint_ =
+            QPoint(WrapScreenCoordinate(screenPosition.x()), WrapScreenCoordinate(screenPosition.y()));
         const ZoneRelease release = ReleaseZoneCorner(Zone(), endMode_ ? ZoneCorner::End : ZoneCorner::Start,
                                                       releasePoint_.x(), releasePoint_.y(), ctrl);
         if (release.message != nullptr)
             platform::MessageBox(dialog_, release.message, texts::ZONE_CORNERS_TITLE, platform::MB_OK);
         Zone() = release.zone;
+        picked_.reset();
         StartFlash();
     }
     dialog_->update();
@@ -142,7 +169,12 @@ void ZoneCommands::CutAndView() {
 }
 
 void ZoneCommands::CaptureAfterDelay() {
-    const int opened = CaptureZoneViewer(dialog_, App().registry, windows_, Zone());
+    ScreenSource screen = screen_ ? screen_() : DesktopScreen();
+    // A zone chosen in the desktop's tool is cut once from what the tool took.
+    if (picked_ && SameZone(picked_->zone, Zone()))
+        screen = PickedZoneScreen(std::move(*picked_), screen.depth);
+    picked_.reset();
+    const int opened = CaptureZoneViewer(dialog_, App().registry, windows_, Zone(), screen);
     // Top-most from now on, and still hidden: the edit window's closing
     // shows it again. Qt gives the dialog a new native window for the new
     // hint; set while unmapped, the old one goes unseen and no state change

@@ -7,7 +7,12 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <functional>
+#include <optional>
+
+#include "app/picked_zone.h"
 #include "app/screen_zone.h"
+#include "platform/screenshot_portal.h"
 #include "platform/zone_flash.h"
 
 class QLabel;
@@ -37,6 +42,15 @@ public:
     // Inverts the zone on the screen, or puts it back.
     void FlashZone();
 
+    // Where "始点" and "終点" let the user choose the zone: in a Wayland
+    // session the desktop's own tool (platform::PortalPickArea), none
+    // elsewhere (the pointer grab). A failed choice falls back to the
+    // pointer grab, a cancelled one leaves the zone.
+    using AreaPicker = std::function<platform::PortalPicture()>;
+    void SetAreaPicker(AreaPicker picker) { areaPicker_ = std::move(picker); }
+    // The screen "カット＆View" reads (DesktopScreen unless a test set another).
+    void SetScreen(std::function<ScreenSource()> screen) { screen_ = std::move(screen); }
+
     bool tracking() const { return tracking_ != 0; }
     bool flashOn() const { return flashOn_ != 0; }
     const QPoint& releasePoint() const { return releasePoint_; }
@@ -45,6 +59,7 @@ public:
 
 private:
     void BeginCorner(ZoneCorner corner);
+    bool PickArea();
     void EndTracking();
     void StartFlash();
     void EndFlash();
@@ -62,4 +77,9 @@ private:
     QTimer flashTimer_;    // 158
     QTimer captureTimer_;  // 160
     platform::ZoneFlash flash_;
+    AreaPicker areaPicker_;
+    std::function<ScreenSource()> screen_;
+    // The last choice from the desktop's tool, kept for the next cut of its
+    // zone: the zone's position on the screen is not known.
+    std::optional<PickedZone> picked_;
 };

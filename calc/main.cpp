@@ -9,9 +9,12 @@
 // With --trace the outline is traced from the dot (X, Y) of the picture at
 // 100 % and its rows are printed as "type,x,y" before the results (with
 // --json they go into the object as "rows"); a dot where no figure is found
-// exits 1 with the message. A FILE ending in .dxf is a drawing: its loops
-// (of the layer --layer names) are read as if clicked; --dxf and --svg
-// write the outline, its centroid and axes as a drawing and a picture.
+// exits 1 with the message.
+// Rows "9,0,0" (coordinates ignored, may be blank) break the outline into
+// loops: parts and holes. --json also prints "loops", how many there are.
+// A FILE ending in .dxf is a drawing: its loops (of the layer --layer
+// names) are read as if clicked; --dxf and --svg write the outline, its
+// centroid and axes as a drawing and a picture.
 // --properties adds the section-property block after the nine lines; --json
 // prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
@@ -32,6 +35,7 @@
 #include "data/outline_csv_reader.h"
 #include "data/properties_report.h"
 #include "data/report_printing.h"
+#include "data/report_texts.h"
 #include "data/text_file.h"
 #include "calc/cad_options.h"
 #include "calc/traced_outline.h"
@@ -269,6 +273,7 @@ int main(int argc, char** argv) {
     state.mmPerDot = options.mmPerDot;
     if (options.json) {
         std::string json = PropertiesJson(PropertiesOf(state));
+        json.insert(json.size() - 1, ", \"loops\": " + std::to_string(LoopCountOf(state.segments.data(), state.segmentCount)));
         if (options.trace) json.insert(json.size() - 1, ", \"rows\": " + TracedRowsJson(table));
         std::printf("%s\n", json.c_str());
     } else {

@@ -107,7 +107,11 @@ StoreResult CellGrid::StoreCell(int line, int column) {
     switch (result) {
     case StoreResult::Refused:
     case StoreResult::Incomplete: SyncCells(); break;
-    case StoreResult::Completed: owner_.CellCompletedRow(); break;
+    case StoreResult::Completed:
+        // A loop break typed: its coordinates show blank.
+        if (App().sampleTable.rows[grid_.topRow + line].type == kLoopBreakType) SyncCells();
+        owner_.CellCompletedRow();
+        break;
     case StoreResult::Unchanged: break;
     }
     storing_ = false;

@@ -52,6 +52,7 @@ constexpr MenuEntry kMenu[] = {
     MenuItem(ID_PROC_GUIDE, texts::EDIT_MENU_PROC_GUIDE),
     MenuItem(ID_EDIT_GUIDE, texts::EDIT_MENU_EDIT_GUIDE),
     MenuItem(ID_DATA_EXPLAIN, texts::EDIT_MENU_DATA_EXPLAIN),
+    MenuBarItem(ID_ADD_LOOP, texts_edit::MENU_ADD_LOOP),
     MenuBarItem(ID_WINDOW_CLOSE, texts::MENU_CLOSE),
 };
 
@@ -148,7 +149,8 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_ROW_INSERT:
     case ID_ROW_DELETE:
     case ID_ROW_PASTE:
-    case ID_ROW_COPY: OnRowCommand(id); return true;
+    case ID_ROW_COPY:
+    case ID_ADD_LOOP: OnRowCommand(id); return true;
     case IDC_PAGE_UP:
     case IDC_PAGE_DOWN:
     case IDC_PAGE_FIRST:

@@ -89,6 +89,15 @@ StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const 
     const std::string token = FirstToken(typed);
     if (column == 0) {
         point.type = ParseTypeToken(token);
+        // A loop break holds no point: its coordinates go blank.
+        if (point.type == kLoopBreakType) {
+            const SamplePoint blank = LoopBreakSamplePoint();
+            std::memcpy(point.xText, blank.xText, COORD_TEXT_SIZE);
+            std::memcpy(point.yText, blank.yText, COORD_TEXT_SIZE);
+        }
+    } else if (point.type == kLoopBreakType) {
+        FillLine(table, line, r, r >= table.count);
+        return StoreResult::Incomplete;  // nothing to type beside a break: shown blank again
     } else {
         if (token.size() > static_cast<std::size_t>(GRID_COORD_WIDTH)) {
             Tell(notice, {texts_edit::MSG_COORD_TOO_LONG, texts_data::TITLE_CONFIRM});
@@ -98,7 +107,8 @@ StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const 
         const std::string justified = FormatText("%8s", token.c_str());
         std::memcpy(text, justified.c_str(), COORD_TEXT_SIZE);
     }
-    const bool complete = point.type > 0 && HasCoordinate(point.xText) && HasCoordinate(point.yText);
+    const bool complete = point.type == kLoopBreakType ||
+                          (point.type > 0 && HasCoordinate(point.xText) && HasCoordinate(point.yText));
     if (!complete) {
         FillLine(table, line, r, true);
         return StoreResult::Incomplete;
@@ -107,6 +117,7 @@ StoreResult EditGrid::StoreCell(SampleTable& table, int line, int column, const 
     if (r == table.count) ++table.count;
     table.TextToCoords();
     table.workState = WS_MODIFIED;
+    if (point.type == kLoopBreakType) FillLine(table, line, r, false);
     return StoreResult::Completed;
 }
 

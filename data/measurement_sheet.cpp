@@ -54,14 +54,16 @@ bool WriteCropPicture(const CImageData& image, const SheetCrop& crop, const std:
 
 }  // namespace
 
-std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R) {
-    std::vector<std::pair<double, double>> points;
+std::vector<SheetPoints> OutlineLoopPoints(const SectionSegment* segments, int32_t segmentCount, double R) {
+    std::vector<SheetPoints> loops(1);
     if (!(R > 0) || !std::isfinite(R)) R = 1.0;
     segmentCount = std::clamp(segmentCount, 0, int32_t(OS_MAX_SEGMENTS));
     for (int32_t k = 0; k < segmentCount; ++k) {
         const SectionSegment& s = segments[k];
         if (s.kind == OS_KIND_ARC_MIDDLE) continue;  // the arc before it passes through it
+        SheetPoints& points = loops.back();
         points.emplace_back(s.x / R, s.y / R);
+        if (s.kind == OS_KIND_AUXILIARY && k + 1 < segmentCount) loops.emplace_back();  // the loop closed
         if (s.kind != OS_KIND_ARC) continue;
         const double sign = s.direction == OS_CLOCKWISE ? 1 : -1;
         const int steps = std::max(2, int(std::ceil(s.sweepAngle / ARC_STEP)));
@@ -70,6 +72,14 @@ std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segme
             points.emplace_back((s.centreX + s.radius * std::cos(a)) / R, (s.centreY + s.radius * std::sin(a)) / R);
         }
     }
+    if (loops.back().empty()) loops.pop_back();
+    return loops;
+}
+
+SheetPoints OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R) {
+    SheetPoints points;
+    for (const SheetPoints& loop : OutlineLoopPoints(segments, segmentCount, R))
+        points.insert(points.end(), loop.begin(), loop.end());
     return points;
 }
 
@@ -114,8 +124,11 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
     const PropertiesAtScales properties = PropertiesOf(state);
     out += FormatText(t::SHEET_CENTROID, properties.source.xc - crop.x, properties.source.yc - crop.y);
     out += FormatText(t::SHEET_AXIS, properties.dots.thetaDeg);
-    for (const auto& [x, y] : OutlinePoints(state.segments.data(), state.segmentCount, state.results.R))
-        out += FormatText(t::SHEET_POINT, x - crop.x, y - crop.y);
+    const std::vector<SheetPoints> loops = OutlineLoopPoints(state.segments.data(), state.segmentCount, state.results.R);
+    for (std::size_t k = 0; k < loops.size(); ++k) {
+        if (k > 0) out += t::SHEET_LOOP_BREAK;
+        for (const auto& [x, y] : loops[k]) out += FormatText(t::SHEET_POINT, x - crop.x, y - crop.y);
+    }
     for (const std::string& line : ResultBoxLines(state.results, WS_CALCULATED))
         out += FormatText(t::SHEET_RESULT, line.c_str());
     for (const std::string& line : MillimetreLines(properties)) out += FormatText(t::SHEET_RESULT, line.c_str());

@@ -23,9 +23,14 @@ struct SheetCrop {
     int height = 0;
 };
 
-// The outline as points in source dots, arcs followed closely enough to
-// look round at print resolution.
-std::vector<std::pair<double, double>> OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R);
+using SheetPoints = std::vector<std::pair<double, double>>;
+
+// Each loop of the outline as points in source dots, arcs followed closely
+// enough to look round at print resolution, ending on its first point again.
+std::vector<SheetPoints> OutlineLoopPoints(const SectionSegment* segments, int32_t segmentCount, double R);
+
+// The points of every loop, one loop after the other.
+SheetPoints OutlinePoints(const SectionSegment* segments, int32_t segmentCount, double R);
 
 // The outline's bounds with a margin of a tenth of its size (at least 10
 // dots), clipped to the picture.
@@ -54,7 +59,7 @@ struct SheetContent {
 
 // The sheet's description: heading, picture name, date, crop file and
 // place, centroid and axis angle (source dots, relative to the crop), the
-// outline's points, and the result lines.
+// outline's points (a break line between loops), and the result lines.
 std::string SheetText(const SheetContent& content, const CalcState& state);
 
 // The whole command: refuses unless calculated, writes the crop PNG and the

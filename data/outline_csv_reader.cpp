@@ -55,8 +55,12 @@ bool ParseRow(std::string_view line, SamplePoint& row) {
     if (type.empty() || ec != std::errc() || end != type.data() + type.size()) return false;
     row = ZeroSamplePoint();
     row.type = value;
-    return StoreText(line.substr(first + 1, second - first - 1), row.xText) &&
-           StoreText(line.substr(second + 1), row.yText);
+    if (!StoreText(line.substr(first + 1, second - first - 1), row.xText) ||
+        !StoreText(line.substr(second + 1), row.yText))
+        return false;
+    // A loop break's coordinates are not read: it is stored blank, as typed.
+    if (value == kLoopBreakType) row = LoopBreakSamplePoint();
+    return true;
 }
 
 }  // namespace

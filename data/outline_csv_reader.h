@@ -22,7 +22,9 @@ struct OutlineLines {
 
 // Fills table (cleared first) with the rows of text, each coordinate text
 // right-justified in 8 characters as the edit window stores it, and sets the
-// integer coordinates from the texts. On Malformed, error says which line
-// and why; lines, when given, says where each row and the failure were.
+// integer coordinates from the texts. A loop break ("9,0,0", or with blank
+// coordinates) is stored as the edit window stores one: blank. On
+// Malformed, error says which line and why; lines, when given, says where
+// each row and the failure were.
 OutlineReadResult ReadOutlineCsv(const std::string& text, SampleTable& table, std::string& error,
                                  OutlineLines* lines = nullptr);

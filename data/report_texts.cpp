@@ -20,6 +20,13 @@ std::string InclinedColumnHeading() {
 
 }  // namespace
 
+int LoopCountOf(const SectionSegment* segments, int32_t segmentCount) {
+    int loops = 0;
+    for (int32_t k = 0; k < segmentCount; ++k)
+        if (segments[k].kind == OS_KIND_AUXILIARY) ++loops;
+    return loops;
+}
+
 std::string CalcReportText(const CalcResults& r) {
     namespace t = texts_data;
     static const ResultLineFormats formats = {{
@@ -51,8 +58,13 @@ std::string DetailReportText(const SectionSegment* segments, int32_t segmentCoun
     std::string out = texts_data::DETAIL_HEAD;
     out += "\r\n";
     if (segmentCount > OS_MAX_SEGMENTS) segmentCount = OS_MAX_SEGMENTS;
+    // An outline of one loop is listed as it always was, without a loop line.
+    const bool loops = LoopCountOf(segments, segmentCount) > 1;
+    int loop = 0;
     for (int32_t k = 0; k < segmentCount; ++k) {
         const SectionSegment& s = segments[k];
+        if (loops && (k == 0 || segments[k - 1].kind == OS_KIND_AUXILIARY))
+            out += FormatText(texts_data::DETAIL_LOOP, ++loop);
         switch (s.kind) {
         case OS_KIND_STRAIGHT:
             out += FormatText(texts_data::DETAIL_LINE, k, s.x, s.y, s.endX, s.endY);

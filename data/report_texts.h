@@ -16,5 +16,9 @@ std::string CalcReportText(const CalcResults& results);
 // "InclRslt.txt": heading, column heading, rule, 61 rows of three blocks.
 std::string InclinedReportText(const InclinedAxisTable& table);
 
-// "DetailDat.txt": heading and one line per segment record.
+// The loops of the expanded outline: one closing (auxiliary) record ends each.
+int LoopCountOf(const SectionSegment* segments, int32_t segmentCount);
+
+// "DetailDat.txt": heading and one line per segment record; when the outline
+// has several loops, a line naming the loop stands before its records.
 std::string DetailReportText(const SectionSegment* segments, int32_t segmentCount);

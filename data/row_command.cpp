@@ -19,6 +19,9 @@ bool ApplyRowCommand(SampleTable& table, int id, int row, Notice* notice) {
     case ID_ROW_COPY:
         table.CopyRows(row, row);
         break;
+    case ID_ADD_LOOP:
+        changed = table.AddLoopBreak(notice);
+        break;
     default:
         return false;
     }

@@ -13,6 +13,12 @@ SamplePoint BlankSamplePoint() {
     return p;
 }
 
+SamplePoint LoopBreakSamplePoint() {
+    SamplePoint p = BlankSamplePoint();
+    p.type = kLoopBreakType;
+    return p;
+}
+
 SamplePoint ZeroSamplePoint() {
     SamplePoint p;
     std::memset(&p, 0, sizeof p);

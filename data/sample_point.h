@@ -14,10 +14,20 @@ constexpr int32_t COORD_HIGHEST = 99999999;
 struct SamplePoint {
     char xText[COORD_TEXT_SIZE];  // "%8d" or typed text right-justified in 8 characters
     char yText[COORD_TEXT_SIZE];
-    int32_t type;  // 0 empty, 1 straight to the next point, 2 three-point arc starts here
+    int32_t type;  // 0 empty, 1 straight to the next point, 2 three-point arc starts here, 9 loop break
     int32_t x;     // image dots at the viewer's current magnification
     int32_t y;
 };
+
+// A row of this type holds no point: it ends one loop of the outline (a
+// part or a hole) and begins the next. Its texts stay blank.
+constexpr int32_t kLoopBreakType = 9;
+
+// A loop break: type 9, blank texts, numbers 0.
+SamplePoint LoopBreakSamplePoint();
+
+// True for rows that hold a point (every type but the loop break).
+inline bool HoldsPoint(const SamplePoint& row) { return row.type != kLoopBreakType; }
 
 // A blank row: texts " ", numbers 0.
 SamplePoint BlankSamplePoint();

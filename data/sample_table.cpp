@@ -46,6 +46,19 @@ int SampleTable::AddPoint(int32_t x, int32_t y, Notice* notice) {
     return 1;
 }
 
+bool SampleTable::AddLoopBreak(Notice* notice) {
+    if (count == 0 || !HoldsPoint(rows[count - 1])) {
+        Tell(notice, {texts_data::MSG_BREAK_NOT_ADDED, texts_data::TITLE_CONFIRM});
+        return false;
+    }
+    if (count >= capacity) {
+        Tell(notice, {texts_data::MSG_TABLE_FULL, texts_data::TITLE_CONFIRM});
+        return false;
+    }
+    rows[count++] = LoopBreakSamplePoint();
+    return true;
+}
+
 void SampleTable::InsertBlankRow(int r) {
     if (r < 0 || r >= capacity) return;
     int last = count - 1;
@@ -105,6 +118,7 @@ void SampleTable::TextToCoords() {
 void SampleTable::CoordsToText() {
     for (int i = 0; i < count; ++i) {
         SamplePoint& row = rows[i];
+        if (!HoldsPoint(row)) continue;
         SetCoordinate(row.xText, row.x);
         SetCoordinate(row.yText, row.y);
     }
@@ -127,6 +141,7 @@ int32_t ScaleTruncated(double factor, int32_t value) {
 void SampleTable::ScaleCoords(double factor) {
     for (int i = 0; i < count; ++i) {
         SamplePoint& row = rows[i];
+        if (!HoldsPoint(row)) continue;
         row.x = ScaleTruncated(factor, row.x);
         row.y = ScaleTruncated(factor, row.y);
         SetCoordinate(row.xText, row.x);

@@ -33,6 +33,12 @@ public:
     // put into *notice for the caller to show.
     int AddPoint(int32_t x, int32_t y, Notice* notice = nullptr);
 
+    // Appends a loop break after the last row, so that the next points
+    // begin a new loop (a hole or another part). Refused with a message in
+    // *notice (false, nothing changes) when the table is empty, already
+    // ends with a break, or is full.
+    bool AddLoopBreak(Notice* notice = nullptr);
+
     // Moves rows r..count-1 one place down (the one pushed past the last row
     // is lost), blanks row r and grows count up to the capacity. An r outside
     // the table does nothing.
@@ -53,10 +59,11 @@ public:
 
     // Integers from the texts, for every row below count.
     void TextToCoords();
-    // Texts ("%8d") from the integers, for every row below count.
+    // Texts ("%8d") from the integers, for every row below count but the
+    // loop breaks (their texts stay blank).
     void CoordsToText();
     // Multiplies every integer below count by factor (truncated toward
-    // zero) and rewrites the texts.
+    // zero) and rewrites the texts; loop breaks are passed over.
     void ScaleCoords(double factor);
 
 private:

@@ -6,14 +6,24 @@
 #include "image/bitmap_rows.h"
 #include "image/image_data.h"
 #include "image/pixel_buffer.h"
+#include "render/display_raster.h"
 #include "res/texts_app.h"
 #include "res/texts_capture.h"
 #include "res/texts_image.h"
-#include "render/display_raster.h"
 
 namespace {
 
 bool IsScreenDepth(int depth) { return depth == 16 || depth == 24 || depth == 32; }
+
+// Rows enough for its size, and a size an image may have.
+bool IsWholePicture(const ScreenPicture& picture) {
+    const std::size_t bytes = CImageData::BufferBytes(picture.width, picture.height);
+    return bytes != 0 && picture.rgb.size() >= bytes;
+}
+
+bool IsAllBlack(const ScreenPicture& picture) {
+    return std::all_of(picture.rgb.begin(), picture.rgb.end(), [](std::uint8_t byte) { return byte == 0; });
+}
 
 bool Refuse(Notice* notice, const char* text, const char* title) {
     Tell(notice, {text, title});
@@ -46,30 +56,36 @@ bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, s
 
     image.SetFileName(texts::CUT_IMAGE_NAME);
     const int depth = screen.depth ? screen.depth() : 0;
-    DisplayRaster grabbed;
-    PixelBuffer rgb;
+    // The zone's size is checked before the screen is read.
+    if (!image.SetImageSize(int(std::min<std::int64_t>(width, CImageData::MAX_SIDE + 1)),
+                            int(std::min<std::int64_t>(height, CImageData::MAX_SIDE + 1))))
+        return Refuse(notice, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
+
+    ScreenPicture picture;
     try {
-        if (!image.SetImageSize(int(std::min<std::int64_t>(width, CImageData::MAX_SIDE + 1)),
-                                int(std::min<std::int64_t>(height, CImageData::MAX_SIDE + 1))))
-            throw std::bad_alloc();
-        grabbed.width = image.width();
-        grabbed.height = image.height();
-        grabbed.pixels.resize(CImageData::BufferBytes(grabbed.width, grabbed.height));
-        rgb = PixelBuffer(grabbed.pixels.size());
+        if (!screen.grab || !screen.grab(left, top, image.width(), image.height(), picture))
+            return Refuse(notice, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM);
     } catch (const std::bad_alloc&) {
         return Refuse(notice, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
     }
-
-    if (!screen.grab || !screen.grab(left, top, grabbed.width, grabbed.height, grabbed.pixels.data()))
+    if (!IsWholePicture(picture) || (screen.blackMeansUnseen && IsAllBlack(picture)))
         return Refuse(notice, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM);
 
     // The grab in the screen's own layout, as its depth keeps it.
-    if (!IsScreenDepth(depth)) return Refuse(notice, texts::ZONE_SCREEN_DEPTH_UNSUPPORTED, texts::TITLE_CONFIRM);
+    if (!IsScreenDepth(depth))
+        return Refuse(notice, texts::ZONE_SCREEN_DEPTH_UNSUPPORTED, texts::TITLE_CONFIRM);
+    PixelBuffer rgb;
     DeviceRaster device;
-    if (!BuildDeviceRaster(grabbed, depth, device))
+    try {
+        if (!image.SetImageSize(picture.width, picture.height)) throw std::bad_alloc();
+        rgb = PixelBuffer(CImageData::BufferBytes(picture.width, picture.height));
+        DisplayRaster grabbed{picture.width, picture.height, std::move(picture.rgb)};
+        if (!BuildDeviceRaster(grabbed, depth, device)) throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
         return Refuse(notice, texts::ZONE_BITMAP_CREATE_FAILED, texts::ZONE_BITMAP_CREATE_TITLE);
-    grabbed = {};
-    if (!DecodeScreenRows(device.pixels.data(), device.pixels.size(), depth, device.width, device.rows, rgb.data()))
+    }
+    if (!DecodeScreenRows(device.pixels.data(), device.pixels.size(), depth, device.width, device.rows,
+                          rgb.data()))
         return false;
     return image.AdoptPixels(std::move(rgb));
 }

@@ -62,7 +62,10 @@ SheetPrinter::SheetPrinter(const QStringList& lines, const QString& folder) {
         } else if (const auto axis = ValueOf(line, t::SHEET_AXIS)) {
             axisDegrees_ = axis->toDouble();
         } else if (const auto point = ValueOf(line, t::SHEET_POINT)) {
-            outline_.push_back(PointOf(*point));
+            if (outline_.empty()) outline_.emplace_back();
+            outline_.back().push_back(PointOf(*point));
+        } else if (ValueOf(line, t::SHEET_LOOP_BREAK)) {
+            if (!outline_.empty() && !outline_.back().empty()) outline_.emplace_back();
         } else if (const auto result = ValueOf(line, t::SHEET_RESULT)) {
             results_.push_back(*result);
         }
@@ -97,10 +100,14 @@ bool SheetPrinter::Print(QPrinter& printer) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(place);
     const double pen = std::max(1.0, page.width() / 600.0);
-    if (!outline_.empty()) {
-        QPainterPath path(toPage(outline_.front()));
-        for (const QPointF& p : outline_) path.lineTo(toPage(p));
+    QPainterPath path;
+    for (const std::vector<QPointF>& loop : outline_) {
+        if (loop.empty()) continue;
+        path.moveTo(toPage(loop.front()));
+        for (const QPointF& p : loop) path.lineTo(toPage(p));
         path.closeSubpath();
+    }
+    if (!path.isEmpty()) {
         painter.setPen(QPen(Qt::red, pen));
         painter.drawPath(path);
     }

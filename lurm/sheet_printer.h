@@ -30,7 +30,7 @@ private:
     QImage picture_;
     QPointF centroid_;
     double axisDegrees_ = 0;
-    std::vector<QPointF> outline_;
+    std::vector<std::vector<QPointF>> outline_;  // one closed path per loop
     QStringList results_;
     QString problem_;
 };

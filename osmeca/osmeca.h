@@ -28,6 +28,10 @@ typedef struct SectionInputPoint {
     char reserved[42];      /* 22..63: zero */
 } SectionInputPoint;
 
+/* A row of this type holds no point: it ends one loop of the outline and
+ * begins the next (its coordinate texts are not read). */
+#define OS_TYPE_LOOP_BREAK 9
+
 /* Record kinds. */
 #define OS_KIND_STRAIGHT 1
 #define OS_KIND_ARC 3
@@ -40,7 +44,9 @@ typedef struct SectionInputPoint {
 
 /* One record of the expanded outline, 240 bytes. Records follow the input
  * rows one for one and end with an auxiliary record at the first point
- * again. A straight record ends at the next record's first point, an arc at
+ * again; in an outline of several loops each loop ends with an auxiliary
+ * record at its own first point, standing where the loop break's row
+ * stands, so record k always belongs to row k. A straight record ends at the next record's first point, an arc at
  * the first point of the record two places on. Angles are radians from +X,
  * clockwise positive on the screen (Y downward), start and end in [0, 2pi);
  * the sweep is the arc's positive angular extent, its sense is direction. */
@@ -115,13 +121,18 @@ typedef struct InclinedAxisTable {
     double iz[OS_INCLINED_ROWS];
 } InclinedAxisTable;
 
-/* Integrates the outline of count rows (3..200; the last row may not be of
- * type 2). The last point joins the first; a type 2 on the next-to-last row
- * makes the arc through it, the last row and the first. Clockwise outlines
- * are expected; counter-clockwise ones give the same positive results.
- * Returns nonzero on success. On failure (too few or too many points,
- * unreadable or non-finite coordinates, a type other than 1 or 2, arc points
- * on one line or coinciding, zero area, a null pointer) returns 0 and writes
+/* Integrates the outline of count rows (3..200). Rows of type 9 split the
+ * outline into loops (never first, last or two in a row); each loop has at
+ * least three points and its last row may not be of type 2. A loop's last
+ * point joins its first; a type 2 on a loop's next-to-last row makes the
+ * arc through it, the loop's last row and its first. A loop inside an odd
+ * number of other loops is a hole and subtracts, any other adds, whichever
+ * way each was clicked; the perimeter is the sum of the loops' lengths, the
+ * extents are those of all loops together. Loops must neither cross nor
+ * touch (not checked here). Returns nonzero on success. On failure (too few
+ * or too many points, a misplaced break, unreadable or non-finite
+ * coordinates, a type other than 1, 2 or 9, arc points on one line or
+ * coinciding, a loop of zero area, a null pointer) returns 0 and writes
  * nothing. */
 int32_t osSectionIntegrate(const SectionInputPoint* inputs, SectionSegment* segments,
                            int32_t count, int32_t* segmentCount, SectionResults* results,

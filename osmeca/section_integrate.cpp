@@ -1,11 +1,13 @@
 // osSectionIntegrate: the library's one entry point.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <numbers>
 
 #include "osmeca/area_moments.h"
+#include "osmeca/loop_nesting.h"
 #include "osmeca/osmeca.h"
 #include "osmeca/outline.h"
 
@@ -45,9 +47,9 @@ double MomentAbout(const CentroidalMoments& j, double t) {
     return (j.xx + j.yy) / 2 + (j.yy - j.xx) / 2 * c2 - j.xy * s2;
 }
 
-AreaMoments IntegrateOutline(const Outline& outline) {
+AreaMoments IntegrateLoop(const Outline& outline, const OutlineLoop& loop) {
     AreaMoments sum;
-    for (int32_t i = 0; i < outline.Count(); ++i) {
+    for (int32_t i = loop.first; i < loop.first + loop.count; ++i) {
         const OutlinePiece& piece = outline.Piece(i);
         if (piece.kind == OS_KIND_ARC_MIDDLE) continue;
         sum += EdgeMoments(piece.start, piece.end);
@@ -56,22 +58,42 @@ AreaMoments IntegrateOutline(const Outline& outline) {
     return sum;
 }
 
+// The whole section: each loop turned so that a part adds and a hole
+// subtracts (a loop clicked counter-clockwise on the screen gives a negative
+// area). False when a loop encloses no area.
+bool IntegrateOutline(const Outline& outline, double size, AreaMoments& sum) {
+    const std::array<bool, kMaxLoops> holes = HoleLoops(outline);
+    for (int32_t k = 0; k < outline.LoopCount(); ++k) {
+        AreaMoments m = IntegrateLoop(outline, outline.Loop(k));
+        if (!(std::fabs(m.a) > 1e-12 * size * size)) return false;
+        if ((m.a < 0) != holes[static_cast<std::size_t>(k)]) m = -m;
+        // Assigned, not added, first: a one-loop outline keeps even the signs of its zeros.
+        if (k == 0)
+            sum = m;
+        else
+            sum += m;
+    }
+    return true;
+}
+
 double PieceLength(const OutlinePiece& piece) {
     if (piece.kind == OS_KIND_ARC) return piece.arc.radius * std::fabs(piece.arc.sweep);
     if (piece.kind == OS_KIND_STRAIGHT) return std::hypot(piece.end.x - piece.start.x, piece.end.y - piece.start.y);
     return 0;
 }
 
-void WriteSegments(const Outline& outline, SectionSegment* segments, int32_t* segmentCount) {
+// One loop's records from record first on, its closing record last; the
+// record after it.
+int32_t WriteLoopSegments(const Outline& outline, const OutlineLoop& loop, SectionSegment* segments, int32_t first) {
     const Point o = outline.Origin();
-    const int32_t n = outline.Count();
+    const int32_t n = loop.count;
     for (int32_t i = 0; i <= n; ++i) {
-        SectionSegment& s = segments[i];
+        SectionSegment& s = segments[first + i];
         std::memset(&s, 0, sizeof s);
-        const OutlinePiece& piece = outline.Piece(i < n ? i : 0);
+        const OutlinePiece& piece = outline.Piece(loop.first + (i < n ? i : 0));
         s.x = o.x + piece.start.x;
         s.y = o.y + piece.start.y;
-        if (i == n) {  // closing record: the first point again
+        if (i == n) {  // closing record: the loop's first point again
             s.kind = OS_KIND_AUXILIARY;
             continue;
         }
@@ -92,7 +114,13 @@ void WriteSegments(const Outline& outline, SectionSegment* segments, int32_t* se
             s.sweepAngle = std::fabs(arc.sweep);
         }
     }
-    *segmentCount = n + 1;
+    return first + n + 1;
+}
+
+void WriteSegments(const Outline& outline, SectionSegment* segments, int32_t* segmentCount) {
+    int32_t next = 0;
+    for (int32_t k = 0; k < outline.LoopCount(); ++k) next = WriteLoopSegments(outline, outline.Loop(k), segments, next);
+    *segmentCount = next;
 }
 
 }  // namespace
@@ -106,12 +134,11 @@ extern "C" int32_t osSectionIntegrate(const SectionInputPoint* inputs, SectionSe
     static thread_local Outline outline;
     if (!outline.Build(inputs, count)) return 0;
 
-    AreaMoments m = IntegrateOutline(outline);
-    // Counter-clockwise on the screen gives a negative area: same section.
-    if (m.a < 0) m = -m;
     const Span xs = outline.SpanAlong(0);
     const Span ys = outline.SpanAlong(Pi / 2);
     const double size = std::max(xs.Length(), ys.Length());
+    AreaMoments m;
+    if (!IntegrateOutline(outline, size, m)) return 0;
     if (!(m.a > 1e-12 * size * size) || !std::isfinite(m.sxx + m.syy + m.sxy)) return 0;
 
     const double cx = m.sx / m.a, cy = m.sy / m.a;  // relative to the first point
@@ -132,12 +159,12 @@ extern "C" int32_t osSectionIntegrate(const SectionInputPoint* inputs, SectionSe
     std::memset(r, 0, sizeof results->values);
     int32_t arcs = 0;
     double perimeter = 0;
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < outline.Count(); ++i) {
         perimeter += PieceLength(outline.Piece(i));
         if (outline.Piece(i).kind == OS_KIND_ARC) ++arcs;
     }
     r[OS_POINT_COUNT] = count;
-    r[OS_SEGMENT_COUNT] = count + 1;
+    r[OS_SEGMENT_COUNT] = outline.Count() + outline.LoopCount();
     r[OS_PERIMETER] = perimeter;
     r[OS_AREA] = m.a;
     r[OS_ARC_COUNT] = arcs;

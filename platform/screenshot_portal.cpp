@@ -3,16 +3,20 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
 
 #include <algorithm>
+
+#include "platform/input_hold.h"
 
 namespace platform {
 
@@ -22,6 +26,12 @@ const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+
+// The Response codes of a request.
+constexpr uint kResponseSuccess = 0;
+constexpr uint kResponseCancelled = 1;
+
+int portalTimeoutMs = kPortalTimeoutMs;
 
 // Waits for the Response signal of one request.
 class PortalAnswer : public QObject {
@@ -49,7 +59,39 @@ bool Listen(const QDBusConnection& bus, const QString& path, PortalAnswer& answe
                               SLOT(Receive(uint, QVariantMap)));
 }
 
+// Waits for the answer until timeoutMs have passed or the call itself
+// failed, running no user input.
+void AwaitAnswer(const QDBusConnection& bus, const QDBusMessage& call, const QString& expected,
+                 PortalAnswer& answer, int timeoutMs) {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&answer, &PortalAnswer::Answered, &loop, &QEventLoop::quit);
+    // The call itself returns at once even when the user is to choose: a
+    // portal that does not is missing.
+    QDBusPendingCallWatcher watcher(
+        QDBusConnection(bus).asyncCall(call, std::min(timeoutMs, portalTimeoutMs)));
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, [&] {
+        const QDBusPendingReply<QDBusObjectPath> reply = watcher;
+        if (reply.isError()) {
+            loop.quit();
+            return;
+        }
+        // Portals older than the request-path rule answer at the handle they
+        // return.
+        const QString handle = reply.value().path();
+        if (!handle.isEmpty() && handle != expected) Listen(bus, handle, answer);
+    });
+    timer.start(timeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 }  // namespace
+
+int PortalTimeoutMs() { return portalTimeoutMs; }
+
+void SetPortalTimeoutMs(int milliseconds) { portalTimeoutMs = milliseconds; }
 
 QString PortalRequestPath(const QString& uniqueName, const QString& token) {
     QString sender = uniqueName.startsWith(u':') ? uniqueName.mid(1) : uniqueName;
@@ -57,49 +99,50 @@ QString PortalRequestPath(const QString& uniqueName, const QString& token) {
     return kPath + QStringLiteral("/request/") + sender + u'/' + token;
 }
 
-QImage PortalScreenshot(const QDBusConnection& bus, int timeoutMs) {
+PortalPicture AskPortalScreenshot(const QDBusConnection& bus, bool interactive, int timeoutMs) {
     if (!bus.isConnected()) return {};
     static int requests = 0;
     const QString token = QStringLiteral("veldrio%1").arg(++requests);
     const QString expected = PortalRequestPath(bus.baseService(), token);
-    const QDeadlineTimer deadline(timeoutMs);
     const QDateTime asked = QDateTime::currentDateTime();
 
-    // Listening before asking: the answer may come before the call returns.
     PortalAnswer answer;
-    Listen(bus, expected, answer);
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Screenshot"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token},
-                                     {QStringLiteral("interactive"), false}};
-    const QDBusMessage reply = QDBusConnection(bus).call(call, QDBus::Block, timeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
-    const QString handle = reply.arguments().first().value<QDBusObjectPath>().path();
-    // Portals older than the request-path rule answer at the handle they return.
-    if (!handle.isEmpty() && handle != expected) Listen(bus, handle, answer);
-
-    if (!answer.received) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(&answer, &PortalAnswer::Answered, &loop, &QEventLoop::quit);
-        timer.start(std::max<qint64>(deadline.remainingTime(), 0));
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    {
+        const InputHold hold;
+        // Listening before asking: the answer may come before the call returns.
+        Listen(bus, expected, answer);
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Screenshot"));
+        call << QString()
+             << QVariantMap{{QStringLiteral("handle_token"), token},
+                            {QStringLiteral("interactive"), interactive}};
+        AwaitAnswer(bus, call, expected, answer, timeoutMs);
     }
-    if (!answer.received || answer.response != 0) return {};
+    if (!answer.received) return {};
+    if (answer.response == kResponseCancelled) return {PortalOutcome::Cancelled, {}};
+    if (answer.response != kResponseSuccess) return {};
 
     const QUrl uri(answer.results.value(QStringLiteral("uri")).toString());
     if (!uri.isLocalFile()) return {};
     const QString file = uri.toLocalFile();
-    QImage picture(file);
+    PortalPicture out{PortalOutcome::Taken, QImage(file)};
     // The portal wrote the file for this request only; an older file of the
     // user's is never removed.
     const QFileInfo info(file);
     if (info.lastModified().addSecs(1) >= asked) QFile::remove(file);
-    return picture;
+    if (out.picture.isNull()) out.outcome = PortalOutcome::Failed;
+    return out;
 }
 
-QImage PortalScreenshot(int timeoutMs) { return PortalScreenshot(QDBusConnection::sessionBus(), timeoutMs); }
+QImage PortalScreenshot(const QDBusConnection& bus, int timeoutMs) {
+    return AskPortalScreenshot(bus, false, timeoutMs).picture;
+}
+
+QImage PortalScreenshot() { return PortalScreenshot(QDBusConnection::sessionBus(), portalTimeoutMs); }
+
+PortalPicture PortalPickArea(int timeoutMs) {
+    return AskPortalScreenshot(QDBusConnection::sessionBus(), true, timeoutMs);
+}
 
 }  // namespace platform
 

@@ -14,7 +14,7 @@
 // used once; tests/unit/command_ids_test.cpp checks that.
 //
 // Blocks kept free for later work (nothing may use these numbers):
-//   310-319  outlines with holes
+//   310-319  outlines with holes (in use from 310 up, see below)
 //   320-329  perspective correction
 //   330-339  CAD export
 //   340-349  undo and redo
@@ -206,7 +206,10 @@ constexpr int IDC_SCALE_TEXT = 304;        // the real-unit scale in use, under 
 constexpr int ID_REAL_SCALE = 305;         // "実寸スケール設定 (&U)"
 constexpr int IDC_SCALE_MEASURE = 306;     // button "画像上の２点で測る"
 constexpr int IDC_SCALE_CLEAR = 307;       // button "スケール解除"
-// 310-349: reserved, see the top of this file.
+// 310-319: outlines with holes.
+// The edit window's menu item "穴・部品の追加 (&H)": a loop break after the last row.
+constexpr int ID_ADD_LOOP = 310;
+// 320-349: reserved, see the top of this file.
 // 330-339: drawings (DXF and SVG). Menu items at the end of "ファイル".
 constexpr int ID_EXPORT_CAD = 330;            // "DXF/SVG出力 (&X)"
 constexpr int ID_IMPORT_DXF = 331;            // "DXF読込み"

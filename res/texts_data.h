@@ -30,6 +30,18 @@ inline constexpr char MSG_BAD_TYPE[] = "%d 番目のデータの type指定ミ�
 inline constexpr char MSG_CALC_FAILED[] = "計算に失敗しました";
 inline constexpr char MSG_ARC_TOO_WIDE[] =
     "%d 番目の３点指定円弧は内角が１８０°以上になっています。\n分割が必要です。";
+// Loops: rows of type 9 between them.
+inline constexpr char MSG_BREAK_FIRST[] = "%d 番目のデータ: 最初の行に穴・部品の区切り (type=9) は置けません。";
+inline constexpr char MSG_BREAK_LAST[] = "%d 番目のデータ: 最後の行に穴・部品の区切り (type=9) は置けません。";
+inline constexpr char MSG_BREAK_TWICE[] =
+    "%d 番目のデータ: 穴・部品の区切り (type=9) が続いています。\n間に点のないループ %d はできません。";
+inline constexpr char MSG_LOOP_TOO_FEW[] =
+    "ループ %d (%d 番目のデータから) の点が３点未満です。\n穴・部品はそれぞれ３点以上で囲んでください。";
+inline constexpr char MSG_LOOP_LAST_ARC[] = "ループ %d の最終点 (%d 番目のデータ) に type=2 は指定できません";
+inline constexpr char MSG_LOOP_CROSSES_ITSELF[] = "ループ %d (%d 番目のデータ付近) が自身と交差しています。";
+inline constexpr char MSG_LOOPS_CROSS[] =
+    "ループ %d とループ %d が交差しているか接しています (%d 番目のデータ付近)。";
+inline constexpr char MSG_BREAK_NOT_ADDED[] = "穴・部品の区切りは点のあるループの後にだけ追加できます";
 inline constexpr char MSG_NO_VALID_DATA[] = "有効なデータはありません";
 inline constexpr char MSG_CLEAR_QUESTION[] = "サンプルデータを放棄して結果もクリアしていいですか？";
 
@@ -102,6 +114,8 @@ inline constexpr char DETAIL_ARC[] =
     "Sr=%3d type=円弧　 　(%5.0f,%5.0f) R=%5.0f θ(%5.1f→%5.1f) Δ%5.1f deg  %s\r\n";
 inline constexpr char DETAIL_ARC_MIDDLE[] = "Sr=%3d type=円弧中間 (%5.0f,%5.0f)\r\n";
 inline constexpr char DETAIL_AUXILIARY[] = "Sr=%3d type=補助点 (%5.0f,%5.0f)\r\n";
+// Before each loop's records when the outline has more than one loop.
+inline constexpr char DETAIL_LOOP[] = "--- ループ %d ---\r\n";
 inline constexpr char DETAIL_CLOCKWISE[] = "右回り";
 inline constexpr char DETAIL_COUNTER_CLOCKWISE[] = "左回り";
 

@@ -29,7 +29,11 @@ inline constexpr char EXPLAIN_INSERT[] =
 inline constexpr char EXPLAIN_FINE_TUNE[] = "座標の微調整は画像上でもできます。";
 inline constexpr char EXPLAIN_UNITS[] = "座標は現表示倍率画像でのドット単位";
 inline constexpr char EXPLAIN_PRINT_SCALE[] = "印刷、DF出力ではスケール変更時の倍率補正値も表示します。";
-inline constexpr char EXPLAIN_TYPES[] = "type=1 -- 直線\n    =2 -- ３点円弧";
+// Type 9 is the break that begins the next loop: a hole or another part.
+inline constexpr char EXPLAIN_TYPES[] = "type=1 -- 直線\n    =2 -- ３点円弧\n    =9 -- 穴・部品";
+
+// Menu item of the edit window: a loop break after the last row.
+inline constexpr char MENU_ADD_LOOP[] = "穴・部品の追加 (&H)";
 
 // Grid header captions and row numbers.
 inline constexpr char CAPTION_ROW[] = "Sr";

@@ -80,6 +80,8 @@ inline constexpr char SHEET_CROP[] = "切出し範囲=%d,%d,%d,%d\r\n";
 inline constexpr char SHEET_CENTROID[] = "重心=%.6f,%.6f\r\n";
 inline constexpr char SHEET_AXIS[] = "主軸角=%.6f\r\n";
 inline constexpr char SHEET_POINT[] = "輪郭=%.3f,%.3f\r\n";
+// Between the points of two loops (a part or a hole each).
+inline constexpr char SHEET_LOOP_BREAK[] = "輪郭区切り=\r\n";
 inline constexpr char SHEET_RESULT[] = "結果=%s\r\n";
 inline constexpr char SHEET_MM_HEAD[] = "実寸 (元画像 1 ドット = %.6g mm)";
 inline constexpr char SHEET_MM_LINE[] = "%s = %12.5g %s";

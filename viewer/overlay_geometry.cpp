@@ -72,6 +72,7 @@ void AddPoints(OverlayBuilder& out, const SampleTable& table, int rowCount) {
     for (int i = 0; i < rowCount; ++i) {
         // Rows of type 0 are drawn too, at their stored coordinates.
         const SamplePoint& row = table.rows[static_cast<std::size_t>(i)];
+        if (!HoldsPoint(row)) continue;  // a loop break marks nothing
         const int x = Shifted(row.x, view.originX);
         const int y = Shifted(row.y, view.originY);
         out.Cross(x, y, COLOUR_POINT_MARK);

@@ -1,6 +1,7 @@
 // What the viewer draws over the image, as plain geometry: a cross and a
-// number at every sample point and, after a calculation, the outline's
-// straight segments and three-point arcs, the centroid cross with its "C" and
+// number at every sample point (a loop break has none) and, after a
+// calculation, the outline's straight segments and three-point arcs, each
+// loop closed on its own first point, the centroid cross with its "C" and
 // the two principal axes. All positions are client pixels (display dots plus
 // the viewer's origin), kept within 2^24 pixels of the client's corner; the
 // painter only draws what is listed here.

@@ -17,6 +17,7 @@ int PickPoint(const SampleTable& table, int clickX, int clickY) {
     const int rows = std::clamp(table.count, 0, SAMPLE_CAPACITY);
     for (int i = 0; i < rows; ++i) {
         const SamplePoint& row = table.rows[i];
+        if (!HoldsPoint(row)) continue;  // a loop break has no point to pick
         if (WithinReach(row.x, clickX) && WithinReach(row.y, clickY)) return i;
     }
     return -1;

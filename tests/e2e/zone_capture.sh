@@ -7,6 +7,9 @@ set -euo pipefail
 bin=$1
 support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
 source "$support"
+# A plain X session, also when started from a Wayland desktop, where the
+# capture would ask that desktop's screenshot portal.
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 e2e_require xvfb-run xdotool xsetroot xwd od awk
 
 work=$(mktemp -d)

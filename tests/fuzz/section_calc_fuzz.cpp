@@ -3,7 +3,10 @@
 // calculation over the same rows.
 //
 // Input: one byte of row count (0..202), then per row one byte of type
-// (read as a signed number) and 8 + 8 bytes of coordinate text.
+// (read as a signed number; 9, the loop break, splits the outline into
+// loops) and 8 + 8 bytes of coordinate text. An outline the edit window
+// calculates is also written out as the expanded-segment report and the
+// measurement sheet's loops.
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -11,6 +14,8 @@
 
 #include "data/calc_driver.h"
 #include "data/calc_state.h"
+#include "data/measurement_sheet.h"
+#include "data/report_texts.h"
 #include "data/sample_table.h"
 #include "osmeca/osmeca.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -52,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     table.count = std::min(count, SAMPLE_CAPACITY);
     table.TextToCoords();
     const double scales[] = {1.0, 0.5, 2.0, 0.0};
-    Calculate(table, *state, scales[data[0] % 4], nullptr);
+    if (Calculate(table, *state, scales[data[0] % 4], nullptr)) {
+        DetailReportText(state->segments.data(), state->segmentCount);
+        OutlineLoopPoints(state->segments.data(), state->segmentCount, state->results.R);
+    }
     return 0;
 }

@@ -175,6 +175,13 @@ TEST(VeldrioCalc, PropertiesAndJsonForScripts) {
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(json.out.substr(0, 30), "{\"R\": 1, \"dots\": {\"area\": 300,");
     EXPECT_NE(json.out.find("\"mm\": {\"area\": 75, "), std::string::npos);
+    EXPECT_NE(json.out.find(", \"loops\": 1}"), std::string::npos) << json.out;
+    // A square frame: the outer loop, a break with blank coordinates, the hole.
+    dir.Write("frame.csv", "1,0,0\n1,30,0\n1,30,30\n1,0,30\n9, , \n1,10,10\n1,20,10\n1,20,20\n1,10,20\n");
+    Outcome frame = Execute(dir, "veldrio-calc", "--json " + dir.File("frame.csv"));
+    ASSERT_EQ(frame.status, 0) << frame.err;
+    EXPECT_EQ(frame.out.substr(0, 30), "{\"R\": 1, \"dots\": {\"area\": 800,");
+    EXPECT_NE(frame.out.find(", \"loops\": 2}"), std::string::npos) << frame.out;
     dir.Write("two.csv", "1,0,0\n1,10,0\n");
     Outcome refused = Execute(dir, "veldrio-calc", "--json " + dir.File("two.csv"));
     EXPECT_EQ(refused.status, 1);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/picked_zone.h"
 #include "app/screen_zone.h"
 #include "image/image_data.h"
 #include "image/screen_zone_capture.h"
@@ -64,8 +65,9 @@ TEST(ScreenRows, SixteenAndOddWidthTwentyFourBits) {
 TEST(ScreenZoneCapture, DepthsAndMessages) {
     platform::MessageBoxRecorder boxes;
     int depth = 32;
-    const ScreenSource screen{[&] { return depth; }, [](int, int, int width, int height, std::uint8_t* rgb) {
-                                  std::fill(rgb, rgb + width * height * 3, 7);
+    const ScreenSource screen{[&] { return depth; },
+                              [](int, int, int width, int height, ScreenPicture& picture) {
+                                  picture = {width, height, RasterBytes(std::size_t(width) * height * 3, 7)};
                                   return width < 100;
                               }};
     CImageData image;
@@ -81,10 +83,42 @@ TEST(ScreenZoneCapture, DepthsAndMessages) {
         return told.text + "/" + told.title;
     };
     EXPECT_EQ(refused(8), std::string(texts::ZONE_BAD) + "/確認");
-    EXPECT_EQ(refused(2000000000), std::string(texts::ZONE_BITMAP_CREATE_FAILED) + "/" + texts::ZONE_BITMAP_CREATE_TITLE);
+    EXPECT_EQ(refused(2000000000),
+              std::string(texts::ZONE_BITMAP_CREATE_FAILED) + "/" + texts::ZONE_BITMAP_CREATE_TITLE);
     EXPECT_EQ(refused(200), std::string(texts::ZONE_BITMAP_COPY_FAILED) + "/確認");
     depth = 8;
     EXPECT_EQ(refused(12), std::string(texts::ZONE_SCREEN_DEPTH_UNSUPPORTED) + "/確認");
     // The capture only returns what it has to say; it never shows a box.
     EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST(ScreenZoneCapture, BlackAndShortPictures) {
+    ScreenSource screen{[] { return 24; }, {}};
+    CImageData image;
+    // All black: a black zone on plain X, an unseen screen in a Wayland session.
+    screen.grab = [](int, int, int width, int height, ScreenPicture& picture) {
+        picture = {width, height, RasterBytes(std::size_t(3) * width * height, 0)};
+        return true;
+    };
+    EXPECT_TRUE(CaptureScreenZone(image, 0, 0, 3, 3, screen));
+    screen.blackMeansUnseen = true;
+    Notice notice;
+    EXPECT_FALSE(CaptureScreenZone(image, 0, 0, 3, 3, screen, &notice));
+    EXPECT_EQ(notice.text + "/" + notice.title, std::string(texts::ZONE_BITMAP_COPY_FAILED) + "/確認");
+
+    // Fewer bytes than the picture's size claims are never read.
+    screen.grab = [](int, int, int width, int height, ScreenPicture& picture) {
+        picture = {width, height, RasterBytes(std::size_t(3) * width * height - 1, 5)};
+        return true;
+    };
+    EXPECT_FALSE(CaptureScreenZone(image, 0, 0, 3, 3, screen, &notice));
+    EXPECT_EQ(notice.text, texts::ZONE_BITMAP_COPY_FAILED);
+}
+
+TEST(PickedZone, SizeFromThePicture) {
+    const ZoneRect previous{300, 400, 310, 410};
+    EXPECT_EQ(ZoneText(ZoneOfPicture(previous, 80, 60, 1.0)), "( 300, 400)-( 379, 459)  Δ(80,60)");
+    // Device pixels at a scale of 2 cover half as many desktop pixels.
+    EXPECT_EQ(ZoneText(ZoneOfPicture(previous, 80, 61, 2.0)), "( 300, 400)-( 339, 430)  Δ(40,31)");
+    EXPECT_EQ(ZoneText(ZoneOfPicture(previous, 1, 1, 2.0)), "( 300, 400)-( 300, 400)  Δ(1,1)");
 }

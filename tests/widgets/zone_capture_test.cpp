@@ -1,14 +1,33 @@
 // The screen zone from the main dialog: a released corner flashes the zone
 // until its timer ends, also when "範囲" is pressed during the flash; a
-// capture that fails before any edit window exists brings the dialog back.
+// capture that fails before any edit window exists brings the dialog back;
+// an all-black grab in a Wayland session is a failure; a zone chosen
+// in the desktop's own tool is set and cut from the picture it gave.
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/zone_capture.h"
 #include "app/zone_commands.h"
+#include "image/view_image.h"
 #include "res/ids.h"
 #include "res/texts_capture.h"
 #include "support/main_dialog_harness.h"
+
+namespace {
+
+// A screen that reads all black, as an X server in a Wayland session reads
+// what it does not own.
+ScreenSource BlackScreen() {
+    ScreenSource screen = DesktopScreen();
+    screen.grab = [](int, int, int width, int height, ScreenPicture& picture) {
+        picture = {width, height, RasterBytes(std::size_t(width) * height * 3, 0)};
+        return true;
+    };
+    return screen;
+}
+
+}  // namespace
 
 class ZoneCaptureTest : public QObject {
     Q_OBJECT
@@ -22,7 +41,9 @@ private slots:
         const QPoint screen = dialog->client()->mapToGlobal(QPoint(30, 40));
         QTest::mouseRelease(dialog.get(), Qt::LeftButton, Qt::ControlModifier, dialog->mapFromGlobal(screen));
         QVERIFY(!dialog->zone().tracking());
-        QVERIFY(qobject_cast<QLabel*>(dialog->Control(IDC_ZONE_TEXT))->text().endsWith(QString::fromUtf8("Δ(21,21)")));
+        QVERIFY(qobject_cast<QLabel*>(dialog->Control(IDC_ZONE_TEXT))
+                    ->text()
+                    .endsWith(QString::fromUtf8("Δ(21,21)")));
 
         QWidget* flash = dialog->zone().flash().window();
         QVERIFY(flash && flash->isVisible());
@@ -50,6 +71,69 @@ private slots:
         QCOMPARE(harness.boxes.calls[1].title, std::string("中断します"));
         QVERIFY(App().registry.editWindow == nullptr);
         QVERIFY(dialog->isVisible() && !dialog->isMinimized());
+    }
+
+    void allBlackGrabInAWaylandSessionFails() {
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        MainDialogHarness harness;
+        const auto dialog = harness.Start();
+        dialog->zone().SetScreen(BlackScreen);
+        App().settings.zoneRect = {10, 20, 49, 49};
+        dialog->OnCommand(IDC_CUT_AND_VIEW);
+        dialog->OnTimer(CAPTURE_DELAY_TIMER);
+        qunsetenv("XDG_SESSION_TYPE");
+        // The capture's own failure, then the conversion's: no viewer.
+        QCOMPARE(harness.boxes.calls.size(), std::size_t(2));
+        QCOMPARE(harness.boxes.calls[0].text + "/" + harness.boxes.calls[0].title,
+                 std::string(texts::ZONE_BITMAP_COPY_FAILED) + "/確認");
+        QCOMPARE(harness.boxes.calls[1].text, std::string(texts::ZONE_CONVERT_FAILED));
+        QVERIFY(App().registry.viewers[0] == nullptr && dialog->isVisible());
+    }
+
+    void zoneChosenInTheDesktopsToolIsSetAndCut() {
+        MainDialogHarness harness;
+        const auto dialog = harness.Start();
+        App().settings.zoneRect = {100, 200, 110, 210};
+        QImage picture(80, 60, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x, y, 200));
+        platform::PortalOutcome outcome = platform::PortalOutcome::Failed;
+        int asked = 0;
+        dialog->zone().SetAreaPicker([&] {
+            ++asked;
+            return platform::PortalPicture{outcome,
+                                           outcome == platform::PortalOutcome::Taken ? picture : QImage()};
+        });
+        const auto zoneLine = [&] { return qobject_cast<QLabel*>(dialog->Control(IDC_ZONE_TEXT))->text(); };
+
+        // No tool answers: the pointer grab takes over, as on plain X.
+        qobject_cast<QPushButton*>(dialog->Control(IDC_ZONE_START))->click();
+        QVERIFY(dialog->zone().tracking());
+        dialog->zone().OnLeftButtonUp(QPoint(), false);
+        QVERIFY(!dialog->zone().tracking());
+        // The user gave up in the tool: nothing changes.
+        outcome = platform::PortalOutcome::Cancelled;
+        qobject_cast<QPushButton*>(dialog->Control(IDC_ZONE_END))->click();
+        QVERIFY(!dialog->zone().tracking());
+        QCOMPARE(zoneLine(), QString::fromUtf8("( 100, 200)-( 110, 210)  Δ(11,11)"));
+        // A chosen area: the zone takes its size and keeps its start.
+        outcome = platform::PortalOutcome::Taken;
+        qobject_cast<QPushButton*>(dialog->Control(IDC_ZONE_START))->click();
+        QCOMPARE(asked, 3);
+        QVERIFY(!dialog->zone().tracking() && !dialog->zone().flashOn());
+        QCOMPARE(zoneLine(), QString::fromUtf8("( 100, 200)-( 179, 259)  Δ(80,60)"));
+
+        // The cut is the picture the tool gave, whatever the screen shows.
+        dialog->zone().SetScreen(BlackScreen);
+        dialog->OnCommand(IDC_CUT_AND_VIEW);
+        dialog->OnTimer(CAPTURE_DELAY_TIMER);
+        QVERIFY(harness.boxes.calls.empty());
+        QVERIFY(App().registry.viewers[0] != nullptr);
+        const CImageData& image = App().registry.viewImages[0]->image;
+        QCOMPARE(QSize(image.width(), image.height()), QSize(80, 60));
+        const std::uint8_t* last = image.pixels() + 3 * (80 * 60 - 1);
+        QCOMPARE(QList<int>({last[0], last[1], last[2]}), QList<int>({79, 59, 200}));
     }
 };
 
