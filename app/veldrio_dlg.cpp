@@ -22,6 +22,7 @@
 #include "app/app_icon.h"
 #include "app/clipboard_capture.h"
 #include "app/dialog_template.h"
+#include "app/drawing_picture_viewer.h"
 #include "app/file_drop.h"
 #include "app/image_file_type.h"
 #include "app/preview_painter.h"
@@ -179,6 +180,9 @@ bool CVeldrioDlg::OnCommand(int id, std::intptr_t value) {
         return OpenGuide(id, this);
     case IDC_CLIP_VIEW:
         CaptureClipboard(this, App().registry, viewerWindows_);
+        return true;
+    case ID_OPEN_DRAWING_PICTURE:
+        OpenDrawingPicture(this, App().registry, viewerWindows_, *reinterpret_cast<DrawingPictureRequest*>(value));
         return true;
     case IDC_ZONE_START:
     case IDC_ZONE_END:

@@ -4,6 +4,7 @@
 //
 //   veldrio-calc [--scale R] [--mm-per-dot K] [--properties | --json] [--out DIR] FILE
 //   veldrio-calc [the same options] --trace PICTURE X Y
+//   veldrio-calc [the same options] [--layer NAME] FILE.dxf
 //
 // With --trace the outline is traced from the dot (X, Y) of the picture at
 // 100 % and its rows are printed as "type,x,y" before the results (with
@@ -11,6 +12,9 @@
 // exits 1 with the message.
 // Rows "9,0,0" (coordinates ignored, may be blank) break the outline into
 // loops: parts and holes. --json also prints "loops", how many there are.
+// A FILE ending in .dxf is a drawing: its loops (of the layer --layer
+// names) are read as if clicked; --dxf and --svg write the outline, its
+// centroid and axes as a drawing and a picture.
 // --properties adds the section-property block after the nine lines; --json
 // prints the results and properties as one JSON object instead of the lines.
 // Exit status: 0 calculated; 1 the calculation refused the outline (its
@@ -33,6 +37,7 @@
 #include "data/report_printing.h"
 #include "data/report_texts.h"
 #include "data/text_file.h"
+#include "calc/cad_options.h"
 #include "calc/plane_options.h"
 #include "calc/traced_outline.h"
 #include "res/texts_data.h"
@@ -53,6 +58,7 @@ struct Options {
     int seedX = 0;
     int seedY = 0;
     PlaneOptions plane;  // --plane, --plane-mm, --rectify, --dots-per-mm
+    CadOptions cad;
 };
 
 // The whole text read as a number.
@@ -101,6 +107,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
          [](Options& o, const Values&) { o.json = true; return std::string(); }},
         {"--out", "DIR", "also write the four reports and Result.csv into DIR",
          [](Options& o, const Values& v) { o.outDir = v[0]; return std::string(); }},
+        {"--dxf", "OUT.dxf", "also write the outline, centroid and axes as a DXF drawing",
+         [](Options& o, const Values& v) { o.cad.dxfOut = v[0]; return std::string(); }},
+        {"--svg", "OUT.svg", "also write the outline, centroid and axes as an SVG picture",
+         [](Options& o, const Values& v) { o.cad.svgOut = v[0]; return std::string(); }},
+        {"--layer", "NAME", "for a FILE.dxf: the loops on that layer only",
+         [](Options& o, const Values& v) { o.cad.layer = v[0]; return std::string(); }},
         {TRACE_OPTION, "PICTURE X Y", "trace the figure around the dot (X, Y) of the picture at 100 %, print its rows",
          [](Options& o, const Values& v) {
              if (!o.input.empty()) return std::string("--trace takes the place of FILE");
@@ -257,6 +269,8 @@ int main(int argc, char** argv) {
             return status;
         }
         if (!options.json) std::fputs(TracedRowsText(table).c_str(), stdout);
+    } else if (IsDxfFile(options.input)) {
+        if (const int status = ReadDxfOutline(bytes, options.cad.layer, table, options.mmPerDot)) return status;
     } else switch (ReadOutlineCsv(bytes, table, error)) {
     case OutlineReadResult::Ok: break;
     case OutlineReadResult::Malformed:
@@ -282,5 +296,6 @@ int main(int argc, char** argv) {
         if (options.properties) std::printf("\n%s", WithNewlines(PropertiesReportText(PropertiesOf(state))).c_str());
     }
     if (!options.outDir.empty() && !WriteOutputs(options.outDir, table, state)) return 2;
+    if (!WriteCadFiles(options.cad, table, state)) return 2;
     return 0;
 }

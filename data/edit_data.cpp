@@ -27,6 +27,7 @@
 #include "platform/shared_memory_trace.h"
 #include "res/format_text.h"
 #include "res/ids.h"
+#include "res/texts_cad.h"
 #include "res/texts_data.h"
 #include "res/texts_edit.h"
 #include "res/texts_edit_window.h"
@@ -42,6 +43,8 @@ constexpr MenuEntry kMenu[] = {
     MenuPopup(texts::EDIT_MENU_FILE),
     MenuItem(ID_EXPORT_CSV, texts::EDIT_MENU_EXPORT_CSV),
     MenuItem(ID_REOPEN_OUTLINE, texts_properties::MENU_REOPEN_OUTLINE),
+    MenuItem(ID_EXPORT_CAD, texts_cad::MENU_EXPORT_CAD),
+    MenuItem(ID_IMPORT_DXF, texts_cad::MENU_IMPORT_DXF),
     MenuPopup(texts::EDIT_MENU_PRINT),
     MenuItem(ID_PRINT_RESULTS, texts::EDIT_MENU_PRINT_RESULTS),
     MenuItem(ID_PRINT_INCLINED, texts::EDIT_MENU_PRINT_INCLINED),
@@ -186,7 +189,9 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_PRINT_PROPERTIES:
     case ID_PRINT_SHEET: files_.Print(id, PairedImage()); return true;
     case ID_EXPORT_CSV: files_.ExportCsv(); return true;
-    case ID_REOPEN_OUTLINE: OnReopenOutline(); return true;
+    case ID_REOPEN_OUTLINE: OnReopenOutline([this] { return files_.ReopenOutline(PairedMagnification()); }); return true;
+    case ID_EXPORT_CAD: cadFiles_.Export(PairedImage()); return true;
+    case ID_IMPORT_DXF: OnReopenOutline([this] { return cadFiles_.Import([this] { return PairedMagnification(); }); }); return true;
     case ID_PROC_GUIDE:
     case ID_EDIT_GUIDE:
     case ID_DATA_EXPLAIN: OpenGuide(id, this); return true;
@@ -236,9 +241,9 @@ void CEditData::Apply(const TransitionEffects& effects) {
     if (effects.repaintViewer) RepaintViewer();
 }
 
-void CEditData::OnReopenOutline() {
+void CEditData::OnReopenOutline(const std::function<bool()>& load) {
     grid_->StoreCurrentCell();
-    if (!files_.ReopenOutline(PairedMagnification())) return;
+    if (!load()) return;
     RowsReplaced();
     UpdateSamplingButtons();
     RepaintViewer();

@@ -9,9 +9,11 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "app/window_links.h"
+#include "data/cad_file_commands.h"
 #include "data/cell_grid.h"
 #include "data/edit_file_commands.h"
 #include "data/grid_layout.h"
@@ -101,6 +103,9 @@ private:
     // Undo and redo; the window shows the table again after either.
     void OnUndoCommand(int id);
     void OnHistoryChanged(bool restored);
+    // The rows read by load (true when it replaced them) shown in the grid
+    // and the viewer.
+    void OnReopenOutline(const std::function<bool()>& load);
     void WriteTrace() const;
 
     // A click into the window while the viewer corrects a point: the
@@ -116,6 +121,7 @@ private:
     QLabel* scaleText_ = nullptr;
     CellGrid* grid_ = nullptr;
     EditFileCommands files_{this};
+    CadFileCommands cadFiles_{this};
 
     GridLayout layout_{0, 0, {}};
     std::unique_ptr<UndoMenu> undoMenu_;

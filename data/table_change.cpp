@@ -16,6 +16,7 @@ const char* ChangeKindText(ChangeKind kind) {
     case ChangeKind::ReadCsv: return texts_undo::CHANGE_READ_CSV;
     case ChangeKind::Clear: return texts_undo::CHANGE_CLEAR;
     case ChangeKind::LoopBreak: return texts_undo::CHANGE_LOOP_BREAK;
+    case ChangeKind::ReadDrawing: return texts_undo::CHANGE_READ_DRAWING;
     }
     return "";
 }

@@ -23,6 +23,7 @@ enum class ChangeKind {
     ReadCsv,
     Clear,
     LoopBreak,
+    ReadDrawing,
 };
 
 // The kind's name as the menu items show it (UTF-8).

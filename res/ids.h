@@ -215,7 +215,12 @@ constexpr int ID_PLANE_FINISH = 321;       // "基準点の指定終了 (&E)": t
 constexpr int ID_PLANE_CLEAR = 322;        // "遠近補正を解除 (&C)"
 constexpr int ID_PLANE_RECTIFY = 323;      // "補正画像を開く (&O)"
 constexpr int IDC_PLANE_FIT = 324;         // button "当てはめ" of the plane dialog
-// 330-339: reserved, see the top of this file.
+// 330-339: drawings (DXF and SVG). Menu items at the end of "ファイル".
+constexpr int ID_EXPORT_CAD = 330;            // "DXF/SVG出力 (&X)"
+constexpr int ID_IMPORT_DXF = 331;            // "DXF読込み"
+// Edit window -> main dialog: open the blank picture of an imported drawing
+// (value: a DrawingPictureRequest*).
+constexpr int ID_OPEN_DRAWING_PICTURE = 332;
 // Undo and redo: the edit window's menu items and keys (Ctrl+Z; Ctrl+Y or
 // Ctrl+Shift+Z), and the same keys in its viewer.
 constexpr int ID_UNDO = 340;  // "元に戻す"

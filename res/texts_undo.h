@@ -22,6 +22,7 @@ inline constexpr char CHANGE_TRACE[] = "図形の追跡";
 inline constexpr char CHANGE_READ_CSV[] = "CSVデータ読込み";
 inline constexpr char CHANGE_CLEAR[] = "クリア";
 inline constexpr char CHANGE_LOOP_BREAK[] = "穴・部品の追加";
+inline constexpr char CHANGE_READ_DRAWING[] = "DXF読込み";
 inline constexpr char CHANGE_REAL_SCALE[] = "実寸スケール設定";
 
 // The work kept in the journal.

@@ -1,0 +1,94 @@
+#include "cad/dxf_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "cad/dxf_reader.h"
+#include "cad/dxf_writer.h"
+#include "cad/loop_chaining.h"
+#include "cad/loop_crossings.h"
+#include "res/texts_cad.h"
+
+namespace cad {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper((unsigned char)x) == std::toupper((unsigned char)y);
+    });
+}
+
+bool Chosen(const std::string& entityLayer, const std::string& layer) {
+    return layer.empty() ? !SameName(entityLayer, kLayerAxes) : SameName(entityLayer, layer);
+}
+
+std::string Formatted(const char* format, const std::string& a, const std::string& b = {}) {
+    const int size = std::snprintf(nullptr, 0, format, a.c_str(), b.c_str());
+    std::string text(std::size_t(std::max(size, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, a.c_str(), b.c_str());
+    return text;
+}
+
+DxfImport Refusal(const char* format, const Source& source) {
+    DxfImport import;
+    const std::string name =
+        source.handle.empty() ? source.type : Formatted(texts_cad::ENTITY_NAME, source.type, source.handle);
+    import.message = Formatted(format, name);
+    return import;
+}
+
+DxfImport Refusal(const char* message) {
+    DxfImport import;
+    import.message = message;
+    return import;
+}
+
+}  // namespace
+
+DxfImport ImportDxf(std::string_view text, const std::string& layer, int maxRows) {
+    const DxfDrawing drawing = ReadDxf(text);
+    for (const DxfRefusedEntity& refused : drawing.refused)
+        if (Chosen(refused.layer, layer)) return Refusal(texts_cad::MSG_UNSUPPORTED_ENTITY, refused.source);
+    std::vector<DxfShape> shapes;
+    std::size_t edges = 0;
+    for (const DxfShape& shape : drawing.shapes)
+        if (Chosen(shape.layer, layer)) {
+            shapes.push_back(shape);
+            edges += shape.edges.size();
+        }
+    if (shapes.empty())
+        return Refusal(drawing.malformed ? texts_cad::MSG_UNREADABLE : texts_cad::MSG_NO_OUTLINE);
+    DxfImport import;
+    // Every edge takes a row at least.
+    if (drawing.tooLarge || edges > std::size_t(maxRows)) {
+        import.status = ImportStatus::TooManyRows;
+        return import;
+    }
+    const double tolerance = ChainTolerance(shapes);
+    if (!std::isfinite(tolerance)) return Refusal(texts_cad::MSG_UNREADABLE);
+    ChainResult chained = ChainLoops(shapes, tolerance);
+    if (!chained.closed) return Refusal(texts_cad::MSG_OPEN_CHAIN, chained.openEnd);
+    if (const auto crossing = FindCrossing(chained.loops, tolerance))
+        return Refusal(texts_cad::MSG_CROSSING, *crossing);
+    import.loops = std::move(chained.loops);
+    import.box = BoxOf(import.loops);
+    const double size = Distance(import.box.low, import.box.high);
+    if (!std::isfinite(size) || !(size > 0)) return Refusal(texts_cad::MSG_UNREADABLE);
+    import.mmPerUnit = MillimetresPerUnit(drawing.insUnits);
+    if (ImportedRows(import, {}).size() > std::size_t(maxRows)) {
+        import.status = ImportStatus::TooManyRows;
+        import.loops.clear();
+        return import;
+    }
+    import.status = ImportStatus::Loaded;
+    return import;
+}
+
+std::vector<Row> ImportedRows(const DxfImport& import, const RowPlacement& placement) {
+    return LoopsToRows(import.loops, placement);
+}
+
+}  // namespace cad
