@@ -89,9 +89,9 @@ void JournalKeeper::WriteNow() {
     }
     const ViewerLink* viewer = app.registry.PairedViewerLink();
     const CViewImage* picture = viewer != nullptr ? viewer->Picture() : nullptr;
-    // A picture just opened, with no row and no scale yet, is not worth
-    // the question at the next start.
-    if (app.sampleTable.count == 0 && (picture == nullptr || !(picture->mmPerDot > 0))) {
+    // A picture just opened, with no row, no scale and no plane yet, is not
+    // worth the question at the next start.
+    if (app.sampleTable.count == 0 && (picture == nullptr || (!(picture->mmPerDot > 0) && !picture->plane.IsSet()))) {
         RemoveJournal();
         return;
     }
@@ -103,6 +103,7 @@ void JournalKeeper::WriteNow() {
     if (state == WS_VIEWER_SEARCH || state == WS_VIEWER_EDIT) TextsFollowDots(record.table);
     if (picture != nullptr) {
         record.mmPerDot = picture->mmPerDot;
+        if (picture->plane.IsSet()) record.plane = picture->plane.ToText();
         if (!picture->sourcePath.empty()) {
             record.picturePath = picture->sourcePath;
         } else if (picture->image.HasPicture()) {

@@ -65,6 +65,8 @@ bool RestoreWork(QWidget* owner, ViewerWindows& windows, const JournalRecord& re
     CViewImage* picture = app.registry.viewImages[slot].get();
     const double magnification = picture != nullptr ? picture->displayScale : 1.0;
     if (picture != nullptr && record.mmPerDot > 0) picture->mmPerDot = record.mmPerDot;
+    // A plane that does not read is passed over: the rows matter more.
+    if (picture != nullptr && !record.plane.empty()) plane::PlaneSetting::FromText(record.plane, picture->plane);
     RestoreSnapshot(app.sampleTable, record.table, magnification);
     app.history.Clear();
     if (EditLink* edit = app.registry.EditWindowLink()) {

@@ -7,7 +7,7 @@
 //   pixels <file name of a capture's pixels beside the journal, or empty>
 //   magnification <display scale the rows' dots are in>
 //   scale <millimetres per source dot, 0: none>
-//   plane <kept for the perspective plane, empty for now>
+//   plane <the perspective plane (plane::PlaneSetting::ToText), or empty>
 //   rows <count>
 //   <type> <x> <y>|<x text>|<y text>|      one line per row
 //   end
@@ -26,7 +26,7 @@ struct JournalRecord {
     std::string pixelsFile;   // a capture's pixels beside the journal, or empty
     TableSnapshot table;      // the rows with the magnification they are in
     double mmPerDot = 0;      // the real-unit scale
-    std::string plane;        // reserved for the perspective plane
+    std::string plane;        // the perspective plane as text, empty for none
 };
 
 std::string FormatJournal(const JournalRecord& record);

@@ -3,7 +3,7 @@
 // them back through the history, scaled to the magnification of the moment.
 // A kind of change is a ChangeKind (its name in the menu items); a kind
 // that merges or restores something else is a small class derived from
-// this one (PointMove) or beside it (RealScaleChange).
+// this one (PointMove) or beside it (SettingChange).
 #pragma once
 
 #include <QUndoCommand>

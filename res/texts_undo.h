@@ -24,6 +24,7 @@ inline constexpr char CHANGE_CLEAR[] = "クリア";
 inline constexpr char CHANGE_LOOP_BREAK[] = "穴・部品の追加";
 inline constexpr char CHANGE_READ_DRAWING[] = "DXF読込み";
 inline constexpr char CHANGE_REAL_SCALE[] = "実寸スケール設定";
+inline constexpr char CHANGE_PLANE[] = "遠近補正";
 
 // The work kept in the journal.
 inline constexpr char RESTORE_QUESTION[] = "前回の作業が残っています。復元しますか？";

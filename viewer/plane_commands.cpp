@@ -9,6 +9,7 @@
 #include "data/picture_scales.h"
 #include "data/plane_measure.h"
 #include "data/rectified_picture.h"
+#include "data/setting_change.h"
 #include "dialogs/plane_def.h"
 #include "dialogs/rectify_def.h"
 #include "image/view_image.h"
@@ -16,6 +17,7 @@
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_plane.h"
+#include "res/texts_undo.h"
 
 namespace {
 
@@ -90,6 +92,16 @@ void PlaneCommands::Clear() {
 }
 
 void PlaneCommands::Apply(CViewImage& picture, const plane::PlaneSetting& setting) {
+    const plane::PlaneSetting before = picture.plane;
+    Set(picture, setting);
+    if (before.ToText() == setting.ToText()) return;
+    // The history is forgotten when the edit window and its viewer close,
+    // so the picture and these commands outlive the step.
+    App().history.Push(new SettingChange(texts_undo::CHANGE_PLANE, [this, &picture, before] { Set(picture, before); },
+                                         [this, &picture, setting] { Set(picture, setting); }));
+}
+
+void PlaneCommands::Set(CViewImage& picture, const plane::PlaneSetting& setting) {
     picture.plane = setting;
     StorePicturePlane(App().settingsPath, picture.sourcePath, setting);
     if (EditLink* edit = Edit()) edit->RealScaleChanged();

@@ -43,7 +43,9 @@ private:
     void OpenRectified();
     // Sets (or, unset, clears) the picture's plane, remembers it and lets
     // the edit window show it.
+    // Sets the plane as one step of the undo history.
     void Apply(CViewImage& picture, const plane::PlaneSetting& setting);
+    void Set(CViewImage& picture, const plane::PlaneSetting& setting);
 
     QWidget* viewer_;
     std::function<CViewImage*()> picture_;

@@ -2,9 +2,10 @@
 
 #include "app/app_context.h"
 #include "data/picture_scales.h"
-#include "data/real_scale_change.h"
+#include "data/setting_change.h"
 #include "dialogs/scale_def.h"
 #include "image/view_image.h"
+#include "res/texts_undo.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ void ApplyScale(CViewImage& image, double mmPerDot) {
     SetScale(image, mmPerDot);
     if (before != mmPerDot)
         App().history.Push(
-            new RealScaleChange(before, mmPerDot, [&image](double value) { SetScale(image, value); }));
+            new SettingChange(texts_undo::CHANGE_REAL_SCALE, [&image, before] { SetScale(image, before); },
+                              [&image, mmPerDot] { SetScale(image, mmPerDot); }));
 }
 
 }  // namespace

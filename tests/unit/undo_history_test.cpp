@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data/calc_state.h"
-#include "data/real_scale_change.h"
+#include "data/setting_change.h"
 #include "data/row_command.h"
 #include "data/sampling_transitions.h"
 #include "data/undo_history.h"
@@ -136,10 +136,10 @@ TEST(UndoHistory, KeepsAtLeastAHundredStepsAndIgnoresChangesMadeWhileRestoring) 
     EXPECT_TRUE(g.history.CanRedo());
 }
 
-TEST(UndoHistory, RealScaleChangeAppliesTheValueBackAndAgain) {
+TEST(UndoHistory, SettingChangeAppliesTheValueBackAndAgain) {
     Fixture f;
     double scale = 0.5;
-    f.history.Push(new RealScaleChange(0, 0.5, [&](double v) { scale = v; }));
+    f.history.Push(new SettingChange(texts_undo::CHANGE_REAL_SCALE, [&] { scale = 0; }, [&] { scale = 0.5; }));
     EXPECT_EQ(scale, 0.5);  // the push does not apply it again
     EXPECT_EQ(f.history.UndoText().toStdString(), texts_undo::CHANGE_REAL_SCALE);
     f.history.Undo();

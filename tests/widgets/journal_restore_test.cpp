@@ -37,6 +37,7 @@ class JournalRestoreTest : public QObject {
         record.picturePath = picture;
         record.table = SnapshotOf(table, 2.0);
         record.mmPerDot = 0.5;
+        record.plane = "200 150 2 2 3 58 4 57 38 3 37";
         return record;
     }
     void WriteJournal(const JournalRecord& record) const {
@@ -71,6 +72,7 @@ private slots:
         QVERIFY(image != nullptr && App().registry.viewers[0] != nullptr);
         QCOMPARE(image->sourcePath, picture);
         QCOMPARE(image->mmPerDot, 0.5);
+        QCOMPARE(image->plane.ToText(), Record(picture).plane);
         // The rows were at 200 %; the viewer shows the picture at 100 %.
         const SampleTable& table = App().sampleTable;
         QCOMPARE(table.count, 3);
@@ -148,6 +150,7 @@ private slots:
         QCOMPARE(read.record.picturePath, picture);
         QCOMPARE(read.record.table.magnification, 1.0);
         QCOMPARE(read.record.mmPerDot, 0.5);
+        QCOMPARE(read.record.plane, Record(picture).plane);
         keeper.Finish();
         QVERIFY(!std::filesystem::exists(Paths().journal));
     }

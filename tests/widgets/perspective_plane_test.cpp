@@ -18,6 +18,7 @@
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "res/texts_plane.h"
+#include "res/texts_undo.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
 
@@ -110,6 +111,16 @@ private slots:
         viewer->OnCommand(ID_PLANE_CLEAR, 0);
         QVERIFY(!image->plane.IsSet());
         QVERIFY(!StoredPicturePlane(App().settingsPath, "/pics/sheet.jpg").IsSet());
+
+        // Clearing is a step of the undo history: undone, the plane is back,
+        // remembered for the picture too; redone, it is gone again.
+        const plane::PlaneSetting cleared = image->plane;
+        QCOMPARE(App().history.UndoText().toStdString(), std::string(texts_undo::CHANGE_PLANE));
+        App().history.Undo();
+        QVERIFY(image->plane.IsSet());
+        QCOMPARE(StoredPicturePlane(App().settingsPath, "/pics/sheet.jpg"), image->plane);
+        App().history.Redo();
+        QCOMPARE(image->plane, cleared);
     }
 };
 
