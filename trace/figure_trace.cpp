@@ -36,8 +36,9 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
         result.status = TraceStatus::InsideHole;
         return result;
     }
-    std::vector<std::vector<Crack>> boundaries = HoleBoundaries(*region);
-    boundaries.insert(boundaries.begin(), OuterBoundary(*region));
+    std::vector<std::vector<Crack>> boundaries = {OuterBoundary(*region)};
+    for (std::vector<Crack>& hole : HoleBoundaries(*region, boundaries[0]))
+        boundaries.push_back(std::move(hole));
     std::vector<TracedLoop> loops;
     for (std::vector<Crack>& boundary : boundaries) {
         const bool outer = loops.empty();

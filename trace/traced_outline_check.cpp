@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "osmeca/circular_arc.h"
+#include "trace/region_holes.h"
 
 namespace trace {
 
@@ -26,16 +27,6 @@ double NearestSample(const std::vector<Point2>& samples, Point2 p) {
     for (Point2 s : samples)
         nearest = std::min(nearest, Dot(s - p, s - p));
     return std::sqrt(nearest);
-}
-
-// The dots the boundary encloses, whatever lies inside: its polygon's area.
-double EnclosedDots(const std::vector<Crack>& boundary) {
-    static constexpr int kStepX[4] = {1, 0, -1, 0};
-    static constexpr int kStepY[4] = {0, 1, 0, -1};
-    std::int64_t twice = 0;
-    for (const Crack& c : boundary)
-        twice += std::int64_t(c.x) * kStepY[c.direction] - std::int64_t(kStepX[c.direction]) * c.y;
-    return std::abs(double(twice)) / 2;
 }
 
 }  // namespace
