@@ -137,11 +137,11 @@ inline std::vector<Figure> HollowFigures() {
     const double dx = 0.37, dy = 0.21;
     std::vector<Figure> figures;
     figures.push_back({"tube",
-                       Joined({CircleRows(240 + dx, 180 + dy, 110), CircleRows(240 + dx, 180 + dy, 86)}), 0,
-                       2, 240, 80, 2});
+                       Joined({CircleRows(240 + dx, 180 + dy, 100), CircleRows(240 + dx, 180 + dy, 76)}), 0,
+                       2, 240, 92, 2});
     figures.push_back({"hollow rectangle",
-                       Joined({RoundedRectRows(100 + dx, 90 + dy, 380 + dx, 270 + dy, 36),
-                               RoundedRectRows(120 + dx, 110 + dy, 360 + dx, 250 + dy, 16)}),
+                       Joined({RoundedRectRows(100 + dx, 90 + dy, 380 + dx, 270 + dy, 44),
+                               RoundedRectRows(120 + dx, 110 + dy, 360 + dx, 250 + dy, 24)}),
                        8, 8, 240, 99, 2});
     figures.push_back({"plate with three holes",
                        Joined({RoundedRectRows(80 + dx, 100 + dy, 400 + dx, 260 + dy, 0),

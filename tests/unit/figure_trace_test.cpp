@@ -351,8 +351,33 @@ void ExpectHollowTraced(const figpic::Figure& figure, Damage damage, double area
 }  // namespace
 
 TEST(FigureTrace, OneClickInAHollowSectionTracesItsHolesToo) {
-    for (const figpic::Figure& figure : figpic::HollowFigures()) {
+    for (const figpic::Figure& figure : figpic::HollowFigures())
         ExpectHollowTraced(figure, Damage::None, 0.02, 0.05);
+}
+
+// Blurred, noisy, JPEG at quality 70: thin walls put many edge dots against
+// little area. Each picture is traced with all its loops, or refused as
+// unsure; never given wrong.
+TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
+    for (const figpic::Figure& figure : figpic::HollowFigures()) {
+        const figpic::Properties want = figpic::PropertiesOf(figure.rows);
+        int traced = 0;
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(figure.name + ", noise seed " + std::to_string(seed));
+            const std::vector<std::uint8_t> rgb =
+                figpic::Render(figure.rows, Damage::BlurNoiseJpeg70, figpic::WIDTH, figpic::HEIGHT, seed);
+            const trace::TraceResult found = trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT,
+                                                                figure.seedX, figure.seedY, 200);
+            if (found.status == trace::TraceStatus::Unreliable) continue;
+            ASSERT_EQ(found.status, trace::TraceStatus::Traced);
+            ++traced;
+            EXPECT_EQ(found.loops, figure.loops);
+            const figpic::Properties got = figpic::PropertiesOf(found.rows);
+            ASSERT_TRUE(got.ok);
+            EXPECT_LT(100 * std::abs(got.area - want.area) / want.area, 0.3);
+            EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.25);
+        }
+        EXPECT_GE(traced, 2) << figure.name;
     }
 }
 

@@ -110,9 +110,9 @@ private slots:
         QCOMPARE(edit->cell(3, 0)->text(), QString("9"));
         QCOMPARE(edit->cell(3, 1)->text().trimmed(), QString());
         QCOMPARE(edit->cell(4, 0)->text(), QString("2"));
-        // The tube's top at 200 %: (240.37, 70.21) x 2.
+        // The tube's top at 200 %: (240.37, 80.21) x 2.
         QVERIFY(edit->cell(4, 1)->text().startsWith(QString("480.7")));
-        QVERIFY(edit->cell(4, 2)->text().startsWith(QString("140.4")));
+        QVERIFY(edit->cell(4, 2)->text().startsWith(QString("160.4")));
     }
 
     void aClickOnTheBackgroundOfAnEmptyPictureChangesNothing() {
