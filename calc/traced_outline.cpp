@@ -26,8 +26,8 @@ std::string RowsJoined(const SampleTable& table, const char* before, const char*
         if (i > 0) out += between;
         // A loop break's texts are blank: its coordinates print as 0.
         const bool point = HoldsPoint(p);
-        out += before + std::to_string(p.type) + sep + (point ? Trimmed(p.xText, sizeof p.xText) : "0") + sep +
-               (point ? Trimmed(p.yText, sizeof p.yText) : "0") + after;
+        out += before + std::to_string(p.type) + sep + (point ? Trimmed(p.xText, sizeof p.xText) : "0") +
+               sep + (point ? Trimmed(p.yText, sizeof p.yText) : "0") + after;
     }
     return out;
 }

@@ -33,7 +33,8 @@ namespace {
 std::string TraceFaultText(const trace::TraceResult& result) {
     switch (result.fault) {
     case trace::TraceFault::Geometry: return OutlineFaultText(result.geometry);
-    case trace::TraceFault::ArcAwayFromEdge: return FormatText(texts::TRACE_ARC_AWAY_FROM_EDGE, result.faultRow + 1);
+    case trace::TraceFault::ArcAwayFromEdge:
+        return FormatText(texts::TRACE_ARC_AWAY_FROM_EDGE, result.faultRow + 1);
     case trace::TraceFault::AreaOffRegion: return texts::TRACE_AREA_OFF_REGION;
     case trace::TraceFault::None: break;
     }
@@ -59,7 +60,8 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
     case trace::TraceStatus::Traced: break;
     }
     if (table.count > 0)
-        return {TraceStep::Ask, {texts::TRACE_REPLACE_QUESTION, texts::TITLE_CONFIRM, platform::MB_YESNOCANCEL}};
+        return {TraceStep::Ask,
+                {texts::TRACE_REPLACE_QUESTION, texts::TITLE_CONFIRM, platform::MB_YESNOCANCEL}};
     return {TraceStep::Store, {}};
 }
 

@@ -66,11 +66,11 @@ struct TraceWindow {
 
 struct TraceResult {
     TraceStatus status = TraceStatus::NoFigure;
-    std::vector<TraceRow> rows;  // in dots of the picture, loops separated by breaks
-    int loops = 0;               // the outer loop and the holes traced
-    int lines = 0;               // straight pieces found, over every loop
-    int arcs = 0;                // arcs found (before splitting for the rows), over every loop
-    TraceWindow window;          // empty when no region was grown
+    std::vector<TraceRow> rows;           // in dots of the picture, loops separated by breaks
+    int loops = 0;                        // the outer loop and the holes traced
+    int lines = 0;                        // straight pieces found, over every loop
+    int arcs = 0;                         // arcs found (before splitting for the rows), over every loop
+    TraceWindow window;                   // empty when no region was grown
     TraceFault fault = TraceFault::None;  // for Unreliable
     osmeca::OutlineFaultAt geometry;      // for TraceFault::Geometry, rows as they were found
     int faultRow = -1;                    // the arc's row (breaks counted) for ArcAwayFromEdge
