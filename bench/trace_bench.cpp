@@ -1,4 +1,5 @@
-// Tracing a figure from one click: the time on a 12-megapixel picture, and
+// Tracing a figure from one click: the time on a 12-megapixel picture (a
+// hollow section with its hole, and filled: what the hole costs), and
 // for each test figure the errors of the traced outline beside those of
 // perfect clicks at whole display dots (counters, in picture dots; areas
 // and moments in percent).
@@ -10,27 +11,55 @@
 
 namespace {
 
-// A rounded plate filling most of a 4000 x 3000 picture.
-void BM_TraceRoundedPlate12Megapixels(benchmark::State& state) {
-    constexpr int width = 4000, height = 3000;
-    std::vector<trace::TraceRow> rows = figpic::Figures()[1].rows;
-    for (trace::TraceRow& r : rows) {
-        r.x = (r.x - 240) * 12 + width / 2.0;
-        r.y = (r.y - 180) * 12 + height / 2.0;
-    }
-    const std::vector<std::uint8_t> rgb = figpic::Render(rows, figpic::Damage::None, width, height);
-    int found = 0;
+constexpr int kBigWidth = 4000, kBigHeight = 3000;
+// The test pictures' figures twelve times as large on the big picture.
+constexpr double kBigScale = 12;
+
+trace::TraceRow Enlarged(trace::TraceRow r) {
+    if (r.type == kLoopBreakType) return r;
+    return {r.type, (r.x - 240) * kBigScale + kBigWidth / 2.0, (r.y - 180) * kBigScale + kBigHeight / 2.0};
+}
+
+// Traces rows rendered on the big picture from the seed (test picture dots).
+void TraceBig(benchmark::State& state, const std::vector<trace::TraceRow>& figure, int seedX, int seedY) {
+    std::vector<trace::TraceRow> rows;
+    for (const trace::TraceRow& r : figure)
+        rows.push_back(Enlarged(r));
+    const std::vector<std::uint8_t> rgb = figpic::Render(rows, figpic::Damage::None, kBigWidth, kBigHeight);
+    const trace::TraceRow seed = Enlarged({1, seedX + 0.5, seedY + 0.5});
+    int found = 0, loops = 0;
     for (auto _ : state) {
         const trace::TraceResult result =
-            trace::TraceFigure(rgb.data(), width, height, width / 2, height / 2, 200);
+            trace::TraceFigure(rgb.data(), kBigWidth, kBigHeight, int(seed.x), int(seed.y), 200);
         found = int(result.rows.size());
+        loops = result.loops;
         benchmark::DoNotOptimize(found);
     }
     state.counters["rows"] = found;
-    state.counters["MPix/s"] =
-        benchmark::Counter(double(width) * height * 1e-6, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["loops"] = loops;
+    state.counters["MPix/s"] = benchmark::Counter(double(kBigWidth) * kBigHeight * 1e-6,
+                                                  benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// A rounded plate filling most of a 4000 x 3000 picture.
+void BM_TraceRoundedPlate12Megapixels(benchmark::State& state) {
+    TraceBig(state, figpic::Figures()[1].rows, 240, 180);
 }
 BENCHMARK(BM_TraceRoundedPlate12Megapixels)->Unit(benchmark::kMillisecond);
+
+// The hollow rectangle on the same picture, with its hole and (the same
+// outer figure) without: what tracing the hole costs.
+void BM_TraceHollowRectangle12Megapixels(benchmark::State& state) {
+    const figpic::Figure hollow = figpic::HollowFigures()[1];
+    TraceBig(state, hollow.rows, hollow.seedX, hollow.seedY);
+}
+BENCHMARK(BM_TraceHollowRectangle12Megapixels)->Unit(benchmark::kMillisecond);
+
+void BM_TraceHollowRectangleFilled12Megapixels(benchmark::State& state) {
+    const figpic::Figure hollow = figpic::HollowFigures()[1];
+    TraceBig(state, figpic::Loops(hollow.rows)[0], hollow.seedX, hollow.seedY);
+}
+BENCHMARK(BM_TraceHollowRectangleFilled12Megapixels)->Unit(benchmark::kMillisecond);
 
 enum class Way { TracedClean, TracedDamaged, TracedUnevenLight, TracedGrain, Clicked100, Clicked400 };
 
@@ -64,7 +93,10 @@ const bool registered = [] {
                                                 {Way::TracedGrain, "traced grain"},
                                                 {Way::Clicked100, "clicked at 100%"},
                                                 {Way::Clicked400, "clicked at 400%"}};
-    for (const figpic::Figure& figure : figpic::Figures())
+    std::vector<figpic::Figure> figures = figpic::Figures();
+    for (const figpic::Figure& hollow : figpic::HollowFigures())
+        figures.push_back(hollow);
+    for (const figpic::Figure& figure : figures)
         for (const auto& [way, name] : ways)
             benchmark::RegisterBenchmark(
                 ("Errors/" + figure.name + "/" + name).c_str(),

@@ -24,8 +24,10 @@ std::string RowsJoined(const SampleTable& table, const char* before, const char*
     for (int i = 0; i < table.count; ++i) {
         const SamplePoint& p = table.rows[std::size_t(i)];
         if (i > 0) out += between;
-        out += before + std::to_string(p.type) + sep + Trimmed(p.xText, sizeof p.xText) + sep +
-               Trimmed(p.yText, sizeof p.yText) + after;
+        // A loop break's texts are blank: its coordinates print as 0.
+        const bool point = HoldsPoint(p);
+        out += before + std::to_string(p.type) + sep + (point ? Trimmed(p.xText, sizeof p.xText) : "0") +
+               sep + (point ? Trimmed(p.yText, sizeof p.yText) : "0") + after;
     }
     return out;
 }

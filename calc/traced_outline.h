@@ -11,8 +11,8 @@ class SampleTable;
 // what went wrong, one line for standard error.
 int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table, std::string& message);
 
-// The table's rows as lines "type,x,y".
+// The table's rows as lines "type,x,y"; a loop break is "9,0,0".
 std::string TracedRowsText(const SampleTable& table);
 
-// The table's rows as a JSON list of [type, x, y] numbers.
+// The table's rows as a JSON list of [type, x, y] numbers; a loop break is [9, 0, 0].
 std::string TracedRowsJson(const SampleTable& table);

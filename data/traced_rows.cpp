@@ -1,6 +1,8 @@
 #include "data/traced_rows.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "data/sample_table.h"
 #include "data/table_outline_check.h"
@@ -31,7 +33,8 @@ namespace {
 std::string TraceFaultText(const trace::TraceResult& result) {
     switch (result.fault) {
     case trace::TraceFault::Geometry: return OutlineFaultText(result.geometry);
-    case trace::TraceFault::ArcAwayFromEdge: return FormatText(texts::TRACE_ARC_AWAY_FROM_EDGE, result.faultRow + 1);
+    case trace::TraceFault::ArcAwayFromEdge:
+        return FormatText(texts::TRACE_ARC_AWAY_FROM_EDGE, result.faultRow + 1);
     case trace::TraceFault::AreaOffRegion: return texts::TRACE_AREA_OFF_REGION;
     case trace::TraceFault::None: break;
     }
@@ -57,18 +60,54 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
     case trace::TraceStatus::Traced: break;
     }
     if (table.count > 0)
-        return {TraceStep::Ask, {texts::TRACE_REPLACE_QUESTION, texts::TITLE_CONFIRM, platform::MB_YESNO}};
+        return {TraceStep::Ask,
+                {texts::TRACE_REPLACE_QUESTION, texts::TITLE_CONFIRM, platform::MB_YESNOCANCEL}};
     return {TraceStep::Store, {}};
 }
 
-void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows) {
-    table.ClearTable();
+namespace {
+
+// rows after the table's count rows; they fit.
+void PutTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows) {
     for (const trace::TraceRow& row : rows) {
-        if (table.count >= table.capacity) break;
         SamplePoint& p = table.rows[std::size_t(table.count++)];
+        if (row.type == kLoopBreakType) {
+            p = LoopBreakSamplePoint();
+            continue;
+        }
         SetFractionalCoordinate(p.xText, p.x, row.x);
         SetFractionalCoordinate(p.yText, p.y, row.y);
         p.type = row.type;
     }
     table.workState = WS_MODIFIED;
+}
+
+}  // namespace
+
+void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows) {
+    table.ClearTable();
+    const std::size_t fit = std::min(rows.size(), std::size_t(std::max(0, table.capacity)));
+    PutTracedRows(table, {rows.begin(), rows.begin() + std::ptrdiff_t(fit)});
+}
+
+bool AppendTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows, Notice* notice) {
+    std::vector<trace::TraceRow> added;
+    if (table.count > 0 && HoldsPoint(table.rows[std::size_t(table.count - 1)]))
+        added.push_back(trace::kLoopBreakRow);
+    added.insert(added.end(), rows.begin(), rows.end());
+    if (std::int64_t(table.count) + std::int64_t(added.size()) > table.capacity) {
+        Tell(notice, {texts::TRACE_TOO_MANY_ROWS, texts::TITLE_CONFIRM});
+        return false;
+    }
+    PutTracedRows(table, added);
+    return true;
+}
+
+bool AnswerTrace(SampleTable& table, const std::vector<trace::TraceRow>& rows, int answer, Notice& notice) {
+    notice = {};
+    switch (answer) {
+    case platform::IDYES: StoreTracedRows(table, rows); return true;
+    case platform::IDNO: return AppendTracedRows(table, rows, &notice);
+    default: return false;
+    }
 }

@@ -20,7 +20,8 @@ trace::TraceResult TraceViewImage(const CViewImage& view, int x, int y);
 // What comes of a trace before its rows may go into table.
 enum class TraceStep {
     Refuse,  // nothing traced: notice says why
-    Ask,     // the table holds rows: notice asks whether to replace them (Yes, No)
+    Ask,     // the table holds rows: notice asks whether to replace them (Yes),
+             // add the traced loops after them (No) or keep the table as it is (Cancel)
     Store,   // the rows go in as they are
 };
 
@@ -36,3 +37,15 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
 // texts begin with (the overlay draws them). The table then stands as
 // after a correction: WS_MODIFIED, ready to be corrected and calculated.
 void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows);
+
+// Adds rows after the table's rows as further loops, a loop break first
+// unless the last row is one; the table then stands as StoreTracedRows
+// leaves it. Rows that do not all fit change nothing: false, and notice
+// (when given) says so with the row limit's message.
+bool AppendTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows, Notice* notice = nullptr);
+
+// What the answer to the Ask question does with rows: Yes replaces the
+// table's, No appends them (AppendTracedRows), anything else keeps the
+// table. True when the table took the rows; notice then says nothing, else
+// what to show, if anything.
+bool AnswerTrace(SampleTable& table, const std::vector<trace::TraceRow>& rows, int answer, Notice& notice);

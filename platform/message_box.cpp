@@ -30,7 +30,8 @@ QMessageBox::Icon IconOf(unsigned style) {
 int MessageBox(QWidget* owner, const std::string& text, const std::string& title, unsigned style) {
     MessageBoxCall call{text, title, style};
     if (Hook()) return Hook()(call);
-    if (!QApplication::instance()) return (style & 0x0F) == MB_YESNO ? IDYES : IDOK;
+    if (!QApplication::instance())
+        return (style & 0x0F) == MB_YESNO || (style & 0x0F) == MB_YESNOCANCEL ? IDYES : IDOK;
 
     QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::NoButton, owner, platform::kDialogFlags | Qt::MSWindowsFixedSizeDialogHint);
@@ -41,6 +42,9 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& title
         break;
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     default:
         box.setStandardButtons(QMessageBox::Ok);

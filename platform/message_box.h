@@ -15,6 +15,7 @@ namespace platform {
 enum MessageBoxStyle : unsigned {
     MB_OK = 0x00,
     MB_OKCANCEL = 0x01,
+    MB_YESNOCANCEL = 0x03,
     MB_YESNO = 0x04,
     MB_ICONSTOP = 0x10,
     MB_ICONQUESTION = 0x20,

@@ -19,7 +19,8 @@ public:
                 answers.pop_front();
                 return answer;
             }
-            return (call.style & 0x0F) == MB_YESNO ? int(IDYES) : int(IDOK);
+            const unsigned buttons = call.style & 0x0F;
+            return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? int(IDYES) : int(IDOK);
         });
     }
     ~MessageBoxRecorder() { SetMessageBoxHook({}); }

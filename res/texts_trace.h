@@ -7,9 +7,11 @@ namespace texts {
 inline constexpr char TRACE_MENU_ITEM[] = "図形輪郭の自動トレース(&T)";
 // Tracing started: the next left click is the seed (title TITLE_CONFIRM).
 inline constexpr char TRACE_CHOOSE[] = "左ボタンで図形の内側をクリックしてください";
-// The table holds rows already (title TITLE_CONFIRM, Yes and No).
+// The table holds rows already (title TITLE_CONFIRM, Yes, No and Cancel):
+// Yes replaces them, No adds the traced loops after a loop break.
 inline constexpr char TRACE_REPLACE_QUESTION[] =
-    "サンプリングデータがあります。\nトレース結果で置き換えますか？";
+    "サンプリングデータがあります。\nトレース結果で置き換えますか？\n"
+    "「いいえ」で穴・部品として後ろに追加します。";
 // Nothing stands out from its background around the click (title TITLE_CONFIRM).
 inline constexpr char TRACE_NO_FIGURE[] = "クリック位置に図形が見つかりません";
 // The outline needs more rows than the table holds (title TITLE_CONFIRM).

@@ -251,13 +251,12 @@ bool SeedSideIsBackground(const GreyPicture& picture, const FigureLevels& levels
     return seedSide > otherSide;
 }
 
-std::vector<Crack> OuterBoundary(const FigureRegion& region) {
+std::vector<Crack> FollowBoundary(const FigureRegion& region, int startX, int startY, int arrival) {
     std::vector<Crack> cracks;
-    const int startX = region.topX, startY = region.topY;
-    // Crack following: arriving upward along the left edge of the first
-    // dot, the walk keeps the figure on its right and ends when it arrives
-    // there again.
-    int x = startX, y = startY, d = 3;
+    // Crack following: from the start corner, arrived there in direction
+    // `arrival`, the walk keeps the figure on its right and ends when it
+    // arrives there the same way again.
+    int x = startX, y = startY, d = arrival;
     // The dot ahead on the right or left of direction d from corner (x, y).
     auto aheadIn = [&](int dir, int side) {
         const int rx = -kStepY[dir] * side, ry = kStepX[dir] * side;
@@ -272,8 +271,13 @@ std::vector<Crack> OuterBoundary(const FigureRegion& region) {
         cracks.push_back({x, y, d});
         x += kStepX[d];
         y += kStepY[d];
-    } while (!(x == startX && y == startY && d == 3));
+    } while (!(x == startX && y == startY && d == arrival));
     return cracks;
+}
+
+std::vector<Crack> OuterBoundary(const FigureRegion& region) {
+    // Arriving upward along the left edge of the first dot.
+    return FollowBoundary(region, region.topX, region.topY, 3);
 }
 
 }  // namespace trace

@@ -64,4 +64,10 @@ struct Crack {
 // figure dot; holes are left out, and the picture's edge bounds the figure.
 std::vector<Crack> OuterBoundary(const FigureRegion& region);
 
+// The boundary through the dot corner (startX, startY), entered there in
+// direction `arrival` along a dot edge with the figure on its right: the
+// figure on the right all the way round (clockwise on the screen around the
+// figure, anticlockwise around a hole).
+std::vector<Crack> FollowBoundary(const FigureRegion& region, int startX, int startY, int arrival);
+
 }  // namespace trace

@@ -1,10 +1,14 @@
 #include "trace/figure_trace.h"
 
+#include <utility>
+
 #include "trace/edge_samples.h"
 #include "trace/figure_region.h"
 #include "trace/grey_levels.h"
 #include "trace/outline_pieces.h"
 #include "trace/outline_rows.h"
+#include "trace/region_holes.h"
+#include "trace/traced_loop.h"
 #include "trace/traced_outline_check.h"
 
 namespace trace {
@@ -32,19 +36,36 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
         result.status = TraceStatus::InsideHole;
         return result;
     }
-    const std::vector<Crack> boundary = OuterBoundary(*region);
-    const std::vector<Point2> samples = EdgeSamples(grey, *levels, boundary, region->insideLevel);
-    const auto pieces = SplitIntoPieces(samples);
-    if (!pieces) return result;
-    for (const OutlinePiece& piece : *pieces)
-        ++(piece.shape == PieceShape::Line ? result.lines : result.arcs);
-    result.rows = OutlineRows(*pieces, samples);
-    result.status = int(result.rows.size()) > maxRows ? TraceStatus::TooManyRows
-                    : result.rows.size() < kMinRows   ? TraceStatus::NoFigure
-                                                      : TraceStatus::Traced;
-    if (result.status != TraceStatus::Traced) return result;
+    std::vector<std::vector<Crack>> boundaries = {OuterBoundary(*region)};
+    for (std::vector<Crack>& hole : HoleBoundaries(*region, boundaries[0]))
+        boundaries.push_back(std::move(hole));
+    std::vector<TracedLoop> loops;
+    for (std::vector<Crack>& boundary : boundaries) {
+        const bool outer = loops.empty();
+        TracedLoop loop;
+        loop.boundary = std::move(boundary);
+        loop.samples = EdgeSamples(grey, *levels, loop.boundary, region->insideLevel);
+        const auto pieces = SplitIntoPieces(loop.samples);
+        if (pieces) loop.rows = OutlineRows(*pieces, loop.samples);
+        // An outer loop that encloses nothing is no figure; a hole too
+        // short to be fitted is left to the figure, on the check's side too.
+        if (loop.rows.size() < kMinRows) {
+            if (outer) return result;
+            continue;
+        }
+        for (const OutlinePiece& piece : *pieces)
+            ++(piece.shape == PieceShape::Line ? result.lines : result.arcs);
+        loops.push_back(std::move(loop));
+    }
+    result.loops = int(loops.size());
+    result.rows = JoinedRows(loops);
+    if (int(result.rows.size()) > maxRows) {
+        result.status = TraceStatus::TooManyRows;
+        return result;
+    }
+    result.status = TraceStatus::Traced;
     // Nothing unchecked leaves the tracer.
-    const TracedOutlineCheck check = CheckTracedOutline(result.rows, samples, *region, boundary, width, height);
+    const TracedOutlineCheck check = CheckTracedOutline(loops, *region, width, height);
     if (check.fault != TraceFault::None) {
         result.status = TraceStatus::Unreliable;
         result.fault = check.fault;

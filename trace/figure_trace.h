@@ -1,19 +1,20 @@
 // One click traces the figure: from a picture and a seed dot inside the
-// figure, the figure's outer outline as rows of lines and circular arcs,
-// clockwise on the screen. The one header of the tracer that the rest of
+// figure, the figure's outer outline and the outline of every hole in it as
+// rows of lines and circular arcs, the outer loop first (clockwise on the
+// screen), each hole after a loop break. The one header of the tracer that the rest of
 // the program includes.
 //
 // The stages, each in its own file: two classes of levels from the dots
 // around the seed (Otsu's method), each class's level a plane over the
 // picture so that uneven light moves no edge; the figure as the 4-connected
 // region of the seed's side (scanline flood fill on lightly smoothed levels)
-// inside a work window that grows until it holds the region, its outer
-// boundary by crack following, edge points with sub-dot accuracy
+// inside a work window that grows until it holds the region, the holes it
+// encloses, the boundary of each loop by crack following, and for each: edge points with sub-dot accuracy
 // (partial-area sums across the edge, with the figure's and background's
 // levels taken along the edge), a coarse polygon (Ramer-Douglas-Peucker)
 // refined into lines and circles fitted without their outlying samples, the
 // rows where neighbouring fits meet, and last the check of the outline
-// found: nothing unchecked is returned.
+// found, every loop of it: nothing unchecked is returned.
 #pragma once
 
 #include <cstdint>
@@ -25,18 +26,21 @@ namespace trace {
 
 // One row of an outline: type 1 runs straight to the next row, type 2
 // starts an arc through the next two rows (its middle point and its end).
+// A loop break (type 9) holds no point and stands between two loops.
 struct TraceRow {
     int type = 1;
     double x = 0;
     double y = 0;
 };
 
+inline constexpr TraceRow kLoopBreakRow{9, 0, 0};
+
 enum class TraceStatus {
     Traced,
     NoFigure,     // nothing around the seed stands out from its background,
                   // or the seed lies on the background (its region reaches
                   // all four edges of the picture)
-    TooManyRows,  // the outline needs more rows than allowed
+    TooManyRows,  // the outline, holes and breaks included, needs more rows than allowed
     Unreliable,   // the outline found fails its check (fault says which): no rows
     InsideHole,   // the seed lies on the background's side, in a part of it
                   // the figure encloses: a hole, no figure of its own
@@ -47,7 +51,8 @@ enum class TraceFault {
     None,
     Geometry,         // a point outside the figure's box, a bad arc or a crossing: see geometry
     ArcAwayFromEdge,  // an arc's middle point far from the edge it was fitted to
-    AreaOffRegion,    // the outline's area differs from the region's by more than its edge band
+    AreaOffRegion,    // the outline's area (holes taken away) differs from the region's by more
+                      // than its edge band
 };
 
 // The part of the picture the tracer worked in, in picture dots: its work
@@ -61,13 +66,14 @@ struct TraceWindow {
 
 struct TraceResult {
     TraceStatus status = TraceStatus::NoFigure;
-    std::vector<TraceRow> rows;  // in dots of the picture
-    int lines = 0;               // straight pieces found
-    int arcs = 0;                // arcs found (before splitting for the rows)
-    TraceWindow window;          // empty when no region was grown
+    std::vector<TraceRow> rows;           // in dots of the picture, loops separated by breaks
+    int loops = 0;                        // the outer loop and the holes traced
+    int lines = 0;                        // straight pieces found, over every loop
+    int arcs = 0;                         // arcs found (before splitting for the rows), over every loop
+    TraceWindow window;                   // empty when no region was grown
     TraceFault fault = TraceFault::None;  // for Unreliable
     osmeca::OutlineFaultAt geometry;      // for TraceFault::Geometry, rows as they were found
-    int faultRow = -1;                    // the arc's row for ArcAwayFromEdge
+    int faultRow = -1;                    // the arc's row (breaks counted) for ArcAwayFromEdge
 };
 
 // rgb: width x height dots of red, green, blue, rows top-down. A dot covers

@@ -17,6 +17,10 @@ constexpr double kMinContrast = 24;
 constexpr double kMinClassShare = 0.01;
 // Bins within this many levels of a class's median make its level.
 constexpr int kLevelSpan = 12;
+// A class of less than this share of the window is a sliver: more than
+// kMinCoreShare of it must lie within kLevelSpan of its median.
+constexpr double kSliverShare = 0.05;
+constexpr double kMinCoreShare = 0.6;
 // Half the side of the first window around the seed; it doubles from there.
 constexpr int kFirstHalfSize = 16;
 
@@ -59,6 +63,27 @@ int SeedLevel(const GreyPicture& picture, int seedX, int seedY) {
             if (picture.Contains(seedX + dx, seedY + dy)) levels[n++] = picture.At(seedX + dx, seedY + dy);
     std::nth_element(levels.begin(), levels.begin() + n / 2, levels.begin() + n);
     return levels[n / 2];
+}
+
+// The dots of levels low .. high within kLevelSpan of their median: a
+// class's own surface, not the blurred edge beside it.
+std::int64_t CoreDots(const std::vector<std::int64_t>& histogram, int low, int high) {
+    std::int64_t count = 0;
+    for (int v = low; v <= high; ++v)
+        count += histogram[v];
+    std::int64_t seen = 0;
+    int median = low;
+    for (int v = low; v <= high; ++v) {
+        seen += histogram[v];
+        if (2 * seen >= count) {
+            median = v;
+            break;
+        }
+    }
+    std::int64_t core = 0;
+    for (int v = std::max(low, median - kLevelSpan); v <= std::min(high, median + kLevelSpan); ++v)
+        core += histogram[v];
+    return core;
 }
 
 }  // namespace
@@ -119,8 +144,16 @@ std::optional<FigureLevels> LevelsAroundSeed(const GreyPicture& picture, int see
         const double darkLevel = ClassLevel(histogram, 0, t);
         const double brightLevel = ClassLevel(histogram, t + 1, kLevels - 1);
         const double minShare = kMinClassShare * double(all);
-        if (brightLevel - darkLevel >= kMinContrast && double(dark) >= minShare &&
-            double(all - dark) >= minShare) {
+        // A window that reaches only into the blurred edge beside the seed,
+        // with a sliver of the other side, has a small class mostly of edge
+        // dots spread over many levels, neither side's level: it grows.
+        auto clear = [&](std::int64_t count, int low, int high) {
+            return double(count) >= minShare &&
+                   (double(count) >= kSliverShare * double(all) ||
+                    double(CoreDots(histogram, low, high)) > kMinCoreShare * double(count));
+        };
+        if (brightLevel - darkLevel >= kMinContrast && clear(dark, 0, t) &&
+            clear(all - dark, t + 1, kLevels - 1)) {
             // The split only sorts the dots into two classes; the
             // threshold lies half way between their levels, clear of the
             // ringing and noise around either, and follows the light.

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "osmeca/circular_arc.h"
+#include "trace/region_holes.h"
 
 namespace trace {
 
@@ -26,16 +27,6 @@ double NearestSample(const std::vector<Point2>& samples, Point2 p) {
     for (Point2 s : samples)
         nearest = std::min(nearest, Dot(s - p, s - p));
     return std::sqrt(nearest);
-}
-
-// The dots the boundary encloses, holes filled: its polygon's area.
-double EnclosedDots(const std::vector<Crack>& boundary) {
-    static constexpr int kStepX[4] = {1, 0, -1, 0};
-    static constexpr int kStepY[4] = {0, 1, 0, -1};
-    std::int64_t twice = 0;
-    for (const Crack& c : boundary)
-        twice += std::int64_t(c.x) * kStepY[c.direction] - std::int64_t(kStepX[c.direction]) * c.y;
-    return std::abs(double(twice)) / 2;
 }
 
 }  // namespace
@@ -63,10 +54,10 @@ double OutlineRowsArea(const std::vector<TraceRow>& rows) {
     return std::abs(twice) / 2;
 }
 
-TracedOutlineCheck CheckTracedOutline(const std::vector<TraceRow>& rows, const std::vector<Point2>& samples,
-                                      const FigureRegion& region, const std::vector<Crack>& boundary,
+TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, const FigureRegion& region,
                                       int pictureWidth, int pictureHeight) {
     TracedOutlineCheck check;
+    const std::vector<TraceRow> rows = JoinedRows(loops);
     std::vector<osmeca::CheckRow> checkRows;
     checkRows.reserve(rows.size());
     for (const TraceRow& row : rows)
@@ -81,18 +72,29 @@ TracedOutlineCheck CheckTracedOutline(const std::vector<TraceRow>& rows, const s
         check.fault = TraceFault::Geometry;
         return check;
     }
-    for (std::size_t k = 0; k + 1 < rows.size(); ++k) {
-        if (rows[k].type != kArcType) continue;
-        if (NearestSample(samples, {rows[k + 1].x, rows[k + 1].y}) > kMiddleReach) {
-            check.fault = TraceFault::ArcAwayFromEdge;
-            check.row = int(k);
-            return check;
+    int first = 0;  // the loop's first row among all rows
+    for (const TracedLoop& loop : loops) {
+        const std::vector<TraceRow>& own = loop.rows;
+        for (std::size_t k = 0; k + 1 < own.size(); ++k) {
+            if (own[k].type != kArcType) continue;
+            if (NearestSample(loop.samples, {own[k + 1].x, own[k + 1].y}) > kMiddleReach) {
+                check.fault = TraceFault::ArcAwayFromEdge;
+                check.row = first + int(k);
+                return check;
+            }
+            ++k;
         }
-        ++k;
+        first += int(own.size()) + 1;
     }
-    const double dots = EnclosedDots(boundary);
-    const double band = kBandPerCrack * double(boundary.size()) + kBandDots;
-    if (std::abs(OutlineRowsArea(rows) - dots) > band) check.fault = TraceFault::AreaOffRegion;
+    // The outer loop adds, each hole takes away.
+    double area = 0, dots = 0, band = kBandDots;
+    for (std::size_t k = 0; k < loops.size(); ++k) {
+        const double sign = k == 0 ? 1 : -1;
+        area += sign * OutlineRowsArea(loops[k].rows);
+        dots += sign * EnclosedDots(loops[k].boundary);
+        band += kBandPerCrack * double(loops[k].boundary.size());
+    }
+    if (std::abs(area - dots) > band) check.fault = TraceFault::AreaOffRegion;
     return check;
 }
 

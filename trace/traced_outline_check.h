@@ -1,7 +1,8 @@
-// The last stage of a trace: the outline found is checked before it is
-// given. Its geometry (osmeca's outline check, with the figure's box give or
-// take a dot as bounds), each arc's middle point near the edge samples it
-// was fitted to, and its area within the edge band of the region's.
+// The last stage of a trace: the outline found, every loop of it, is
+// checked before it is given. Its geometry (osmeca's outline check, with the
+// figure's box give or take a dot as bounds: no loop crossing itself or
+// another), each arc's middle point near the edge samples of its own loop,
+// and its area, holes taken away, within the edge band of the region's.
 #pragma once
 
 #include <vector>
@@ -9,20 +10,22 @@
 #include "trace/figure_region.h"
 #include "trace/figure_trace.h"
 #include "trace/point2.h"
+#include "trace/traced_loop.h"
 
 namespace trace {
 
 struct TracedOutlineCheck {
     TraceFault fault = TraceFault::None;
     osmeca::OutlineFaultAt geometry;  // for TraceFault::Geometry
-    int row = -1;                     // the arc's row for ArcAwayFromEdge
+    int row = -1;                     // the arc's row (breaks counted) for ArcAwayFromEdge
 };
 
-// boundary: the region's outer boundary (its dots, holes filled, are what
-// the outline's area is held to); pictureWidth x pictureHeight bounds every
-// point too.
-TracedOutlineCheck CheckTracedOutline(const std::vector<TraceRow>& rows, const std::vector<Point2>& samples,
-                                      const FigureRegion& region, const std::vector<Crack>& boundary,
+// loops: the outer loop first, then the holes. Their boundaries hold the
+// dots the outline's area is held to: those within the outer boundary and
+// within none of the holes' (a hole too small to be traced counts as the
+// figure's on both sides). pictureWidth x pictureHeight bounds every point
+// too.
+TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, const FigureRegion& region,
                                       int pictureWidth, int pictureHeight);
 
 // The area an outline's rows enclose: the polygon of its points with each

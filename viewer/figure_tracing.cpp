@@ -12,8 +12,12 @@ bool FigureTracing::TraceAt(const CViewImage& view, int x, int y, SampleTable& t
         platform::ShowNotice(owner, verdict.notice);
         return false;
     }
-    if (verdict.step == TraceStep::Ask && platform::ShowNotice(owner, verdict.notice) == platform::IDNO)
-        return false;
-    StoreTracedRows(table, result.rows);
-    return true;
+    if (verdict.step == TraceStep::Store) {
+        StoreTracedRows(table, result.rows);
+        return true;
+    }
+    Notice refusal;
+    const bool stored = AnswerTrace(table, result.rows, platform::ShowNotice(owner, verdict.notice), refusal);
+    platform::ShowNotice(owner, refusal);
+    return stored;
 }

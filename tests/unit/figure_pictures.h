@@ -33,6 +33,7 @@ struct Figure {
     int lines = 0;
     int arcs = 0;
     int seedX = 240, seedY = 180;  // a dot well inside
+    int loops = 1;                 // the outer loop and its holes
 };
 
 inline TraceRow Row(int type, double x, double y) { return {type, x, y}; }
@@ -85,6 +86,73 @@ inline std::vector<Figure> Figures() {
                   Row(1, 100 + dx, 270 + dy)};
         figures.push_back(f);
     }
+    return figures;
+}
+
+// A circle of radius r around (cx, cy) as three arcs from its top.
+inline std::vector<TraceRow> CircleRows(double cx, double cy, double r) {
+    std::vector<TraceRow> rows;
+    for (int k = 0; k < 6; ++k) {
+        const double a = (-90 + 60 * k) * std::numbers::pi / 180;
+        rows.push_back(Row(k % 2 == 0 ? 2 : 1, cx + r * std::cos(a), cy + r * std::sin(a)));
+    }
+    return rows;
+}
+
+// The rectangle [x0, x1] x [y0, y1] with corners rounded by r (sharp when 0).
+inline std::vector<TraceRow> RoundedRectRows(double x0, double y0, double x1, double y1, double r) {
+    if (r <= 0) return {Row(1, x0, y0), Row(1, x1, y0), Row(1, x1, y1), Row(1, x0, y1)};
+    const double k = r * (1 - std::sqrt(0.5));
+    return {Row(1, x0 + r, y0),     Row(2, x1 - r, y0),     Row(1, x1 - k, y0 + k), Row(1, x1, y0 + r),
+            Row(2, x1, y1 - r),     Row(1, x1 - k, y1 - k), Row(1, x1 - r, y1),     Row(2, x0 + r, y1),
+            Row(1, x0 + k, y1 - k), Row(1, x0, y1 - r),     Row(2, x0, y0 + r),     Row(1, x0 + k, y0 + k)};
+}
+
+// Loops joined as the table holds them: a loop break between two.
+inline std::vector<TraceRow> Joined(const std::vector<std::vector<TraceRow>>& loops) {
+    std::vector<TraceRow> rows;
+    for (const std::vector<TraceRow>& loop : loops) {
+        if (!rows.empty()) rows.push_back(Row(kLoopBreakType, 0, 0));
+        rows.insert(rows.end(), loop.begin(), loop.end());
+    }
+    return rows;
+}
+
+// Rows split at their loop breaks.
+inline std::vector<std::vector<TraceRow>> Loops(const std::vector<TraceRow>& rows) {
+    std::vector<std::vector<TraceRow>> loops(1);
+    for (const TraceRow& row : rows) {
+        if (row.type == kLoopBreakType)
+            loops.emplace_back();
+        else
+            loops.back().push_back(row);
+    }
+    return loops;
+}
+
+// The four hollow sections, placed off the dot grid; the seed lies in the
+// material. A tube, a hollow rectangle with rounded corners, a plate with
+// three round holes and a box of two cells.
+inline std::vector<Figure> HollowFigures() {
+    const double dx = 0.37, dy = 0.21;
+    std::vector<Figure> figures;
+    figures.push_back({"tube",
+                       Joined({CircleRows(240 + dx, 180 + dy, 100), CircleRows(240 + dx, 180 + dy, 76)}), 0,
+                       2, 240, 92, 2});
+    figures.push_back({"hollow rectangle",
+                       Joined({RoundedRectRows(100 + dx, 90 + dy, 380 + dx, 270 + dy, 44),
+                               RoundedRectRows(120 + dx, 110 + dy, 360 + dx, 250 + dy, 24)}),
+                       8, 8, 240, 99, 2});
+    figures.push_back({"plate with three holes",
+                       Joined({RoundedRectRows(80 + dx, 100 + dy, 400 + dx, 260 + dy, 0),
+                               CircleRows(150 + dx, 180 + dy, 30), CircleRows(240 + dx, 180 + dy, 24),
+                               CircleRows(330 + dx, 180 + dy, 30)}),
+                       4, 3, 240, 120, 4});
+    figures.push_back({"box of two cells",
+                       Joined({RoundedRectRows(110 + dx, 95 + dy, 370 + dx, 265 + dy, 0),
+                               RoundedRectRows(126 + dx, 111 + dy, 233 + dx, 249 + dy, 0),
+                               RoundedRectRows(247 + dx, 111 + dy, 354 + dx, 249 + dy, 0)}),
+                       12, 0, 240, 180, 3});
     return figures;
 }
 
@@ -189,12 +257,25 @@ inline std::vector<double> Coverage(const std::vector<P>& poly, int width, int h
     return cover;
 }
 
+// The coverage of an outline of loops, the first outer and the others
+// holes in it.
+inline std::vector<double> LoopsCoverage(const std::vector<TraceRow>& rows, int width, int height) {
+    const std::vector<std::vector<TraceRow>> loops = Loops(rows);
+    std::vector<double> cover = Coverage(Polygon(loops[0]), width, height);
+    for (std::size_t k = 1; k < loops.size(); ++k) {
+        const std::vector<double> hole = Coverage(Polygon(loops[k]), width, height);
+        for (std::size_t i = 0; i < cover.size(); ++i)
+            cover[i] = std::max(0.0, cover[i] - hole[i]);
+    }
+    return cover;
+}
+
 // None: clean. BlurNoiseJpeg: blurred (sigma 0.8 dot), noise of 3 levels,
-// JPEG at quality 85. The photo-like ones have the figure only 40 levels
-// darker than the background around it, blur, noise of 4 levels and JPEG at
-// quality 70: Gradient with the light falling by 85 levels from left to
-// right, Grain on a grained background (a texture of about 6 levels).
-enum class Damage { None, BlurNoiseJpeg, Gradient, Grain };
+// JPEG at quality 85; BlurNoiseJpeg70 the same at quality 70. The photo-like ones have the figure only 40
+// levels darker than the background around it, blur, noise of 4 levels and JPEG at quality 70: Gradient with
+// the light falling by 85 levels from left to right, Grain on a grained background (a texture of about 6
+// levels).
+enum class Damage { None, BlurNoiseJpeg, Gradient, Grain, BlurNoiseJpeg70 };
 
 inline std::vector<std::uint8_t> Jpeg(const std::vector<std::uint8_t>& rgb, int width, int height,
                                       int quality) {
@@ -262,7 +343,7 @@ inline std::vector<double> Grain(int width, int height, double spread, unsigned 
 // damaged as damage says.
 inline std::vector<std::uint8_t> Render(const std::vector<TraceRow>& rows, Damage damage, int width = WIDTH,
                                         int height = HEIGHT, unsigned seed = 1) {
-    std::vector<double> level = Coverage(Polygon(rows), width, height);
+    std::vector<double> level = LoopsCoverage(rows, width, height);
     const bool photo = damage == Damage::Gradient || damage == Damage::Grain;
     if (photo) {
         const std::vector<double> grain = damage == Damage::Grain ? Grain(width, height, 6.0, seed)
@@ -288,7 +369,8 @@ inline std::vector<std::uint8_t> Render(const std::vector<TraceRow>& rows, Damag
     for (std::size_t i = 0; i < level.size(); ++i)
         rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] =
             std::uint8_t(std::clamp(std::lround(level[i]), 0L, 255L));
-    if (damage != Damage::None) rgb = FromJpeg(Jpeg(rgb, width, height, photo ? 70 : 85), width, height);
+    const int quality = photo || damage == Damage::BlurNoiseJpeg70 ? 70 : 85;
+    if (damage != Damage::None) rgb = FromJpeg(Jpeg(rgb, width, height, quality), width, height);
     return rgb;
 }
 

@@ -8,6 +8,7 @@
 #include "figure_pictures.h"
 #include "image/view_image.h"
 #include "platform/message_box_recorder.h"
+#include "tilted_camera.h"
 #include "viewer/figure_tracing.h"
 
 namespace {
@@ -38,7 +39,8 @@ struct Limits {
 };
 
 void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, double scale, Limits limits) {
-    const char* const damages[] = {", clean", ", blurred, noisy, JPEG", ", uneven light", ", grain"};
+    const char* const damages[] = {", clean", ", blurred, noisy, JPEG", ", uneven light", ", grain",
+                                   ", blurred, noisy, JPEG 70"};
     SCOPED_TRACE(figure.name + damages[int(damage)]);
     platform::MessageBoxRecorder boxes;
     const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, scale);
@@ -94,22 +96,41 @@ TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
     ExpectTracedAndCalculated(figpic::Figures()[1], Damage::None, 4.0, {0.01, 0.02, 0.05});
 }
 
-TEST(FigureTrace, TableRowsAreReplacedOnlyAfterYes) {
+TEST(FigureTrace, TableRowsAreReplacedAfterYesAndTheLoopsAddedAfterNo) {
     const figpic::Figure disc = figpic::Figures()[2];
     const CViewImage view =
         ViewOf(figpic::Render(disc.rows, Damage::None), figpic::WIDTH, figpic::HEIGHT, 1.0);
     platform::MessageBoxRecorder boxes;
     SampleTable table;
     table.AddPoint(10, 20);
+    table.AddPoint(30, 20);
+    table.AddPoint(30, 40);
     table.workState = WS_CALCULATED;
     FigureTracing tracing;
-    boxes.Answer(platform::IDNO);
+    boxes.Answer(platform::IDCANCEL);
     EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
     ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(boxes.Last().text, "サンプリングデータがあります。\nトレース結果で置き換えますか？");
-    EXPECT_EQ(table.count, 1);
+    EXPECT_EQ(boxes.Last().text,
+              "サンプリングデータがあります。\nトレース結果で置き換えますか？\n"
+              "「いいえ」で穴・部品として後ろに追加します。");
+    EXPECT_EQ(boxes.Last().style, unsigned(platform::MB_YESNOCANCEL));
+    EXPECT_EQ(table.count, 3);
     EXPECT_EQ(table.workState, WS_CALCULATED);
 
+    // No: a loop break, then the disc's rows after the triangle.
+    boxes.Answer(platform::IDNO);
+    EXPECT_TRUE(tracing.TraceAt(view, 240, 180, table, nullptr));
+    EXPECT_EQ(boxes.calls.size(), 2u);
+    ASSERT_EQ(table.count, 3 + 1 + 6);
+    EXPECT_EQ(table.rows[2].x, 30);
+    EXPECT_EQ(table.rows[3].type, kLoopBreakType);
+    EXPECT_EQ(std::string(table.rows[3].xText), std::string(LoopBreakSamplePoint().xText));
+    EXPECT_EQ(table.rows[4].type, 2);
+    EXPECT_EQ(table.rows[4].x, 240);
+    EXPECT_EQ(table.workState, WS_MODIFIED);
+
+    // Yes: the disc alone.
+    boxes.Answer(platform::IDYES);
     EXPECT_TRUE(tracing.TraceAt(view, 240, 180, table, nullptr));
     EXPECT_EQ(table.count, 6);
     // Three arcs from the top: type 2, middle point, next start...
@@ -117,6 +138,23 @@ TEST(FigureTrace, TableRowsAreReplacedOnlyAfterYes) {
     EXPECT_EQ(table.rows[1].type, 1);
     EXPECT_EQ(std::string(table.rows[0].xText).size(), 8u);
     EXPECT_EQ(table.rows[0].x, 240);  // the whole dots the text begins with
+
+    // Loops that would run past the 200 rows are refused whole, with the
+    // row limit's message; a last row that is a break already gets no other.
+    while (table.count < 194)
+        table.AddPoint(table.count, 5);
+    boxes.Answer(platform::IDNO);
+    EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
+    ASSERT_EQ(boxes.calls.size(), 5u);
+    EXPECT_EQ(boxes.Last().text, "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません");
+    EXPECT_EQ(table.count, 194);
+    table.count = 193;
+    ASSERT_TRUE(table.AddLoopBreak());
+    boxes.Answer(platform::IDNO);
+    EXPECT_TRUE(tracing.TraceAt(view, 240, 180, table, nullptr));
+    EXPECT_EQ(table.count, 200);
+    EXPECT_EQ(table.rows[193].type, kLoopBreakType);
+    EXPECT_EQ(table.rows[194].type, 2);
 }
 
 TEST(FigureTrace, NoFigureOnAnEmptyPictureAndTheEdgeBoundsAFigureTouchingIt) {
@@ -245,9 +283,10 @@ TEST(FigureTrace, AClickInAHoleOfAFigureTracesNothingAndSaysSo) {
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.Last().text, "クリック位置は図形の穴の中です。図形の内側をクリックしてください");
     EXPECT_EQ(table.count, 0);
-    // In the plate itself, its outer outline (the hole is not traced yet).
+    // In the plate itself, its outer outline, a break and the hole's.
     EXPECT_TRUE(tracing.TraceAt(view, 160, 120, table, nullptr));
-    EXPECT_EQ(table.count, 4);
+    ASSERT_EQ(table.count, 4 + 1 + 4);
+    EXPECT_EQ(table.rows[4].type, kLoopBreakType);
     EXPECT_EQ(boxes.calls.size(), 1u);
 }
 
@@ -268,12 +307,129 @@ TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     EXPECT_EQ(unsure.step, TraceStep::Refuse);
     EXPECT_EQ(unsure.notice.text, "図形の輪郭を確定できません\n5 行目の点が図形の範囲の外にあります");
     result.fault = trace::TraceFault::AreaOffRegion;
-    EXPECT_EQ(JudgeTrace(result, table).notice.text, "図形の輪郭を確定できません\n輪郭の面積が図形の面積と合いません");
+    EXPECT_EQ(JudgeTrace(result, table).notice.text,
+              "図形の輪郭を確定できません\n輪郭の面積が図形の面積と合いません");
     result.status = trace::TraceStatus::Traced;
     EXPECT_EQ(JudgeTrace(result, table).step, TraceStep::Store);
     EXPECT_TRUE(JudgeTrace(result, table).notice.empty());
     table.AddPoint(1, 2);
     const TraceVerdict ask = JudgeTrace(result, table);
     EXPECT_EQ(ask.step, TraceStep::Ask);
-    EXPECT_EQ(ask.notice.style, unsigned(platform::MB_YESNO));
+    EXPECT_EQ(ask.notice.style, unsigned(platform::MB_YESNOCANCEL));
+}
+
+namespace {
+
+// Traces a hollow section into the table and calculates it as the edit
+// window does: its loops, area and centroid against the exact outline's.
+void ExpectHollowTraced(const figpic::Figure& figure, Damage damage, double areaPercent, double centroid) {
+    SCOPED_TRACE(figure.name + (damage == Damage::None ? ", clean" : ", blurred, noisy, JPEG 70"));
+    platform::MessageBoxRecorder boxes;
+    const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, 1.0);
+    SampleTable table;
+    CalcState state;
+    FigureTracing tracing;
+    ASSERT_TRUE(tracing.TraceAt(view, figure.seedX, figure.seedY, table, nullptr));
+    int loops = 1;
+    for (int i = 0; i < table.count; ++i)
+        loops += table.rows[i].type == kLoopBreakType;
+    EXPECT_EQ(loops, figure.loops);
+    ASSERT_TRUE(RunCalculation(table, state, 1.0, nullptr));
+    EXPECT_TRUE(boxes.calls.empty());
+    const figpic::Properties want = figpic::PropertiesOf(figure.rows);
+    const ResultValues& got = state.results.source;
+    EXPECT_LT(100 * std::abs(got.A - want.area) / want.area, areaPercent);
+    EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), centroid);
+    if (damage == Damage::None) {
+        const trace::TraceResult pieces = TraceViewImage(view, figure.seedX, figure.seedY);
+        EXPECT_EQ(pieces.loops, figure.loops);
+        EXPECT_EQ(pieces.lines, figure.lines);
+        EXPECT_EQ(pieces.arcs, figure.arcs);
+    }
+}
+
+}  // namespace
+
+TEST(FigureTrace, OneClickInAHollowSectionTracesItsHolesToo) {
+    for (const figpic::Figure& figure : figpic::HollowFigures())
+        ExpectHollowTraced(figure, Damage::None, 0.02, 0.05);
+}
+
+// Blurred, noisy, JPEG at quality 70: thin walls put many edge dots against
+// little area. Each picture is traced with all its loops, or refused as
+// unsure; never given wrong.
+TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
+    for (const figpic::Figure& figure : figpic::HollowFigures()) {
+        const figpic::Properties want = figpic::PropertiesOf(figure.rows);
+        int traced = 0;
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(figure.name + ", noise seed " + std::to_string(seed));
+            const std::vector<std::uint8_t> rgb =
+                figpic::Render(figure.rows, Damage::BlurNoiseJpeg70, figpic::WIDTH, figpic::HEIGHT, seed);
+            const trace::TraceResult found = trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT,
+                                                                figure.seedX, figure.seedY, 200);
+            if (found.status == trace::TraceStatus::Unreliable) continue;
+            ASSERT_EQ(found.status, trace::TraceStatus::Traced);
+            ++traced;
+            EXPECT_EQ(found.loops, figure.loops);
+            const figpic::Properties got = figpic::PropertiesOf(found.rows);
+            ASSERT_TRUE(got.ok);
+            EXPECT_LT(100 * std::abs(got.area - want.area) / want.area, 0.3);
+            EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.25);
+        }
+        EXPECT_GE(traced, 2) << figure.name;
+    }
+}
+
+TEST(FigureTrace, HolesOfAFewDotsAreSpecksOfTheFigure) {
+    // A plate with a hole of 3 x 3 dots, left to the figure, and one of 12 x 12.
+    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
+                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
+    auto fill = [&](int left, int top, int right, int bottom, double level) {
+        for (int y = top; y < bottom; ++y)
+            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
+                        std::uint8_t(level));
+    };
+    fill(140, 100, 340, 260, figpic::FIGURE_LEVEL);
+    fill(180, 150, 183, 153, figpic::BACKGROUND_LEVEL);
+    fill(280, 150, 292, 162, figpic::BACKGROUND_LEVEL);
+    const trace::TraceResult found =
+        trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, 160, 120, 200);
+    ASSERT_EQ(found.status, trace::TraceStatus::Traced);
+    EXPECT_EQ(found.loops, 2);
+    EXPECT_EQ(found.lines, 8);
+    EXPECT_NEAR(figpic::PropertiesOf(found.rows).area, 200.0 * 160 - 144, 0.5);
+    // Too many rows with the holes: refused, the loops left whole.
+    EXPECT_EQ(trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, 160, 120, 8).status,
+              trace::TraceStatus::TooManyRows);
+}
+
+// The L-section photographed at 40 degrees, seeded in its foot: the first
+// window around the seed that holds both sides reaches the background only
+// by a sliver beside the blurred edge, whose dots would make the
+// background's level. It grows on, and the foot gives the outline the
+// upright bar gives (its rows from another first corner).
+TEST(FigureTrace, ASeedBesideABlurredEdgeTakesTheLevelsFromBeyondIt) {
+    TiltedCamera camera;
+    camera.tiltDeg = 40;
+    constexpr int width = 640, height = 480;
+    constexpr double mmPerDot = 0.5;
+    std::vector<trace::TraceRow> seen;
+    for (const figpic::P& p : figpic::Polygon(figpic::Figures()[3].rows)) {
+        const plane::Point q = camera.Photo({p.x * mmPerDot, p.y * mmPerDot});
+        seen.push_back(figpic::Row(1, q.x, q.y));
+    }
+    const std::vector<std::uint8_t> rgb = figpic::Render(seen, Damage::BlurNoiseJpeg, width, height);
+    const trace::TraceResult foot = trace::TraceFigure(rgb.data(), width, height, 245, 297, 200);
+    const plane::Point bar = camera.Photo({170 * mmPerDot, 150 * mmPerDot});
+    const trace::TraceResult upright =
+        trace::TraceFigure(rgb.data(), width, height, int(bar.x), int(bar.y), 200);
+    ASSERT_EQ(foot.status, trace::TraceStatus::Traced);
+    ASSERT_EQ(upright.status, trace::TraceStatus::Traced);
+    EXPECT_EQ(foot.lines, 6);
+    EXPECT_EQ(foot.arcs, 0);
+    const figpic::Properties got = figpic::PropertiesOf(foot.rows), want = figpic::PropertiesOf(upright.rows);
+    ASSERT_TRUE(got.ok);
+    EXPECT_LT(std::abs(got.area / want.area - 1), 5e-4);
+    EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.05);
 }

@@ -58,7 +58,8 @@ private slots:
                  QString::fromUtf8("左ボタンで図形の内側をクリックしてください"));
         ClickDot(480, 360);  // the plate's middle at 200 %
         QCOMPARE(QString::fromStdString(world->boxes.Last().text),
-                 QString::fromUtf8("サンプリングデータがあります。\nトレース結果で置き換えますか？"));
+                 QString::fromUtf8("サンプリングデータがあります。\nトレース結果で置き換えますか？\n"
+                                   "「いいえ」で穴・部品として後ろに追加します。"));
         QCOMPARE(App().sampleTable.count, 12);
         QCOMPARE(App().sampleTable.workState, int(WS_MODIFIED));
         // The grid shows the first row, at 200 %: (142.3, 100.45) x 2.
@@ -76,9 +77,42 @@ private slots:
         viewer->OnCommand(ID_TRACE_FIGURE, 0);
         viewer->OnCommand(ID_CORRECTION_START, 0);
         ClickDot(App().sampleTable.rows[0].x, App().sampleTable.rows[0].y);
-        QVERIFY(QString::fromStdString(world->boxes.Last().text).startsWith(QString::fromUtf8("1 番目のデータを")));
+        QVERIFY(QString::fromStdString(world->boxes.Last().text)
+                    .startsWith(QString::fromUtf8("1 番目のデータを")));
         QCOMPARE(App().sampleTable.count, 12);
-        if (qEnvironmentVariableIsSet("VELDRIO_TRACE_SHOT")) viewer->grab().save(qEnvironmentVariable("VELDRIO_TRACE_SHOT"));
+        if (qEnvironmentVariableIsSet("VELDRIO_TRACE_SHOT"))
+            viewer->grab().save(qEnvironmentVariable("VELDRIO_TRACE_SHOT"));
+    }
+
+    // A table holding a part already: "No" keeps it and adds the tube's two
+    // loops after a break; the grid shows the breaks as "9" with blank
+    // coordinates.
+    void theAnswerNoAddsTheTracedLoopsAfterABreak() {
+        const figpic::Figure tube = figpic::HollowFigures()[0];
+        const std::vector<std::uint8_t> rgb = figpic::Render(tube.rows, figpic::Damage::None);
+        QVERIFY(viewer->viewImage()->image.StorePixels(rgb.data(), rgb.size(), false));
+        QVERIFY(viewer->RenderDisplay());
+        SampleTable& table = App().sampleTable;
+        table.AddPoint(10, 10);
+        table.AddPoint(60, 10);
+        table.AddPoint(10, 60);
+        viewer->OnCommand(ID_TRACE_FIGURE, 0);
+        world->boxes.Answer(platform::IDNO);
+        ClickDot(2 * tube.seedX, 2 * tube.seedY);
+        QCOMPARE(world->boxes.Last().style, unsigned(platform::MB_YESNOCANCEL));
+        QCOMPARE(table.count, 3 + 1 + 6 + 1 + 6);
+        QCOMPARE(table.rows[0].x, 10);
+        QCOMPARE(table.rows[2].y, 60);
+        QCOMPARE(table.rows[3].type, kLoopBreakType);
+        QCOMPARE(table.rows[10].type, kLoopBreakType);
+        QCOMPARE(table.workState, int(WS_MODIFIED));
+        CEditData* edit = App().registry.editWindow;
+        QCOMPARE(edit->cell(3, 0)->text(), QString("9"));
+        QCOMPARE(edit->cell(3, 1)->text().trimmed(), QString());
+        QCOMPARE(edit->cell(4, 0)->text(), QString("2"));
+        // The tube's top at 200 %: (240.37, 80.21) x 2.
+        QVERIFY(edit->cell(4, 1)->text().startsWith(QString("480.7")));
+        QVERIFY(edit->cell(4, 2)->text().startsWith(QString("160.4")));
     }
 
     void aClickOnTheBackgroundOfAnEmptyPictureChangesNothing() {
@@ -87,7 +121,8 @@ private slots:
         App().sampleTable.AddPoint(5, 5);
         viewer->OnCommand(ID_TRACE_FIGURE, 0);
         ClickDot(100, 100);
-        QCOMPARE(QString::fromStdString(world->boxes.Last().text), QString::fromUtf8("クリック位置に図形が見つかりません"));
+        QCOMPARE(QString::fromStdString(world->boxes.Last().text),
+                 QString::fromUtf8("クリック位置に図形が見つかりません"));
         QCOMPARE(App().sampleTable.count, 1);
         QCOMPARE(App().sampleTable.rows[0].x, 5);
     }
