@@ -146,6 +146,13 @@ void ZoneCommands::StartFlash() {
         FlashZone();
     flashOn_ = 1;
     flashTimer_.start();
+    if (!flash_.sawScreen()) {
+        // Nothing to invert: say so, as the capture would, rather than
+        // flash a blank box.
+        flashTimer_.stop();
+        EndFlash();
+        platform::MessageBox(dialog_, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM, platform::MB_OK);
+    }
 }
 
 void ZoneCommands::EndFlash() {

@@ -27,6 +27,7 @@ void ZoneFlash::Show(const QRect& zone) {
     // Only what lies on a screen can be seen.
     const QRect area = primary != nullptr ? zone.normalized().intersected(primary->virtualGeometry()) : QRect();
     QImage original = area.isEmpty() ? QImage() : GrabScreenImage(area);
+    sawScreen_ = area.isEmpty() || !original.isNull();
     if (!area.isEmpty() && original.isNull()) {
         original = QImage(area.size(), QImage::Format_RGB32);
         original.fill(Qt::black);

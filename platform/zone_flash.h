@@ -27,6 +27,9 @@ public:
     // two overlap the pixels it covered count as the screen's.
     void Show(const QRect& zone);
     bool shown() const { return shown_; }
+    // Whether the last Show could read the screen under the zone (in a
+    // Wayland session only the portal can, and it may be missing or mute).
+    bool sawScreen() const { return sawScreen_; }
     // The window over the zone while shown (null when the zone lies outside
     // every screen).
     QWidget* window() const;
@@ -38,6 +41,7 @@ private:
     QImage original_;  // the screen under the window, as grabbed
     QRect area_;       // where the window lies
     bool shown_ = false;
+    bool sawScreen_ = true;
 };
 
 }  // namespace platform

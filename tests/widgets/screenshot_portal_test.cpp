@@ -26,6 +26,7 @@
 #include <cstring>
 
 #include "app/app_context.h"
+#include "app/zone_commands.h"
 #include "image/image_data.h"
 #include "image/view_image.h"
 #include "platform/screen_grabber.h"
@@ -225,6 +226,15 @@ private slots:
                  std::string(texts::ZONE_BITMAP_COPY_FAILED) + "/確認");
         QCOMPARE(harness.boxes.calls[1].text, std::string(texts::ZONE_CONVERT_FAILED));
         QVERIFY(App().registry.viewers[0] == nullptr && App().registry.editWindow == nullptr);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+        // "範囲" cannot show the zone either: it says so and flashes nothing.
+        platform::SetPortalTimeoutMs(kLimitMs);
+        dialog->OnCommand(IDC_ZONE_FLASH);
+        platform::SetPortalTimeoutMs(platform::kPortalTimeoutMs);
+        QCOMPARE(harness.boxes.calls.size(), std::size_t(3));
+        QCOMPARE(harness.boxes.calls[2].text, std::string(texts::ZONE_BITMAP_COPY_FAILED));
+        QVERIFY(!dialog->zone().flashOn() && dialog->zone().flash().window() == nullptr);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
