@@ -229,6 +229,7 @@ void CGazoView::PaintOver(QPainter& painter, int originX, int originY) {
     if (dataView_)
         DrawSampleOverlay(painter, app.sampleTable, app.calc, originX, originY, app.settings.colourNumbers);
     cutout_->Paint(painter, originX, originY);
+    plane_->Paint(painter, originX, originY);
     UpdateViewerTitle();
 }
 

@@ -142,6 +142,18 @@ double RayDegrees(const OverlayArc& arc, int x, int y) {
 
 }  // namespace
 
+std::vector<OverlayItem> KnownPointsGeometry(const std::vector<std::array<int, 2>>& dots, const OverlayView& view,
+                                             const ColourNumbers& colours) {
+    OverlayBuilder out(view, colours);
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const int x = Shifted(dots[i][0], view.originX);
+        const int y = Shifted(dots[i][1], view.originY);
+        out.Cross(x, y, COLOUR_CENTROID);
+        out.Label(x, y, std::to_string(i + 1), COLOUR_CENTROID);
+    }
+    return out.Take();
+}
+
 std::vector<OverlayItem> OverlayGeometry(const SampleTable& table, const CalcState& calc,
                                          const OverlayView& view, const ColourNumbers& colours) {
     const int rowCount = std::clamp<int>(table.count, 0, static_cast<int>(table.rows.size()));

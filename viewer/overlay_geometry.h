@@ -7,6 +7,7 @@
 // painter only draws what is listed here.
 #pragma once
 
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -67,6 +68,12 @@ struct OverlayView {
 // outside the table draw with the default of their position.
 std::vector<OverlayItem> OverlayGeometry(const SampleTable& table, const CalcState& calc,
                                          const OverlayView& view, const ColourNumbers& colours);
+
+// The known points of a perspective plane while they are being clicked, at
+// their display dots: each a cross and its number, in the centroid's colour
+// so that they stand apart from the rows' marks.
+std::vector<OverlayItem> KnownPointsGeometry(const std::vector<std::array<int, 2>>& dots, const OverlayView& view,
+                                             const ColourNumbers& colours);
 
 // The arc's start and sweep in degrees, counter-clockwise from the square
 // centre's 3 o'clock direction as seen on the screen; the start is in

@@ -112,14 +112,31 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items) {
     painter.restore();
 }
 
-void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc,
-                       int originX, int originY, const ColourNumbers& colours) {
+namespace {
+
+// Draws in the overlay's font what geometry lists for the view at (originX,
+// originY), leaving the painter as it was.
+template <class Geometry>
+void DrawInOverlayFont(QPainter& painter, int originX, int originY, Geometry geometry) {
     const QFont font = OverlayFont();
-    const OverlayView view{originX, originY, OverlayLineHeight(font)};
-    const std::vector<OverlayItem> items = OverlayGeometry(table, calc, view, colours);
+    const std::vector<OverlayItem> items = geometry(OverlayView{originX, originY, OverlayLineHeight(font)});
     if (items.empty()) return;
     painter.save();
     painter.setFont(font);
     DrawOverlay(painter, items);
     painter.restore();
+}
+
+}  // namespace
+
+void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc,
+                       int originX, int originY, const ColourNumbers& colours) {
+    DrawInOverlayFont(painter, originX, originY,
+                      [&](const OverlayView& view) { return OverlayGeometry(table, calc, view, colours); });
+}
+
+void DrawKnownPoints(QPainter& painter, const std::vector<std::array<int, 2>>& dots, int originX, int originY,
+                     const ColourNumbers& colours) {
+    DrawInOverlayFont(painter, originX, originY,
+                      [&](const OverlayView& view) { return KnownPointsGeometry(dots, view, colours); });
 }

@@ -3,6 +3,7 @@
 // fixed-pitch face, leaving the painter as it was.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "dialogs/colour_table.h"
@@ -28,3 +29,8 @@ void DrawOverlay(QPainter& painter, const std::vector<OverlayItem>& items);
 // (originX, originY): geometry from the current table and calculation, drawn.
 void DrawSampleOverlay(QPainter& painter, const SampleTable& table, const CalcState& calc,
                        int originX, int originY, const ColourNumbers& colours);
+
+// The known points of a plane being clicked, in display dots, drawn over the
+// image as KnownPointsGeometry lists them.
+void DrawKnownPoints(QPainter& painter, const std::vector<std::array<int, 2>>& dots, int originX, int originY,
+                     const ColourNumbers& colours);

@@ -1,6 +1,8 @@
 #include "viewer/plane_commands.h"
 
 #include <QWidget>
+#include <array>
+#include <cmath>
 #include <memory>
 
 #include "app/app_context.h"
@@ -15,6 +17,7 @@
 #include "image/view_image.h"
 #include "platform/message_box.h"
 #include "res/ids.h"
+#include "viewer/overlay_painter.h"
 #include "res/texts_app.h"
 #include "res/texts_plane.h"
 #include "res/texts_undo.h"
@@ -59,7 +62,18 @@ bool PlaneCommands::OnLeftPress(QPoint dot) {
     if (!collecting_ || picture == nullptr) return false;
     const double R = picture->displayScale > 0 ? picture->displayScale : 1.0;
     points_.push_back({dot.x() / R, dot.y() / R});
+    repaint_();
     return true;
+}
+
+void PlaneCommands::Paint(QPainter& painter, int originX, int originY) const {
+    const CViewImage* picture = picture_();
+    if (!collecting_ || picture == nullptr || points_.empty()) return;
+    const double R = picture->displayScale > 0 ? picture->displayScale : 1.0;
+    std::vector<std::array<int, 2>> dots;
+    for (const plane::Point& point : points_)
+        dots.push_back({int(std::lround(point.x * R)), int(std::lround(point.y * R))});
+    DrawKnownPoints(painter, dots, originX, originY, App().settings.colourNumbers);
 }
 
 void PlaneCommands::Start() {
@@ -75,6 +89,7 @@ void PlaneCommands::Start() {
 void PlaneCommands::Finish() {
     collecting_ = false;
     viewer_->unsetCursor();
+    repaint_();
     CViewImage* picture = picture_();
     if (picture == nullptr) return;
     if (points_.size() < 4) {

@@ -13,6 +13,7 @@
 #include "plane/plane_setting.h"
 
 class CViewImage;
+class QPainter;
 class QWidget;
 
 class PlaneCommands : public QObject {
@@ -32,6 +33,9 @@ public:
     // A left press on the display dot while points are being clicked takes
     // it as the next point (true); otherwise false.
     bool OnLeftPress(QPoint dot);
+    // While points are being clicked, marks them over the image whose
+    // top-left corner is at (originX, originY) of the client.
+    void Paint(QPainter& painter, int originX, int originY) const;
     bool collecting() const { return collecting_; }
     // The points clicked so far, in source dots.
     const std::vector<plane::Point>& points() const { return points_; }
@@ -41,10 +45,10 @@ private:
     void Finish();
     void Clear();
     void OpenRectified();
+    // Set as one step of the undo history.
+    void Apply(CViewImage& picture, const plane::PlaneSetting& setting);
     // Sets (or, unset, clears) the picture's plane, remembers it and lets
     // the edit window show it.
-    // Sets the plane as one step of the undo history.
-    void Apply(CViewImage& picture, const plane::PlaneSetting& setting);
     void Set(CViewImage& picture, const plane::PlaneSetting& setting);
 
     QWidget* viewer_;

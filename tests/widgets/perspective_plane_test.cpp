@@ -18,6 +18,7 @@
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "res/texts_plane.h"
+#include "support/pixel_probe.h"
 #include "res/texts_undo.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
@@ -68,6 +69,10 @@ private slots:
         // Three corners on one line: refused, the dialog stays open until cancelled.
         ClickCorners(viewer, {{20, 20}, {100, 20}, {180, 20}, {20, 140}});
         QCOMPARE(world.boxes.Last().text, std::string(texts_plane::MSG_PLANE_CLICK));
+        // Each clicked point is marked on the picture while the points are given.
+        const QColor mark = ColourOf(OverlayColour(App().settings.colourNumbers, COLOUR_CENTROID));
+        const QImage shown = viewer->client()->grab().toImage();
+        QVERIFY(NearColour(shown, 20, 20, mark) && NearColour(shown, 180, 20, mark));
         const int rowsBefore = App().sampleTable.count;
         AnswerDialog<CPlaneDef>([](CPlaneDef& dialog) {
             dialog.widthEdit()->setText(QStringLiteral("160"));
