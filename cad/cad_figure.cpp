@@ -42,4 +42,11 @@ void SetAxes(CadFigure& figure, Point centroidRow, double thetaDegrees, double m
         box.Empty() ? 0 : kAxisReach * std::max(box.high.x - box.low.x, box.high.y - box.low.y);
 }
 
+std::array<Point, 2> AxisEnds(const CadFigure& figure, int axis) {
+    const double angle = figure.strongAxis + axis * std::numbers::pi / 2;
+    const double dx = figure.axisHalfLength * std::cos(angle), dy = figure.axisHalfLength * std::sin(angle);
+    return {Point{figure.centroid.x - dx, figure.centroid.y - dy},
+            Point{figure.centroid.x + dx, figure.centroid.y + dy}};
+}
+
 }  // namespace cad

@@ -2,6 +2,7 @@
 // coordinates (y pointing up), the centroid and the principal axes.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "cad/cad_geometry.h"
@@ -25,5 +26,8 @@ struct CadFigure {
 CadFigure FigureFromRows(const std::vector<Row>& rows, double magnification, double mmPerDot);
 void SetAxes(CadFigure& figure, Point centroidRow, double thetaDegrees, double magnification,
              double mmPerDot);
+
+// The two ends of the strong axis (axis 0) or the weak one (axis 1).
+std::array<Point, 2> AxisEnds(const CadFigure& figure, int axis);
 
 }  // namespace cad

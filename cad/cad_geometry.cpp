@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "osmeca/circular_arc.h"
+
 namespace cad {
 
 namespace {
@@ -12,16 +14,10 @@ constexpr double kPi = std::numbers::pi;
 
 double Cross(Point o, Point a, Point b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
-// Angle a put into [0, 2pi).
-double Normalized(double a) {
-    a = std::fmod(a, 2 * kPi);
-    return a < 0 ? a + 2 * kPi : a;
-}
-
 // True when angle lies on the arc (between its start and its end).
 bool OnArcAngles(const ArcShape& arc, double angle) {
     const double from = arc.sweep >= 0 ? arc.startAngle : arc.startAngle + arc.sweep;
-    return Normalized(angle - from) <= std::abs(arc.sweep);
+    return osmeca::NormalizeAngle(angle - from) <= std::abs(arc.sweep);
 }
 
 }  // namespace
@@ -80,25 +76,6 @@ std::vector<Edge> SplitEdge(const Edge& edge, int count) {
         from = to;
     }
     return pieces;
-}
-
-double EdgeLength(const Edge& edge) {
-    if (!IsArc(edge)) return Distance(edge.start, edge.end);
-    const ArcShape arc = ArcOf(edge);
-    return arc.radius * std::abs(arc.sweep);
-}
-
-double SignedArea(const Loop& loop) {
-    double area = 0;
-    for (const Edge& e : loop.edges) {
-        area += (e.start.x * e.end.y - e.end.x * e.start.y) / 2;
-        if (IsArc(e)) {
-            const ArcShape arc = ArcOf(e);
-            const double s = std::abs(arc.sweep);
-            area += (arc.sweep > 0 ? 1 : -1) * arc.radius * arc.radius / 2 * (s - std::sin(s));
-        }
-    }
-    return area;
 }
 
 void Box::Add(Point p) {

@@ -61,12 +61,6 @@ std::vector<Edge> SplitEdge(const Edge& edge, int count);
 
 double Distance(Point a, Point b);
 
-// Length of an edge (arc length for arcs).
-double EdgeLength(const Edge& edge);
-
-// The signed area a loop encloses (positive counter-clockwise with y up).
-double SignedArea(const Loop& loop);
-
 // Smallest and largest coordinates, arcs' bulging parts included.
 struct Box {
     Point low{1e300, 1e300};

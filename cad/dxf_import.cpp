@@ -4,12 +4,14 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "cad/dxf_reader.h"
 #include "cad/dxf_writer.h"
 #include "cad/loop_chaining.h"
-#include "cad/loop_crossings.h"
+#include "osmeca/outline_check.h"
 #include "res/texts_cad.h"
+#include "res/texts_data.h"
 
 namespace cad {
 
@@ -40,8 +42,22 @@ DxfImport Refusal(const char* format, const Source& source) {
     return import;
 }
 
-DxfImport Refusal(const char* message) {
+// The entity of the first row where the loops cross or touch each other or
+// themselves, held to the check the calculation makes.
+std::optional<Source> CrossingAt(const std::vector<Row>& rows, const std::vector<Source>& sources) {
+    std::vector<osmeca::CheckRow> check;
+    check.reserve(rows.size());
+    for (const Row& row : rows)
+        check.push_back({row.type, row.x, row.y});
+    const osmeca::OutlineFaultAt at = osmeca::CheckOutlineGeometry(check, nullptr);
+    if (at.fault != osmeca::OutlineFault::LoopCrossesItself && at.fault != osmeca::OutlineFault::LoopsCross)
+        return std::nullopt;
+    return sources[std::size_t(at.row)];
+}
+
+DxfImport Refusal(const char* message, ImportStatus status = ImportStatus::Refused) {
     DxfImport import;
+    import.status = status;
     import.message = message;
     return import;
 }
@@ -61,28 +77,24 @@ DxfImport ImportDxf(std::string_view text, const std::string& layer, int maxRows
         }
     if (shapes.empty())
         return Refusal(drawing.malformed ? texts_cad::MSG_UNREADABLE : texts_cad::MSG_NO_OUTLINE);
-    DxfImport import;
     // Every edge takes a row at least.
-    if (drawing.tooLarge || edges > std::size_t(maxRows)) {
-        import.status = ImportStatus::TooManyRows;
-        return import;
-    }
+    if (drawing.tooLarge || edges > std::size_t(maxRows))
+        return Refusal(texts_data::MSG_TABLE_FULL, ImportStatus::TooManyRows);
     const double tolerance = ChainTolerance(shapes);
     if (!std::isfinite(tolerance)) return Refusal(texts_cad::MSG_UNREADABLE);
     ChainResult chained = ChainLoops(shapes, tolerance);
     if (!chained.closed) return Refusal(texts_cad::MSG_OPEN_CHAIN, chained.openEnd);
-    if (const auto crossing = FindCrossing(chained.loops, tolerance))
-        return Refusal(texts_cad::MSG_CROSSING, *crossing);
+    std::vector<Source> sources;
+    const std::vector<Row> rows = LoopsToRows(chained.loops, {}, &sources);
+    if (const auto crossing = CrossingAt(rows, sources)) return Refusal(texts_cad::MSG_CROSSING, *crossing);
+    DxfImport import;
     import.loops = std::move(chained.loops);
     import.box = BoxOf(import.loops);
     const double size = Distance(import.box.low, import.box.high);
     if (!std::isfinite(size) || !(size > 0)) return Refusal(texts_cad::MSG_UNREADABLE);
     import.mmPerUnit = MillimetresPerUnit(drawing.insUnits);
-    if (ImportedRows(import, {}).size() > std::size_t(maxRows)) {
-        import.status = ImportStatus::TooManyRows;
-        import.loops.clear();
-        return import;
-    }
+    if (rows.size() > std::size_t(maxRows))
+        return Refusal(texts_data::MSG_TABLE_FULL, ImportStatus::TooManyRows);
     import.status = ImportStatus::Loaded;
     return import;
 }

@@ -111,12 +111,11 @@ void EdgeEntity(DxfOut& out, const Edge& e, const char* layer) {
 void Axes(DxfOut& out, const CadFigure& figure) {
     out.Entity("POINT", kLayerAxes);
     out.At(10, figure.centroid);
-    for (const double angle : {figure.strongAxis, figure.strongAxis + std::numbers::pi / 2}) {
-        const double dx = figure.axisHalfLength * std::cos(angle),
-                     dy = figure.axisHalfLength * std::sin(angle);
+    for (int axis = 0; axis < 2; ++axis) {
+        const auto [from, to] = AxisEnds(figure, axis);
         out.Entity("LINE", kLayerAxes);
-        out.At(10, {figure.centroid.x - dx, figure.centroid.y - dy});
-        out.At(11, {figure.centroid.x + dx, figure.centroid.y + dy});
+        out.At(10, from);
+        out.At(11, to);
     }
 }
 

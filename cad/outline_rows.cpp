@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "osmeca/circular_arc.h"
+
 namespace cad {
 
 namespace {
@@ -24,11 +26,6 @@ constexpr double kNearWhole = 1e-9;
 
 bool IsWhole(double v) { return std::abs(v) < 1e9 && v == std::round(v); }
 
-double Normalized(double a) {
-    a = std::fmod(a, 2 * kPi);
-    return a < 0 ? a + 2 * kPi : a;
-}
-
 // The point of the arc from a to b (bulge) for its middle row.
 Point MiddleRow(const Edge& edge) {
     const ArcShape arc = ArcOf(edge);
@@ -37,13 +34,13 @@ Point MiddleRow(const Edge& edge) {
         IsWhole(edge.start.x) && IsWhole(edge.start.y) && IsWhole(edge.end.x) && IsWhole(edge.end.y);
     if (!wholeEnds || !(arc.radius * std::abs(arc.sweep) <= kLongestSearch)) return middle;
     const double from = arc.sweep >= 0 ? arc.startAngle : arc.startAngle + arc.sweep;
-    const double middleAngle = Normalized(arc.startAngle + arc.sweep / 2 - from);
+    const double middleAngle = osmeca::NormalizeAngle(arc.startAngle + arc.sweep / 2 - from);
     Point best = middle;
     double bestOff = 1e300;
     auto consider = [&](double x, double y) {
         if (std::abs(std::hypot(x - arc.centre.x, y - arc.centre.y) - arc.radius) > kOnCircle * arc.radius)
             return;
-        const double angle = Normalized(std::atan2(y - arc.centre.y, x - arc.centre.x) - from);
+        const double angle = osmeca::NormalizeAngle(std::atan2(y - arc.centre.y, x - arc.centre.x) - from);
         if (angle <= 0 || angle >= std::abs(arc.sweep)) return;  // the ends themselves
         if (Distance({x, y}, edge.start) == 0 || Distance({x, y}, edge.end) == 0) return;
         if (std::abs(angle - middleAngle) < bestOff) {
@@ -87,23 +84,28 @@ RowPlacement LocalPlacement(const Box& box, double scale) {
     return placement;
 }
 
-std::vector<Row> LoopsToRows(const std::vector<Loop>& loops, const RowPlacement& placement) {
+std::vector<Row> LoopsToRows(const std::vector<Loop>& loops, const RowPlacement& placement,
+                             std::vector<Source>* sources) {
     std::vector<Row> rows;
+    const auto add = [&](Row row, const Source& source) {
+        rows.push_back(row);
+        if (sources != nullptr) sources->push_back(source);
+    };
     for (const Loop& loop : loops) {
-        if (!rows.empty()) rows.push_back({kRowLoopBreak, 0, 0});
+        if (!rows.empty()) add({kRowLoopBreak, 0, 0}, {});
         for (const Edge& edge : loop.edges) {
             const Edge placed{Placed(edge.start, placement), Placed(edge.end, placement), -edge.bulge,
                               edge.source};
             if (!IsArc(placed)) {
-                rows.push_back({kRowLine, placed.start.x, placed.start.y});
+                add({kRowLine, placed.start.x, placed.start.y}, edge.source);
                 continue;
             }
             const double sweep = std::abs(ArcOf(placed).sweep);
             const int pieces = sweep >= kLongestArc ? int(std::ceil(sweep / kPieceSweep - 1e-9)) : 1;
             for (const Edge& piece : SplitEdge(placed, pieces)) {
                 const Point middle = MiddleRow(piece);
-                rows.push_back({kRowArc, piece.start.x, piece.start.y});
-                rows.push_back({kRowLine, middle.x, middle.y});
+                add({kRowArc, piece.start.x, piece.start.y}, edge.source);
+                add({kRowLine, middle.x, middle.y}, edge.source);
             }
         }
     }
@@ -134,14 +136,6 @@ std::vector<Loop> RowsToLoops(const std::vector<Row>& rows) {
         begin = end + 1;
     }
     return loops;
-}
-
-PieceCount CountPieces(const std::vector<Loop>& loops) {
-    PieceCount count;
-    for (const Loop& loop : loops)
-        for (const Edge& e : loop.edges)
-            ++(IsArc(e) ? count.arcs : count.lines);
-    return count;
 }
 
 }  // namespace cad

@@ -36,18 +36,13 @@ RowPlacement LocalPlacement(const Box& box, double scale);
 // The rows of the loops placed so; arcs of half a turn or more split into
 // shorter ones. An arc's middle row is the point of the arc nearest its
 // middle whose coordinates are whole numbers when the arc's ends are,
-// else the middle itself.
-std::vector<Row> LoopsToRows(const std::vector<Loop>& loops, const RowPlacement& placement);
+// else the middle itself. sources, when given, receives the source of the
+// edge each row comes from (an empty one for a loop break).
+std::vector<Row> LoopsToRows(const std::vector<Loop>& loops, const RowPlacement& placement,
+                             std::vector<Source>* sources = nullptr);
 
 // The loops of rows (in the rows' own frame), cut at type 9 rows; loops
 // of fewer than two points are left out.
 std::vector<Loop> RowsToLoops(const std::vector<Row>& rows);
-
-// How many lines and arcs the rows hold.
-struct PieceCount {
-    int lines = 0;
-    int arcs = 0;
-};
-PieceCount CountPieces(const std::vector<Loop>& loops);
 
 }  // namespace cad

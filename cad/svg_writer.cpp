@@ -51,11 +51,9 @@ std::string Overlay(const CadFigure& figure, const SvgColours& colours, double s
     std::string out = "<g id=\"overlay\">\n";
     const double width = kLineWidth * size;
     const std::string* colour[] = {&colours.strongAxis, &colours.weakAxis};
-    for (int i = 0; i < 2; ++i) {
-        const double angle = figure.strongAxis + i * std::numbers::pi / 2;
-        const Point d{figure.axisHalfLength * std::cos(angle), figure.axisHalfLength * std::sin(angle)};
-        const Point c = figure.centroid;
-        out += Line({c.x - d.x, c.y - d.y}, {c.x + d.x, c.y + d.y}, *colour[i], width);
+    for (int axis = 0; axis < 2; ++axis) {
+        const auto [from, to] = AxisEnds(figure, axis);
+        out += Line(from, to, *colour[axis], width);
     }
     const double r = kCrossSize * size / 2;
     const Point c = figure.centroid;

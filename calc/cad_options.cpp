@@ -9,7 +9,6 @@
 #include "data/cad_table.h"
 #include "data/calc_state.h"
 #include "data/sample_table.h"
-#include "res/texts_data.h"
 
 bool IsDxfFile(const std::string& path) {
     if (path.size() < 4) return false;
@@ -22,8 +21,7 @@ bool IsDxfFile(const std::string& path) {
 int ReadDxfOutline(const std::string& bytes, const std::string& layer, SampleTable& table, double& mmPerDot) {
     const cad::DxfImport import = cad::ImportDxf(bytes, layer, table.capacity);
     if (import.status != cad::ImportStatus::Loaded) {
-        const bool full = import.status == cad::ImportStatus::TooManyRows;
-        std::fprintf(stderr, "%s\n", full ? texts_data::MSG_TABLE_FULL : import.message.c_str());
+        std::fprintf(stderr, "%s\n", import.message.c_str());
         return 1;
     }
     StoreCadRows(table, cad::ImportedRows(import, cad::LocalPlacement(import.box, 1)));

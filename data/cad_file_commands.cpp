@@ -1,7 +1,6 @@
 #include "data/cad_file_commands.h"
 
 #include <QWidget>
-#include <cstdio>
 #include <filesystem>
 
 #include "app/app_context.h"
@@ -18,6 +17,7 @@
 #include "image/view_image.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "res/format_text.h"
 #include "res/ids.h"
 #include "res/texts_cad.h"
 #include "res/texts_data.h"
@@ -57,11 +57,9 @@ void CadFileCommands::Export(const CViewImage* picture) const {
     const double mmPerDot = picture != nullptr ? picture->mmPerDot : 0.0;
     const std::string failed =
         WriteCadFiles(dxf, svg, app.sampleTable, app.calc, mmPerDot, app.settings.colourNumbers);
-    if (!failed.empty()) {
-        char text[1024];
-        std::snprintf(text, sizeof text, texts_cad::MSG_WRITE_FAILED, failed.c_str());
-        platform::ShowNotice(window_, Told(text, texts_cad::TITLE_EXPORT));
-    }
+    if (!failed.empty())
+        platform::ShowNotice(
+            window_, Told(FormatText(texts_cad::MSG_WRITE_FAILED, failed.c_str()), texts_cad::TITLE_EXPORT));
 }
 
 bool CadFileCommands::Import(const std::function<double()>& magnification) const {
@@ -77,9 +75,7 @@ bool CadFileCommands::Import(const std::function<double()>& magnification) const
     SampleTable& table = app.sampleTable;
     const cad::DxfImport import = cad::ImportDxf(bytes, {}, table.capacity);
     if (import.status != cad::ImportStatus::Loaded) {
-        const bool full = import.status == cad::ImportStatus::TooManyRows;
-        platform::ShowNotice(
-            window_, Told(full ? texts_data::MSG_TABLE_FULL : import.message, texts_cad::TITLE_IMPORT));
+        platform::ShowNotice(window_, Told(import.message, texts_cad::TITLE_IMPORT));
         return false;
     }
     const Notice replace{texts_properties::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM,
