@@ -38,6 +38,7 @@
 #include "data/report_texts.h"
 #include "data/text_file.h"
 #include "calc/cad_options.h"
+#include "calc/number_words.h"
 #include "calc/plane_options.h"
 #include "calc/traced_outline.h"
 #include "res/texts_data.h"
@@ -60,17 +61,6 @@ struct Options {
     PlaneOptions plane;  // --plane, --plane-mm, --rectify, --dots-per-mm
     CadOptions cad;
 };
-
-// The whole text read as a number.
-template <class Number>
-bool ParseWhole(const std::string& text, Number& value) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-bool ParsePositive(const std::string& text, double& value) {
-    return ParseWhole(text, value) && std::isfinite(value) && value > 0;
-}
 
 using Values = std::vector<std::string>;
 

@@ -1,7 +1,5 @@
 #include "calc/plane_options.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -10,32 +8,13 @@
 
 #include "app/image_file_loader.h"
 #include "app/image_file_type.h"
+#include "calc/number_words.h"
 #include "data/plane_measure.h"
 #include "data/rectified_picture.h"
 
-namespace {
-
-// Numbers separated by commas, each whole text a finite number.
-bool ReadNumbers(const std::string& text, std::vector<double>& numbers) {
-    numbers.clear();
-    const char* at = text.data();
-    const char* end = at + text.size();
-    while (true) {
-        double value = 0;
-        auto [next, ec] = std::from_chars(at, end, value);
-        if (ec != std::errc() || !std::isfinite(value)) return false;
-        numbers.push_back(value);
-        if (next == end) return true;
-        if (*next != ',') return false;
-        at = next + 1;
-    }
-}
-
-}  // namespace
-
 std::string ReadPlanePoints(const std::string& text, PlaneOptions& options) {
     std::vector<double> numbers;
-    if (!ReadNumbers(text, numbers) || numbers.size() != 8)
+    if (!ParseFiniteList(text, numbers) || numbers.size() != 8)
         return "--plane needs the four corners as X1,Y1,X2,Y2,X3,Y3,X4,Y4";
     options.setting.photo.clear();
     for (std::size_t i = 0; i < numbers.size(); i += 2)
@@ -46,7 +25,7 @@ std::string ReadPlanePoints(const std::string& text, PlaneOptions& options) {
 
 std::string ReadPlaneSize(const std::string& text, PlaneOptions& options) {
     std::vector<double> numbers;
-    if (!ReadNumbers(text, numbers) || numbers.size() != 2 || !(numbers[0] > 0) || !(numbers[1] > 0))
+    if (!ParseFiniteList(text, numbers) || numbers.size() != 2 || !(numbers[0] > 0) || !(numbers[1] > 0))
         return "--plane-mm needs the rectangle's width and height in mm as W,H";
     options.setting.widthMm = numbers[0];
     options.setting.heightMm = numbers[1];
@@ -55,10 +34,9 @@ std::string ReadPlaneSize(const std::string& text, PlaneOptions& options) {
 }
 
 std::string ReadDotsPerMm(const std::string& text, PlaneOptions& options) {
-    std::vector<double> numbers;
-    if (!ReadNumbers(text, numbers) || numbers.size() != 1 || !(numbers[0] > 0))
-        return "--dots-per-mm needs a positive number";
-    options.dotsPerMm = numbers[0];
+    double value = 0;
+    if (!ParsePositive(text, value)) return "--dots-per-mm needs a positive number";
+    options.dotsPerMm = value;
     return {};
 }
 

@@ -19,6 +19,25 @@ bool UsableScale(double v) { return std::isfinite(v) && v > 0; }
 
 bool UsablePath(const std::string& path) { return !path.empty() && path.find('\n') == std::string::npos; }
 
+template <class Value>
+using Entries = std::vector<std::pair<std::string, Value>>;
+
+template <class Value>
+Value FindIn(const Entries<Value>& entries, const std::string& picturePath) {
+    for (const auto& [path, value] : entries)
+        if (path == picturePath) return value;
+    return {};
+}
+
+// The picture's value put first, or forgotten when not usable.
+template <class Value>
+void PutFirst(Entries<Value>& entries, const std::string& picturePath, const Value& value, bool usable) {
+    std::erase_if(entries, [&](const auto& entry) { return entry.first == picturePath; });
+    if (!usable || !UsablePath(picturePath)) return;
+    entries.insert(entries.begin(), {picturePath, value});
+    if (entries.size() > PictureScales::MAX_ENTRIES) entries.resize(PictureScales::MAX_ENTRIES);
+}
+
 }  // namespace
 
 PictureScales PictureScales::FromText(const std::string& text) {
@@ -52,30 +71,18 @@ PictureScales PictureScales::Load(const std::string& file) {
     return ReadWholeFile(file, text) ? FromText(text) : PictureScales();
 }
 
-double PictureScales::Find(const std::string& picturePath) const {
-    for (const auto& [path, value] : entries_)
-        if (path == picturePath) return value;
-    return 0;
-}
+double PictureScales::Find(const std::string& picturePath) const { return FindIn(entries_, picturePath); }
 
 void PictureScales::Set(const std::string& picturePath, double mmPerDot) {
-    std::erase_if(entries_, [&](const auto& entry) { return entry.first == picturePath; });
-    if (!UsableScale(mmPerDot) || !UsablePath(picturePath)) return;
-    entries_.insert(entries_.begin(), {picturePath, mmPerDot});
-    if (entries_.size() > MAX_ENTRIES) entries_.resize(MAX_ENTRIES);
+    PutFirst(entries_, picturePath, mmPerDot, UsableScale(mmPerDot));
 }
 
 plane::PlaneSetting PictureScales::FindPlane(const std::string& picturePath) const {
-    for (const auto& [path, plane] : planes_)
-        if (path == picturePath) return plane;
-    return {};
+    return FindIn(planes_, picturePath);
 }
 
 void PictureScales::SetPlane(const std::string& picturePath, const plane::PlaneSetting& plane) {
-    std::erase_if(planes_, [&](const auto& entry) { return entry.first == picturePath; });
-    if (!plane.IsSet() || !UsablePath(picturePath)) return;
-    planes_.insert(planes_.begin(), {picturePath, plane});
-    if (planes_.size() > MAX_ENTRIES) planes_.resize(MAX_ENTRIES);
+    PutFirst(planes_, picturePath, plane, plane.IsSet());
 }
 
 std::string PictureScales::Text() const {

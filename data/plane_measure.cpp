@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "data/calc_driver.h"
+#include "osmeca/coordinate_text.h"
 #include "plane/outline_map.h"
 #include "res/format_text.h"
 #include "res/texts_plane.h"
@@ -22,21 +21,32 @@ namespace t = texts_plane;
 // 8-character texts.
 constexpr double kLargestUnits = 99999.0;
 
-double TextValue(const char (&text)[COORD_TEXT_SIZE]) {
-    char copy[COORD_TEXT_SIZE];
-    std::memcpy(copy, text, sizeof copy);
-    copy[COORD_TEXT_SIZE - 1] = 0;
-    return std::strtod(copy, nullptr);
-}
-
-std::vector<plane::OutlineRow> SourceRows(const SampleTable& table, double R) {
+// The rows as points in source dots, mapped through toPlane; false when a
+// point lies beyond the vanishing line.
+bool MappedRows(const SampleTable& table, double R, const plane::Homography& toPlane,
+                std::vector<plane::OutlineRow>& rows) {
     if (!(R > 0) || !std::isfinite(R)) R = 1;
-    std::vector<plane::OutlineRow> rows;
+    rows.clear();
     for (int i = 0; i < table.count; ++i) {
         const SamplePoint& row = table.rows[i];
-        rows.push_back({row.type, {TextValue(row.xText) / R, TextValue(row.yText) / R}});
+        double x = 0, y = 0;
+        osmeca::ParseCoordinateText(row.xText, sizeof row.xText, x);
+        osmeca::ParseCoordinateText(row.yText, sizeof row.yText, y);
+        rows.push_back({row.type, {x / R, y / R}});
     }
-    return rows;
+    return plane::MapOutline(toPlane, rows);
+}
+
+// A copy of table with the mapped rows' points at unitsPerMm.
+void WriteRows(const SampleTable& table, const std::vector<plane::OutlineRow>& rows, double unitsPerMm,
+               SampleTable& mapped) {
+    mapped = table;
+    for (int i = 0; i < table.count; ++i) {
+        if (rows[i].type == plane::kLoopBreakType) continue;
+        SamplePoint& row = mapped.rows[i];
+        SetFractionalCoordinate(row.xText, row.x, rows[i].at.x * unitsPerMm);
+        SetFractionalCoordinate(row.yText, row.y, rows[i].at.y * unitsPerMm);
+    }
 }
 
 // A power of ten that brings the largest coordinate just under kLargestUnits.
@@ -53,30 +63,24 @@ double UnitsPerMm(const std::vector<plane::OutlineRow>& rows) {
 
 bool MapTableToPlane(const SampleTable& table, double R, const plane::Homography& toPlane, double unitsPerMm,
                      SampleTable& mapped) {
-    std::vector<plane::OutlineRow> rows = SourceRows(table, R);
-    if (!plane::MapOutline(toPlane, rows)) return false;
-    mapped = table;
-    for (int i = 0; i < table.count; ++i) {
-        if (rows[i].type == plane::kLoopBreakType) continue;
-        SamplePoint& row = mapped.rows[i];
-        SetFractionalCoordinate(row.xText, row.x, rows[i].at.x * unitsPerMm);
-        SetFractionalCoordinate(row.yText, row.y, rows[i].at.y * unitsPerMm);
-    }
+    std::vector<plane::OutlineRow> rows;
+    if (!MappedRows(table, R, toPlane, rows)) return false;
+    WriteRows(table, rows, unitsPerMm, mapped);
     return true;
 }
 
 bool MeasureInPlane(const SampleTable& table, double R, const plane::Homography& toPlane,
                     SectionProperties& mm, Notice* notice) {
-    std::vector<plane::OutlineRow> rows = SourceRows(table, R);
-    if (!plane::MapOutline(toPlane, rows)) {
+    std::vector<plane::OutlineRow> rows;
+    if (!MappedRows(table, R, toPlane, rows)) {
         if (notice) *notice = {t::MSG_PLANE_OUTLINE_HORIZON, t::PLANE_TITLE};
         return false;
     }
     const double unitsPerMm = UnitsPerMm(rows);
     auto mapped = std::make_unique<SampleTable>();
     auto state = std::make_unique<CalcState>();
-    if (!MapTableToPlane(table, R, toPlane, unitsPerMm, *mapped) || !Calculate(*mapped, *state, 1.0, notice))
-        return false;
+    WriteRows(table, rows, unitsPerMm, *mapped);
+    if (!Calculate(*mapped, *state, 1.0, notice)) return false;
     const SectionProperties units =
         PropertiesFromResults(state->sectionResults, state->segments.data(), state->segmentCount);
     mm = ScaledProperties(units, 1.0 / unitsPerMm);

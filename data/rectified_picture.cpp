@@ -1,9 +1,21 @@
 #include "data/rectified_picture.h"
 
+#include <cstdint>
+
 #include "data/plane_measure.h"
 #include "image/rgb_view_of.h"
 #include "render/rectify_picture.h"
 #include "res/texts_plane.h"
+
+Notice ProposedDotsPerMm(const CImageData& photo, const plane::PlaneSetting& setting, double& dotsPerMm) {
+    const plane::PlaneFit fit = plane::FitPlane(setting);
+    if (!fit.Ok()) return PlaneRefusalNotice(fit.refusal);
+    plane::RectifyGeometry proposal;
+    plane::PlanRectify(fit.toPlane, setting.widthMm, setting.heightMm, photo.width(), photo.height(), 0,
+                       INT64_MAX, proposal);
+    dotsPerMm = proposal.dotsPerMm;
+    return {};
+}
 
 Notice RectifyPhoto(const CImageData& photo, const plane::PlaneSetting& setting, double dotsPerMm,
                     RectifiedPicture& out) {

@@ -17,6 +17,11 @@ struct RectifiedPicture {
     plane::RectifyGeometry geometry;
 };
 
+// The resolution first proposed for the corrected picture: as many dots as
+// the photo has (0 when the photo shows nothing of the plane). A refusal's
+// message when the plane is refused.
+Notice ProposedDotsPerMm(const CImageData& photo, const plane::PlaneSetting& setting, double& dotsPerMm);
+
 // dotsPerMm 0: as many dots as the photo has. A refusal's message when the
 // plane is refused or the picture would be too large.
 Notice RectifyPhoto(const CImageData& photo, const plane::PlaneSetting& setting, double dotsPerMm,

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "data/plane_measure.h"
+#include "dialogs/number_field.h"
 #include "platform/dialog_flags.h"
 #include "platform/message_box.h"
 #include "platform/unminimised_dialog.h"
@@ -16,22 +17,7 @@
 #include "res/texts_plane.h"
 #include "res/ui_text.h"
 
-namespace {
-
 namespace t = texts_plane;
-
-QString Number(double value) {
-    return value > 0 ? QString::fromStdString(FormatText("%.10g", value)) : QString();
-}
-
-// The number typed in a field; 0 when the field holds none.
-double NumberIn(const QLineEdit* edit) {
-    bool ok = false;
-    const double value = edit->text().trimmed().toDouble(&ok);
-    return ok ? value : 0;
-}
-
-}  // namespace
 
 CPlaneDef::CPlaneDef(QWidget* parent, const plane::PlaneSetting& draft)
     : QDialog(parent, platform::kDialogFlags), setting_(draft) {
@@ -40,8 +26,8 @@ CPlaneDef::CPlaneDef(QWidget* parent, const plane::PlaneSetting& draft)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Text(FormatText(t::PLANE_POINTS, int(draft.photo.size())).c_str()), this));
     auto* form = new QFormLayout;
-    width_ = new QLineEdit(Number(draft.widthMm), this);
-    height_ = new QLineEdit(Number(draft.heightMm), this);
+    width_ = new QLineEdit(NumberFieldText(draft.widthMm), this);
+    height_ = new QLineEdit(NumberFieldText(draft.heightMm), this);
     columns_ = new QLineEdit(QString::number(draft.columns), this);
     columns_->setEnabled(draft.photo.size() > 4);
     form->addRow(Text(t::PLANE_WIDTH), width_);
@@ -81,9 +67,9 @@ bool CPlaneDef::OnCommand(int id, std::intptr_t /*value*/) {
 }
 
 bool CPlaneDef::Fit() {
-    setting_.widthMm = NumberIn(width_);
-    setting_.heightMm = NumberIn(height_);
-    setting_.columns = int(NumberIn(columns_));
+    setting_.widthMm = PositiveNumberIn(width_);
+    setting_.heightMm = PositiveNumberIn(height_);
+    setting_.columns = int(PositiveNumberIn(columns_));
     const plane::PlaneFit fit = plane::FitPlane(setting_);
     residuals_->setText(Text(ResidualLines(fit).c_str()));
     if (fit.Ok()) return true;

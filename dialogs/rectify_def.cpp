@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
+#include "dialogs/number_field.h"
 #include "platform/dialog_flags.h"
 #include "platform/message_box.h"
 #include "platform/unminimised_dialog.h"
@@ -44,9 +44,8 @@ CRectifyDef::CRectifyDef(QWidget* parent, double proposedDotsPerMm)
 bool CRectifyDef::OnCommand(int id, std::intptr_t /*value*/) {
     switch (id) {
     case ID_FRAMEWORK_OK: {
-        bool ok = false;
-        const double value = dots_->text().trimmed().toDouble(&ok);
-        if (!ok || !(value > 0) || !std::isfinite(value)) {
+        const double value = PositiveNumberIn(dots_);
+        if (value == 0) {
             platform::MessageBox(this, t::MSG_RECTIFY_INVALID, texts_data::TITLE_CONFIRM);
             return true;
         }

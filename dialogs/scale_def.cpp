@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
+#include "dialogs/number_field.h"
 #include "platform/dialog_flags.h"
 #include "platform/message_box.h"
 #include "platform/unminimised_dialog.h"
@@ -23,13 +23,6 @@ namespace {
 
 namespace t = texts_properties;
 
-// A positive number typed in a field; 0 when the field holds none.
-double PositiveNumber(const QLineEdit* edit) {
-    bool ok = false;
-    const double value = edit->text().trimmed().toDouble(&ok);
-    return ok && value > 0 && std::isfinite(value) ? value : 0;
-}
-
 }  // namespace
 
 CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
@@ -41,7 +34,7 @@ CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
     auto* typedRow = new QHBoxLayout;
     typedRow->addWidget(new QLabel(Text(t::SCALE_TYPED), this));
     typed_ = new QLineEdit(this);
-    if (mmPerDot > 0) typed_->setText(QString::fromStdString(FormatText("%.10g", mmPerDot)));
+    typed_->setText(NumberFieldText(mmPerDot));
     typedRow->addWidget(typed_);
     layout->addLayout(typedRow);
 
@@ -86,7 +79,7 @@ bool CScaleDef::OnCommand(int id, std::intptr_t /*value*/) {
 }
 
 void CScaleDef::OnOk() {
-    const double value = ChosenMmPerDot(PositiveNumber(length_), measuredDots_, PositiveNumber(typed_));
+    const double value = ChosenMmPerDot(PositiveNumberIn(length_), measuredDots_, PositiveNumberIn(typed_));
     if (value == 0) {
         platform::MessageBox(this, t::MSG_SCALE_INVALID, texts_data::TITLE_CONFIRM);
         return;

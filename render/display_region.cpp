@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "render/cubic_weight.h"
 #include "render/display_raster.h"
 #include "render/resample_rows.h"
 
@@ -30,13 +31,6 @@ constexpr int TAP_SETS = 8;
 // Rows ahead of the one being read or written that are fetched into the
 // cache meanwhile.
 constexpr int PREFETCH_ROWS = 4;
-
-// Cubic convolution kernel.
-inline double CubicWeight(double d) {
-    if (d < 1.0) return 1.0 - 2.0 * d * d + d * d * d;
-    if (d < 2.0) return 4.0 - 8.0 * d + 5.0 * d * d - d * d * d;
-    return 0.0;
-}
 
 // |weights[0]| + |weights[stride]| + ... of 4 weights.
 inline double AbsoluteSum(const double* weights, int stride) {

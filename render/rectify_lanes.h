@@ -16,24 +16,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "render/cubic_weight.h"
+#include "render/rectify_rows.h"
+
 namespace {
 
 constexpr int kRectifyLanes = 8;
-
-// The source and the map from output dots to source dots.
-struct RectifyJob {
-    const std::uint8_t* bytes;
-    int width;   // at least 4
-    int height;  // at least 4
-    long stride;
-    double m[9];
-};
-
-__attribute__((always_inline)) inline double RectifyKernel(double d) {
-    if (d < 1.0) return 1.0 - 2.0 * d * d + d * d * d;
-    if (d < 2.0) return 4.0 - 8.0 * d + 5.0 * d * d - d * d * d;
-    return 0.0;
-}
 
 // Where dots x..x+count-1 of output row y read the source: the byte
 // offset of each lane's first tap, the weights of its tap columns and rows,
@@ -46,7 +34,7 @@ struct RectifyTaps {
     bool white[kRectifyLanes];
 };
 
-__attribute__((always_inline)) inline void RectifySetUp(const RectifyJob& job, int x, int y, int count,
+__attribute__((always_inline)) inline void RectifySetUp(const RectifySource& job, int x, int y, int count,
                                                         RectifyTaps& taps) {
     const double* m = job.m;
     for (int lane = 0; lane < kRectifyLanes; ++lane) {
@@ -74,8 +62,8 @@ __attribute__((always_inline)) inline void RectifySetUp(const RectifyJob& job, i
         taps.white[lane] = white;
         taps.offsets[lane] = std::int64_t(ry) * job.stride + rx * std::int64_t(3);
         for (int t = 0; t < 4; ++t) {
-            taps.wx[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fx)));
-            taps.wy[t][lane] = float(RectifyKernel(std::fabs(t - 1 - fy)));
+            taps.wx[t][lane] = float(CubicWeight(std::fabs(t - 1 - fx)));
+            taps.wy[t][lane] = float(CubicWeight(std::fabs(t - 1 - fy)));
         }
     }
 }
@@ -86,7 +74,7 @@ __attribute__((always_inline)) inline std::uint8_t RectifyByte(float sum, bool w
 }
 
 // Dots x..x+count-1 (count <= kRectifyLanes) of output row y, 3 bytes each.
-__attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, int x, int y, int count,
+__attribute__((always_inline)) inline void RectifyLanes(const RectifySource& job, int x, int y, int count,
                                                         std::uint8_t* out) {
     RectifyTaps taps;
     RectifySetUp(job, x, y, count, taps);
@@ -106,7 +94,7 @@ __attribute__((always_inline)) inline void RectifyLanes(const RectifyJob& job, i
     }
 }
 
-__attribute__((always_inline)) inline void RectifyRowLoop(const RectifyJob& job, int y, int width,
+__attribute__((always_inline)) inline void RectifyRowLoop(const RectifySource& job, int y, int width,
                                                           std::uint8_t* out) {
     for (int x = 0; x < width; x += kRectifyLanes) {
         const int count = width - x < kRectifyLanes ? width - x : kRectifyLanes;

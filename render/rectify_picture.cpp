@@ -24,10 +24,7 @@ RectifyRow ChosenRow() {
 }  // namespace
 
 void RectifyRowPlain(const RectifySource& source, int y, int width, std::uint8_t* out) {
-    RectifyJob job{source.bytes, source.width, source.height, source.stride, {}};
-    for (int i = 0; i < 9; ++i)
-        job.m[i] = source.m[i];
-    RectifyRowLoop(job, y, width, out);
+    RectifyRowLoop(source, y, width, out);
 }
 
 void UsePlainRectify(bool plain) { forcePlain = plain; }

@@ -24,7 +24,7 @@ __attribute__((always_inline)) inline __m256 Channel(__m256i bytes, int shift) {
     return _mm256_cvtepi32_ps(_mm256_and_si256(_mm256_srli_epi32(bytes, shift), _mm256_set1_epi32(0xFF)));
 }
 
-// The program's cubic kernel at the distances d, written as RectifyKernel
+// The program's cubic kernel at the distances d, written as CubicWeight
 // is, each branch's terms in the same order.
 __attribute__((always_inline)) inline __m256d Kernel(__m256d d) {
     const __m256d dd = _mm256_mul_pd(d, d);
@@ -41,7 +41,7 @@ __attribute__((always_inline)) inline __m256d Kernel(__m256d d) {
 }
 
 // RectifySetUp for four lanes at a time, the same operations per lane.
-void SetUpEight(const RectifyJob& job, int x, int y, int count, RectifyTaps& taps) {
+void SetUpEight(const RectifySource& job, int x, int y, int count, RectifyTaps& taps) {
     const double* m = job.m;
     const __m256d Y = _mm256_set1_pd(y);
     const __m256d absMask = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
@@ -101,7 +101,7 @@ void SetUpEight(const RectifyJob& job, int x, int y, int count, RectifyTaps& tap
     }
 }
 
-void RectifyEight(const RectifyJob& job, int x, int y, int count, std::uint8_t* out) {
+void RectifyEight(const RectifySource& job, int x, int y, int count, std::uint8_t* out) {
     RectifyTaps taps;
     SetUpEight(job, x, y, count, taps);
     __m256 sums[3] = {_mm256_setzero_ps(), _mm256_setzero_ps(), _mm256_setzero_ps()};
@@ -132,10 +132,7 @@ void RectifyEight(const RectifyJob& job, int x, int y, int count, std::uint8_t* 
 
 }  // namespace
 
-void RectifyRowAvx2(const RectifySource& source, int y, int width, std::uint8_t* out) {
-    RectifyJob job{source.bytes, source.width, source.height, source.stride, {}};
-    for (int i = 0; i < 9; ++i)
-        job.m[i] = source.m[i];
+void RectifyRowAvx2(const RectifySource& job, int y, int width, std::uint8_t* out) {
     for (int x = 0; x < width; x += kRectifyLanes)
         RectifyEight(job, x, y, width - x < kRectifyLanes ? width - x : kRectifyLanes, out + x * 3L);
 }

@@ -17,10 +17,10 @@
 #include "image/view_image.h"
 #include "platform/message_box.h"
 #include "res/ids.h"
-#include "viewer/overlay_painter.h"
 #include "res/texts_app.h"
 #include "res/texts_plane.h"
 #include "res/texts_undo.h"
+#include "viewer/overlay_painter.h"
 
 namespace {
 
@@ -30,6 +30,9 @@ namespace t = texts_plane;
 constexpr int kNewViewerOffset = 40;
 
 EditLink* Edit() { return App().registry.EditWindowLink(); }
+
+// The magnification the picture is shown at.
+double ShownScale(const CViewImage& picture) { return picture.displayScale > 0 ? picture.displayScale : 1.0; }
 
 }  // namespace
 
@@ -60,7 +63,7 @@ bool PlaneCommands::IsEnabled(int id) const {
 bool PlaneCommands::OnLeftPress(QPoint dot) {
     const CViewImage* picture = picture_();
     if (!collecting_ || picture == nullptr) return false;
-    const double R = picture->displayScale > 0 ? picture->displayScale : 1.0;
+    const double R = ShownScale(*picture);
     points_.push_back({dot.x() / R, dot.y() / R});
     repaint_();
     return true;
@@ -69,7 +72,7 @@ bool PlaneCommands::OnLeftPress(QPoint dot) {
 void PlaneCommands::Paint(QPainter& painter, int originX, int originY) const {
     const CViewImage* picture = picture_();
     if (!collecting_ || picture == nullptr || points_.empty()) return;
-    const double R = picture->displayScale > 0 ? picture->displayScale : 1.0;
+    const double R = ShownScale(*picture);
     std::vector<std::array<int, 2>> dots;
     for (const plane::Point& point : points_)
         dots.push_back({int(std::lround(point.x * R)), int(std::lround(point.y * R))});
@@ -109,11 +112,12 @@ void PlaneCommands::Clear() {
 void PlaneCommands::Apply(CViewImage& picture, const plane::PlaneSetting& setting) {
     const plane::PlaneSetting before = picture.plane;
     Set(picture, setting);
-    if (before.ToText() == setting.ToText()) return;
+    if (before == setting) return;
     // The history is forgotten when the edit window and its viewer close,
     // so the picture and these commands outlive the step.
-    App().history.Push(new SettingChange(texts_undo::CHANGE_PLANE, [this, &picture, before] { Set(picture, before); },
-                                         [this, &picture, setting] { Set(picture, setting); }));
+    App().history.Push(new SettingChange(
+        texts_undo::CHANGE_PLANE, [this, &picture, before] { Set(picture, before); },
+        [this, &picture, setting] { Set(picture, setting); }));
 }
 
 void PlaneCommands::Set(CViewImage& picture, const plane::PlaneSetting& setting) {
@@ -126,16 +130,13 @@ void PlaneCommands::Set(CViewImage& picture, const plane::PlaneSetting& setting)
 void PlaneCommands::OpenRectified() {
     const CViewImage* picture = picture_();
     if (picture == nullptr || !picture->plane.IsSet()) return;
-    // The proposal: as many dots as the photo has.
-    plane::RectifyGeometry proposal;
-    const plane::PlaneFit fit = plane::FitPlane(picture->plane);
-    if (!fit.Ok()) {
-        platform::ShowNotice(viewer_, PlaneRefusalNotice(fit.refusal));
+    double proposal = 0;
+    if (const Notice refused = ProposedDotsPerMm(picture->image, picture->plane, proposal);
+        !refused.empty()) {
+        platform::ShowNotice(viewer_, refused);
         return;
     }
-    plane::PlanRectify(fit.toPlane, picture->plane.widthMm, picture->plane.heightMm, picture->image.width(),
-                       picture->image.height(), 0, INT64_MAX, proposal);
-    CRectifyDef ask(viewer_, proposal.dotsPerMm);
+    CRectifyDef ask(viewer_, proposal);
     if (ask.exec() != QDialog::Accepted) return;
 
     auto rectified = std::make_unique<RectifiedPicture>();

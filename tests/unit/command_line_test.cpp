@@ -2,8 +2,6 @@
 // and the print program, run as a user or a script would.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,26 +9,10 @@
 
 #include "figure_pictures.h"
 #include "platform/text_codec.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Execute(const TempDir& dir, const std::string& program, const std::string& arguments) {
-    const std::string command = std::string(VELDRIO_BIN_DIR) + "/" + program + " " + arguments + " >" +
-                                dir.File("stdout") + " 2>" + dir.File("stderr");
-    int raw = std::system(command.c_str());
-    Outcome run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFileBytes(dir.File("stdout"));
-    run.err = ReadFileBytes(dir.File("stderr"));
-    return run;
-}
 
 const char Rectangle[] = "1,10,20\n1,40,20\n1,40,30\n1,10,30\n";
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "data/plane_measure.h"
+#include "data/traced_rows.h"
 #include "figure_pictures.h"
 #include "tilted_camera.h"
 
@@ -25,11 +26,10 @@ TEST(TiltedPhoto, TracedFigureMeasuresItsTrueMillimetresThroughThePlane) {
         TiltedCamera camera;
         camera.tiltDeg = tilt;
         plane::PlaneSetting setting;
-        const double w = 220, h = 160;
-        for (auto [x, y] : {std::pair{0.0, 0.0}, {w, 0.0}, {w, h}, {0.0, h}})
+        setting.widthMm = 220;
+        setting.heightMm = 160;
+        for (auto [x, y] : {std::pair{0.0, 0.0}, {220.0, 0.0}, {220.0, 160.0}, {0.0, 160.0}})
             setting.photo.push_back(camera.Photo({kCornerMm + x, kCornerMm + y}));
-        setting.widthMm = w;
-        setting.heightMm = h;
         const plane::PlaneFit fit = plane::FitPlane(setting);
         ASSERT_TRUE(fit.Ok());
 
@@ -51,12 +51,7 @@ TEST(TiltedPhoto, TracedFigureMeasuresItsTrueMillimetresThroughThePlane) {
             ASSERT_EQ(traced.status, trace::TraceStatus::Traced) << figure.name << " at " << tilt;
 
             SampleTable table;
-            for (const trace::TraceRow& row : traced.rows) {
-                SamplePoint& cell = table.rows[table.count++];
-                cell.type = row.type;
-                SetFractionalCoordinate(cell.xText, cell.x, row.x);
-                SetFractionalCoordinate(cell.yText, cell.y, row.y);
-            }
+            StoreTracedRows(table, traced.rows);
             SectionProperties mm;
             ASSERT_TRUE(MeasureInPlane(table, 1.0, fit.toPlane, mm)) << figure.name << " at " << tilt;
             const figpic::Properties truth = figpic::PropertiesOf(figure.rows, 1 / kMmPerFigureDot);

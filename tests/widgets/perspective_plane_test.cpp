@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 #include "data/edit_data.h"
 #include "data/picture_scales.h"
@@ -18,27 +17,19 @@
 #include "image/view_image.h"
 #include "res/ids.h"
 #include "res/texts_plane.h"
-#include "support/pixel_probe.h"
 #include "res/texts_undo.h"
+#include "support/pixel_probe.h"
 #include "support/viewer_fixture.h"
 #include "viewer/gazo_view.h"
 
 namespace {
 
-// Answers the next modal dialog of type Dialog once it is open (polled, at
-// most 5 s).
+// Acts on the dialog of type Dialog that the next command opens.
 template <class Dialog>
 void AnswerDialog(std::function<void(Dialog&)> act) {
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && ++*tries < 500) return;
-        poll->stop();
-        poll->deleteLater();
-        if (dialog != nullptr) act(*dialog);
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) act(*dialog);
     });
-    poll->start(10);
 }
 
 void ClickCorners(CGazoView* viewer, std::initializer_list<QPoint> corners) {
