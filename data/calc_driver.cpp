@@ -1,16 +1,15 @@
 #include "data/calc_driver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "data/angle_units.h"
-#include "res/format_text.h"
-#include "platform/message_box.h"
-#include "osmeca/coordinate_text.h"
+#include "data/table_outline_check.h"
 #include "osmeca/loop_rows.h"
-#include "osmeca/outline_check.h"
+#include "platform/message_box.h"
+#include "res/format_text.h"
 #include "res/texts_data.h"
 
 namespace {
@@ -37,18 +36,18 @@ struct LibraryOutput {
     InclinedAxisTable inclined;
 };
 
+bool HasLoopBreak(const SampleTable& table) {
+    return std::any_of(table.rows.begin(), table.rows.begin() + table.count,
+                       [](const SamplePoint& row) { return !HoldsPoint(row); });
+}
+
 // The message for rows that make no loops (breaks misplaced, a loop too
 // short or ending on an arc's first point); empty when the loops are sound.
-// Loops and rows are counted from 1 in the messages. Rows without a break
-// are one loop, checked as they always were.
+// Loops and rows are counted from 1 in the messages.
 std::string LoopRefusal(const SampleTable& table) {
     std::array<int32_t, SAMPLE_CAPACITY> types{};
-    bool breaks = false;
-    for (int32_t i = 0; i < table.count; ++i) {
+    for (int32_t i = 0; i < table.count; ++i)
         types[static_cast<std::size_t>(i)] = table.rows[i].type;
-        breaks = breaks || !HoldsPoint(table.rows[i]);
-    }
-    if (!breaks) return {};
     osmeca::LoopLayout layout;
     const osmeca::LoopFaultAt at = osmeca::SplitLoops(types.data(), table.count, layout);
     const int loop = at.loop + 1, row = at.row + 1;
@@ -63,28 +62,14 @@ std::string LoopRefusal(const SampleTable& table) {
     return {};
 }
 
-// Loops that cross or touch themselves or each other, for an outline of
-// several loops. One loop is calculated as it always was, a crossing or a
-// cut to an inner contour and back included. Arcs the check finds wrong are
-// left to the calculation, which refuses them with its own messages.
-std::string CrossingRefusal(const std::array<SectionInputPoint, OS_MAX_POINTS>& inputs, int32_t count) {
-    std::vector<osmeca::CheckRow> rows(static_cast<std::size_t>(count));
-    bool breaks = false;
-    for (int32_t i = 0; i < count; ++i) {
-        const SectionInputPoint& in = inputs[static_cast<std::size_t>(i)];
-        osmeca::CheckRow& row = rows[static_cast<std::size_t>(i)];
-        row.type = in.type;
-        if (in.type == kLoopBreakType) {
-            breaks = true;
-            continue;
-        }
-        // Unreadable texts are the calculation's to refuse.
-        if (!osmeca::ParseCoordinateText(in.xText, sizeof in.xText, row.x) ||
-            !osmeca::ParseCoordinateText(in.yText, sizeof in.yText, row.y))
-            return {};
+// Loops that cross or touch themselves or each other. Arcs the check finds
+// wrong, and texts that are no numbers, are left to the calculation, which
+// refuses them with its own messages.
+std::string CrossingRefusal(const SampleTable& table) {
+    for (int32_t i = 0; i < table.count; ++i) {
+        if (HoldsPoint(table.rows[i]) && !RowTextsAreNumbers(table.rows[i])) return {};
     }
-    if (!breaks) return {};
-    const osmeca::OutlineFaultAt at = osmeca::CheckOutlineGeometry(rows, nullptr);
+    const osmeca::OutlineFaultAt at = CheckTableOutline(table);
     switch (at.fault) {
     case osmeca::OutlineFault::LoopCrossesItself:
         return FormatText(texts_data::MSG_LOOP_CROSSES_ITSELF, at.loop + 1, at.row + 1);
@@ -122,10 +107,13 @@ bool RunCalculation(SampleTable& table, CalcState& state, double R, Notice* noti
         return Refuse(notice, FormatText(texts_data::MSG_BAD_TYPE, i + 1), texts_data::TITLE_NOT_CALCULABLE);
     }
 
-    if (std::string refusal = LoopRefusal(table); !refusal.empty())
-        return Refuse(notice, std::move(refusal), texts_data::TITLE_NOT_CALCULABLE);
-    if (std::string refusal = CrossingRefusal(state.inputs, count); !refusal.empty())
-        return Refuse(notice, std::move(refusal), texts_data::TITLE_NOT_CALCULABLE);
+    // Rows without a break are one loop, calculated as they always were, a
+    // crossing or a cut to an inner contour and back included.
+    if (HasLoopBreak(table)) {
+        std::string refusal = LoopRefusal(table);
+        if (refusal.empty()) refusal = CrossingRefusal(table);
+        if (!refusal.empty()) return Refuse(notice, std::move(refusal), texts_data::TITLE_NOT_CALCULABLE);
+    }
 
     auto out = std::make_unique<LibraryOutput>();
     if (osSectionIntegrate(state.inputs.data(), out->segments.data(), count, &out->segmentCount,

@@ -9,12 +9,21 @@
 
 namespace {
 
+bool ReadCoordinate(const char (&text)[COORD_TEXT_SIZE], double& value) {
+    return osmeca::ParseCoordinateText(text, sizeof text, value);
+}
+
 double CoordinateOf(const char (&text)[COORD_TEXT_SIZE], int32_t whole) {
     double value = 0;
-    return osmeca::ParseCoordinateText(text, sizeof text, value) ? value : double(whole);
+    return ReadCoordinate(text, value) ? value : double(whole);
 }
 
 }  // namespace
+
+bool RowTextsAreNumbers(const SamplePoint& row) {
+    double x = 0, y = 0;
+    return ReadCoordinate(row.xText, x) && ReadCoordinate(row.yText, y);
+}
 
 osmeca::OutlineFaultAt CheckTableOutline(const SampleTable& table) {
     std::vector<osmeca::CheckRow> rows;

@@ -7,6 +7,10 @@
 #include "osmeca/outline_check.h"
 
 class SampleTable;
+struct SamplePoint;
+
+// True when both coordinate texts of row read as numbers.
+bool RowTextsAreNumbers(const SamplePoint& row);
 
 // The table's rows below count through the geometric outline check, with
 // no bounds. A coordinate text that is no number counts as its integer.

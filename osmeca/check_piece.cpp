@@ -11,6 +11,7 @@ namespace {
 double Length(Point v) { return std::hypot(v.x, v.y); }
 double Cross(Point a, Point b) { return a.x * b.y - a.y * b.x; }
 double Dot(Point a, Point b) { return a.x * b.x + a.y * b.y; }
+double AngleOf(Point v) { return std::atan2(v.y, v.x); }
 
 double DistanceToLine(Point p, Point a, Point b) {
     Point d = b - a;
@@ -24,11 +25,9 @@ double DistanceToArc(Point p, const CheckPiece& piece) {
     Point v = p - arc.centre;
     double r = Length(v);
     if (r == 0) return arc.radius;
-    if (ArcPassesAngle(arc, std::atan2(v.y, v.x))) return std::fabs(r - arc.radius);
+    if (ArcPassesAngle(arc, AngleOf(v))) return std::fabs(r - arc.radius);
     return std::min(Length(p - piece.start), Length(p - piece.end));
 }
-
-double AngleOf(Point v) { return std::atan2(v.y, v.x); }
 
 // Collects the places where two pieces come closest or cross, each with the
 // gap there, and reports whether one of them is a meeting.

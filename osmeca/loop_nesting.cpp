@@ -16,8 +16,7 @@ double Cross(Point a, Point b) { return a.x * b.y - a.y * b.x; }
 bool InArcSegment(const CircularArc& arc, Point from, Point to, Point p) {
     const Point d = p - arc.centre;
     if (!(std::hypot(d.x, d.y) < arc.radius)) return false;
-    const Point middle{arc.centre.x + arc.radius * std::cos(arc.start + arc.sweep / 2),
-                       arc.centre.y + arc.radius * std::sin(arc.start + arc.sweep / 2)};
+    const Point middle = ArcPointAt(arc, arc.start + arc.sweep / 2);
     const Point chord = to - from;
     return Cross(chord, p - from) * Cross(chord, middle - from) > 0;
 }

@@ -20,17 +20,22 @@ LoopFaultAt CloseLoop(const int32_t* types, int32_t first, int32_t end, LoopLayo
 LoopFaultAt SplitLoops(const int32_t* types, int32_t count, LoopLayout& layout) {
     layout.count = 0;
     if (types == nullptr || count <= 0) return {LoopFault::TooFewPoints, 0, 0};
-    if (types[0] == OS_TYPE_LOOP_BREAK) return {LoopFault::BreakFirst, -1, 0};
-    int32_t first = 0;
-    for (int32_t i = 1; i < count; ++i) {
-        if (types[i] != OS_TYPE_LOOP_BREAK) continue;
-        if (types[i - 1] == OS_TYPE_LOOP_BREAK) return {LoopFault::BreakTwice, -1, i};
-        if (LoopFaultAt fault = CloseLoop(types, first, i, layout); fault.fault != LoopFault::None)
-            return fault;
-        if (i == count - 1) return {LoopFault::BreakLast, -1, i};
-        first = i + 1;
-    }
-    return CloseLoop(types, first, count, layout);
+    LoopFaultAt fault;
+    ForEachLoopRun(
+        std::size_t(count), [&](std::size_t i) { return types[i] == OS_TYPE_LOOP_BREAK; },
+        [&](std::size_t from, std::size_t to) {
+            const auto first = int32_t(from), end = int32_t(to);
+            if (first == 0 && end == 0)
+                fault = {LoopFault::BreakFirst, -1, 0};
+            else if (first == count)
+                fault = {LoopFault::BreakLast, -1, count - 1};
+            else if (first == end)
+                fault = {LoopFault::BreakTwice, -1, first};
+            else
+                fault = CloseLoop(types, first, end, layout);
+            return fault.fault == LoopFault::None;
+        });
+    return fault;
 }
 
 }  // namespace osmeca

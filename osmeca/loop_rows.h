@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "osmeca/osmeca.h"
@@ -39,6 +40,20 @@ struct LoopFaultAt {
     int32_t loop = -1;  // 0-based loop, -1 when the fault is a break's place
     int32_t row = -1;   // 0-based row
 };
+
+// Calls visit(first, end) for each run of rows first .. end-1 between breaks
+// (and the rows' ends), in row order, until visit returns false. A break
+// first or last, or right after another, leaves an empty run (first == end).
+// isBreak(i) tells whether row i is a break.
+template <class IsBreak, class Visit>
+void ForEachLoopRun(std::size_t count, IsBreak isBreak, Visit visit) {
+    std::size_t first = 0;
+    for (std::size_t i = 0; i <= count; ++i) {
+        if (i < count && !isBreak(i)) continue;
+        if (!visit(first, i)) return;
+        first = i + 1;
+    }
+}
 
 // Splits count row types into loops (layout is filled as far as the rows
 // allow); the first fault in row order, or None.

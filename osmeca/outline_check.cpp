@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "osmeca/check_piece.h"
+#include "osmeca/loop_rows.h"
 
 namespace osmeca {
 
 namespace {
 
-constexpr int kBreakType = 9;
 constexpr int kArcType = 2;
 // Pieces closer than this share of the outline's size touch.
 constexpr double kTouchShare = 1e-9;
@@ -27,17 +27,15 @@ struct Loop {
     std::vector<CheckPiece> pieces;
 };
 
-std::vector<Loop> SplitLoops(std::span<const CheckRow> rows) {
+// The rows' loops, empty ones skipped; the breaks' places are not judged here.
+std::vector<Loop> LoopsOf(std::span<const CheckRow> rows) {
     std::vector<Loop> loops;
-    Loop current;
-    for (int i = 0; i <= static_cast<int>(rows.size()); ++i) {
-        if (i == static_cast<int>(rows.size()) || rows[static_cast<std::size_t>(i)].type == kBreakType) {
-            if (current.count > 0) loops.push_back(current);
-            current = Loop{i + 1, 0, {}};
-        } else {
-            ++current.count;
-        }
-    }
+    ForEachLoopRun(
+        rows.size(), [&](std::size_t i) { return rows[i].type == OS_TYPE_LOOP_BREAK; },
+        [&](std::size_t first, std::size_t end) {
+            if (end > first) loops.push_back({int(first), int(end - first), {}});
+            return true;
+        });
     return loops;
 }
 
@@ -144,7 +142,7 @@ OutlineFaultAt FindLoopsMeeting(const std::vector<Loop>& loops, MeetTolerance to
 }  // namespace
 
 OutlineFaultAt CheckOutlineGeometry(std::span<const CheckRow> rows, const CheckBox* bounds) {
-    std::vector<Loop> loops = SplitLoops(rows);
+    std::vector<Loop> loops = LoopsOf(rows);
     if (loops.empty()) return {};
     const Point origin = RowPoint(rows, loops.front().first, {});
     double size = 0;

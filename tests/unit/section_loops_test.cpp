@@ -1,5 +1,5 @@
 // Outlines of several loops: parts add, holes subtract whatever way they
-// were clicked, each loop closes on itself; and what the rows' breaks refuse.
+// were clicked, each loop closes on itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,7 +58,7 @@ Section Integrate(const Rows& rows) {
 Rows Join(std::initializer_list<Rows> loops) {
     Rows rows;
     for (const Rows& loop : loops) {
-        if (!rows.empty()) rows.push_back(kBreak);
+        if (&loop != loops.begin()) rows.push_back(kBreak);
         rows.insert(rows.end(), loop.begin(), loop.end());
     }
     return rows;
@@ -80,21 +80,11 @@ Rows Rectangle(double x0, double y0, double x1, double y1) {
     return {{1, x0, y0}, {1, x1, y0}, {1, x1, y1}, {1, x0, y1}};
 }
 
-// A circle of radius c as four quarter arcs through whole points, with
-// a^2 + b^2 = c^2: exact in the rows' texts.
-Rows WholeCircle(double cx, double cy, double c, double a, double b) {
+// A circle of radius c as four quarter arcs, the middle points at (a, b)
+// from the centre and turned by quarters; whole when a^2 + b^2 = c^2 are.
+Rows Circle(double cx, double cy, double c, double a, double b) {
     return {{2, cx + c, cy}, {1, cx + a, cy + b}, {2, cx, cy + c}, {1, cx - b, cy + a},
             {2, cx - c, cy}, {1, cx - a, cy - b}, {2, cx, cy - c}, {1, cx + b, cy - a}};
-}
-
-// A circle as four quarter arcs; points beyond 8 characters are rounded.
-Rows Circle(double cx, double cy, double r) {
-    Rows rows;
-    for (int k = 0; k < 8; ++k) {
-        const double a = k * Pi / 4;
-        rows.push_back({k % 2 == 0 ? 2 : 1, cx + r * std::cos(a), cy + r * std::sin(a)});
-    }
-    return rows;
 }
 
 // A rectangle of outside size w x h centred on (cx, cy) with corner arcs of
@@ -115,35 +105,23 @@ Rows RoundedRectangle(double cx, double cy, double w, double h, double r) {
     return rows;
 }
 
-// An independent figure: the area integrals of a polygon by the shoelace
-// formula, for loops polygonised finely.
+// The independent figure: area integrals (of 1, x, y, x^2, y^2, xy) of
+// whole regions, by the textbook formulas.
 struct Moments {
     double a = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
 };
 
-Moments Shoelace(const std::vector<std::pair<double, double>>& polygon) {
-    Moments m;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const auto [x0, y0] = polygon[i];
-        const auto [x1, y1] = polygon[(i + 1) % polygon.size()];
-        const double c = x0 * y1 - x1 * y0;
-        m.a += c / 2;
-        m.sx += (x0 + x1) * c / 6;
-        m.sy += (y0 + y1) * c / 6;
-        m.sxx += (x0 * x0 + x0 * x1 + x1 * x1) * c / 12;
-        m.syy += (y0 * y0 + y0 * y1 + y1 * y1) * c / 12;
-        m.sxy += (x0 * y1 + 2 * x0 * y0 + 2 * x1 * y1 + x1 * y0) * c / 24;
-    }
-    // as a region, whatever the direction
-    if (m.a < 0) m = {-m.a, -m.sx, -m.sy, -m.sxx, -m.syy, -m.sxy};
-    return m;
+// A region of area a and centroid (cx, cy) whose own centroidal integrals
+// of x^2 and y^2 are kx and ky.
+Moments Region(double a, double cx, double cy, double kx, double ky) {
+    return {a, a * cx, a * cy, a * cx * cx + kx, a * cy * cy + ky, a * cx * cy};
 }
-
-std::vector<std::pair<double, double>> CirclePolygon(double cx, double cy, double r, int n) {
-    std::vector<std::pair<double, double>> points;
-    for (int k = 0; k < n; ++k)
-        points.emplace_back(cx + r * std::cos(2 * Pi * k / n), cy + r * std::sin(2 * Pi * k / n));
-    return points;
+Moments Disc(double cx, double cy, double r) {
+    return Region(Pi * r * r, cx, cy, Pi * r * r * r * r / 4, Pi * r * r * r * r / 4);
+}
+Moments Box(double x0, double y0, double x1, double y1) {
+    const double w = x1 - x0, h = y1 - y0;
+    return Region(w * h, (x0 + x1) / 2, (y0 + y1) / 2, w * w * w * h / 12, w * h * h * h / 12);
 }
 
 void ExpectNear(double actual, double expected, double relative, const char* what) {
@@ -164,11 +142,13 @@ void ExpectSection(const Section& s, const Moments& m, double relative) {
     EXPECT_LE(std::fabs(s[OS_PRODUCT] - (m.sxy - m.a * xc * yc)), relative * scale) << "product moment";
 }
 
-Moments Minus(Moments a, const Moments& b) {
-    return {a.a - b.a, a.sx - b.sx, a.sy - b.sy, a.sxx - b.sxx, a.syy - b.syy, a.sxy - b.sxy};
-}
-Moments Plus(Moments a, const Moments& b) {
-    return {a.a + b.a, a.sx + b.sx, a.sy + b.sy, a.sxx + b.sxx, a.syy + b.syy, a.sxy + b.sxy};
+Moments Combined(std::initializer_list<std::pair<double, Moments>> parts) {
+    Moments sum;
+    for (const auto& [sign, m] : parts) {
+        sum = {sum.a + sign * m.a,     sum.sx + sign * m.sx,   sum.sy + sign * m.sy,
+               sum.sxx + sign * m.sxx, sum.syy + sign * m.syy, sum.sxy + sign * m.sxy};
+    }
+    return sum;
 }
 
 bool SameBytes(const Section& a, const Section& b) {
@@ -181,70 +161,40 @@ bool SameBytes(const Section& a, const Section& b) {
 TEST(SectionLoops, SquareWithASquareHoleWhicheverWayEachWasClicked) {
     const Rows outer = Rectangle(0, 0, 100, 100), hole = Rectangle(30, 20, 70, 60);
     const Section s = Integrate(Join({outer, hole}));
-    ASSERT_NE(s.ok, 0);
-    EXPECT_EQ(s[OS_AREA], 10000 - 1600);
+    ExpectSection(s, Combined({{1, Box(0, 0, 100, 100)}, {-1, Box(30, 20, 70, 60)}}), 1e-12);
     EXPECT_EQ(s[OS_PERIMETER], 400 + 160);
-    EXPECT_EQ(s[OS_WIDTH], 100);
-    EXPECT_EQ(s[OS_HEIGHT], 100);
-    const double yc = (10000 * 50 - 1600 * 40) / 8400.0;
-    EXPECT_NEAR(s[OS_CENTROID_X], 50, 1e-12);
-    EXPECT_NEAR(s[OS_CENTROID_Y], yc, 1e-12);
-    const double iyy =
-        1e8 / 12 + 10000 * (50 - yc) * (50 - yc) - (40.0 * 40 * 40 * 40 / 12 + 1600 * (40 - yc) * (40 - yc));
-    EXPECT_NEAR(s[OS_I_HORIZONTAL], iyy, 1e-6);
-    EXPECT_NEAR(s[OS_I_VERTICAL], 1e8 / 12 - 40.0 * 40 * 40 * 40 / 12, 1e-6);
-    EXPECT_NEAR(s[OS_H_UPPER], yc, 1e-12);  // extreme fibres over the outer loop
-    EXPECT_NEAR(s[OS_H_LOWER], 100 - yc, 1e-12);
+    EXPECT_NEAR(s[OS_H_LOWER], 100 - s[OS_CENTROID_Y], 1e-12);  // extreme fibres over the outer loop
 
-    // Records: each loop's rows, then its closing record at its own first point.
+    // Each loop closes on its own first point, with a closing record there.
     ASSERT_EQ(s.segmentCount, 10);
     EXPECT_EQ(s[OS_SEGMENT_COUNT], 10);
-    EXPECT_EQ(s[OS_POINT_COUNT], 9);
-    EXPECT_EQ(s.segments[4].kind, OS_KIND_AUXILIARY);
-    EXPECT_EQ(s.segments[4].x, 0);
-    EXPECT_EQ(s.segments[3].endX, 0);  // the outer loop closes on itself
-    EXPECT_EQ(s.segments[8].endX, 30);
-    EXPECT_EQ(s.segments[8].endY, 20);
-    EXPECT_EQ(s.segments[9].kind, OS_KIND_AUXILIARY);
+    EXPECT_EQ(s.segments[3].endX, 0);
     EXPECT_EQ(s.segments[9].x, 30);
 
     // Either loop clicked the other way round: the same bytes.
     EXPECT_TRUE(SameBytes(s, Integrate(Join({outer, Reversed(hole)}))));
     EXPECT_TRUE(SameBytes(s, Integrate(Join({Reversed(outer), hole}))));
     // The hole first: the same section (another origin, so rounding may differ).
-    const Section holeFirst = Integrate(Join({hole, outer}));
-    ExpectNear(holeFirst[OS_AREA], 8400, 1e-12, "area");
-    ExpectNear(holeFirst[OS_I_HORIZONTAL], iyy, 1e-12, "I");
+    ExpectNear(Integrate(Join({hole, outer}))[OS_I_HORIZONTAL], s[OS_I_HORIZONTAL], 1e-12, "I");
+
+    // Two loops side by side are two parts: both add, the extents span both.
+    const Section pair = Integrate(Join({Rectangle(0, 0, 10, 40), Reversed(Rectangle(30, 0, 40, 40))}));
+    ExpectSection(pair, Combined({{1, Box(0, 0, 10, 40)}, {1, Box(30, 0, 40, 40)}}), 1e-12);
+    EXPECT_EQ(pair[OS_WIDTH], 40);
+    // A loop without area is refused.
+    EXPECT_EQ(Integrate(Join({outer, {{1, 20, 0}, {1, 30, 0}, {1, 40, 0}}})).ok, 0);
 }
 
-TEST(SectionLoops, RingAndRingWithACoreInItsHoleAgreeWithAFinePolygon) {
-    const Rows outer = WholeCircle(500, 400, 100, 80, 60), hole = WholeCircle(510, 395, 65, 52, 39);
-    const Rows core = Rectangle(495, 380, 525, 410);
-    constexpr int kFine = 200000;
-    const Moments ring =
-        Minus(Shoelace(CirclePolygon(500, 400, 100, kFine)), Shoelace(CirclePolygon(510, 395, 65, kFine)));
+TEST(SectionLoops, RingAndRingWithACoreInItsHoleAgreeWithTheirFormulas) {
+    const Rows outer = Circle(500, 400, 100, 80, 60), hole = Circle(510, 395, 65, 52, 39);
+    const Moments ring = Combined({{1, Disc(500, 400, 100)}, {-1, Disc(510, 395, 65)}});
     const Section s = Integrate(Join({outer, Reversed(hole)}));
     ExpectSection(s, ring, 1e-6);
     ExpectNear(s[OS_PERIMETER], 2 * Pi * 165, 1e-12, "perimeter");
-    EXPECT_EQ(s[OS_ARC_COUNT], 8);
 
     // Three levels: the core inside the hole is solid again.
-    const Moments cored = Plus(ring, Shoelace({{495, 380}, {525, 380}, {525, 410}, {495, 410}}));
-    ExpectSection(Integrate(Join({outer, hole, core})), cored, 1e-6);
-    ExpectSection(Integrate(Join({core, Reversed(outer), hole})), cored, 1e-6);
-}
-
-TEST(SectionLoops, TwoSeparateRectanglesAddUp) {
-    const Section s = Integrate(Join({Rectangle(0, 0, 10, 40), Reversed(Rectangle(30, 0, 40, 40))}));
-    ASSERT_NE(s.ok, 0);
-    EXPECT_EQ(s[OS_AREA], 800);
-    EXPECT_EQ(s[OS_PERIMETER], 200);
-    EXPECT_EQ(s[OS_WIDTH], 40);
-    EXPECT_NEAR(s[OS_CENTROID_X], 20, 1e-12);
-    EXPECT_NEAR(s[OS_I_VERTICAL], 2 * (40.0 * 1000 / 12 + 400 * 15 * 15), 1e-6);
-    EXPECT_NEAR(s[OS_I_HORIZONTAL], 2 * 10.0 * 64000 / 12, 1e-6);
-    EXPECT_NEAR(s[OS_B_LEFT], 20, 1e-12);
-    EXPECT_NEAR(s[OS_EXTENT_MAX_AXIS] * s[OS_EXTENT_MIN_AXIS], 1600, 1e-6);
+    const Moments cored = Combined({{1, ring}, {1, Box(495, 380, 525, 410)}});
+    ExpectSection(Integrate(Join({Rectangle(495, 380, 525, 410), Reversed(outer), hole})), cored, 1e-6);
 }
 
 TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
@@ -253,7 +203,9 @@ TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
     auto cm4 = [](double i) { return std::round(i * 1e-8); };
 
     // Tube 168.3 x 8.
-    const Section tube = Integrate(Join({Circle(2000, 2000, 841.5), Circle(2000, 2000, 761.5)}));
+    const double half = std::sqrt(0.5);
+    const Section tube = Integrate(Join({Circle(2000, 2000, 841.5, 841.5 * half, 841.5 * half),
+                                         Circle(2000, 2000, 761.5, 761.5 * half, 761.5 * half)}));
     ASSERT_NE(tube.ok, 0);
     EXPECT_EQ(cm2(tube), 40.3);
     EXPECT_EQ(cm4(tube[OS_I_MAX]), 1297);
@@ -269,43 +221,20 @@ TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
     EXPECT_EQ(box[OS_THETA], 90);
 }
 
-TEST(SectionLoops, MisplacedBreaksAndShortLoopsAreRefused) {
-    const Rows square = Rectangle(0, 0, 10, 10), other = Rectangle(20, 0, 30, 10);
-    const Rows triangle = {{1, 20, 0}, {1, 30, 0}, {1, 25, 8}};
-    ASSERT_NE(Integrate(Join({square, triangle})).ok, 0);  // three points are a loop
-
-    auto refused = [](Rows rows) { return Integrate(rows).ok == 0; };
-    Rows first = square;
-    first.insert(first.begin(), kBreak);
-    EXPECT_TRUE(refused(first));
-    Rows last = square;
-    last.push_back(kBreak);
-    EXPECT_TRUE(refused(last));
-    Rows twice = Join({square, other});
-    twice.insert(twice.begin() + 4, kBreak);
-    EXPECT_TRUE(refused(twice));
-    EXPECT_TRUE(refused(Join({square, {{1, 20, 0}, {1, 30, 0}}})));           // two points
-    EXPECT_TRUE(refused(Join({square, {{2, 20, 0}, {1, 25, 5}}})));           // a lone arc
-    EXPECT_TRUE(refused(Join({{{1, 0, 0}, {1, 10, 0}, {2, 5, 5}}, other})));  // a loop ends on an arc's start
-    EXPECT_TRUE(refused(Join({square, {{1, 20, 0}, {1, 30, 0}, {1, 40, 0}}})));  // no area
-    EXPECT_TRUE(refused(Join({square, {{3, 20, 0}, {1, 30, 0}, {1, 25, 8}}})));  // type 3
-}
-
 TEST(SectionLoops, TenLoopsFillTheWholeTable) {
-    // Ten rings' worth of loops in 200 rows: 10 x 19 points and 9 breaks, plus one.
+    // 200 rows: 9 loops of 19 points and one of 20, 9 breaks.
     Rows rows;
     for (int k = 0; k < 10; ++k) {
+        const int n = k == 9 ? 20 : 19;
         Rows loop;
-        for (int i = 0; i < (k == 9 ? 20 : 19); ++i) {
-            const double a = 2 * Pi * i / (k == 9 ? 20 : 19);
-            loop.push_back({1, 1000 + k * 300 + 100 * std::cos(a), 1000 + 100 * std::sin(a)});
-        }
-        rows = rows.empty() ? loop : Join({rows, loop});
+        for (int i = 0; i < n; ++i)
+            loop.push_back(
+                {1, 1000 + k * 300 + 100 * std::cos(2 * Pi * i / n), 1000 + 100 * std::sin(2 * Pi * i / n)});
+        rows = k == 0 ? loop : Join({rows, loop});
     }
     ASSERT_EQ(rows.size(), std::size_t(OS_MAX_POINTS));
     const Section s = Integrate(rows);
     ASSERT_NE(s.ok, 0);
     EXPECT_EQ(s.segmentCount, OS_MAX_SEGMENTS);
     EXPECT_EQ(s.segments[OS_MAX_SEGMENTS - 1].kind, OS_KIND_AUXILIARY);
-    EXPECT_NEAR(s[OS_WIDTH], 3800 - (1000 + 100 * std::cos(2 * Pi * 9 / 19)), 1e-4);  // texts hold 4 decimals
 }
