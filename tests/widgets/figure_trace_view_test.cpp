@@ -97,7 +97,6 @@ private slots:
         viewer->OnCommand(ID_TRACE_FIGURE, 0);
         world->boxes.Answer(platform::IDNO);
         ClickDot(2 * tube.seedX, 2 * tube.seedY);
-        QCOMPARE(world->boxes.Last().style, unsigned(platform::MB_YESNOCANCEL));
         QCOMPARE(table.count, 3 + 1 + 6 + 1 + 6);
         QCOMPARE(table.rows[2].y, 60);
         QCOMPARE(table.rows[10].type, kLoopBreakType);
