@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 
 #include "data/sample_table.h"
 #include "data/table_outline_check.h"
@@ -68,7 +69,7 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
 namespace {
 
 // rows after the table's count rows; they fit.
-void PutTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows) {
+void PutTracedRows(SampleTable& table, std::span<const trace::TraceRow> rows) {
     for (const trace::TraceRow& row : rows) {
         SamplePoint& p = table.rows[std::size_t(table.count++)];
         if (row.type == kLoopBreakType) {
@@ -86,20 +87,18 @@ void PutTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows)
 
 void StoreTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows) {
     table.ClearTable();
-    const std::size_t fit = std::min(rows.size(), std::size_t(std::max(0, table.capacity)));
-    PutTracedRows(table, {rows.begin(), rows.begin() + std::ptrdiff_t(fit)});
+    PutTracedRows(table,
+                  std::span(rows).first(std::min(rows.size(), std::size_t(std::max(0, table.capacity)))));
 }
 
 bool AppendTracedRows(SampleTable& table, const std::vector<trace::TraceRow>& rows, Notice* notice) {
-    std::vector<trace::TraceRow> added;
-    if (table.count > 0 && HoldsPoint(table.rows[std::size_t(table.count - 1)]))
-        added.push_back(trace::kLoopBreakRow);
-    added.insert(added.end(), rows.begin(), rows.end());
-    if (std::int64_t(table.count) + std::int64_t(added.size()) > table.capacity) {
+    const bool needsBreak = table.count > 0 && HoldsPoint(table.rows[std::size_t(table.count - 1)]);
+    if (std::int64_t(table.count) + (needsBreak ? 1 : 0) + std::int64_t(rows.size()) > table.capacity) {
         Tell(notice, {texts::TRACE_TOO_MANY_ROWS, texts::TITLE_CONFIRM});
         return false;
     }
-    PutTracedRows(table, added);
+    if (needsBreak) PutTracedRows(table, {&trace::kLoopBreakRow, 1});
+    PutTracedRows(table, rows);
     return true;
 }
 

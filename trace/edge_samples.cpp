@@ -27,12 +27,15 @@ int SideRun(const GreyPicture& picture, const FigureLevels& levels, bool alongRo
 
 // A row (alongRow) or column `fixed` read across the boundary at the crack
 // between its dots `crack - 1` and `crack`, the figure on the low side when
-// figureLow.
+// figureLow; inside and outside: how many dots from the crack on stay on
+// the figure's and the background's side (SideRun).
 struct EdgeRun {
     bool alongRow = true;
     int fixed = 0;
     int crack = 0;
     bool figureLow = false;
+    int inside = 0;
+    int outside = 0;
 };
 
 // The levels of a run's dots well clear of the edge, on each side.
@@ -58,14 +61,19 @@ std::uint8_t LevelOn(const GreyPicture& picture, const EdgeRun& run, int i) {
     return run.alongRow ? picture.At(i, run.fixed) : picture.At(run.fixed, i);
 }
 
-ClearLevels ClearLevelsOf(const GreyPicture& picture, const FigureLevels& levels, const EdgeRun& run) {
+EdgeRun RunAcross(const GreyPicture& picture, const FigureLevels& levels, bool alongRow, int fixed, int crack,
+                  bool figureLow) {
+    EdgeRun run{alongRow, fixed, crack, figureLow};
+    run.inside = SideRun(picture, levels, alongRow, fixed, InsideFirst(run), Inward(run), true);
+    run.outside = SideRun(picture, levels, alongRow, fixed, OutsideFirst(run), -Inward(run), false);
+    return run;
+}
+
+ClearLevels ClearLevelsOf(const GreyPicture& picture, const EdgeRun& run) {
     ClearLevels clear;
-    const int inside = SideRun(picture, levels, run.alongRow, run.fixed, InsideFirst(run), Inward(run), true);
-    const int outside =
-        SideRun(picture, levels, run.alongRow, run.fixed, OutsideFirst(run), -Inward(run), false);
-    for (int k = kClearFrom; k < inside; ++k, ++clear.insideDots)
+    for (int k = kClearFrom; k < run.inside; ++k, ++clear.insideDots)
         clear.inside += LevelOn(picture, run, InsideFirst(run) + Inward(run) * k);
-    for (int k = kClearFrom; k < outside; ++k, ++clear.outsideDots)
+    for (int k = kClearFrom; k < run.outside; ++k, ++clear.outsideDots)
         clear.outside += LevelOn(picture, run, OutsideFirst(run) - Inward(run) * k);
     return clear;
 }
@@ -75,14 +83,10 @@ ClearLevels ClearLevelsOf(const GreyPicture& picture, const FigureLevels& levels
 // beside it, so that a thin part or a narrow slot does not bring in its
 // other edge. The figure's and the background's levels there turn a dot's
 // level into its share of the figure.
-double EdgeAt(const GreyPicture& picture, const FigureLevels& levels, const EdgeRun& run, double insideLevel,
-              double outsideLevel) {
+double EdgeAt(const GreyPicture& picture, const EdgeRun& run, double insideLevel, double outsideLevel) {
     const double perLevel = 1.0 / (insideLevel - outsideLevel);
-    const int inside = SideRun(picture, levels, run.alongRow, run.fixed, InsideFirst(run), Inward(run), true);
-    const int outside =
-        SideRun(picture, levels, run.alongRow, run.fixed, OutsideFirst(run), -Inward(run), false);
-    const int insideReach = std::min(kEdgeReach, std::max(1, (inside + 1) / 2));
-    const int outsideReach = std::min(kEdgeReach, std::max(1, (outside + 1) / 2));
+    const int insideReach = std::min(kEdgeReach, std::max(1, (run.inside + 1) / 2));
+    const int outsideReach = std::min(kEdgeReach, std::max(1, (run.outside + 1) / 2));
     const int size = run.alongRow ? picture.width() : picture.height();
     const int crack = run.crack;
     const int from = std::max(0, run.figureLow ? crack - insideReach : crack - outsideReach);
@@ -112,7 +116,7 @@ void LevelsAlong(const GreyPicture& picture, const FigureLevels& levels, const s
     std::vector<ClearLevels> clear;
     clear.reserve(runs.size());
     for (const EdgeRun& run : runs)
-        clear.push_back(ClearLevelsOf(picture, levels, run));
+        clear.push_back(ClearLevelsOf(picture, run));
     // A running sum over the 2 kLevelSpan + 1 runs around each, cyclic.
     const int span = std::min(kLevelSpan, (n - 1) / 2);
     ClearLevels sum;
@@ -153,10 +157,12 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
         if (steep != verticalCrack) continue;
         if (verticalCrack) {
             // Going down, the figure is on the left; going up, on the right.
-            runs.push_back({true, c.direction == 1 ? c.y : c.y - 1, c.x, c.direction == 1});
+            runs.push_back(
+                RunAcross(picture, levels, true, c.direction == 1 ? c.y : c.y - 1, c.x, c.direction == 1));
         } else {
             // Going right, the figure is below; going left, above.
-            runs.push_back({false, c.direction == 0 ? c.x : c.x - 1, c.y, c.direction == 2});
+            runs.push_back(
+                RunAcross(picture, levels, false, c.direction == 0 ? c.x : c.x - 1, c.y, c.direction == 2));
         }
     }
     std::vector<double> inside, outside;
@@ -165,7 +171,7 @@ std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& 
     samples.reserve(runs.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const EdgeRun& run = runs[i];
-        const double place = EdgeAt(picture, levels, run, inside[i], outside[i]);
+        const double place = EdgeAt(picture, run, inside[i], outside[i]);
         samples.push_back(run.alongRow ? Point2{place, run.fixed + 0.5} : Point2{run.fixed + 0.5, place});
     }
     return samples;

@@ -77,7 +77,6 @@ private:
         const std::size_t at = RowStart(y) + std::size_t(x0 - region_.window.left);
         std::uint8_t* __restrict grey = grey_.get() + at;
         std::uint8_t* __restrict side = region_.mask.get() + at;
-        picture_.RowLevels(y, x0, x1, grey);
         const int lo = std::max(0, x0 - 1), hi = std::min(picture_.width(), x1 + 1);
         const std::size_t span = std::size_t(hi - lo);
         for (std::vector<std::uint8_t>& line : near_)
@@ -85,6 +84,7 @@ private:
         picture_.RowLevels(std::max(0, y - 1), lo, hi, near_[0].data());
         picture_.RowLevels(y, lo, hi, near_[1].data());
         picture_.RowLevels(std::min(picture_.height() - 1, y + 1), lo, hi, near_[2].data());
+        std::copy_n(near_[1].data() + (x0 - lo), x1 - x0, grey);
         column_.resize(span);
         for (std::size_t k = 0; k < span; ++k)
             column_[k] = near_[0][k] + 2 * near_[1][k] + near_[2][k];

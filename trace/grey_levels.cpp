@@ -65,43 +65,36 @@ int SeedLevel(const GreyPicture& picture, int seedX, int seedY) {
     return levels[n / 2];
 }
 
-// The dots of levels low .. high within kLevelSpan of their median: a
-// class's own surface, not the blurred edge beside it.
-std::int64_t CoreDots(const std::vector<std::int64_t>& histogram, int low, int high) {
+// The median level of the dots of levels low .. high; low when there are none.
+int MedianLevel(const std::vector<std::int64_t>& histogram, int low, int high, std::int64_t count) {
+    std::int64_t seen = 0;
+    for (int v = low; v <= high; ++v) {
+        seen += histogram[v];
+        if (2 * seen >= count) return v;
+    }
+    return low;
+}
+
+std::int64_t DotCount(const std::vector<std::int64_t>& histogram, int low, int high) {
     std::int64_t count = 0;
     for (int v = low; v <= high; ++v)
         count += histogram[v];
-    std::int64_t seen = 0;
-    int median = low;
-    for (int v = low; v <= high; ++v) {
-        seen += histogram[v];
-        if (2 * seen >= count) {
-            median = v;
-            break;
-        }
-    }
-    std::int64_t core = 0;
-    for (int v = std::max(low, median - kLevelSpan); v <= std::min(high, median + kLevelSpan); ++v)
-        core += histogram[v];
-    return core;
+    return count;
+}
+
+// The dots of levels low .. high within kLevelSpan of their median: a
+// class's own surface, not the blurred edge beside it.
+std::int64_t CoreDots(const std::vector<std::int64_t>& histogram, int low, int high) {
+    const int median = MedianLevel(histogram, low, high, DotCount(histogram, low, high));
+    return DotCount(histogram, std::max(low, median - kLevelSpan), std::min(high, median + kLevelSpan));
 }
 
 }  // namespace
 
 double ClassLevel(const std::vector<std::int64_t>& histogram, int low, int high) {
-    std::int64_t count = 0;
-    for (int v = low; v <= high; ++v)
-        count += histogram[v];
+    const std::int64_t count = DotCount(histogram, low, high);
     if (count == 0) return 0.5 * (low + high);
-    std::int64_t seen = 0;
-    int median = low;
-    for (int v = low; v <= high; ++v) {
-        seen += histogram[v];
-        if (2 * seen >= count) {
-            median = v;
-            break;
-        }
-    }
+    const int median = MedianLevel(histogram, low, high, count);
     double weight = 0, sum = 0;
     for (int v = std::max(low, median - kLevelSpan); v <= std::min(high, median + kLevelSpan); ++v) {
         weight += double(histogram[v]);

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "trace/normal_equations3.h"
+
 namespace trace {
 
 namespace {
@@ -26,44 +28,31 @@ constexpr double kFlatShare = 0.1;
 // contrast anywhere in the window.
 constexpr double kMinContrastShare = 0.6;
 
-// Least-squares sums of level = a + b dx + c dy.
-struct PlaneSums {
-    std::array<std::array<double, 3>, 3> m{};
-    std::array<double, 3> v{};
-
-    void Add(double dx, double dy, double level) {
-        const double row[3] = {1, dx, dy};
-        for (int i = 0; i < 3; ++i) {
-            for (int k = 0; k < 3; ++k)
-                m[i][k] += row[i] * row[k];
-            v[i] += row[i] * level;
-        }
+// The least-squares plane level = at + perX dx + perY dy of the sums, by
+// Cramer's rule; false when too few dots or no single plane.
+bool SolvePlane(const NormalEquations3& sums, LevelPlane& plane) {
+    const auto& m = sums.m;
+    if (m[0][0] < kMinPlaneDots) return false;
+    auto det = [](const std::array<std::array<double, 3>, 3>& a) {
+        return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+               a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+               a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    };
+    const double d = det(m);
+    if (!(std::abs(d) > 1e-9 * m[0][0] * m[1][1] * m[2][2])) return false;
+    std::array<double, 3> x{};
+    for (int c = 0; c < 3; ++c) {
+        auto a = m;
+        for (int r = 0; r < 3; ++r)
+            a[r][c] = sums.v[r];
+        x[c] = det(a) / d;
     }
-
-    // The plane by Cramer's rule; false when too few dots or no single plane.
-    bool Solve(LevelPlane& plane) const {
-        if (m[0][0] < kMinPlaneDots) return false;
-        auto det = [](const std::array<std::array<double, 3>, 3>& a) {
-            return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
-                   a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
-                   a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
-        };
-        const double d = det(m);
-        if (!(std::abs(d) > 1e-9 * m[0][0] * m[1][1] * m[2][2])) return false;
-        std::array<double, 3> x{};
-        for (int c = 0; c < 3; ++c) {
-            auto a = m;
-            for (int r = 0; r < 3; ++r)
-                a[r][c] = v[r];
-            x[c] = det(a) / d;
-        }
-        if (!std::isfinite(x[0]) || !std::isfinite(x[1]) || !std::isfinite(x[2])) return false;
-        plane.at = x[0];
-        plane.perX = x[1];
-        plane.perY = x[2];
-        return true;
-    }
-};
+    if (!std::isfinite(x[0]) || !std::isfinite(x[1]) || !std::isfinite(x[2])) return false;
+    plane.at = x[0];
+    plane.perX = x[1];
+    plane.perY = x[2];
+    return true;
+}
 
 }  // namespace
 
@@ -74,7 +63,7 @@ void FitLevelPlanes(const GreyPicture& picture, int x0, int y0, int x1, int y1, 
     const double ox = levels.dark.originX, oy = levels.dark.originY;
     FigureLevels fit = levels;
     for (int round = 0; round < kRounds; ++round) {
-        PlaneSums dark, bright;
+        NormalEquations3 dark, bright;
         for (int y = y0; y < y1; y += step) {
             for (int x = x0; x < x1; x += step) {
                 const double cx = x + 0.5, cy = y + 0.5;
@@ -83,11 +72,11 @@ void FitLevelPlanes(const GreyPicture& picture, int x0, int y0, int x1, int y1, 
                 const bool isBright = level > 0.5 * (low + high);
                 const double keep = std::min(kKeepLevels, kKeepShare * (high - low));
                 if (std::abs(level - (isBright ? high : low)) > keep) continue;
-                (isBright ? bright : dark).Add(cx - ox, cy - oy, level);
+                (isBright ? bright : dark).Add({1, cx - ox, cy - oy}, level);
             }
         }
         FigureLevels next = fit;
-        if (!dark.Solve(next.dark) || !bright.Solve(next.bright)) return;
+        if (!SolvePlane(dark, next.dark) || !SolvePlane(bright, next.bright)) return;
         fit = next;
     }
     // The classes must stay apart over the whole window.

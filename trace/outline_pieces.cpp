@@ -111,31 +111,20 @@ public:
         if (!closed) {
             trial.line = FitLine(points);
             FitSpread spread = SpreadOf(trial.line, points);
-            if (spread.largest > largest_) {
-                // Refitted without the outlying samples.
-                const std::vector<Point2> near = PointsNear(trial.line, points, largest_);
-                if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
-                    trial.line = FitLine(near);
-                    spread = SpreadOf(trial.line, points);
-                }
-            }
+            WithoutOutliers(trial.line, spread, points,
+                            [](const std::vector<Point2>& near) { return std::optional(FitLine(near)); });
             trial.cost = spread.high;
             trial.ok = fits(spread);
             if (shape == PieceShape::Line || (trial.ok && shape != PieceShape::Arc)) return trial;
         }
-        auto circle = FitCircle(points);
-        if (!circle || circle->radius > kMaxRadius) return trial;
+        auto fitCircle = [](const std::vector<Point2>& near) {
+            std::optional<CircleFit> circle = FitCircle(near);
+            return circle && circle->radius <= kMaxRadius ? circle : std::nullopt;
+        };
+        std::optional<CircleFit> circle = fitCircle(points);
+        if (!circle) return trial;
         FitSpread spread = SpreadOf(*circle, points);
-        if (spread.largest > largest_) {
-            const std::vector<Point2> near = PointsNear(*circle, points, largest_);
-            if (near.size() >= std::max<std::size_t>(3, points.size() - points.size() / 10)) {
-                const auto again = FitCircle(near);
-                if (again && again->radius <= kMaxRadius) {
-                    circle = again;
-                    spread = SpreadOf(*circle, points);
-                }
-            }
-        }
+        WithoutOutliers(*circle, spread, points, fitCircle);
         if (shape == PieceShape::Arc || fits(spread) || spread.high < trial.cost) {
             trial.shape = PieceShape::Arc;
             trial.circle = *circle;
@@ -143,6 +132,21 @@ public:
             trial.cost = spread.high;
         }
         return trial;
+    }
+
+    // When some samples lie beyond largest_ of the fit (spread: its spread
+    // over them), the fit again by refit without those, if they are at most
+    // a tenth; spread then becomes the new fit's over all the samples.
+    template <class ShapeFit, class Refit>
+    void WithoutOutliers(ShapeFit& fit, FitSpread& spread, const std::vector<Point2>& points,
+                         Refit refit) const {
+        if (spread.largest <= largest_) return;
+        const std::vector<Point2> near = PointsNear(fit, points, largest_);
+        if (near.size() < std::max<std::size_t>(3, points.size() - points.size() / 10)) return;
+        if (const std::optional<ShapeFit> again = refit(near)) {
+            fit = *again;
+            spread = SpreadOf(fit, points);
+        }
     }
 
     // The Ramer-Douglas-Peucker polygon of the closed chain: cut at the

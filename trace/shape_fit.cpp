@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "trace/normal_equations3.h"
+
 namespace trace {
 
 namespace {
@@ -11,40 +13,12 @@ namespace {
 // once a step moves it by less than kConverged of its size.
 constexpr int kGaussNewtonSteps = 20;
 constexpr double kConverged = 1e-12;
-// A pivot this small makes the 3 x 3 system singular.
-constexpr double kSingularPivot = 1e-300;
 
 Point2 Centroid(const std::vector<Point2>& points) {
     Point2 sum;
     for (Point2 p : points)
         sum = sum + p;
     return (1.0 / double(points.size())) * sum;
-}
-
-// Solves the symmetric 3 x 3 system a x = b by Gaussian elimination with
-// partial pivoting; false when it is singular.
-bool Solve3(std::array<std::array<double, 3>, 3> a, std::array<double, 3> b, std::array<double, 3>& x) {
-    for (int col = 0; col < 3; ++col) {
-        int pivot = col;
-        for (int r = col + 1; r < 3; ++r)
-            if (std::abs(a[r][col]) > std::abs(a[pivot][col])) pivot = r;
-        if (std::abs(a[pivot][col]) < kSingularPivot) return false;
-        std::swap(a[col], a[pivot]);
-        std::swap(b[col], b[pivot]);
-        for (int r = col + 1; r < 3; ++r) {
-            const double f = a[r][col] / a[col][col];
-            for (int k = col; k < 3; ++k)
-                a[r][k] -= f * a[col][k];
-            b[r] -= f * b[col];
-        }
-    }
-    for (int r = 2; r >= 0; --r) {
-        double s = b[r];
-        for (int k = r + 1; k < 3; ++k)
-            s -= a[r][k] * x[k];
-        x[r] = s / a[r][r];
-    }
-    return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
 }
 
 }  // namespace
@@ -76,20 +50,13 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
     if (points.size() < 3) return std::nullopt;
     // Kasa's algebraic fit x^2 + y^2 + D x + E y + F = 0 about the centroid.
     const Point2 c = Centroid(points);
-    std::array<std::array<double, 3>, 3> a{};
-    std::array<double, 3> b{};
+    NormalEquations3 kasa;
     for (Point2 p : points) {
         const Point2 d = p - c;
-        const std::array<double, 3> row{d.x, d.y, 1.0};
-        const double z = -(d.x * d.x + d.y * d.y);
-        for (int i = 0; i < 3; ++i) {
-            for (int k = 0; k < 3; ++k)
-                a[i][k] += row[i] * row[k];
-            b[i] += row[i] * z;
-        }
+        kasa.Add({d.x, d.y, 1.0}, -(d.x * d.x + d.y * d.y));
     }
     std::array<double, 3> s{};
-    if (!Solve3(a, b, s)) return std::nullopt;
+    if (!kasa.Solve(s)) return std::nullopt;
     CircleFit circle;
     Point2 centre{-0.5 * s[0], -0.5 * s[1]};
     const double r2 = centre.x * centre.x + centre.y * centre.y - s[2];
@@ -97,22 +64,15 @@ std::optional<CircleFit> FitCircle(const std::vector<Point2>& points) {
     double radius = std::sqrt(r2);
     // Gauss-Newton on the geometric distances.
     for (int step = 0; step < kGaussNewtonSteps; ++step) {
-        std::array<std::array<double, 3>, 3> n{};
-        std::array<double, 3> g{};
+        NormalEquations3 step3;
         for (Point2 p : points) {
             const Point2 d = (p - c) - centre;
             const double len = Length(d);
             if (len == 0) continue;
-            const std::array<double, 3> j{-d.x / len, -d.y / len, -1.0};
-            const double r = len - radius;
-            for (int i = 0; i < 3; ++i) {
-                for (int k = 0; k < 3; ++k)
-                    n[i][k] += j[i] * j[k];
-                g[i] -= j[i] * r;
-            }
+            step3.Add({-d.x / len, -d.y / len, -1.0}, radius - len);
         }
         std::array<double, 3> delta{};
-        if (!Solve3(n, g, delta)) break;
+        if (!step3.Solve(delta)) break;
         centre = centre + Point2{delta[0], delta[1]};
         radius += delta[2];
         if (std::abs(delta[0]) + std::abs(delta[1]) + std::abs(delta[2]) < kConverged * (1 + radius)) break;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "osmeca/area_moments.h"
 #include "osmeca/circular_arc.h"
 #include "trace/region_holes.h"
 
@@ -34,24 +35,17 @@ double NearestSample(const std::vector<Point2>& samples, Point2 p) {
 double OutlineRowsArea(const std::vector<TraceRow>& rows) {
     const int n = int(rows.size());
     auto at = [&](int k) { return Point2{rows[std::size_t(k % n)].x, rows[std::size_t(k % n)].y}; };
-    double twice = 0;
+    double area = 0;
     for (int k = 0; k < n; ++k) {
-        const Point2 start = at(k);
-        if (rows[std::size_t(k)].type == kArcType && k + 1 < n) {
-            const Point2 end = at(k + 2);
-            osmeca::CircularArc arc;
-            if (osmeca::ArcThroughPoints(start, at(k + 1), end, arc)) {
-                const double turn = std::abs(arc.sweep);
-                const double segment = arc.radius * arc.radius * (turn - std::sin(turn));
-                twice += arc.sweep > 0 ? segment : -segment;
-            }
-            twice += Cross(start, end);
-            ++k;
-        } else {
-            twice += Cross(start, at(k + 1));
-        }
+        const bool arcRow = rows[std::size_t(k)].type == kArcType && k + 1 < n;
+        const Point2 start = at(k), end = at(arcRow ? k + 2 : k + 1);
+        area += osmeca::EdgeMoments(start, end).a;
+        osmeca::CircularArc arc;
+        if (arcRow && osmeca::ArcThroughPoints(start, at(k + 1), end, arc))
+            area += osmeca::ArcSegmentMoments(arc).a;
+        if (arcRow) ++k;
     }
-    return std::abs(twice) / 2;
+    return std::abs(area);
 }
 
 TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, const FigureRegion& region,

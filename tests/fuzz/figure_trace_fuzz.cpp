@@ -59,8 +59,6 @@ std::vector<std::uint8_t> ShapesPicture(const std::uint8_t* data, std::size_t si
 
 [[noreturn]] void Fail(const char* what, const trace::TraceResult& result) {
     std::fprintf(stderr, "traced outline fails: %s (%zu rows)\n", what, result.rows.size());
-    for (const trace::TraceRow& row : result.rows)
-        std::fprintf(stderr, "  %d %.4f %.4f\n", row.type, row.x, row.y);
     std::abort();
 }
 

@@ -38,6 +38,25 @@ struct Figure {
 
 inline TraceRow Row(int type, double x, double y) { return {type, x, y}; }
 
+// A circle of radius r around (cx, cy) as three arcs from its top.
+inline std::vector<TraceRow> CircleRows(double cx, double cy, double r) {
+    std::vector<TraceRow> rows;
+    for (int k = 0; k < 6; ++k) {
+        const double a = (-90 + 60 * k) * std::numbers::pi / 180;
+        rows.push_back(Row(k % 2 == 0 ? 2 : 1, cx + r * std::cos(a), cy + r * std::sin(a)));
+    }
+    return rows;
+}
+
+// The rectangle [x0, x1] x [y0, y1] with corners rounded by r (sharp when 0).
+inline std::vector<TraceRow> RoundedRectRows(double x0, double y0, double x1, double y1, double r) {
+    if (r <= 0) return {Row(1, x0, y0), Row(1, x1, y0), Row(1, x1, y1), Row(1, x0, y1)};
+    const double k = r * (1 - std::sqrt(0.5));
+    return {Row(1, x0 + r, y0),     Row(2, x1 - r, y0),     Row(1, x1 - k, y0 + k), Row(1, x1, y0 + r),
+            Row(2, x1, y1 - r),     Row(1, x1 - k, y1 - k), Row(1, x1 - r, y1),     Row(2, x0 + r, y1),
+            Row(1, x0 + k, y1 - k), Row(1, x0, y1 - r),     Row(2, x0, y0 + r),     Row(1, x0 + k, y0 + k)};
+}
+
 // The five figures, placed off the dot grid.
 inline std::vector<Figure> Figures() {
     std::vector<Figure> figures;
@@ -48,24 +67,8 @@ inline std::vector<Figure> Figures() {
             f.rows.push_back(Row(1, 240.3 + c * u - s * v, 180.2 + s * u + c * v));
         figures.push_back(f);
     }
-    {
-        Figure f{"rounded plate", {}, 4, 4};
-        const double x0 = 110.3, y0 = 100.45, x1 = 370.3, y1 = 260.45, r = 32;
-        const double k = r * (1 - std::sqrt(0.5));
-        f.rows = {Row(1, x0 + r, y0), Row(2, x1 - r, y0), Row(1, x1 - k, y0 + k),
-                  Row(1, x1, y0 + r), Row(2, x1, y1 - r), Row(1, x1 - k, y1 - k),
-                  Row(1, x1 - r, y1), Row(2, x0 + r, y1), Row(1, x0 + k, y1 - k),
-                  Row(1, x0, y1 - r), Row(2, x0, y0 + r), Row(1, x0 + k, y0 + k)};
-        figures.push_back(f);
-    }
-    {
-        Figure f{"disc", {}, 0, 1};
-        for (int k = 0; k < 6; ++k) {
-            const double a = (-90 + 60 * k) * std::numbers::pi / 180;
-            f.rows.push_back(Row(k % 2 == 0 ? 2 : 1, 240.4 + 100 * std::cos(a), 180.3 + 100 * std::sin(a)));
-        }
-        figures.push_back(f);
-    }
+    figures.push_back({"rounded plate", RoundedRectRows(110.3, 100.45, 370.3, 260.45, 32), 4, 4});
+    figures.push_back({"disc", CircleRows(240.4, 180.3, 100), 0, 1});
     {
         Figure f{"L-section", {}, 6, 0, 170, 250};
         for (auto [x, y] : {std::pair{120.37, 70.61},
@@ -87,25 +90,6 @@ inline std::vector<Figure> Figures() {
         figures.push_back(f);
     }
     return figures;
-}
-
-// A circle of radius r around (cx, cy) as three arcs from its top.
-inline std::vector<TraceRow> CircleRows(double cx, double cy, double r) {
-    std::vector<TraceRow> rows;
-    for (int k = 0; k < 6; ++k) {
-        const double a = (-90 + 60 * k) * std::numbers::pi / 180;
-        rows.push_back(Row(k % 2 == 0 ? 2 : 1, cx + r * std::cos(a), cy + r * std::sin(a)));
-    }
-    return rows;
-}
-
-// The rectangle [x0, x1] x [y0, y1] with corners rounded by r (sharp when 0).
-inline std::vector<TraceRow> RoundedRectRows(double x0, double y0, double x1, double y1, double r) {
-    if (r <= 0) return {Row(1, x0, y0), Row(1, x1, y0), Row(1, x1, y1), Row(1, x0, y1)};
-    const double k = r * (1 - std::sqrt(0.5));
-    return {Row(1, x0 + r, y0),     Row(2, x1 - r, y0),     Row(1, x1 - k, y0 + k), Row(1, x1, y0 + r),
-            Row(2, x1, y1 - r),     Row(1, x1 - k, y1 - k), Row(1, x1 - r, y1),     Row(2, x0 + r, y1),
-            Row(1, x0 + k, y1 - k), Row(1, x0, y1 - r),     Row(2, x0, y0 + r),     Row(1, x0 + k, y0 + k)};
 }
 
 // Loops joined as the table holds them: a loop break between two.

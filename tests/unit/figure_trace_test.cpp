@@ -3,6 +3,8 @@
 // window calculates them.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "data/calc_driver.h"
 #include "data/traced_rows.h"
 #include "figure_pictures.h"
@@ -23,12 +25,16 @@ CViewImage ViewOf(const std::vector<std::uint8_t>& rgb, int width, int height, d
     return view;
 }
 
-// Twice the signed area of the rows' polygon: positive when clockwise on the screen.
+// Twice the signed area of the first loop's polygon: positive when
+// clockwise on the screen.
 double TurnOf(const SampleTable& table) {
+    int n = 0;
+    while (n < table.count && table.rows[n].type != kLoopBreakType)
+        ++n;
     double sum = 0;
-    for (int i = 0; i < table.count; ++i) {
+    for (int i = 0; i < n; ++i) {
         const SamplePoint& a = table.rows[i];
-        const SamplePoint& b = table.rows[(i + 1) % table.count];
+        const SamplePoint& b = table.rows[(i + 1) % n];
         sum += double(a.x) * b.y - double(b.x) * a.y;
     }
     return sum;
@@ -66,6 +72,7 @@ void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, doub
     if (damage != Damage::BlurNoiseJpeg) {
         const trace::TraceResult pieces =
             TraceViewImage(view, int(figure.seedX * scale), int(figure.seedY * scale));
+        EXPECT_EQ(pieces.loops, figure.loops);
         EXPECT_EQ(pieces.lines, figure.lines);
         EXPECT_EQ(pieces.arcs, figure.arcs);
     }
@@ -96,15 +103,13 @@ TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
     ExpectTracedAndCalculated(figpic::Figures()[1], Damage::None, 4.0, {0.01, 0.02, 0.05});
 }
 
-TEST(FigureTrace, TableRowsAreReplacedAfterYesAndTheLoopsAddedAfterNo) {
+TEST(FigureTrace, TableRowsAreKeptAfterCancelReplacedAfterYesAndAddedToAfterNoWhenTheyFit) {
     const figpic::Figure disc = figpic::Figures()[2];
     const CViewImage view =
         ViewOf(figpic::Render(disc.rows, Damage::None), figpic::WIDTH, figpic::HEIGHT, 1.0);
     platform::MessageBoxRecorder boxes;
     SampleTable table;
     table.AddPoint(10, 20);
-    table.AddPoint(30, 20);
-    table.AddPoint(30, 40);
     table.workState = WS_CALCULATED;
     FigureTracing tracing;
     boxes.Answer(platform::IDCANCEL);
@@ -114,20 +119,8 @@ TEST(FigureTrace, TableRowsAreReplacedAfterYesAndTheLoopsAddedAfterNo) {
               "サンプリングデータがあります。\nトレース結果で置き換えますか？\n"
               "「いいえ」で穴・部品として後ろに追加します。");
     EXPECT_EQ(boxes.Last().style, unsigned(platform::MB_YESNOCANCEL));
-    EXPECT_EQ(table.count, 3);
+    EXPECT_EQ(table.count, 1);
     EXPECT_EQ(table.workState, WS_CALCULATED);
-
-    // No: a loop break, then the disc's rows after the triangle.
-    boxes.Answer(platform::IDNO);
-    EXPECT_TRUE(tracing.TraceAt(view, 240, 180, table, nullptr));
-    EXPECT_EQ(boxes.calls.size(), 2u);
-    ASSERT_EQ(table.count, 3 + 1 + 6);
-    EXPECT_EQ(table.rows[2].x, 30);
-    EXPECT_EQ(table.rows[3].type, kLoopBreakType);
-    EXPECT_EQ(std::string(table.rows[3].xText), std::string(LoopBreakSamplePoint().xText));
-    EXPECT_EQ(table.rows[4].type, 2);
-    EXPECT_EQ(table.rows[4].x, 240);
-    EXPECT_EQ(table.workState, WS_MODIFIED);
 
     // Yes: the disc alone.
     boxes.Answer(platform::IDYES);
@@ -139,13 +132,13 @@ TEST(FigureTrace, TableRowsAreReplacedAfterYesAndTheLoopsAddedAfterNo) {
     EXPECT_EQ(std::string(table.rows[0].xText).size(), 8u);
     EXPECT_EQ(table.rows[0].x, 240);  // the whole dots the text begins with
 
-    // Loops that would run past the 200 rows are refused whole, with the
+    // No: loops that would run past the 200 rows are refused whole, with the
     // row limit's message; a last row that is a break already gets no other.
     while (table.count < 194)
         table.AddPoint(table.count, 5);
     boxes.Answer(platform::IDNO);
     EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 5u);
+    ASSERT_EQ(boxes.calls.size(), 4u);
     EXPECT_EQ(boxes.Last().text, "図形の輪郭が複雑すぎて、サンプリングデータに入りきりません");
     EXPECT_EQ(table.count, 194);
     table.count = 193;
@@ -264,30 +257,39 @@ TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
     }
 }
 
-TEST(FigureTrace, AClickInAHoleOfAFigureTracesNothingAndSaysSo) {
-    // A plate of 200 x 160 dots with a hole of 60 x 40 in it.
+// A plate of 200 x 160 dots with a hole of 60 x 40 dots, one of 12 x 12, and
+// one of 3 x 3, a speck left to the figure.
+TEST(FigureTrace, AClickInAHoleTracesNothingAndSaysSoAndSpecksAreLeftToTheFigure) {
     std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
                                   std::uint8_t(figpic::BACKGROUND_LEVEL));
-    auto fill = [&](int left, int top, int right, int bottom, double level) {
+    const int figure = int(figpic::FIGURE_LEVEL), background = int(figpic::BACKGROUND_LEVEL);
+    const std::array<int, 5> boxes[] = {{140, 100, 340, 260, figure},
+                                        {210, 160, 270, 200, background},
+                                        {280, 150, 292, 162, background},
+                                        {180, 150, 183, 153, background}};
+    for (const auto& [left, top, right, bottom, level] : boxes)
         for (int y = top; y < bottom; ++y)
             std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
                         std::uint8_t(level));
-    };
-    fill(140, 100, 340, 260, figpic::FIGURE_LEVEL);
-    fill(210, 160, 270, 200, figpic::BACKGROUND_LEVEL);
     const CViewImage view = ViewOf(rgb, figpic::WIDTH, figpic::HEIGHT, 1.0);
-    platform::MessageBoxRecorder boxes;
+    platform::MessageBoxRecorder recorder;
     SampleTable table;
     FigureTracing tracing;
     EXPECT_FALSE(tracing.TraceAt(view, 240, 180, table, nullptr));
-    ASSERT_EQ(boxes.calls.size(), 1u);
-    EXPECT_EQ(boxes.Last().text, "クリック位置は図形の穴の中です。図形の内側をクリックしてください");
+    ASSERT_EQ(recorder.calls.size(), 1u);
+    EXPECT_EQ(recorder.Last().text, "クリック位置は図形の穴の中です。図形の内側をクリックしてください");
     EXPECT_EQ(table.count, 0);
-    // In the plate itself, its outer outline, a break and the hole's.
+    // In the plate itself: its outer outline, then after a break each hole's.
     EXPECT_TRUE(tracing.TraceAt(view, 160, 120, table, nullptr));
-    ASSERT_EQ(table.count, 4 + 1 + 4);
+    ASSERT_EQ(table.count, 4 + 1 + 4 + 1 + 4);
     EXPECT_EQ(table.rows[4].type, kLoopBreakType);
-    EXPECT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(recorder.calls.size(), 1u);
+    const trace::TraceResult found = TraceViewImage(view, 160, 120);
+    EXPECT_EQ(found.lines, 12);
+    EXPECT_NEAR(figpic::PropertiesOf(found.rows).area, 200.0 * 160 - 2400 - 144, 0.5);
+    // Too many rows with the holes: refused, the loops left whole.
+    EXPECT_EQ(trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, 160, 120, 8).status,
+              trace::TraceStatus::TooManyRows);
 }
 
 // The verdict the window and the command-line tool act on.
@@ -318,41 +320,9 @@ TEST(FigureTrace, TheVerdictRefusesAsksOrStores) {
     EXPECT_EQ(ask.notice.style, unsigned(platform::MB_YESNOCANCEL));
 }
 
-namespace {
-
-// Traces a hollow section into the table and calculates it as the edit
-// window does: its loops, area and centroid against the exact outline's.
-void ExpectHollowTraced(const figpic::Figure& figure, Damage damage, double areaPercent, double centroid) {
-    SCOPED_TRACE(figure.name + (damage == Damage::None ? ", clean" : ", blurred, noisy, JPEG 70"));
-    platform::MessageBoxRecorder boxes;
-    const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, 1.0);
-    SampleTable table;
-    CalcState state;
-    FigureTracing tracing;
-    ASSERT_TRUE(tracing.TraceAt(view, figure.seedX, figure.seedY, table, nullptr));
-    int loops = 1;
-    for (int i = 0; i < table.count; ++i)
-        loops += table.rows[i].type == kLoopBreakType;
-    EXPECT_EQ(loops, figure.loops);
-    ASSERT_TRUE(RunCalculation(table, state, 1.0, nullptr));
-    EXPECT_TRUE(boxes.calls.empty());
-    const figpic::Properties want = figpic::PropertiesOf(figure.rows);
-    const ResultValues& got = state.results.source;
-    EXPECT_LT(100 * std::abs(got.A - want.area) / want.area, areaPercent);
-    EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), centroid);
-    if (damage == Damage::None) {
-        const trace::TraceResult pieces = TraceViewImage(view, figure.seedX, figure.seedY);
-        EXPECT_EQ(pieces.loops, figure.loops);
-        EXPECT_EQ(pieces.lines, figure.lines);
-        EXPECT_EQ(pieces.arcs, figure.arcs);
-    }
-}
-
-}  // namespace
-
 TEST(FigureTrace, OneClickInAHollowSectionTracesItsHolesToo) {
     for (const figpic::Figure& figure : figpic::HollowFigures())
-        ExpectHollowTraced(figure, Damage::None, 0.02, 0.05);
+        ExpectTracedAndCalculated(figure, Damage::None, 1.0, {0.02, 0.05, 0.05});
 }
 
 // Blurred, noisy, JPEG at quality 70: thin walls put many edge dots against
@@ -379,29 +349,6 @@ TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
         }
         EXPECT_GE(traced, 2) << figure.name;
     }
-}
-
-TEST(FigureTrace, HolesOfAFewDotsAreSpecksOfTheFigure) {
-    // A plate with a hole of 3 x 3 dots, left to the figure, and one of 12 x 12.
-    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
-                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
-    auto fill = [&](int left, int top, int right, int bottom, double level) {
-        for (int y = top; y < bottom; ++y)
-            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
-                        std::uint8_t(level));
-    };
-    fill(140, 100, 340, 260, figpic::FIGURE_LEVEL);
-    fill(180, 150, 183, 153, figpic::BACKGROUND_LEVEL);
-    fill(280, 150, 292, 162, figpic::BACKGROUND_LEVEL);
-    const trace::TraceResult found =
-        trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, 160, 120, 200);
-    ASSERT_EQ(found.status, trace::TraceStatus::Traced);
-    EXPECT_EQ(found.loops, 2);
-    EXPECT_EQ(found.lines, 8);
-    EXPECT_NEAR(figpic::PropertiesOf(found.rows).area, 200.0 * 160 - 144, 0.5);
-    // Too many rows with the holes: refused, the loops left whole.
-    EXPECT_EQ(trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT, 160, 120, 8).status,
-              trace::TraceStatus::TooManyRows);
 }
 
 // The L-section photographed at 40 degrees, seeded in its foot: the first
