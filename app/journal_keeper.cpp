@@ -6,12 +6,6 @@
 #include "image/view_image.h"
 #include "platform/file_locations.h"
 
-namespace {
-
-constexpr char kPixelsFile[] = "veldrio-work-pixels.png";
-
-}  // namespace
-
 JournalKeeper::JournalKeeper(const std::string& folder)
     : paths_(JournalPathsIn(folder)), lock_(QString::fromStdString(paths_.lock)) {
     timer_.setSingleShot(true);
@@ -91,16 +85,19 @@ void JournalKeeper::WriteNow() {
     const CViewImage* picture = viewer != nullptr ? viewer->Picture() : nullptr;
     // A picture just opened, with no row, no scale and no plane yet, is not
     // worth the question at the next start.
-    if (app.sampleTable.count == 0 && (picture == nullptr || (!(picture->mmPerDot > 0) && !picture->plane.IsSet()))) {
+    if (app.sampleTable.count == 0 &&
+        (picture == nullptr || (!(picture->mmPerDot > 0) && !picture->plane.IsSet()))) {
         RemoveJournal();
         return;
     }
     JournalRecord record;
-    record.table = SnapshotOf(app.sampleTable, picture != nullptr ? picture->displayScale : 1.0);
     // In the middle of a correction the texts follow the dots only at its
-    // end; the journal keeps them as the end would leave them.
+    // end; the journal keeps the rows as the end would leave them.
+    const double magnification = picture != nullptr ? picture->displayScale : 1.0;
     const int32_t state = app.sampleTable.workState;
-    if (state == WS_VIEWER_SEARCH || state == WS_VIEWER_EDIT) TextsFollowDots(record.table);
+    record.table = state == WS_VIEWER_SEARCH || state == WS_VIEWER_EDIT
+                       ? CorrectedSnapshotOf(app.sampleTable, magnification)
+                       : SnapshotOf(app.sampleTable, magnification);
     if (picture != nullptr) {
         record.mmPerDot = picture->mmPerDot;
         if (picture->plane.IsSet()) record.plane = picture->plane.ToText();
@@ -109,9 +106,9 @@ void JournalKeeper::WriteNow() {
         } else if (picture->image.HasPicture()) {
             // A capture: its pixels once per picture, here, before the
             // journal that names them.
-            record.pixelsFile = kPixelsFile;
+            record.pixelsFile = kJournalPixelsFile;
             if (pixelsWritten_ != picture->image.pixels() &&
-                WriteJournalPixels(paths_.folder + "/" + kPixelsFile, picture->image))
+                WriteJournalPixels(paths_.pixels, picture->image))
                 pixelsWritten_ = picture->image.pixels();
             if (pixelsWritten_ != picture->image.pixels()) record.pixelsFile.clear();
         }

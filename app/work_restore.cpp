@@ -8,6 +8,7 @@
 #include "app/image_file_opener.h"
 #include "app/viewer_windows.h"
 #include "data/journal_pixels.h"
+#include "data/text_file.h"
 #include "image/image_kind.h"
 #include "image/view_image.h"
 #include "platform/message_box.h"
@@ -42,10 +43,11 @@ bool RestoreWork(QWidget* owner, ViewerWindows& windows, const JournalRecord& re
     };
     int result = -1;
     bool pictureGone = false;
+    const std::string pixels =
+        record.pixelsFile.empty() ? std::string() : JoinPath(folder, record.pixelsFile);
     if (IsFile(record.picturePath)) {
         result = OpenImageFile(owner, app.registry, record.picturePath, attach);
-    } else if (!record.pixelsFile.empty() && IsFile(folder + "/" + record.pixelsFile)) {
-        const std::string pixels = folder + "/" + record.pixelsFile;
+    } else if (IsFile(pixels)) {
         result = OpenSlotViewer(
             owner, app.registry, IMG_CLIP,
             [&](CImageData& image) { return ReadJournalPixels(pixels, image); }, texts::CLIP_CONVERT_FAILED,
@@ -66,7 +68,8 @@ bool RestoreWork(QWidget* owner, ViewerWindows& windows, const JournalRecord& re
     const double magnification = picture != nullptr ? picture->displayScale : 1.0;
     if (picture != nullptr && record.mmPerDot > 0) picture->mmPerDot = record.mmPerDot;
     // A plane that does not read is passed over: the rows matter more.
-    if (picture != nullptr && !record.plane.empty()) plane::PlaneSetting::FromText(record.plane, picture->plane);
+    if (picture != nullptr && !record.plane.empty())
+        plane::PlaneSetting::FromText(record.plane, picture->plane);
     RestoreSnapshot(app.sampleTable, record.table, magnification);
     app.history.Clear();
     if (EditLink* edit = app.registry.EditWindowLink()) {

@@ -66,6 +66,14 @@ bool CellGrid::OnKey(int id) {
     }
 }
 
+bool CellGrid::TakeBackTyping() {
+    CMyEditControl* current = cells_[grid_.focusLine][grid_.focusColumn];
+    if (current->text() == QString::fromStdString(grid_.Cell(grid_.focusLine, grid_.focusColumn)))
+        return false;
+    current->undo();
+    return true;
+}
+
 void CellGrid::OnMoveKey(int id) {
     if (StoreCurrentCell() != StoreResult::Refused) {
         const SampleTable& table = App().sampleTable;

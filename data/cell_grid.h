@@ -52,6 +52,9 @@ public:
 
     // Stores the current cell if it was typed in.
     StoreResult StoreCurrentCell() { return StoreCell(grid_.focusLine, grid_.focusColumn); }
+    // Typing not yet stored in the current cell is taken back, as Escape
+    // does; false when there was none.
+    bool TakeBackTyping();
     // The current cell takes the focus with its text selected.
     void FocusCurrentCell();
     // The ten lines again from the table.

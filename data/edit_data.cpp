@@ -189,9 +189,13 @@ bool CEditData::OnCommand(int id, std::intptr_t /*value*/) {
     case ID_PRINT_PROPERTIES:
     case ID_PRINT_SHEET: files_.Print(id, PairedImage()); return true;
     case ID_EXPORT_CSV: files_.ExportCsv(); return true;
-    case ID_REOPEN_OUTLINE: OnReopenOutline([this] { return files_.ReopenOutline(PairedMagnification()); }); return true;
+    case ID_REOPEN_OUTLINE:
+        OnReopenOutline([this] { return files_.ReopenOutline(PairedMagnification()); });
+        return true;
     case ID_EXPORT_CAD: cadFiles_.Export(PairedImage()); return true;
-    case ID_IMPORT_DXF: OnReopenOutline([this] { return cadFiles_.Import([this] { return PairedMagnification(); }); }); return true;
+    case ID_IMPORT_DXF:
+        OnReopenOutline([this] { return cadFiles_.Import([this] { return PairedMagnification(); }); });
+        return true;
     case ID_PROC_GUIDE:
     case ID_EDIT_GUIDE:
     case ID_DATA_EXPLAIN: OpenGuide(id, this); return true;
@@ -252,13 +256,8 @@ void CEditData::OnReopenOutline(const std::function<bool()>& load) {
 
 void CEditData::OnUndoCommand(int id) {
     if (RefuseWhileCorrecting()) return;
-    // Typing not yet stored is taken back first, as Escape does.
-    const EditGrid& grid = grid_->grid();
-    CMyEditControl* current = cell(grid.focusLine, grid.focusColumn);
-    if (current->text() != QString::fromStdString(grid.Cell(grid.focusLine, grid.focusColumn))) {
-        grid_->OnKey(ID_KEY_ESCAPE);
-        if (id == ID_UNDO) return;
-    }
+    // Typing not yet stored is what an undo takes back first.
+    if (grid_->TakeBackTyping() && id == ID_UNDO) return;
     if (id == ID_UNDO)
         App().history.Undo();
     else
@@ -325,7 +324,8 @@ void CEditData::RefreshMagnification() {
 
 void CEditData::RefreshScale() {
     const CViewImage* image = PairedImage();
-    const QString text = image != nullptr ? Text(ScaleLineText(image->mmPerDot, image->plane).c_str()) : QString();
+    const QString text =
+        image != nullptr ? Text(ScaleLineText(image->mmPerDot, image->plane).c_str()) : QString();
     if (text != scaleText_->text()) scaleText_->setText(text);
 }
 

@@ -99,7 +99,6 @@ private:
     // Start, stop, calculate and clear, each after the current cell is stored.
     void OnSamplingCommand(int id);
     void Apply(const TransitionEffects& effects);
-    void OnReopenOutline();
     // Undo and redo; the window shows the table again after either.
     void OnUndoCommand(int id);
     void OnHistoryChanged(bool restored);

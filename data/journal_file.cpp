@@ -4,17 +4,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "data/text_file.h"
 #include "platform/atomic_write.h"
 
-namespace {
-
-// Larger files are not journals of this program.
-constexpr std::streamsize kReadLimit = 1 << 20;
-
-}  // namespace
-
 JournalPaths JournalPathsIn(const std::string& folder) {
-    return {folder, folder + "/veldrio-work.journal", folder + "/veldrio-work.lock"};
+    return {folder, JoinPath(folder, "veldrio-work.journal"), JoinPath(folder, "veldrio-work.lock"),
+            JoinPath(folder, kJournalPixelsFile)};
 }
 
 std::string JournalFolderFor(const std::string& programDir, const std::string& settingsDir,
@@ -28,8 +23,9 @@ JournalRead ReadJournalFile(const std::string& path) {
     JournalRead read;
     std::ifstream file(path, std::ios::binary);
     if (!file) return read;
-    std::string text(static_cast<std::size_t>(kReadLimit) + 1, '\0');
-    file.read(text.data(), kReadLimit + 1);
+    // One byte more than a journal may hold tells a longer file.
+    std::string text(kLongestJournal + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(file.gcount()));
     std::optional<JournalRecord> record = ParseJournal(text);
     if (!record) {
@@ -54,8 +50,6 @@ std::string SetJournalAside(const std::string& path) {
 }
 
 void RemoveJournalFiles(const JournalPaths& paths) {
-    const JournalRead read = ReadJournalFile(paths.journal);
-    if (read.state == JournalState::Ready && !read.record.pixelsFile.empty())
-        std::remove((paths.folder + "/" + read.record.pixelsFile).c_str());
+    std::remove(paths.pixels.c_str());
     std::remove(paths.journal.c_str());
 }

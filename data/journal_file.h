@@ -7,10 +7,14 @@
 
 #include "data/journal_record.h"
 
+// The name of a capture's pixels beside the journal.
+constexpr char kJournalPixelsFile[] = "veldrio-work-pixels.png";
+
 struct JournalPaths {
     std::string folder;
     std::string journal;  // <folder>/veldrio-work.journal
     std::string lock;     // <folder>/veldrio-work.lock
+    std::string pixels;   // <folder>/kJournalPixelsFile
 };
 
 JournalPaths JournalPathsIn(const std::string& folder);
@@ -42,5 +46,5 @@ bool WriteJournalFile(const std::string& path, const std::string& text);
 // and returns that name; empty when it could not be moved (it is removed).
 std::string SetJournalAside(const std::string& path);
 
-// Removes the journal and the pixels file it names, if any.
+// Removes the journal and the pixels beside it, if any.
 void RemoveJournalFiles(const JournalPaths& paths);

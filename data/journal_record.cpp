@@ -10,8 +10,6 @@
 namespace {
 
 constexpr char kHeader[] = "VELDRIO-JOURNAL 1";
-// Far more than 200 rows and two paths take.
-constexpr std::size_t kLongestJournal = 1 << 20;
 
 std::string Escaped(const std::string& text) {
     std::string out;

@@ -15,6 +15,7 @@
 // Paths are written with "\\" for a backslash and "\n" for a line break.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ struct JournalRecord {
     double mmPerDot = 0;      // the real-unit scale
     std::string plane;        // the perspective plane as text, empty for none
 };
+
+// Far more than 200 rows and two paths take: a longer text is no journal.
+constexpr std::size_t kLongestJournal = 1 << 20;
 
 std::string FormatJournal(const JournalRecord& record);
 

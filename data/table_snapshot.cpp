@@ -1,5 +1,6 @@
 #include "data/table_snapshot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -15,20 +16,15 @@ bool SameRows(const TableSnapshot& a, const TableSnapshot& b) {
     return a.count == b.count && std::memcmp(a.rows.data(), b.rows.data(), sizeof a.rows) == 0;
 }
 
-void TextsFollowDots(TableSnapshot& snapshot) {
-    const int count =
-        snapshot.count < 0 ? 0 : (snapshot.count > SAMPLE_CAPACITY ? SAMPLE_CAPACITY : snapshot.count);
-    for (int i = 0; i < count; ++i) {
-        SamplePoint& row = snapshot.rows[i];
-        SetCoordinate(row.xText, row.x);
-        SetCoordinate(row.yText, row.y);
-    }
+TableSnapshot CorrectedSnapshotOf(const SampleTable& table, double magnification) {
+    SampleTable ended = table;
+    ended.CoordsToText();
+    return SnapshotOf(ended, magnification);
 }
 
 void RestoreSnapshot(SampleTable& table, const TableSnapshot& snapshot, double magnification) {
     table.rows = snapshot.rows;
-    table.count =
-        snapshot.count < 0 ? 0 : (snapshot.count > SAMPLE_CAPACITY ? SAMPLE_CAPACITY : snapshot.count);
+    table.count = std::clamp(snapshot.count, 0, SAMPLE_CAPACITY);
     const double from = snapshot.magnification;
     if (from > 0 && magnification > 0 && std::isfinite(from) && std::isfinite(magnification) &&
         from != magnification)

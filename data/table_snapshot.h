@@ -20,9 +20,9 @@ TableSnapshot SnapshotOf(const SampleTable& table, double magnification);
 // is not compared).
 bool SameRows(const TableSnapshot& a, const TableSnapshot& b);
 
-// Every row's texts rewritten from its dots, as the end of a correction
-// does (a correction moves only the dots until it ends).
-void TextsFollowDots(TableSnapshot& snapshot);
+// The rows as the end of a correction leaves them: the texts follow the
+// dots (a correction moves only the dots until it ends).
+TableSnapshot CorrectedSnapshotOf(const SampleTable& table, double magnification);
 
 // Puts the snapshot's rows into table, their dots scaled from the
 // snapshot's magnification to magnification (truncated toward zero, as a

@@ -86,9 +86,9 @@ UndoRecord::~UndoRecord() {
 }
 
 TableSnapshot UndoRecord::Take() const {
-    TableSnapshot snapshot = SnapshotOf(history_.table(), history_.Magnification());
-    // A correction moves the dots only and the texts follow at its end; the
-    // steps keep texts that say what the dots say, as after the end.
-    if (row_ >= 0) TextsFollowDots(snapshot);
-    return snapshot;
+    // A correction moves the dots only and the texts follow at its end; its
+    // steps keep the rows as the end leaves them.
+    const double magnification = history_.Magnification();
+    return row_ >= 0 ? CorrectedSnapshotOf(history_.table(), magnification)
+                     : SnapshotOf(history_.table(), magnification);
 }

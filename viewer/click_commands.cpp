@@ -109,7 +109,7 @@ bool ClickCommands::OnKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers();
     if (const int undo = UndoKeyCommand(event.key(), mods & Qt::ShiftModifier, mods & Qt::ControlModifier))
         return OnUndoKey(undo);
-    if (!correction_.correcting() || !(event.modifiers() & Qt::ControlModifier)) return false;
+    if (!correction_.correcting() || !(mods & Qt::ControlModifier)) return false;
     const auto step = ArrowKeyStep(event.key());
     if (!step) return false;
     // Only the integers move; the texts follow when the correction ends.

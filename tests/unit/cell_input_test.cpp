@@ -45,10 +45,7 @@ TEST(CellInput, ControlKeysAreRowCommandsUndoOrSwallowed) {
     EXPECT_EQ(CellKeyCommand(Qt::Key_P, true, true, false), ID_ROW_PASTE);
     EXPECT_EQ(CellKeyCommand(Qt::Key_V, false, true, false), CELL_KEY_SWALLOW);
     EXPECT_EQ(CellKeyCommand(Qt::Key_X, false, true, false), CELL_KEY_SWALLOW);
-    // Ctrl+Z and Ctrl+Y are the window's undo and redo, not the cell's own.
     EXPECT_EQ(CellKeyCommand(Qt::Key_Z, false, true, false), ID_UNDO);
-    EXPECT_EQ(CellKeyCommand(Qt::Key_Z, true, true, false), ID_REDO);
-    EXPECT_EQ(CellKeyCommand(Qt::Key_Y, false, true, false), ID_REDO);
     EXPECT_EQ(CellKeyCommand(Qt::Key_5, false, true, false), CELL_KEY_SWALLOW);
     EXPECT_EQ(CellKeyCommand(Qt::Key_5, false, false, false), CELL_KEY_TO_CELL);
     EXPECT_EQ(CellKeyCommand(Qt::Key_C, false, false, false), CELL_KEY_TO_CELL);

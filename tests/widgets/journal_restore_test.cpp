@@ -16,59 +16,57 @@
 #include "res/texts_undo.h"
 #include "support/image_files.h"
 #include "support/main_dialog_harness.h"
-#include "viewer/gazo_view.h"
 
 class JournalRestoreTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainDialogHarness> harness;
     std::unique_ptr<CVeldrioDlg> dialog;
+    std::unique_ptr<JournalKeeper> keeper;
 
-    std::string Folder() const { return harness->dir.path().toStdString(); }
-    JournalPaths Paths() const { return JournalPathsIn(Folder()); }
-
-    // A journal of three rows at magnification 2 with a scale.
-    JournalRecord Record(const std::string& picture) const {
-        SampleTable table;
-        table.AddPoint(20, 10);
-        table.AddPoint(60, 10);
-        table.AddPoint(60, 41);
-        JournalRecord record;
-        record.picturePath = picture;
-        record.table = SnapshotOf(table, 2.0);
-        record.mmPerDot = 0.5;
-        record.plane = "200 150 2 2 3 58 4 57 38 3 37";
-        return record;
-    }
-    void WriteJournal(const JournalRecord& record) const {
-        QVERIFY(WriteJournalFile(Paths().journal, FormatJournal(record)));
-    }
+    const std::string& JournalPath() const { return keeper->paths().journal; }
     const std::vector<platform::MessageBoxCall>& Boxes() const { return harness->boxes.calls; }
+
+    // A journal of three rows at magnification 2 with a scale and a plane.
+    static JournalRecord Record(const std::string& picture) {
+        SampleTable table;
+        for (auto [x, y] : {std::pair{20, 10}, {60, 10}, {60, 41}})
+            table.AddPoint(x, y);
+        return {picture, {}, SnapshotOf(table, 2.0), 0.5, "200 150 2 2 3 58 4 57 38 3 37"};
+    }
+    // The journal text written, the lock taken, the question answered.
+    bool Offer(const std::string& text, int answer) {
+        if (!WriteJournalFile(JournalPath(), text) || !keeper->Lock()) return false;
+        harness->boxes.Answer(answer);
+        return dialog->OfferRestore(*keeper);
+    }
+    bool Offer(const JournalRecord& record, int answer) { return Offer(FormatJournal(record), answer); }
+    std::string PlanPicture() const {
+        const std::string picture = harness->Path("plan.bmp");
+        return WriteImageFile(QString::fromStdString(picture), 60, 40, "BMP") ? picture : std::string();
+    }
 
 private slots:
     void init() {
         harness = std::make_unique<MainDialogHarness>();
         dialog = harness->Start();
+        keeper = std::make_unique<JournalKeeper>(harness->dir.path().toStdString());
     }
 
     void cleanup() {
+        keeper.reset();
         dialog.reset();
         harness.reset();
     }
 
-    void yesBringsThePictureWithItsRowsAndScale() {
-        const std::string picture = harness->Path("plan.bmp");
-        QVERIFY(WriteImageFile(QString::fromStdString(picture), 60, 40, "BMP"));
-        WriteJournal(Record(picture));
-        JournalKeeper keeper(Folder());
-        QVERIFY(keeper.Lock());
-        harness->boxes.Answer(platform::IDYES);
-        QVERIFY(dialog->OfferRestore(keeper));
+    void yesBringsThePictureWithItsRowsAndScaleAndChangesAreKeptAgain() {
+        const std::string picture = PlanPicture();
+        QVERIFY(Offer(Record(picture), platform::IDYES));
         QCOMPARE(Boxes().size(), size_t(1));
         QCOMPARE(Boxes()[0].text, std::string(texts_undo::RESTORE_QUESTION));
         QVERIFY(Boxes()[0].style & platform::MB_YESNO);
 
-        CViewImage* image = App().registry.viewImages[0].get();
+        const CViewImage* image = App().registry.viewImages[0].get();
         QVERIFY(image != nullptr && App().registry.viewers[0] != nullptr);
         QCOMPARE(image->sourcePath, picture);
         QCOMPARE(image->mmPerDot, 0.5);
@@ -78,18 +76,28 @@ private slots:
         QCOMPARE(table.count, 3);
         QCOMPARE(table.rows[0].x, 10);
         QCOMPARE(table.rows[2].y, 20);
-        CEditData* edit = App().registry.editWindow;
-        QVERIFY(edit != nullptr);
-        QCOMPARE(edit->rowCountText(), QString("3 / 200"));
+        QVERIFY(App().registry.editWindow != nullptr);
+        QCOMPARE(App().registry.editWindow->rowCountText(), QString("3 / 200"));
         QVERIFY(!App().history.CanUndo());  // a fresh start
+
+        // A change reaches the journal within a second; a normal end removes it.
+        keeper->Keep();
+        {
+            UndoRecord record(App().history, ChangeKind::AddPoint);
+            App().sampleTable.AddPoint(5, 5);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(ReadJournalFile(JournalPath()).record.table.count == 4, 1000);
+        const JournalRead read = ReadJournalFile(JournalPath());
+        QCOMPARE(read.record.picturePath, picture);
+        QCOMPARE(read.record.table.magnification, 1.0);
+        QCOMPARE(read.record.mmPerDot, 0.5);
+        QCOMPARE(read.record.plane, Record(picture).plane);
+        keeper->Finish();
+        QVERIFY(!std::filesystem::exists(JournalPath()));
     }
 
     void aPictureThatIsGoneGivesABlankOneAndSaysSo() {
-        WriteJournal(Record(harness->Path("gone.jpg")));
-        JournalKeeper keeper(Folder());
-        QVERIFY(keeper.Lock());
-        harness->boxes.Answer(platform::IDYES);
-        QVERIFY(dialog->OfferRestore(keeper));
+        QVERIFY(Offer(Record(harness->Path("gone.jpg")), platform::IDYES));
         QCOMPARE(Boxes().size(), size_t(2));
         QVERIFY(QString::fromStdString(Boxes()[1].text).contains("gone.jpg"));
         const CViewImage* image = App().registry.viewImages[0].get();
@@ -98,61 +106,28 @@ private slots:
         QCOMPARE(App().sampleTable.count, 3);
     }
 
-    void noRemovesTheJournal() {
-        WriteJournal(Record("/nowhere.bmp"));
-        JournalKeeper keeper(Folder());
-        QVERIFY(keeper.Lock());
-        harness->boxes.Answer(platform::IDNO);
-        QVERIFY(!dialog->OfferRestore(keeper));
-        QVERIFY(!std::filesystem::exists(Paths().journal));
+    void noRemovesTheJournalAndADamagedOneIsSetAside() {
+        QVERIFY(!Offer(Record("/nowhere.bmp"), platform::IDNO));
+        QVERIFY(!std::filesystem::exists(JournalPath()));
         QVERIFY(App().registry.editWindow == nullptr);
-    }
 
-    void aDamagedJournalIsSetAsideWithAMessage() {
         std::string text = FormatJournal(Record("/nowhere.bmp"));
         text.resize(text.size() - 10);
-        QVERIFY(WriteJournalFile(Paths().journal, text));
-        JournalKeeper keeper(Folder());
-        QVERIFY(keeper.Lock());
-        QVERIFY(!dialog->OfferRestore(keeper));
-        QCOMPARE(Boxes().size(), size_t(1));
-        QVERIFY(QString::fromStdString(Boxes()[0].text).contains(".damaged"));
-        QVERIFY(!std::filesystem::exists(Paths().journal));
-        QVERIFY(std::filesystem::exists(Paths().journal + ".damaged"));
+        QVERIFY(!Offer(text, platform::IDYES));
+        QCOMPARE(Boxes().size(), size_t(2));
+        QVERIFY(QString::fromStdString(Boxes()[1].text).contains(".damaged"));
+        QVERIFY(!std::filesystem::exists(JournalPath()));
+        QVERIFY(std::filesystem::exists(JournalPath() + ".damaged"));
     }
 
     void aJournalInUseIsNotOfferedToASecondProgram() {
-        WriteJournal(Record("/nowhere.bmp"));
-        JournalKeeper running(Folder());
-        QVERIFY(running.Lock());
-        JournalKeeper second(Folder());
+        QVERIFY(WriteJournalFile(JournalPath(), FormatJournal(Record("/nowhere.bmp"))));
+        QVERIFY(keeper->Lock());
+        JournalKeeper second(harness->dir.path().toStdString());
         QVERIFY(!second.Lock());
         QVERIFY(!dialog->OfferRestore(second));
         QVERIFY(Boxes().empty());
-        QVERIFY(std::filesystem::exists(Paths().journal));
-    }
-
-    void aChangeIsKeptWithinASecondAndANormalEndRemovesIt() {
-        const std::string picture = harness->Path("plan.bmp");
-        QVERIFY(WriteImageFile(QString::fromStdString(picture), 60, 40, "BMP"));
-        WriteJournal(Record(picture));
-        JournalKeeper keeper(Folder());
-        QVERIFY(keeper.Lock());
-        harness->boxes.Answer(platform::IDYES);
-        QVERIFY(dialog->OfferRestore(keeper));
-        keeper.Keep();
-        {
-            UndoRecord record(App().history, ChangeKind::AddPoint);
-            App().sampleTable.AddPoint(5, 5);
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(ReadJournalFile(Paths().journal).record.table.count == 4, 1000);
-        const JournalRead read = ReadJournalFile(Paths().journal);
-        QCOMPARE(read.record.picturePath, picture);
-        QCOMPARE(read.record.table.magnification, 1.0);
-        QCOMPARE(read.record.mmPerDot, 0.5);
-        QCOMPARE(read.record.plane, Record(picture).plane);
-        keeper.Finish();
-        QVERIFY(!std::filesystem::exists(Paths().journal));
+        QVERIFY(std::filesystem::exists(JournalPath()));
     }
 };
 

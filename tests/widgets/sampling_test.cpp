@@ -3,9 +3,7 @@
 // the grid shows, a correction picks a point near a click, moves it with
 // Ctrl and the arrow keys and hands it back to the grid when it ends.
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
+#include <QAction>
 #include <QtTest>
 
 #include <memory>
@@ -13,7 +11,7 @@
 #include "app/app_context.h"
 #include "data/edit_data.h"
 #include "res/ids.h"
-#include "support/viewer_fixture.h"
+#include "support/paired_windows.h"
 #include "viewer/gazo_view.h"
 
 namespace {
@@ -28,14 +26,14 @@ class SamplingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ViewerTestWorld> world;
+    std::unique_ptr<PairedWindows> pair;
     CGazoView* viewer = nullptr;
     CEditData* edit = nullptr;
 
-    const std::vector<platform::MessageBoxCall>& Boxes() const { return world->boxes.calls; }
-    void Click(int x, int y) { QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(x, y)); }
+    const std::vector<platform::MessageBoxCall>& Boxes() const { return pair->world->boxes.calls; }
+    void Click(int x, int y) { pair->Click(x, y); }
     void ViewerKey(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(viewer, key, mods); }
-    void StartSampling() { qobject_cast<QPushButton*>(edit->Control(IDC_SAMPLING_START))->click(); }
+    void StartSampling() { pair->Press(IDC_SAMPLING_START); }
     QString Cell(int line, int column) const { return edit->cell(line, column)->text(); }
     QString Caption() {
         viewer->UpdateViewerTitle();
@@ -43,14 +41,8 @@ private:
     }
     // Enabled state of a viewer menu item as the menu shows it when opened.
     bool MenuItemEnabled(int id) {
-        for (QMenu* popup : viewer->findChildren<QMenu*>()) {
-            for (QAction* action : popup->actions()) {
-                if (action->data().toInt() != id) continue;
-                emit popup->aboutToShow();
-                return action->isEnabled();
-            }
-        }
-        return false;
+        QAction* action = pair->MenuAction(id, viewer);
+        return action != nullptr && action->isEnabled();
     }
     // Points appended without the viewer, shown in the grid.
     void AddPoints(std::initializer_list<std::pair<int, int>> points) {
@@ -61,25 +53,19 @@ private:
     void BeginCorrection() {
         viewer->OnCommand(ID_CORRECTION_START, 0);
         QVERIFY(viewer->correcting());
-        world->boxes.calls.clear();
+        pair->world->boxes.calls.clear();
     }
 
 private slots:
     void init() {
-        world = std::make_unique<ViewerTestWorld>();
-        viewer = OpenViewer(world->main, 0, 200, 150);
-        QVERIFY(viewer != nullptr);
-        edit = App().registry.editWindow;
-        QVERIFY(edit != nullptr);
+        pair = std::make_unique<PairedWindows>();
+        viewer = pair->viewer;
+        edit = pair->edit;
+        QVERIFY(viewer != nullptr && edit != nullptr);
         QVERIFY(viewer->client()->width() > 300 && viewer->client()->height() > 200);
     }
 
-    void cleanup() {
-        if (world && App().registry.editWindow) App().registry.editWindow->close();
-        ProcessDeferredDeletes();
-        world.reset();
-        ProcessDeferredDeletes();
-    }
+    void cleanup() { pair.reset(); }
 
     void clicksAppendTheDotUnderTheClickScrolledOrNot() {
         StartSampling();
@@ -169,7 +155,7 @@ private slots:
         QCOMPARE(Table().rows[2].type, 1);
         // The page stays where it was; the filled row shows from the top.
         QCOMPARE(edit->grid().topRow, 5);
-        qobject_cast<QPushButton*>(edit->Control(IDC_PAGE_FIRST))->click();
+        pair->Press(IDC_PAGE_FIRST);
         QCOMPARE(Cell(2, 1), QString("     120"));
     }
 
@@ -208,7 +194,7 @@ private slots:
         int stateAtMessage = -1;
         bool startButtonAtMessage = false;
         platform::SetMessageBoxHook([&](const platform::MessageBoxCall& call) {
-            world->boxes.calls.push_back(call);
+            pair->world->boxes.calls.push_back(call);
             stateAtMessage = Table().workState;
             startButtonAtMessage = edit->Control(IDC_SAMPLING_START)->isEnabled();
             return int(platform::IDOK);
