@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "platform/dialog_flags.h"
 #include "platform/message_box.h"
 #include "platform/unminimised_dialog.h"
 #include "res/format_text.h"
@@ -33,8 +32,8 @@ double PositiveNumber(const QLineEdit* edit) {
 }  // namespace
 
 CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
-    : QDialog(parent, platform::kDialogFlags), measuredDots_(measuredDots) {
-    platform::KeepUnminimised(*this);
+    : QDialog(parent), measuredDots_(measuredDots) {
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(Text(t::SCALE_TITLE));
     auto* layout = new QVBoxLayout(this);
 
