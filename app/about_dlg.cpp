@@ -5,7 +5,6 @@
 
 #include "app/app_icon.h"
 #include "app/dialog_template.h"
-#include "platform/dialog_flags.h"
 #include "platform/fonts.h"
 #include "platform/unminimised_dialog.h"
 #include "res/ids.h"
@@ -26,8 +25,8 @@ constexpr ControlTemplate kControls[] = {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, platform::kDialogFlags) {
-    platform::KeepUnminimised(*this);
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(QString::fromUtf8(texts::ABOUT_TITLE));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());

@@ -27,11 +27,6 @@ ZoneRect ZoneOfPicture(const ZoneRect& previous, int width, int height, double p
             FarCorner(previous.top, DesktopLength(height, pixelRatio))};
 }
 
-PickedZone PickZone(const ZoneRect& previous, ScreenPicture picture, double pixelRatio) {
-    const ZoneRect zone = ZoneOfPicture(previous, picture.width, picture.height, pixelRatio);
-    return {zone, std::move(picture)};
-}
-
 ScreenSource PickedZoneScreen(PickedZone picked, std::function<int()> depth) {
     ScreenSource screen;
     screen.depth = std::move(depth);

@@ -19,9 +19,6 @@ struct PickedZone {
 // placed at previous's top-left corner, the only position known.
 ZoneRect ZoneOfPicture(const ZoneRect& previous, int width, int height, double pixelRatio);
 
-// A choice made into a PickedZone over the zone it replaces.
-PickedZone PickZone(const ZoneRect& previous, ScreenPicture picture, double pixelRatio);
-
 // The screen a capture of picked.zone reads: the picture the tool took, as
 // it took it. Any other rectangle cannot be read.
 ScreenSource PickedZoneScreen(PickedZone picked, std::function<int()> depth);

@@ -5,8 +5,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <cstring>
-
 #include "app/image_file_opener.h"
 #include "app/viewer_windows.h"
 #include "image/image_data.h"
@@ -17,14 +15,10 @@
 
 bool PictureFromImage(const QImage& image, ScreenPicture& picture) {
     if (image.isNull()) return false;
-    const QImage rows = image.convertToFormat(QImage::Format_RGB888);
-    const std::size_t rowBytes = std::size_t(rows.width()) * 3;
-    picture.width = rows.width();
-    picture.height = rows.height();
-    picture.rgb.resize(rowBytes * std::size_t(rows.height()));
-    for (int y = 0; y < rows.height(); ++y)
-        std::memcpy(picture.rgb.data() + rowBytes * std::size_t(y), rows.constScanLine(y), rowBytes);
-    return true;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.rgb.resize(std::size_t(image.width()) * image.height() * 3);
+    return platform::CopyRgbRows(image, picture.rgb.data());
 }
 
 ScreenSource DesktopScreen() {

@@ -84,8 +84,9 @@ bool ZoneCommands::PickArea() {
     // where it lay, so no flash marks it. Its size in desktop pixels takes
     // Qt's pixel ratio, which is 1 on XWayland even where the compositor
     // scales: there the zone has the picture's device size.
-    picked_ = PickZone(Zone(), std::move(picture), dialog_->devicePixelRatioF());
-    Zone() = picked_->zone;
+    const ZoneRect zone = ZoneOfPicture(Zone(), picture.width, picture.height, dialog_->devicePixelRatioF());
+    picked_ = PickedZone{zone, std::move(picture)};
+    Zone() = zone;
     dialog_->update();
     UpdateZoneText();
     return true;
@@ -145,14 +146,15 @@ void ZoneCommands::StartFlash() {
     else
         FlashZone();
     flashOn_ = 1;
-    flashTimer_.start();
-    if (!flash_.sawScreen()) {
-        // Nothing to invert: say so, as the capture would, rather than
-        // flash a blank box.
-        flashTimer_.stop();
-        EndFlash();
-        platform::MessageBox(dialog_, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM, platform::MB_OK);
+    if (flash_.sawScreen()) {
+        flashTimer_.start();
+        return;
     }
+    // Nothing to invert: say so, as the capture would, rather than flash a
+    // blank box.
+    flashTimer_.stop();
+    EndFlash();
+    platform::MessageBox(dialog_, texts::ZONE_BITMAP_COPY_FAILED, texts::TITLE_CONFIRM, platform::MB_OK);
 }
 
 void ZoneCommands::EndFlash() {

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/colour_table_view.h"
-#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -52,9 +51,8 @@ constexpr int FIELD_FONT_PIXELS = 14;
 
 }  // namespace
 
-CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent)
-    : QDialog(parent, platform::kDialogFlags), numbers_(numbers) {
-    platform::KeepUnminimised(*this);
+CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent), numbers_(numbers) {
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(QString::fromUtf8(texts::COLOUR_DIALOG_TITLE));
     QFont dialogFont = platform::MakeFont(platform::kDialogFace, 9);
     setFont(dialogFont);

@@ -10,7 +10,6 @@
 #include "app/label_box.h"
 #include "dialogs/guide_content.h"
 #include "dialogs/hidden_caption.h"
-#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/unminimised_dialog.h"
@@ -43,8 +42,8 @@ QLabel* NewText(const char* text, QWidget* parent) {
 }  // namespace
 
 CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
-    : QDialog(nullptr, platform::kDialogFlags), content_(content) {
-    platform::KeepUnminimised(*this);
+    : QDialog(nullptr), content_(content) {
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(QString::fromUtf8(content.title));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());

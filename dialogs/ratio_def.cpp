@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "platform/dialog_flags.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/unminimised_dialog.h"
@@ -28,12 +27,12 @@ constexpr int kScreenY = 200;
 }  // namespace
 
 CRatioDef::CRatioDef(QWidget* parent, int percent, int width, int height)
-    : QDialog(parent, platform::kDialogFlags),
+    : QDialog(parent),
       percent_(RatioStartPercent(percent)),
       imageWidth_(width),
       imageHeight_(height),
       workingPercent_(percent_) {
-    platform::KeepUnminimised(*this);
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(Text(texts::RATIO_TITLE));
     setFont(platform::MakeFont(platform::kProportionalGothic, kFontPoints));
     PlaceControls();

@@ -26,8 +26,8 @@ namespace t = texts_properties;
 }  // namespace
 
 CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
-    : QDialog(parent, platform::kDialogFlags), measuredDots_(measuredDots) {
-    platform::KeepUnminimised(*this);
+    : QDialog(parent), measuredDots_(measuredDots) {
+    platform::SetUpDialogWindow(*this);
     setWindowTitle(Text(t::SCALE_TITLE));
     auto* layout = new QVBoxLayout(this);
 

@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "platform/dialog_flags.h"
 #include "platform/unminimised_dialog.h"
 
 namespace platform {
@@ -34,8 +33,8 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& title
         return (style & 0x0F) == MB_YESNO || (style & 0x0F) == MB_YESNOCANCEL ? IDYES : IDOK;
 
     QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::NoButton, owner, platform::kDialogFlags | Qt::MSWindowsFixedSizeDialogHint);
-    KeepUnminimised(box);
+                    QMessageBox::NoButton, owner);
+    SetUpDialogWindow(box, Qt::MSWindowsFixedSizeDialogHint);
     switch (style & 0x0F) {
     case MB_YESNO:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -20,6 +20,13 @@ namespace {
 // Rounding error tolerated before a device pixel counts as a further one.
 constexpr qreal kPixelSlack = 1e-6;
 
+// A black picture of size; null when it cannot be held.
+QImage BlackCanvas(const QSize& size) {
+    QImage canvas(size, QImage::Format_RGB32);
+    if (!canvas.isNull()) canvas.fill(Qt::black);
+    return canvas;
+}
+
 // Draws source, which shows the desktop area sourceArea, into canvas, which
 // shows rectangle; a source of another size than its area is scaled.
 void DrawPart(QImage& canvas, const QRect& rectangle, const QImage& source, const QRect& sourceArea) {
@@ -37,13 +44,10 @@ QImage GrabThroughPortal(const QRect& rectangle) {
     const QRect area = primary->virtualGeometry();
     const qreal ratio = PortalPixelRatio(desktop.size(), area.size());
     const QRect device = DevicePixelRect(rectangle, area, ratio);
-    QImage canvas(device.size(), QImage::Format_RGB32);
+    QImage canvas = BlackCanvas(device.size());
     if (canvas.isNull()) return {};
-    canvas.fill(Qt::black);
-    {
-        QPainter painter(&canvas);
-        painter.drawImage(-device.topLeft(), desktop);
-    }
+    // The picture's own pixels are the device pixels.
+    DrawPart(canvas, device, desktop, desktop.rect());
     canvas.setDevicePixelRatio(ratio);
     return canvas;
 }
@@ -89,11 +93,18 @@ QImage GrabScreenImage(const QRect& rectangle) {
     // In a Wayland session the X server reads what it does not own as
     // black: only the portal sees the screen.
     if (IsWaylandSession()) return GrabThroughPortal(rectangle);
-    QImage canvas(rectangle.size(), QImage::Format_RGB32);
-    if (canvas.isNull()) return {};
-    canvas.fill(Qt::black);
-    if (GrabFromScreens(canvas, rectangle)) return canvas;
-    return {};
+    QImage canvas = BlackCanvas(rectangle.size());
+    if (canvas.isNull() || !GrabFromScreens(canvas, rectangle)) return {};
+    return canvas;
+}
+
+bool CopyRgbRows(const QImage& image, std::uint8_t* rgb) {
+    const QImage rows = image.convertToFormat(QImage::Format_RGB888);
+    if (rows.isNull()) return false;
+    const std::size_t rowBytes = std::size_t(rows.width()) * 3;
+    for (int y = 0; y < rows.height(); ++y)
+        std::memcpy(rgb + std::size_t(y) * rowBytes, rows.constScanLine(y), rowBytes);
+    return true;
 }
 
 std::int32_t GrabScreenRectangle(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
@@ -104,12 +115,8 @@ std::int32_t GrabScreenRectangle(std::int32_t left, std::int32_t top, std::int32
     // The library takes the rectangle's own size.
     if (grabbed.size() != QSize(width, height))
         grabbed = grabbed.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage image = grabbed.convertToFormat(QImage::Format_RGB888);
-    if (image.width() != width || image.height() != height) return -1;
-    const std::size_t rowBytes = std::size_t(width) * 3;
-    for (int y = 0; y < height; ++y)
-        std::memcpy(rgb + std::size_t(y) * rowBytes, image.constScanLine(y), rowBytes);
-    return 0;
+    if (grabbed.size() != QSize(width, height)) return -1;
+    return CopyRgbRows(grabbed, rgb) ? 0 : -1;
 }
 
 int ScreenDepth() {

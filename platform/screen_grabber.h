@@ -26,6 +26,10 @@ std::int32_t GrabScreenRectangle(std::int32_t left, std::int32_t top, std::int32
 // scale of 2), with the image's device pixel ratio set to match.
 QImage GrabScreenImage(const QRect& rectangle);
 
+// Writes image's pixels into rgb (width x height x 3 bytes, red, green,
+// blue, top row first); false when it cannot be converted.
+bool CopyRgbRows(const QImage& image, std::uint8_t* rgb);
+
 // Device pixels per desktop pixel of a portal picture of the whole desktop:
 // the screen's device pixel ratio as the compositor applies it (Qt on
 // XWayland sees a ratio of 1 there). 1 for a picture no wider than the

@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
@@ -88,8 +87,6 @@ void AwaitAnswer(const QDBusConnection& bus, const QDBusMessage& call, const QSt
 }
 
 }  // namespace
-
-int PortalTimeoutMs() { return portalTimeoutMs; }
 
 void SetPortalTimeoutMs(int milliseconds) { portalTimeoutMs = milliseconds; }
 

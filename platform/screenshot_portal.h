@@ -15,9 +15,8 @@ constexpr int kPortalTimeoutMs = 5000;
 // How long the user may take to choose an area in the desktop's own tool.
 constexpr int kPortalPickTimeoutMs = 120000;
 
-// The limit PortalScreenshot() waits for: kPortalTimeoutMs unless a test
-// set another.
-int PortalTimeoutMs();
+// Sets the limit PortalScreenshot() waits for (and any request's call):
+// kPortalTimeoutMs unless a test sets another.
 void SetPortalTimeoutMs(int milliseconds);
 
 // How a request to the portal ended.
@@ -31,7 +30,7 @@ struct PortalPicture {
 // One Screenshot request; with interactive the user chooses what to take
 // in the desktop's tool. Failed when there is no portal on the bus, it
 // refuses, or it does not answer within timeoutMs (nor return from the call
-// within PortalTimeoutMs()); Cancelled when the user
+// within the limit SetPortalTimeoutMs sets); Cancelled when the user
 // gave up. While it waits the program shows a busy cursor and takes no
 // input; input that arrived meanwhile is dropped rather than replayed. The
 // file the portal wrote for the request is removed once read.

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/dialog_flags.h"
+
 namespace platform {
 namespace {
 
@@ -30,5 +32,10 @@ public:
 }  // namespace
 
 void KeepUnminimised(QWidget& dialog) { new Unminimiser(dialog); }
+
+void SetUpDialogWindow(QWidget& dialog, Qt::WindowFlags extra) {
+    dialog.setWindowFlags(kDialogFlags | extra);
+    KeepUnminimised(dialog);
+}
 
 }  // namespace platform

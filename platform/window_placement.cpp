@@ -73,6 +73,16 @@ private:
     int looks_ = 0;
 };
 
+// Puts the client area at clientTopLeft, fitted with margins as its frame.
+void Place(QWidget& window, QPoint clientTopLeft, const QMargins& margins) {
+    // A window not shown yet takes the size its layout gives it first.
+    if (!window.isVisible() && window.layout() != nullptr) window.layout()->activate();
+    FitWhenFramed::Drop(window);
+    // setGeometry places the client area, whether or not the window is framed yet.
+    window.setGeometry(FittedClient(window, clientTopLeft, margins));
+    if (OwnFrameMargins(window).isNull()) new FitWhenFramed(window, clientTopLeft);
+}
+
 }  // namespace
 
 QMargins ExpectedFrameMargins(const QWidget& window) {
@@ -87,18 +97,12 @@ QMargins ExpectedFrameMargins(const QWidget& window) {
 }
 
 void PlaceClientAt(QWidget& window, QPoint clientTopLeft) {
-    // A window not shown yet takes the size its layout gives it first.
-    if (!window.isVisible() && window.layout() != nullptr) window.layout()->activate();
-    FitWhenFramed::Drop(window);
-    const QMargins margins = ExpectedFrameMargins(window);
-    // setGeometry places the client area, whether or not the window is framed yet.
-    window.setGeometry(FittedClient(window, clientTopLeft, margins));
-    if (OwnFrameMargins(window).isNull()) new FitWhenFramed(window, clientTopLeft);
+    Place(window, clientTopLeft, ExpectedFrameMargins(window));
 }
 
 void PlaceFrameAt(QWidget& window, QPoint frameTopLeft) {
     const QMargins margins = ExpectedFrameMargins(window);
-    PlaceClientAt(window, frameTopLeft + QPoint(margins.left(), margins.top()));
+    Place(window, frameTopLeft + QPoint(margins.left(), margins.top()), margins);
 }
 
 }  // namespace platform

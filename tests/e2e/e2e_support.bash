@@ -30,6 +30,15 @@ find_window() {
   return 1
 }
 
+# The client area of window $1 as the shell variables X, Y, WIDTH and
+# HEIGHT, from xwininfo (under a window manager xdotool counts a reparented
+# window's offset in its frame twice).
+client_geometry() {
+  eval "$(xwininfo -id "$1" | awk '
+    /Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
+    /Width:/ { print "WIDTH=" $NF } /Height:/ { print "HEIGHT=" $NF }')"
+}
+
 # Dialog units of the dialog font (7 x 13 pixels a character) to pixels.
 px() { echo $(($1 * 7 / 4)); }
 py() { echo $(($1 * 13 / 8)); }
@@ -38,7 +47,7 @@ py() { echo $(($1 * 13 / 8)); }
 # begins below the menu bar: the window's height less the client's.
 click_dlu() {
   local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  client_geometry "$window"
   local menu=$((HEIGHT - $(py "$client_height")))
   xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
 }
@@ -150,23 +159,6 @@ static unsigned char tile_bits[] = {
 XBM
 }
 
-# Under a window manager: the client area of window $1 as the shell
-# variables X, Y, WIDTH and HEIGHT, from xwininfo (xdotool counts a
-# reparented window's offset in its frame twice).
-client_geometry() {
-  eval "$(xwininfo -id "$1" | awk '
-    /Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
-    /Width:/ { print "WIDTH=" $NF } /Height:/ { print "HEIGHT=" $NF }')"
-}
-
-# click_dlu for a window framed by a window manager.
-click_dlu_framed() {
-  local window=$1 client_height=$2 x=$3 y=$4 repeat=${5:-1}
-  client_geometry "$window"
-  local menu=$((HEIGHT - $(py "$client_height")))
-  xdotool mousemove $((X + $(px "$x"))) $((Y + menu + $(py "$y"))) click --repeat "$repeat" --delay 150 1
-}
-
 # The program's windows that are mapped and titled as the main dialog (its
 # product caption or "DF処理待ち"), one id a line.
 mapped_main_dialogs() {
@@ -184,6 +176,43 @@ start_openbox() {
     [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$1/stuck.txt"; return 1; }
     sleep 0.2
   done
+}
+
+# A test under openbox: a fresh folder work (removed at the end) with the
+# program of the build folder $1 in it, for the session script that the
+# caller writes to $work/session.sh.
+wm_test_folder() {
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  cp "$1/veldrio" "$work/veldrio"
+}
+
+# Runs $work/session.sh (given $work and this file) on a private X server of
+# the screen $2 for $1 seconds at most; fails when the session got stuck.
+run_wm_session() {
+  chmod +x "$work/session.sh"
+  e2e_xvfb "$1" "$2" "$work/session.sh" "$work" "${BASH_SOURCE[0]}" >"$work/session.log" 2>&1 || true
+  [ ! -f "$work/stuck.txt" ] || wm_fail "$(cat "$work/stuck.txt")"
+}
+
+# In the session: openbox, then the program in $work with the arguments
+# (its stderr in program.err) as process app, both ended with the session.
+# A plain X session also when the test runs in a Wayland desktop, whose
+# screenshot portal the capture would ask.
+start_under_openbox() {
+  unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+  cd "$work"
+  start_openbox "$work" || exit 1
+  ./veldrio "$@" 2>"$work/program.err" &
+  app=$!
+  trap 'kill $app $wm 2>/dev/null' EXIT
+}
+
+# Ends a test under openbox: FAIL with the reason, then what was recorded.
+wm_fail() {
+  echo "FAIL: $*"
+  cat "$work"/*.log "$work"/*.txt "$work/program.err" 2>/dev/null
+  exit 1
 }
 
 # The 32 bits of $1, little-endian, as bytes on standard output.

@@ -15,11 +15,9 @@ status=0
 # An X display number no server holds, and a Wayland socket that is not there.
 DISPLAY=":$((5000 + RANDOM % 1000))" WAYLAND_DISPLAY="veldrio-absent" XDG_SESSION_TYPE=wayland \
   XDG_RUNTIME_DIR="$work" HOME="$work" timeout -k 5 60 "$1/veldrio" 2>"$work/stderr" || status=$?
-failed=0
-[ "$status" = 1 ] || { echo "FAIL: exit status $status, not 1"; failed=1; }
-grep -q '^veldrio: no display could be opened (Qt platform xcb;wayland, DISPLAY=:' "$work/stderr" ||
-  { echo "FAIL: no plain message on stderr"; failed=1; }
-grep -qi 'wayland' <(grep -v '^veldrio:' "$work/stderr") ||
-  { echo "FAIL: the Wayland platform was not tried"; failed=1; }
-[ "$failed" = 0 ] && echo "ok: no display, a plain message and status 1" || cat "$work/stderr"
-exit "$failed"
+# Qt's own lines name the Wayland platform it tried after X.
+[ "$status" = 1 ] &&
+  grep -q '^veldrio: no display could be opened (Qt platform xcb;wayland, DISPLAY=:' "$work/stderr" &&
+  grep -qi 'wayland' <(grep -v '^veldrio:' "$work/stderr") ||
+  { echo "FAIL: exit status $status, stderr:"; cat "$work/stderr"; exit 1; }
+echo "ok: no display, a plain message and status 1"

@@ -6,14 +6,9 @@
 # the window's flags say) comes back with its owner.
 # usage: windows_under_wm.sh <program directory of the build>
 set -euo pipefail
-bin=$1
 source "$(dirname "$0")/e2e_support.bash"
 e2e_require xvfb-run xdotool xprop xwininfo openbox
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin/veldrio" "$work/veldrio"
-
+wm_test_folder "$1"
 write_white_bmp "$work/square.bmp"
 
 cat >"$work/session.sh" <<'SH'
@@ -21,24 +16,15 @@ cat >"$work/session.sh" <<'SH'
 set -u
 work=$1
 source "$2"
-cd "$work"
-start_openbox "$work" || exit 1
-./veldrio square.bmp &
-app=$!
-trap 'kill $app $wm 2>/dev/null' EXIT
+start_under_openbox square.bmp
 edit=$(find_window "サンプリングデータ編集" 30) || exit 1
 viewer=$(find_window "DF=square.bmp" 30) || exit 1
 sleep 2
-# Client areas (xwininfo's absolute corner: xdotool counts a reparented
-# window's offset in its frame twice) and the frames around them (left,
-# right, top, bottom).
+# Client areas and the frames around them (left, right, top, bottom).
 for name in edit viewer; do
-  id=${!name}
-  xwininfo -id "$id" | awk -v name="$name" '
-    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF } END { printf "%s %s %s %s %s ", name, x, y, w, h }' \
-    >>"$work/windows.txt"
-  xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , >>"$work/windows.txt"
+  client_geometry "${!name}"
+  printf "%s %s %s %s %s " "$name" "$X" "$Y" "$WIDTH" "$HEIGHT" >>"$work/windows.txt"
+  xprop -id "${!name}" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d , >>"$work/windows.txt"
 done
 # The picture properties from the viewer's menu, minimised: the window
 # manager minimises the viewer with the box; both come back.
@@ -52,24 +38,19 @@ sleep 1.5
 for id in "$box" "$viewer"; do xwininfo -id "$id" | sed -n 's/.*Map State: //p'; done >"$work/mapped.txt"
 xdotool key --window "$box" Return
 SH
-chmod +x "$work/session.sh"
+run_wm_session 90 1024x768x24
 
-e2e_xvfb 90 1024x768x24 "$work/session.sh" "$work" "$(dirname "$0")/e2e_support.bash" \
-  >"$work/session.log" 2>&1 || true
-
-fail() { echo "FAIL: $*"; cat "$work/session.log" "$work/windows.txt" "$work/openbox.log" 2>/dev/null; exit 1; }
-[ ! -f "$work/stuck.txt" ] || fail "$(cat "$work/stuck.txt")"
-[ -f "$work/windows.txt" ] || fail "the windows did not open"
+[ -f "$work/windows.txt" ] || wm_fail "the windows did not open"
 read -r _ ex ey ew eh el er et eb < <(grep '^edit ' "$work/windows.txt")
 read -r _ vx vy vw vh vl vr vt vb < <(grep '^viewer ' "$work/windows.txt")
-[ -n "${vb:-}" ] && [ -n "${eb:-}" ] || fail "no frame extents: $(cat "$work/windows.txt")"
-[ "$ex $ey" = "100 100" ] || fail "edit window's client area at $ex, $ey"
-[ "$vy" = "$ey" ] || fail "viewer's client top $vy, edit window's $ey"
+[ -n "${vb:-}" ] && [ -n "${eb:-}" ] || wm_fail "no frame extents"
+[ "$ex $ey" = "100 100" ] || wm_fail "edit window's client area at $ex, $ey"
+[ "$vy" = "$ey" ] || wm_fail "viewer's client top $vy, edit window's $ey"
 for w in "edit $ex $ey $ew $eh $el $er $et $eb" "viewer $vx $vy $vw $vh $vl $vr $vt $vb"; do
   read -r name x y width height l r t b <<<"$w"
   [ $((x - l)) -ge 0 ] && [ $((y - t)) -ge 0 ] && [ $((x + width + r)) -le 1024 ] &&
-    [ $((y + height + b)) -le 768 ] || fail "the $name's frame leaves the screen: $w"
+    [ $((y + height + b)) -le 768 ] || wm_fail "the $name's frame leaves the screen: $w"
 done
 [ "$(cat "$work/mapped.txt")" = $'IsViewable\nIsViewable' ] ||
-  fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
+  wm_fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
 echo "windows under openbox: client areas placed, tops level, every frame on the screen, a minimised box back"

@@ -5,38 +5,24 @@
 # end the work; the edit window's closing brings the dialog back.
 # usage: zone_capture_under_wm.sh <program directory of the build>
 set -euo pipefail
-bin=$1
-support=$(cd "$(dirname "$0")" && pwd)/e2e_support.bash
-source "$support"
-# A plain X session, also when started from a Wayland desktop, where the
-# capture would ask that desktop's screenshot portal.
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+source "$(dirname "$0")/e2e_support.bash"
 e2e_require xvfb-run xdotool xprop xwininfo openbox
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin/veldrio" "$work/veldrio"
+wm_test_folder "$1"
 
 cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
 set -u
 work=$1
 source "$2"
-cd "$work"
-start_openbox "$work" || exit 1
-./veldrio 2>"$work/program.err" &
-app=$!
-trap 'kill $app $wm 2>/dev/null' EXIT
+start_under_openbox
 main=$(find_window "ヴェルドリオ" 30) || { echo "no main dialog" >"$work/stuck.txt"; exit 1; }
 sleep 2
-# The corner buttons clicked on the client area, not through the frame.
-click_dlu() { click_dlu_framed "$@"; }
 client_geometry "$main"
 zone_corner "$main" 24 "^始点ｻｰﾁ中" $((X + 20)) $((Y + 30)) ctrl
 zone_corner "$main" 60 "^終点ｻｰﾁ中" $((X + 120)) $((Y + 90))
 sleep 2.5  # the flash is over
 click_dlu "$main" 203 186 134
-viewer=$(find_window "DF=カット画像" 20) || { echo "no viewer opened" >"$work/stuck.txt"; exit 1; }
+find_window "DF=カット画像" 20 >/dev/null || { echo "no viewer opened" >"$work/stuck.txt"; exit 1; }
 edit=$(find_window "サンプリングデータ編集" 10) || { echo "no edit window" >"$work/stuck.txt"; exit 1; }
 sleep 1
 mapped_main_dialogs >"$work/mapped-soon.txt"
@@ -58,20 +44,12 @@ window_gone "サンプリングデータ編集" 10 || { echo "the edit window st
 sleep 2
 mapped_main_dialogs | grep -c . >"$work/back.txt"
 SH
-chmod +x "$work/session.sh"
+run_wm_session 120 1280x1024x24
 
-e2e_xvfb 120 1280x1024x24 "$work/session.sh" "$work" "$support" >"$work/session.log" 2>&1 || true
-
-fail() {
-  echo "FAIL: $*"
-  cat "$work/session.log" "$work/openbox.log" "$work/program.err" 2>/dev/null
-  exit 1
-}
-[ ! -f "$work/stuck.txt" ] || fail "$(cat "$work/stuck.txt")"
-[ -f "$work/mapped-later.txt" ] || fail "the capture did not finish"
-[ ! -s "$work/mapped-soon.txt" ] || fail "the main dialog is mapped right after the capture"
-[ ! -s "$work/mapped-later.txt" ] || fail "the main dialog is mapped again a while after the capture"
+[ -f "$work/mapped-later.txt" ] || wm_fail "the capture did not finish"
+[ ! -s "$work/mapped-soon.txt" ] || wm_fail "the main dialog is mapped right after the capture"
+[ ! -s "$work/mapped-later.txt" ] || wm_fail "the main dialog is mapped again a while after the capture"
 [ "$(head -1 "$work/after-close.txt")" = alive ] && [ "$(grep -c . "$work/after-close.txt")" = 2 ] ||
-  fail "the work ended at the main dialog's close key"
-[ "$(cat "$work/back.txt" 2>/dev/null)" = 1 ] || fail "the main dialog did not come back after the edit window"
+  wm_fail "the work ended at the main dialog's close key"
+[ "$(cat "$work/back.txt" 2>/dev/null)" = 1 ] || wm_fail "the main dialog did not come back after the edit window"
 echo "zone capture under openbox: the main dialog stays unmapped until the edit window closes"

@@ -20,15 +20,10 @@ TEST(DisplaySession, WaylandSessionsTryXcbThenWaylandUnlessChosen) {
     EXPECT_EQ(ChosenQtPlatform({nullptr, ":0", "", "tty"}), "");
 }
 
-TEST(DisplaySession, NoDisplayMessageNamesWhatWasTried) {
-    const std::string both = NoDisplayMessage({"xcb;wayland", ":7", "wayland-1", "wayland"});
-    EXPECT_EQ(both.rfind("veldrio: ", 0), 0u);
-    EXPECT_NE(both.find("xcb;wayland"), std::string::npos);
-    EXPECT_NE(both.find("DISPLAY=:7"), std::string::npos);
-    EXPECT_NE(both.find("WAYLAND_DISPLAY=wayland-1"), std::string::npos);
+// The full line is checked where the program fails to start (no_display.sh).
+TEST(DisplaySession, NoDisplayMessageSaysWhatIsNotSet) {
     const std::string bare = NoDisplayMessage({});
-    EXPECT_NE(bare.find("platform xcb"), std::string::npos);
-    EXPECT_NE(bare.find("DISPLAY=(not set)"), std::string::npos);
+    EXPECT_NE(bare.find("platform xcb, DISPLAY=(not set), WAYLAND_DISPLAY=(not set)"), std::string::npos);
     EXPECT_EQ(bare.find('\n'), std::string::npos);
 }
 

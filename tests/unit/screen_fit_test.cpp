@@ -4,42 +4,28 @@
 
 namespace {
 
-using platform::FitToScreen;
-
-// A 1024 x 768 screen with a 32-dot panel along its bottom.
-const QRect kSmallScreen(0, 0, 1024, 736);
-
-TEST(ScreenFit, FrameInsideStaysWhereItIs) {
-    EXPECT_EQ(FitToScreen({100, 80, 500, 400}, kSmallScreen), QRect(100, 80, 500, 400));
-    // Touching the far edges is still inside.
-    EXPECT_EQ(FitToScreen({524, 336, 500, 400}, kSmallScreen), QRect(524, 336, 500, 400));
-}
-
-TEST(ScreenFit, FramePastAnEdgeMovesInKeepingItsSize) {
-    // A viewer beside the edit window reaching x = 1151: its right edge comes
-    // to the screen's.
-    EXPECT_EQ(FitToScreen({652, 100, 500, 420}, kSmallScreen), QRect(524, 100, 500, 420));
-    // Below the panel's top and left of the screen at once.
-    EXPECT_EQ(FitToScreen({-30, 500, 300, 300}, kSmallScreen), QRect(0, 436, 300, 300));
-    // Above the top.
-    EXPECT_EQ(FitToScreen({10, -25, 300, 200}, kSmallScreen), QRect(10, 0, 300, 200));
-}
-
-TEST(ScreenFit, OnlyTheSideThatCannotFitShrinks) {
-    EXPECT_EQ(FitToScreen({200, 50, 1300, 400}, kSmallScreen), QRect(0, 50, 1024, 400));
-    EXPECT_EQ(FitToScreen({200, 50, 300, 900}, kSmallScreen), QRect(200, 0, 300, 736));
-    EXPECT_EQ(FitToScreen({-50, -50, 2000, 2000}, kSmallScreen), kSmallScreen);
-}
-
-TEST(ScreenFit, AvailableAreaAwayFromTheOrigin) {
-    // A second screen right of the first, its panel on top.
+TEST(ScreenFit, FramesMoveInAndOnlyASideTooLongShrinks) {
+    // A 1024 x 768 screen with a 32-dot panel along its bottom; a second
+    // screen right of it with its panel on top.
+    const QRect small(0, 0, 1024, 736);
     const QRect second(1024, 28, 1280, 996);
-    EXPECT_EQ(FitToScreen({2200, 10, 300, 200}, second), QRect(2004, 28, 300, 200));
-    EXPECT_EQ(FitToScreen({900, 500, 300, 200}, second), QRect(1024, 500, 300, 200));
-}
-
-TEST(ScreenFit, NothingToFitIntoLeavesTheFrame) {
-    EXPECT_EQ(FitToScreen({1500, 900, 300, 200}, QRect()), QRect(1500, 900, 300, 200));
+    const struct {
+        QRect frame, available, fitted;
+    } cases[] = {
+        {{100, 80, 500, 400}, small, {100, 80, 500, 400}},    // inside
+        {{524, 336, 500, 400}, small, {524, 336, 500, 400}},  // touching the far edges
+        {{652, 100, 500, 420}, small, {524, 100, 500, 420}},  // a viewer past the right edge
+        {{-30, 500, 300, 300}, small, {0, 436, 300, 300}},    // left and below the panel's top
+        {{10, -25, 300, 200}, small, {10, 0, 300, 200}},      // above the top
+        {{200, 50, 1300, 400}, small, {0, 50, 1024, 400}},    // too wide
+        {{200, 50, 300, 900}, small, {200, 0, 300, 736}},     // too high
+        {{-50, -50, 2000, 2000}, small, small},
+        {{2200, 10, 300, 200}, second, {2004, 28, 300, 200}},
+        {{900, 500, 300, 200}, second, {1024, 500, 300, 200}},
+        {{1500, 900, 300, 200}, QRect(), {1500, 900, 300, 200}},  // nothing to fit into
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::FitToScreen(c.frame, c.available), c.fitted) << c.frame.x();
 }
 
 }  // namespace

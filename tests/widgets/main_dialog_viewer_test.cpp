@@ -1,7 +1,14 @@
 // The main dialog with real viewers: a double click on the preview opens the
 // image beside the edit window and hides the dialog; closing brings it back.
+// Closed from outside (the window manager's button) while the edit window
+// holds work, the dialog only steps aside.
+#include <QtTest/qtestspontaneevent.h>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -25,6 +32,16 @@ class MainDialogViewerTest : public QObject {
         dialog->OnDropFiles({path});
         QTest::mouseDClick(dialog->client(), Qt::LeftButton, Qt::NoModifier,
                            dialog->PreviewBox().center());
+    }
+
+    // A close as the window manager's button delivers it: spontaneous, to
+    // the dialog's native window. True when the window accepted it.
+    bool CloseFromOutside() {
+        dialog->winId();
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QApplication::instance()->notify(dialog->windowHandle(), &close);
+        return close.isAccepted();
     }
 
 private slots:
@@ -84,6 +101,26 @@ private slots:
         dialog->close();
         QVERIFY(edit.isNull());
         QVERIFY(App().registry.editWindow == nullptr);
+    }
+
+    void closeFromOutsideKeepsTheWorkOfAnOpenEditWindow() {
+        OpenPicture("plan.bmp", 30, 20);
+        QPointer<CEditData> edit = App().registry.editWindow;
+        QSignalSpy finished(dialog.get(), &QDialog::finished);
+        // Shown over the viewer (as a window manager may map it).
+        dialog->show();
+        QVERIFY(!CloseFromOutside());
+        ProcessDeferredDeletes();
+        QVERIFY(edit && edit->isVisible() && App().registry.viewers[0]->isVisible());
+        QVERIFY(!dialog->isVisible());
+        // The edit window's own closing brings the dialog back; with no
+        // edit window left, the same close ends the program.
+        edit->close();
+        ProcessDeferredDeletes();
+        QVERIFY(edit.isNull() && dialog->isVisible());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(CloseFromOutside());
+        QCOMPARE(finished.count(), 1);
     }
 };
 
