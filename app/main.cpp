@@ -8,6 +8,7 @@
 #include "app/veldrio_app.h"
 #include "platform/display_session.h"
 #include "platform/program_dir.h"
+#include "platform/ui_language.h"
 
 int main(int argc, char** argv) {
     platform::ChooseQtPlatform();
@@ -16,7 +17,9 @@ int main(int argc, char** argv) {
     watch.reset();
     // The launcher that belongs to the windows.
     CVeldrioApp::setDesktopFileName(QStringLiteral("org.veldrio.Veldrio"));
-    // What Qt left of the command line: a picture to open, if one is named.
-    const std::vector<std::string> arguments(argv, argv + argc);
+    // What Qt left of the command line: the language, then a picture to
+    // open, if one is named.
+    std::vector<std::string> arguments(argv, argv + argc);
+    platform::UseUiLanguage(platform::ChooseUiLanguage(platform::TakeLanguageOption(arguments)));
     return app.InitInstance(platform::ProgramFilePath(), CommandLineFile(arguments));
 }

@@ -8,7 +8,6 @@
 #include "app/veldrio_dlg.h"
 #include "platform/file_locations.h"
 #include "platform/fonts.h"
-#include "platform/qt_translations.h"
 #include "platform/screen_grabber.h"
 #include "res/texts_app.h"
 
@@ -34,7 +33,6 @@ int CVeldrioApp::InitInstance(const std::string& programFilePath, const std::str
     // program keeps none there.
     setOrganizationName(QString::fromUtf8(texts::REGISTRY_KEY));
     platform::InstallFontSubstitutions();
-    platform::InstallJapaneseQtTexts();
     platform::InstallScreenGrabber();
     // The main dialog hides itself while a viewer is open: only its end
     // ends the program.

@@ -41,6 +41,7 @@
 #include "calc/number_words.h"
 #include "calc/plane_options.h"
 #include "calc/traced_outline.h"
+#include "platform/ui_language.h"
 #include "res/texts_data.h"
 
 namespace {
@@ -153,7 +154,8 @@ std::string Help() {
         name.resize(std::max<std::size_t>(name.size(), 16), ' ');
         help += "  " + name + " " + spec.help + "\n";
     }
-    return help + "  -h, --help       print this help\n"
+    return help + "  --lang ja|en     the language of the result lines and messages (default: the desktop's)\n"
+                  "  -h, --help       print this help\n"
                   "Exit status: 0 calculated; 1 the calculation refused the outline (its\n"
                   "message on standard error); 2 the file could not be read or the command\n"
                   "line is wrong.\n";
@@ -203,7 +205,7 @@ std::string WithNewlines(std::string text) {
 // one message a line.
 void PrintNotices(const Notices& notices) {
     for (const Notice& notice : notices)
-        if (!notice.empty()) std::fprintf(stderr, "%s\n", notice.text.c_str());
+        if (!notice.empty()) std::fprintf(stderr, "%s\n", Tr(notice.text).c_str());
 }
 
 bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcState& state) {
@@ -216,7 +218,7 @@ bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcSt
         }
     }
     if (!WriteCp932TextFile(JoinPath(dir, CSV_FILE_NAME), CsvText(state.results, table))) {
-        std::fprintf(stderr, "%s\n%s\n", texts_data::MSG_FILE_OPEN_FAILED, texts_data::MSG_CSV_WRITE_FAILED);
+        std::fprintf(stderr, "%s\n%s\n", Tr(texts_data::MSG_FILE_OPEN_FAILED), Tr(texts_data::MSG_CSV_WRITE_FAILED));
         return false;
     }
     return true;
@@ -227,7 +229,11 @@ bool WriteOutputs(const std::string& dir, const SampleTable& table, const CalcSt
 int main(int argc, char** argv) {
     Options options;
     bool help = false;
-    if (std::string problem = ParseOptions({argv + 1, argv + argc}, options, help); !problem.empty())
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const platform::LanguageOption language = platform::TakeLanguageOption(arguments);
+    if (!language.problem.empty()) return Usage(language.problem);
+    platform::UseUiLanguage(platform::ChooseUiLanguage(language));
+    if (std::string problem = ParseOptions(arguments, options, help); !problem.empty())
         return Usage(problem);
     if (help) {
         std::fputs(Help().c_str(), stdout);
@@ -255,7 +261,7 @@ int main(int argc, char** argv) {
     if (options.trace) {
         std::string message;
         if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table, message)) {
-            std::fprintf(stderr, "%s\n", message.c_str());
+            std::fprintf(stderr, "%s\n", Tr(message).c_str());
             return status;
         }
         if (!options.json) std::fputs(TracedRowsText(table).c_str(), stdout);
@@ -267,7 +273,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "veldrio-calc: %s: %s\n", options.input.c_str(), error.c_str());
         return 2;
     case OutlineReadResult::TooManyRows:
-        std::fprintf(stderr, "%s\n", texts_data::MSG_TABLE_FULL);
+        std::fprintf(stderr, "%s\n", Tr(texts_data::MSG_TABLE_FULL));
         return 1;
     }
     if (Notice refusal; !Calculate(table, state, options.scale, &refusal)) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/unminimised_dialog.h"
+#include "res/translation.h"
 
 namespace platform {
 namespace {
@@ -27,12 +28,14 @@ QMessageBox::Icon IconOf(unsigned style) {
 }  // namespace
 
 int MessageBox(QWidget* owner, const std::string& text, const std::string& title, unsigned style) {
-    MessageBoxCall call{text, title, style};
+    // The texts in the user's language; texts made up of parts come here
+    // with their parts translated already.
+    MessageBoxCall call{Tr(text), Tr(title), style};
     if (Hook()) return Hook()(call);
     if (!QApplication::instance())
         return (style & 0x0F) == MB_YESNO || (style & 0x0F) == MB_YESNOCANCEL ? IDYES : IDOK;
 
-    QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text),
+    QMessageBox box(IconOf(style), QString::fromStdString(call.title), QString::fromStdString(call.text),
                     QMessageBox::NoButton, owner);
     SetUpDialogWindow(box, Qt::MSWindowsFixedSizeDialogHint);
     switch (style & 0x0F) {

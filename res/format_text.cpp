@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "res/translation.h"
+
 namespace {
 
 // The C locale object, made once; uselocale() switches this thread to it
@@ -17,11 +19,14 @@ locale_t CLocale() {
 
 }  // namespace
 
-std::string FormatText(const char* format, ...) {
+std::string FormatText(const char* source, ...) {
+    // A format the catalog holds comes in the user's language, with the
+    // same conversions in the same order.
+    const char* format = Tr(source);
     locale_t previous = uselocale(CLocale());
     char small[256];
     va_list args;
-    va_start(args, format);
+    va_start(args, source);
     va_list again;
     va_copy(again, args);
     int n = std::vsnprintf(small, sizeof small, format, args);

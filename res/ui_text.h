@@ -1,6 +1,9 @@
-// The one way a text of the program becomes a text on the screen.
+// The one way a text of the program becomes a text on the screen: in the
+// user's language.
 #pragma once
 
 #include <QString>
 
-inline QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+#include "res/translation.h"
+
+inline QString Text(const char* utf8) { return QString::fromUtf8(Tr(utf8)); }

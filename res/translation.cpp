@@ -1,0 +1,25 @@
+#include "res/translation.h"
+
+#include <atomic>
+
+namespace {
+
+std::atomic<TranslationLookup> lookup_{nullptr};
+
+}  // namespace
+
+const char* Tr(const char* source) {
+    const TranslationLookup lookup = lookup_.load();
+    if (lookup == nullptr || source == nullptr) return source;
+    const char* translated = lookup(source);
+    return translated != nullptr ? translated : source;
+}
+
+std::string Tr(const std::string& source) {
+    const TranslationLookup lookup = lookup_.load();
+    if (lookup == nullptr) return source;
+    const char* translated = lookup(source.c_str());
+    return translated != nullptr ? std::string(translated) : source;
+}
+
+void SetTranslationLookup(TranslationLookup lookup) { lookup_.store(lookup); }
