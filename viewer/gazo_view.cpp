@@ -112,6 +112,7 @@ CGazoView::CGazoView(QWidget* owner)
 CGazoView::~CGazoView() = default;
 
 void CGazoView::SamplingChanged(bool on) {
+    if (on) plane_->Abandon();
     OnCommand(on ? ID_SAMPLING_START_REQUEST : ID_SAMPLING_STOP_REQUEST, 0);
 }
 

@@ -89,6 +89,14 @@ void PlaneCommands::Start() {
     platform::MessageBox(viewer_, t::MSG_PLANE_CLICK, texts::TITLE_CONFIRM);
 }
 
+void PlaneCommands::Abandon() {
+    if (!collecting_) return;
+    collecting_ = false;
+    points_.clear();
+    viewer_->unsetCursor();
+    repaint_();
+}
+
 void PlaneCommands::Finish() {
     collecting_ = false;
     viewer_->unsetCursor();

@@ -37,6 +37,9 @@ public:
     // top-left corner is at (originX, originY) of the client.
     void Paint(QPainter& painter, int originX, int originY) const;
     bool collecting() const { return collecting_; }
+    // Gives up the corners clicked so far: sampling started takes the
+    // clicks back.
+    void Abandon();
     // The points clicked so far, in source dots.
     const std::vector<plane::Point>& points() const { return points_; }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -75,6 +76,14 @@ private slots:
         viewer->OnCommand(ID_PLANE_FINISH, 0);
         QCOMPARE(world.boxes.Last().text, std::string(texts_plane::MSG_PLANE_ON_LINE));
         QVERIFY(!image->plane.IsSet());
+
+        // Sampling started while corners are being clicked takes the clicks back.
+        ClickCorners(viewer, {{20, 20}});
+        qobject_cast<QPushButton*>(edit->Control(IDC_SAMPLING_START))->click();
+        QTest::mouseClick(viewer->client(), Qt::LeftButton, {}, QPoint(60, 40));
+        QCOMPARE(App().sampleTable.count, rowsBefore + 1);
+        qobject_cast<QPushButton*>(edit->Control(IDC_SAMPLING_STOP))->click();
+        App().sampleTable.count = rowsBefore;
 
         // The corners at 200 %: source dots (10, 10) to (90, 70), 160 x 120 mm.
         ClickCorners(viewer, {{20, 20}, {180, 20}, {180, 140}, {20, 140}});
