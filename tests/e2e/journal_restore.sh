@@ -3,7 +3,7 @@
 # on a picture and a correction of the first point, then the program killed
 # with SIGKILL. Started again it asks whether to restore; Yes (the default
 # button, taken with Return) brings the picture back with the same eight
-# rows, so the same area.
+# rows.
 # usage: journal_restore.sh <program directory of the build>
 set -euo pipefail
 bin=$1
@@ -83,9 +83,4 @@ first=$(rows "$work/before.journal" | sed -n 2p)
 [ "${BASH_REMATCH[1]}" = "${BASH_REMATCH[3]}" ] || fail "first row's texts do not follow its dots: $first"
 [ "$(rows "$work/after.journal")" = "$(rows "$work/before.journal")" ] ||
   fail "rows differ: $(diff <(rows "$work/before.journal") <(rows "$work/after.journal"))"
-# The same rows give the same area: the command-line calculation of both.
-csv() { rows "$1" | sed '1d;$d' | awk -F'|' '{ split($1, n, " "); print n[1] "," $2 "," $3 }'; }
-area_before=$("$bin/veldrio-calc" <(csv "$work/before.journal") | sed -n 2p)
-area_after=$("$bin/veldrio-calc" <(csv "$work/after.journal") | sed -n 2p)
-[ -n "$area_before" ] && [ "$area_before" = "$area_after" ] || fail "areas: '$area_before' and '$area_after'"
-echo "journal: 8 rows and a correction kept across SIGKILL and restored ($first; $area_after)"
+echo "journal: 8 rows and a correction kept across SIGKILL and restored ($first)"

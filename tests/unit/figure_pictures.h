@@ -363,9 +363,18 @@ struct Properties {
     double area = 0, xC = 0, yC = 0, iMax = 0, iMin = 0;
 };
 
-// The section properties of rows (coordinates written as the table's
-// 8-character cells), divided back to picture dots by scale.
-inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
+// The section of rows as the calculation integrates it, their coordinates
+// written as the table's 8-character cells.
+struct Section {
+    bool ok = false;
+    int32_t segmentCount = 0;
+    std::vector<SectionSegment> segments = std::vector<SectionSegment>(OS_MAX_SEGMENTS);
+    SectionResults results{};
+    InclinedAxisTable table{};
+    double operator[](int index) const { return results.values[index]; }
+};
+
+inline Section Integrated(const std::vector<TraceRow>& rows) {
     std::vector<SectionInputPoint> inputs(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::memset(&inputs[i], 0, sizeof inputs[i]);
@@ -376,20 +385,18 @@ inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale =
         std::memcpy(inputs[i].xText, cells.xText, sizeof inputs[i].xText);
         std::memcpy(inputs[i].yText, cells.yText, sizeof inputs[i].yText);
     }
-    std::vector<SectionSegment> segments(OS_MAX_SEGMENTS);
-    SectionResults results{};
-    InclinedAxisTable table{};
-    int32_t count = 0;
-    Properties p;
-    p.ok = osSectionIntegrate(inputs.data(), segments.data(), int32_t(rows.size()), &count, &results,
-                              &table) != 0;
+    Section s;
+    s.ok = osSectionIntegrate(inputs.data(), s.segments.data(), int32_t(rows.size()), &s.segmentCount,
+                              &s.results, &s.table) != 0;
+    return s;
+}
+
+// The section properties of rows, divided back to picture dots by scale.
+inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
+    const Section s = Integrated(rows);
     const double s2 = scale * scale;
-    p.area = results.values[3] / s2;
-    p.xC = results.values[9] / scale;
-    p.yC = results.values[10] / scale;
-    p.iMax = results.values[32] / (s2 * s2);
-    p.iMin = results.values[33] / (s2 * s2);
-    return p;
+    return {s.ok, s[OS_AREA] / s2, s[OS_CENTROID_X] / scale, s[OS_CENTROID_Y] / scale, s[OS_I_MAX] / (s2 * s2),
+            s[OS_I_MIN] / (s2 * s2)};
 }
 
 struct Errors {
