@@ -3,8 +3,6 @@
 // window calculates them.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "data/calc_driver.h"
 #include "data/traced_rows.h"
 #include "figure_pictures.h"
@@ -260,17 +258,11 @@ TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
 // A plate of 200 x 160 dots with a hole of 60 x 40 dots, one of 12 x 12, and
 // one of 3 x 3, a speck left to the figure.
 TEST(FigureTrace, AClickInAHoleTracesNothingAndSaysSoAndSpecksAreLeftToTheFigure) {
-    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
-                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
-    const int figure = int(figpic::FIGURE_LEVEL), background = int(figpic::BACKGROUND_LEVEL);
-    const std::array<int, 5> boxes[] = {{140, 100, 340, 260, figure},
-                                        {210, 160, 270, 200, background},
-                                        {280, 150, 292, 162, background},
-                                        {180, 150, 183, 153, background}};
-    for (const auto& [left, top, right, bottom, level] : boxes)
-        for (int y = top; y < bottom; ++y)
-            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
-                        std::uint8_t(level));
+    const std::vector<std::uint8_t> rgb = figpic::Render(
+        figpic::Joined(
+            {figpic::RoundedRectRows(140, 100, 340, 260, 0), figpic::RoundedRectRows(210, 160, 270, 200, 0),
+             figpic::RoundedRectRows(280, 150, 292, 162, 0), figpic::RoundedRectRows(180, 150, 183, 153, 0)}),
+        Damage::None);
     const CViewImage view = ViewOf(rgb, figpic::WIDTH, figpic::HEIGHT, 1.0);
     platform::MessageBoxRecorder recorder;
     SampleTable table;

@@ -43,24 +43,6 @@ Rows Circle(double cx, double cy, double c, double a, double b) {
             {2, cx - c, cy}, {1, cx - a, cy - b}, {2, cx, cy - c}, {1, cx + b, cy - a}};
 }
 
-// A rectangle of outside size w x h centred on (cx, cy) with corner arcs of
-// radius r, each arc given by its ends and its middle point.
-Rows RoundedRectangle(double cx, double cy, double w, double h, double r) {
-    Rows rows;
-    const double s = std::sqrt(0.5);
-    // corner centres and the angle each corner's arc starts at, clockwise on the screen
-    const double corners[4][3] = {{cx + w / 2 - r, cy - h / 2 + r, -Pi / 2},
-                                  {cx + w / 2 - r, cy + h / 2 - r, 0},
-                                  {cx - w / 2 + r, cy + h / 2 - r, Pi / 2},
-                                  {cx - w / 2 + r, cy - h / 2 + r, Pi}};
-    for (const auto& [x, y, a] : corners) {
-        rows.push_back({2, x + r * std::cos(a), y + r * std::sin(a)});
-        rows.push_back({1, x + r * (std::cos(a) - std::sin(a)) * s, y + r * (std::sin(a) + std::cos(a)) * s});
-        rows.push_back({1, x + r * std::cos(a + Pi / 2), y + r * std::sin(a + Pi / 2)});
-    }
-    return rows;
-}
-
 // The independent figure: area integrals (of 1, x, y, x^2, y^2, xy) of
 // whole regions, by the textbook formulas.
 struct Moments {
@@ -168,8 +150,8 @@ TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
     EXPECT_EQ(cm4(tube[OS_I_MIN]), 1297);
 
     // Hollow rectangle 200 x 100 x 8, hot finished: corners 12 outside, 8 inside.
-    const Section box = Integrated(Joined({RoundedRectangle(3000, 3000, 2000, 1000, 120),
-                                           RoundedRectangle(3000, 3000, 2000 - 160, 1000 - 160, 80)}));
+    const Section box = Integrated(Joined({figpic::RoundedRectRows(2000, 2500, 4000, 3500, 120),
+                                           figpic::RoundedRectRows(2080, 2580, 3920, 3420, 80)}));
     ASSERT_TRUE(box.ok);
     EXPECT_EQ(cm2(box), 44.8);
     EXPECT_EQ(cm4(box[OS_I_MAX]), 2234);
