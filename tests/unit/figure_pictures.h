@@ -69,17 +69,9 @@ inline std::vector<Figure> Figures() {
     }
     figures.push_back({"rounded plate", RoundedRectRows(110.3, 100.45, 370.3, 260.45, 32), 4, 4});
     figures.push_back({"disc", CircleRows(240.4, 180.3, 100), 0, 1});
-    {
-        Figure f{"L-section", {}, 6, 0, 170, 250};
-        for (auto [x, y] : {std::pair{120.37, 70.61},
-                            {220.84, 70.61},
-                            {220.84, 230.18},
-                            {380.55, 230.18},
-                            {380.55, 290.93},
-                            {120.37, 290.93}})
-            f.rows.push_back(Row(1, x, y));
-        figures.push_back(f);
-    }
+    figures.push_back({"L-section", {}, 6, 0, 170, 250});
+    figures.back().rows = {Row(1, 120.37, 70.61),  Row(1, 220.84, 70.61),  Row(1, 220.84, 230.18),
+                           Row(1, 380.55, 230.18), Row(1, 380.55, 290.93), Row(1, 120.37, 290.93)};
     {
         Figure f{"notched plate", {}, 5, 1, 240, 220};
         const double dx = 0.21, dy = 0.33, half = std::sqrt(45.0 * 45.0 - 10.0 * 10.0);
@@ -394,9 +386,13 @@ inline Section Integrated(const std::vector<TraceRow>& rows) {
 // The section properties of rows, divided back to picture dots by scale.
 inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
     const Section s = Integrated(rows);
-    const double s2 = scale * scale;
-    return {s.ok, s[OS_AREA] / s2, s[OS_CENTROID_X] / scale, s[OS_CENTROID_Y] / scale, s[OS_I_MAX] / (s2 * s2),
-            s[OS_I_MIN] / (s2 * s2)};
+    const double r = scale, r4 = r * r * r * r;
+    return {s.ok,
+            s[OS_AREA] / (r * r),
+            s[OS_CENTROID_X] / r,
+            s[OS_CENTROID_Y] / r,
+            s[OS_I_MAX] / r4,
+            s[OS_I_MIN] / r4};
 }
 
 struct Errors {
