@@ -74,8 +74,6 @@ TEST(DxfImport, RefusalsNameTheEntityAndItsHandle) {
         cad::ImportStatus status;
         const char* named;
     } cases[] = {
-        {Dxf().Line(0, 0, 1, 0).Pairs({"0", "SPLINE", "5", "3C", "8", "0"}).Text(),
-         cad::ImportStatus::Refused, "SPLINE (ハンドル 3C)"},
         {Dxf().Pairs({"0", "ELLIPSE", "8", "0"}).Text(), cad::ImportStatus::Refused, "ELLIPSE"},
         // Three sides of a square: the chain stops at the last line met.
         {Dxf().Line(0, 0, 10, 0, "B1").Line(10, 0, 10, 10, "B2").Line(10, 10, 0, 10, "B3").Text(),
