@@ -8,7 +8,6 @@
 #include "figure_pictures.h"
 #include "image/view_image.h"
 #include "platform/message_box_recorder.h"
-#include "tilted_camera.h"
 #include "viewer/figure_tracing.h"
 
 namespace {
@@ -341,34 +340,4 @@ TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
         }
         EXPECT_GE(traced, 2) << figure.name;
     }
-}
-
-// The L-section photographed at 40 degrees, seeded in its foot: the first
-// window around the seed that holds both sides reaches the background only
-// by a sliver beside the blurred edge, whose dots would make the
-// background's level. It grows on, and the foot gives the outline the
-// upright bar gives (its rows from another first corner).
-TEST(FigureTrace, ASeedBesideABlurredEdgeTakesTheLevelsFromBeyondIt) {
-    TiltedCamera camera;
-    camera.tiltDeg = 40;
-    constexpr int width = 640, height = 480;
-    constexpr double mmPerDot = 0.5;
-    std::vector<trace::TraceRow> seen;
-    for (const figpic::P& p : figpic::Polygon(figpic::Figures()[3].rows)) {
-        const plane::Point q = camera.Photo({p.x * mmPerDot, p.y * mmPerDot});
-        seen.push_back(figpic::Row(1, q.x, q.y));
-    }
-    const std::vector<std::uint8_t> rgb = figpic::Render(seen, Damage::BlurNoiseJpeg, width, height);
-    const trace::TraceResult foot = trace::TraceFigure(rgb.data(), width, height, 245, 297, 200);
-    const plane::Point bar = camera.Photo({170 * mmPerDot, 150 * mmPerDot});
-    const trace::TraceResult upright =
-        trace::TraceFigure(rgb.data(), width, height, int(bar.x), int(bar.y), 200);
-    ASSERT_EQ(foot.status, trace::TraceStatus::Traced);
-    ASSERT_EQ(upright.status, trace::TraceStatus::Traced);
-    EXPECT_EQ(foot.lines, 6);
-    EXPECT_EQ(foot.arcs, 0);
-    const figpic::Properties got = figpic::PropertiesOf(foot.rows), want = figpic::PropertiesOf(upright.rows);
-    ASSERT_TRUE(got.ok);
-    EXPECT_LT(std::abs(got.area / want.area - 1), 5e-4);
-    EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.05);
 }
