@@ -165,10 +165,10 @@ mapped_main_dialogs() {
   xdotool search --onlyvisible --name "ヴェルドリオ|DF処理待ち" 2>/dev/null
 }
 
-# A test under openbox: a fresh folder work (removed at the end) with the
-# program of the build folder $1 in it, for the session script that the
-# caller writes to $work/session.sh.
-wm_test_folder() {
+# A fresh folder work (removed at the end) with the program of the build
+# folder $1 in it, for the session script that the caller writes to
+# $work/session.sh.
+e2e_folder() {
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   cp "$1/veldrio" "$work/veldrio"
@@ -176,10 +176,10 @@ wm_test_folder() {
 
 # Runs $work/session.sh (given $work and this file) on a private X server of
 # the screen $2 for $1 seconds at most; fails when the session got stuck.
-run_wm_session() {
+e2e_session() {
   chmod +x "$work/session.sh"
   e2e_xvfb "$1" "$2" "$work/session.sh" "$work" "${BASH_SOURCE[0]}" >"$work/session.log" 2>&1 || true
-  [ ! -f "$work/stuck.txt" ] || wm_fail "$(cat "$work/stuck.txt")"
+  [ ! -f "$work/stuck.txt" ] || e2e_fail "$(cat "$work/stuck.txt")"
 }
 
 # In the session: openbox (waited for until it manages the screen, 15 s at
@@ -202,8 +202,8 @@ start_under_openbox() {
   trap 'kill $app $wm 2>/dev/null' EXIT
 }
 
-# Ends a test under openbox: FAIL with the reason, then what was recorded.
-wm_fail() {
+# Ends a test of a session: FAIL with the reason, then what was recorded.
+e2e_fail() {
   echo "FAIL: $*"
   cat "$work"/*.log "$work"/*.txt "$work/program.err" 2>/dev/null
   exit 1

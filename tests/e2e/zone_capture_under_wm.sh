@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/e2e_support.bash"
 e2e_require xvfb-run xdotool xprop xwininfo openbox
-wm_test_folder "$1"
+e2e_folder "$1"
 
 cat >"$work/session.sh" <<'SH'
 #!/usr/bin/env bash
@@ -44,12 +44,12 @@ window_gone "サンプリングデータ編集" 10 || { echo "the edit window st
 sleep 2
 mapped_main_dialogs | grep -c . >"$work/back.txt"
 SH
-run_wm_session 120 1280x1024x24
+e2e_session 120 1280x1024x24
 
-[ -f "$work/mapped-later.txt" ] || wm_fail "the capture did not finish"
-[ ! -s "$work/mapped-soon.txt" ] || wm_fail "the main dialog is mapped right after the capture"
-[ ! -s "$work/mapped-later.txt" ] || wm_fail "the main dialog is mapped again a while after the capture"
+[ -f "$work/mapped-later.txt" ] || e2e_fail "the capture did not finish"
+[ ! -s "$work/mapped-soon.txt" ] || e2e_fail "the main dialog is mapped right after the capture"
+[ ! -s "$work/mapped-later.txt" ] || e2e_fail "the main dialog is mapped again a while after the capture"
 [ "$(head -1 "$work/after-close.txt")" = alive ] && [ "$(grep -c . "$work/after-close.txt")" = 2 ] ||
-  wm_fail "the work ended at the main dialog's close key"
-[ "$(cat "$work/back.txt" 2>/dev/null)" = 1 ] || wm_fail "the main dialog did not come back after the edit window"
+  e2e_fail "the work ended at the main dialog's close key"
+[ "$(cat "$work/back.txt" 2>/dev/null)" = 1 ] || e2e_fail "the main dialog did not come back after the edit window"
 echo "zone capture under openbox: the main dialog stays unmapped until the edit window closes"
