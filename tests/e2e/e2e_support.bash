@@ -165,23 +165,10 @@ mapped_main_dialogs() {
   xdotool search --onlyvisible --name "ヴェルドリオ|DF処理待ち" 2>/dev/null
 }
 
-# Starts openbox on the session's display and waits (15 s at most) until it
-# manages the screen; sets wm to its process. Fails when it does not start.
-start_openbox() {
-  unset QT_QPA_PLATFORM
-  openbox --sm-disable >"$1/openbox.log" 2>&1 &
-  wm=$!
-  local deadline=$((SECONDS + 15))
-  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$1/stuck.txt"; return 1; }
-    sleep 0.2
-  done
-}
-
-# A test under openbox: a fresh folder work (removed at the end) with the
-# program of the build folder $1 in it, for the session script that the
-# caller writes to $work/session.sh.
-wm_test_folder() {
+# A fresh folder work (removed at the end) with the program of the build
+# folder $1 in it, for the session script that the caller writes to
+# $work/session.sh.
+e2e_folder() {
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   cp "$1/veldrio" "$work/veldrio"
@@ -189,27 +176,34 @@ wm_test_folder() {
 
 # Runs $work/session.sh (given $work and this file) on a private X server of
 # the screen $2 for $1 seconds at most; fails when the session got stuck.
-run_wm_session() {
+e2e_session() {
   chmod +x "$work/session.sh"
   e2e_xvfb "$1" "$2" "$work/session.sh" "$work" "${BASH_SOURCE[0]}" >"$work/session.log" 2>&1 || true
-  [ ! -f "$work/stuck.txt" ] || wm_fail "$(cat "$work/stuck.txt")"
+  [ ! -f "$work/stuck.txt" ] || e2e_fail "$(cat "$work/stuck.txt")"
 }
 
-# In the session: openbox, then the program in $work with the arguments
-# (its stderr in program.err) as process app, both ended with the session.
-# A plain X session also when the test runs in a Wayland desktop, whose
-# screenshot portal the capture would ask.
+# In the session: openbox (waited for until it manages the screen, 15 s at
+# most), then the program in $work with the arguments (its stderr in
+# program.err) as process app, both ended with the session. A plain X
+# session also when the test runs in a Wayland desktop, whose screenshot
+# portal the capture would ask.
 start_under_openbox() {
-  unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE
   cd "$work"
-  start_openbox "$work" || exit 1
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm=$!
+  local deadline=$((SECONDS + 15))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    [ $SECONDS -lt $deadline ] || { echo "openbox did not start" >"$work/stuck.txt"; exit 1; }
+    sleep 0.2
+  done
   ./veldrio "$@" 2>"$work/program.err" &
   app=$!
   trap 'kill $app $wm 2>/dev/null' EXIT
 }
 
-# Ends a test under openbox: FAIL with the reason, then what was recorded.
-wm_fail() {
+# Ends a test of a session: FAIL with the reason, then what was recorded.
+e2e_fail() {
   echo "FAIL: $*"
   cat "$work"/*.log "$work"/*.txt "$work/program.err" 2>/dev/null
   exit 1

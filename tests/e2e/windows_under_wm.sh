@@ -8,7 +8,7 @@
 set -euo pipefail
 source "$(dirname "$0")/e2e_support.bash"
 e2e_require xvfb-run xdotool xprop xwininfo openbox
-wm_test_folder "$1"
+e2e_folder "$1"
 write_white_bmp "$work/square.bmp"
 
 cat >"$work/session.sh" <<'SH'
@@ -38,19 +38,19 @@ sleep 1.5
 for id in "$box" "$viewer"; do xwininfo -id "$id" | sed -n 's/.*Map State: //p'; done >"$work/mapped.txt"
 xdotool key --window "$box" Return
 SH
-run_wm_session 90 1024x768x24
+e2e_session 90 1024x768x24
 
-[ -f "$work/windows.txt" ] || wm_fail "the windows did not open"
+[ -f "$work/windows.txt" ] || e2e_fail "the windows did not open"
 read -r _ ex ey ew eh el er et eb < <(grep '^edit ' "$work/windows.txt")
 read -r _ vx vy vw vh vl vr vt vb < <(grep '^viewer ' "$work/windows.txt")
-[ -n "${vb:-}" ] && [ -n "${eb:-}" ] || wm_fail "no frame extents"
-[ "$ex $ey" = "100 100" ] || wm_fail "edit window's client area at $ex, $ey"
-[ "$vy" = "$ey" ] || wm_fail "viewer's client top $vy, edit window's $ey"
+[ -n "${vb:-}" ] && [ -n "${eb:-}" ] || e2e_fail "no frame extents"
+[ "$ex $ey" = "100 100" ] || e2e_fail "edit window's client area at $ex, $ey"
+[ "$vy" = "$ey" ] || e2e_fail "viewer's client top $vy, edit window's $ey"
 for w in "edit $ex $ey $ew $eh $el $er $et $eb" "viewer $vx $vy $vw $vh $vl $vr $vt $vb"; do
   read -r name x y width height l r t b <<<"$w"
   [ $((x - l)) -ge 0 ] && [ $((y - t)) -ge 0 ] && [ $((x + width + r)) -le 1024 ] &&
-    [ $((y + height + b)) -le 768 ] || wm_fail "the $name's frame leaves the screen: $w"
+    [ $((y + height + b)) -le 768 ] || e2e_fail "the $name's frame leaves the screen: $w"
 done
 [ "$(cat "$work/mapped.txt")" = $'IsViewable\nIsViewable' ] ||
-  wm_fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
+  e2e_fail "after minimising the properties box (box, viewer): $(cat "$work/mapped.txt")"
 echo "windows under openbox: client areas placed, tops level, every frame on the screen, a minimised box back"

@@ -1,6 +1,6 @@
-// Drawings to outlines and back: the DXF import's refusals, layers and
-// units through the real calculation, and the export's entities. Drawings
-// of every kind, the round trip and outside readers: tests/cad.
+// Drawings to outlines: the DXF import's refusals, layers and units through
+// the real calculation. Drawings of every kind, the export's entities, the
+// round trip and outside readers: tests/cad.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "cad/dxf_import.h"
-#include "cad/dxf_writer.h"
-#include "cad/svg_writer.h"
 #include "data/cad_table.h"
 #include "data/calc_driver.h"
 
@@ -76,8 +74,6 @@ TEST(DxfImport, RefusalsNameTheEntityAndItsHandle) {
         cad::ImportStatus status;
         const char* named;
     } cases[] = {
-        {Dxf().Line(0, 0, 1, 0).Pairs({"0", "SPLINE", "5", "3C", "8", "0"}).Text(),
-         cad::ImportStatus::Refused, "SPLINE (ハンドル 3C)"},
         {Dxf().Pairs({"0", "ELLIPSE", "8", "0"}).Text(), cad::ImportStatus::Refused, "ELLIPSE"},
         // Three sides of a square: the chain stops at the last line met.
         {Dxf().Line(0, 0, 10, 0, "B1").Line(10, 0, 10, 10, "B2").Line(10, 10, 0, 10, "B3").Text(),
@@ -115,35 +111,6 @@ TEST(DxfImport, LayerPicksOneFigureAndTheAxesLayerIsLeftOut) {
     // Centimetres named in the header.
     const std::string header = "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n5\n0\nENDSEC\n";
     EXPECT_EQ(cad::ImportDxf(header + text, "big", SAMPLE_CAPACITY).mmPerUnit, 10);
-}
-
-TEST(DxfExport, LayersPointAxesAndMillimetres) {
-    std::vector<cad::Row> rows = {{1, 0, 0},   {1, 100, 0}, {1, 100, 100}, {1, 0, 100}, {9, 0, 0},
-                                  {2, 30, 50}, {1, 50, 30}, {2, 70, 50},   {1, 50, 70}};
-    cad::CadFigure figure = cad::FigureFromRows(rows, 2.0, 0.5);  // 2 x magnified, 0.5 mm a dot
-    cad::SetAxes(figure, {50, 50}, 30, 2.0, 0.5);
-    const std::string dxf = cad::DxfText(figure);
-    EXPECT_NE(dxf.find("$INSUNITS\r\n70\r\n4\r\n"), std::string::npos);
-    auto count = [&](const std::string& what) {
-        std::size_t n = 0;
-        for (std::size_t at = dxf.find(what); at != std::string::npos; at = dxf.find(what, at + 1))
-            ++n;
-        return n;
-    };
-    EXPECT_EQ(count("LINE\r\n8\r\nOUTLINE"), 4u);
-    EXPECT_EQ(count("ARC\r\n8\r\nHOLES"), 2u);
-    EXPECT_EQ(count("LINE\r\n8\r\nAXES"), 2u);
-    EXPECT_EQ(count("POINT\r\n8\r\nAXES\r\n10\r\n12.5\r\n20\r\n-12.5"), 1u);
-    // y points up: the square's far corner is (25, -25) mm.
-    EXPECT_NE(dxf.find("11\r\n25\r\n21\r\n-25"), std::string::npos);
-
-    const std::string svg = cad::SvgText(figure, {});
-    EXPECT_NE(svg.find("fill-rule=\"evenodd\""), std::string::npos);
-    EXPECT_NE(svg.find("mm\" height="), std::string::npos);
-    // The hole's two half turns: radius 5 mm.
-    const std::size_t arc = svg.find(" A");
-    ASSERT_NE(arc, std::string::npos);
-    EXPECT_NEAR(std::stod(svg.substr(arc + 2)), 5, 1e-12);
 }
 
 }  // namespace

@@ -69,17 +69,9 @@ inline std::vector<Figure> Figures() {
     }
     figures.push_back({"rounded plate", RoundedRectRows(110.3, 100.45, 370.3, 260.45, 32), 4, 4});
     figures.push_back({"disc", CircleRows(240.4, 180.3, 100), 0, 1});
-    {
-        Figure f{"L-section", {}, 6, 0, 170, 250};
-        for (auto [x, y] : {std::pair{120.37, 70.61},
-                            {220.84, 70.61},
-                            {220.84, 230.18},
-                            {380.55, 230.18},
-                            {380.55, 290.93},
-                            {120.37, 290.93}})
-            f.rows.push_back(Row(1, x, y));
-        figures.push_back(f);
-    }
+    figures.push_back({"L-section", {}, 6, 0, 170, 250});
+    figures.back().rows = {Row(1, 120.37, 70.61),  Row(1, 220.84, 70.61),  Row(1, 220.84, 230.18),
+                           Row(1, 380.55, 230.18), Row(1, 380.55, 290.93), Row(1, 120.37, 290.93)};
     {
         Figure f{"notched plate", {}, 5, 1, 240, 220};
         const double dx = 0.21, dy = 0.33, half = std::sqrt(45.0 * 45.0 - 10.0 * 10.0);
@@ -363,9 +355,18 @@ struct Properties {
     double area = 0, xC = 0, yC = 0, iMax = 0, iMin = 0;
 };
 
-// The section properties of rows (coordinates written as the table's
-// 8-character cells), divided back to picture dots by scale.
-inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
+// The section of rows as the calculation integrates it, their coordinates
+// written as the table's 8-character cells.
+struct Section {
+    bool ok = false;
+    int32_t segmentCount = 0;
+    std::vector<SectionSegment> segments = std::vector<SectionSegment>(OS_MAX_SEGMENTS);
+    SectionResults results{};
+    InclinedAxisTable table{};
+    double operator[](int index) const { return results.values[index]; }
+};
+
+inline Section Integrated(const std::vector<TraceRow>& rows) {
     std::vector<SectionInputPoint> inputs(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::memset(&inputs[i], 0, sizeof inputs[i]);
@@ -376,20 +377,22 @@ inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale =
         std::memcpy(inputs[i].xText, cells.xText, sizeof inputs[i].xText);
         std::memcpy(inputs[i].yText, cells.yText, sizeof inputs[i].yText);
     }
-    std::vector<SectionSegment> segments(OS_MAX_SEGMENTS);
-    SectionResults results{};
-    InclinedAxisTable table{};
-    int32_t count = 0;
-    Properties p;
-    p.ok = osSectionIntegrate(inputs.data(), segments.data(), int32_t(rows.size()), &count, &results,
-                              &table) != 0;
-    const double s2 = scale * scale;
-    p.area = results.values[3] / s2;
-    p.xC = results.values[9] / scale;
-    p.yC = results.values[10] / scale;
-    p.iMax = results.values[32] / (s2 * s2);
-    p.iMin = results.values[33] / (s2 * s2);
-    return p;
+    Section s;
+    s.ok = osSectionIntegrate(inputs.data(), s.segments.data(), int32_t(rows.size()), &s.segmentCount,
+                              &s.results, &s.table) != 0;
+    return s;
+}
+
+// The section properties of rows, divided back to picture dots by scale.
+inline Properties PropertiesOf(const std::vector<TraceRow>& rows, double scale = 1.0) {
+    const Section s = Integrated(rows);
+    const double r = scale, r4 = r * r * r * r;
+    return {s.ok,
+            s[OS_AREA] / (r * r),
+            s[OS_CENTROID_X] / r,
+            s[OS_CENTROID_Y] / r,
+            s[OS_I_MAX] / r4,
+            s[OS_I_MIN] / r4};
 }
 
 struct Errors {

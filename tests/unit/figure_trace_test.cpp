@@ -3,14 +3,11 @@
 // window calculates them.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "data/calc_driver.h"
 #include "data/traced_rows.h"
 #include "figure_pictures.h"
 #include "image/view_image.h"
 #include "platform/message_box_recorder.h"
-#include "tilted_camera.h"
 #include "viewer/figure_tracing.h"
 
 namespace {
@@ -260,17 +257,11 @@ TEST(FigureTrace, TheBackgroundIsNoFigureButFiguresCutByTheEdgesAreTraced) {
 // A plate of 200 x 160 dots with a hole of 60 x 40 dots, one of 12 x 12, and
 // one of 3 x 3, a speck left to the figure.
 TEST(FigureTrace, AClickInAHoleTracesNothingAndSaysSoAndSpecksAreLeftToTheFigure) {
-    std::vector<std::uint8_t> rgb(std::size_t(figpic::WIDTH) * figpic::HEIGHT * 3,
-                                  std::uint8_t(figpic::BACKGROUND_LEVEL));
-    const int figure = int(figpic::FIGURE_LEVEL), background = int(figpic::BACKGROUND_LEVEL);
-    const std::array<int, 5> boxes[] = {{140, 100, 340, 260, figure},
-                                        {210, 160, 270, 200, background},
-                                        {280, 150, 292, 162, background},
-                                        {180, 150, 183, 153, background}};
-    for (const auto& [left, top, right, bottom, level] : boxes)
-        for (int y = top; y < bottom; ++y)
-            std::fill_n(rgb.begin() + (std::ptrdiff_t(y) * figpic::WIDTH + left) * 3, (right - left) * 3,
-                        std::uint8_t(level));
+    const std::vector<std::uint8_t> rgb = figpic::Render(
+        figpic::Joined(
+            {figpic::RoundedRectRows(140, 100, 340, 260, 0), figpic::RoundedRectRows(210, 160, 270, 200, 0),
+             figpic::RoundedRectRows(280, 150, 292, 162, 0), figpic::RoundedRectRows(180, 150, 183, 153, 0)}),
+        Damage::None);
     const CViewImage view = ViewOf(rgb, figpic::WIDTH, figpic::HEIGHT, 1.0);
     platform::MessageBoxRecorder recorder;
     SampleTable table;
@@ -349,34 +340,4 @@ TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
         }
         EXPECT_GE(traced, 2) << figure.name;
     }
-}
-
-// The L-section photographed at 40 degrees, seeded in its foot: the first
-// window around the seed that holds both sides reaches the background only
-// by a sliver beside the blurred edge, whose dots would make the
-// background's level. It grows on, and the foot gives the outline the
-// upright bar gives (its rows from another first corner).
-TEST(FigureTrace, ASeedBesideABlurredEdgeTakesTheLevelsFromBeyondIt) {
-    TiltedCamera camera;
-    camera.tiltDeg = 40;
-    constexpr int width = 640, height = 480;
-    constexpr double mmPerDot = 0.5;
-    std::vector<trace::TraceRow> seen;
-    for (const figpic::P& p : figpic::Polygon(figpic::Figures()[3].rows)) {
-        const plane::Point q = camera.Photo({p.x * mmPerDot, p.y * mmPerDot});
-        seen.push_back(figpic::Row(1, q.x, q.y));
-    }
-    const std::vector<std::uint8_t> rgb = figpic::Render(seen, Damage::BlurNoiseJpeg, width, height);
-    const trace::TraceResult foot = trace::TraceFigure(rgb.data(), width, height, 245, 297, 200);
-    const plane::Point bar = camera.Photo({170 * mmPerDot, 150 * mmPerDot});
-    const trace::TraceResult upright =
-        trace::TraceFigure(rgb.data(), width, height, int(bar.x), int(bar.y), 200);
-    ASSERT_EQ(foot.status, trace::TraceStatus::Traced);
-    ASSERT_EQ(upright.status, trace::TraceStatus::Traced);
-    EXPECT_EQ(foot.lines, 6);
-    EXPECT_EQ(foot.arcs, 0);
-    const figpic::Properties got = figpic::PropertiesOf(foot.rows), want = figpic::PropertiesOf(upright.rows);
-    ASSERT_TRUE(got.ok);
-    EXPECT_LT(std::abs(got.area / want.area - 1), 5e-4);
-    EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.05);
 }

@@ -34,29 +34,36 @@ JournalRecord SampleRecord() {
 
 }  // namespace
 
-TEST(Journal, ReadsBackWhatWasWritten) {
-    const JournalRecord record = SampleRecord();
+TEST(Journal, FilesReadBackWhatWasWrittenAndAreRemoved) {
+    TempDir dir;
+    const JournalPaths paths = JournalPathsIn(dir.path());
+    EXPECT_EQ(ReadJournalFile(paths.journal).state, JournalState::None);
+    JournalRecord record = SampleRecord();
+    record.pixelsFile = "veldrio-work-pixels.png";
     const std::string text = FormatJournal(record);
-    const std::optional<JournalRecord> read = ParseJournal(text);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->picturePath, record.picturePath);
-    EXPECT_EQ(read->pixelsFile, "");
-    EXPECT_EQ(read->mmPerDot, 0.0625);
-    EXPECT_EQ(read->table.magnification, 1.5);
-    EXPECT_TRUE(SameRows(read->table, record.table));
-    EXPECT_STREQ(read->table.rows[2].xText, "  -5.5e0");
-    EXPECT_EQ(read->table.rows[1].type, 0);
+    ASSERT_TRUE(WriteJournalFile(paths.journal, text));
+    dir.Write("veldrio-work-pixels.png", "png");
+    const JournalRead read = ReadJournalFile(paths.journal);
+    ASSERT_EQ(read.state, JournalState::Ready);
+    EXPECT_EQ(read.record.picturePath, record.picturePath);
+    EXPECT_EQ(read.record.pixelsFile, "veldrio-work-pixels.png");
+    EXPECT_EQ(read.record.mmPerDot, 0.0625);
+    EXPECT_EQ(read.record.table.magnification, 1.5);
+    EXPECT_TRUE(SameRows(read.record.table, record.table));
+    EXPECT_STREQ(read.record.table.rows[2].xText, "  -5.5e0");
+    EXPECT_EQ(read.record.table.rows[1].type, 0);
     // The text itself, so that a change of format is seen.
     EXPECT_NE(text.find("picture /pics/a b\\\\c\\nd.jpg\n"), std::string::npos);
     EXPECT_NE(text.find("\n1 10 20|      10|      20|\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 4), "end\n");
+    const auto empty = ParseJournal(FormatJournal(JournalRecord()));
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->table.count, 0);
+    EXPECT_EQ(empty->pixelsFile, "");
 
-    JournalRecord empty;
-    empty.pixelsFile = "veldrio-work-pixels.png";
-    const auto emptyRead = ParseJournal(FormatJournal(empty));
-    ASSERT_TRUE(emptyRead.has_value());
-    EXPECT_EQ(emptyRead->table.count, 0);
-    EXPECT_EQ(emptyRead->pixelsFile, "veldrio-work-pixels.png");
+    RemoveJournalFiles(paths);
+    EXPECT_FALSE(std::filesystem::exists(paths.journal));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("veldrio-work-pixels.png")));
 }
 
 TEST(Journal, RefusesEveryKindOfDamage) {
@@ -85,24 +92,6 @@ TEST(Journal, RefusesEveryKindOfDamage) {
     std::string zero = good;
     zero[good.find("|      10|") + 3] = '\0';
     EXPECT_FALSE(ParseJournal(zero));
-}
-
-TEST(Journal, FilesAreWrittenReadAndRemoved) {
-    TempDir dir;
-    const JournalPaths paths = JournalPathsIn(dir.path());
-    EXPECT_EQ(ReadJournalFile(paths.journal).state, JournalState::None);
-
-    JournalRecord record = SampleRecord();
-    record.pixelsFile = "veldrio-work-pixels.png";
-    ASSERT_TRUE(WriteJournalFile(paths.journal, FormatJournal(record)));
-    dir.Write("veldrio-work-pixels.png", "png");
-    const JournalRead read = ReadJournalFile(paths.journal);
-    ASSERT_EQ(read.state, JournalState::Ready);
-    EXPECT_TRUE(SameRows(read.record.table, record.table));
-    RemoveJournalFiles(paths);
-    EXPECT_FALSE(std::filesystem::exists(paths.journal));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("veldrio-work-pixels.png")));
-    EXPECT_EQ(ReadJournalFile(paths.journal).state, JournalState::None);
 }
 
 TEST(Journal, BlankPictureHoldsEveryRowInSourceDots) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -12,6 +13,7 @@
 #include "data/plane_measure.h"
 #include "data/properties_report.h"
 #include "data/traced_rows.h"
+#include "figure_pictures.h"
 #include "res/texts_plane.h"
 #include "temp_dir.h"
 #include "tilted_camera.h"
@@ -57,43 +59,25 @@ trace::TraceRow Seen(const TiltedCamera& camera, int type, Point mm) {
 }  // namespace
 
 TEST(PlaneHomography, HandWorkedMapsAndTheirInverses) {
-    struct Case {
-        const char* what;
-        std::vector<Point> corners;
-        double w, h;
-        double want[9];
-        Point from, to;
-    };
-    const Case cases[] = {
-        // x' = 4 (x - 10), y' = 3 (y - 20).
-        {"square onto a rectangle",
-         {{10, 20}, {60, 20}, {60, 70}, {10, 70}},
-         200,
-         150,
-         {4, 0, -40, 0, 3, -60, 0, 0, 1},
-         {35, 45},
-         {100, 75}},
-        // The unit square seen with w = 1 - X / 2; back into the plane X = x / (1 + x / 2),
-        // Y = y / (1 + x / 2): half-way along the photo is not half-way in the plane.
-        {"trapezoid",
-         {{0, 0}, {2, 0}, {2, 2}, {0, 1}},
-         1,
-         1,
-         {1, 0, 0, 0, 1, 0, 0.5, 0, 1},
-         {1, 0.75},
-         {2.0 / 3, 0.5}},
-    };
-    for (const Case& c : cases) {
-        const plane::PlaneFit fit = plane::FitPlane(Rectangle(c.corners, c.w, c.h));
-        ASSERT_TRUE(fit.Ok()) << c.what;
+    auto expectMap = [](const char* what, std::vector<Point> corners, double w, double h,
+                        std::array<double, 9> want, Point from, Point to) {
+        const plane::PlaneFit fit = plane::FitPlane(Rectangle(std::move(corners), w, h));
+        ASSERT_TRUE(fit.Ok()) << what;
         for (int i = 0; i < 9; ++i)
-            EXPECT_NEAR(fit.toPlane.Matrix()[i], c.want[i], 1e-12) << c.what << " " << i;
-        EXPECT_LT(fit.largestResidualMm, 1e-9) << c.what;
-        ExpectNear(fit.toPlane.Map(c.from), c.to, 1e-12);
+            EXPECT_NEAR(fit.toPlane.Matrix()[i], want[i], 1e-12) << what << " " << i;
+        EXPECT_LT(fit.largestResidualMm, 1e-9) << what;
+        ExpectNear(fit.toPlane.Map(from), to, 1e-12);
         plane::Homography back;
         ASSERT_TRUE(fit.toPlane.Inverse(back));
-        ExpectNear(back.Map(c.to), c.from, 1e-12);
-    }
+        ExpectNear(back.Map(to), from, 1e-12);
+    };
+    // x' = 4 (x - 10), y' = 3 (y - 20).
+    expectMap("square onto a rectangle", {{10, 20}, {60, 20}, {60, 70}, {10, 70}}, 200, 150,
+              {4, 0, -40, 0, 3, -60, 0, 0, 1}, {35, 45}, {100, 75});
+    // The unit square seen with w = 1 - X / 2; back into the plane X = x / (1 + x / 2),
+    // Y = y / (1 + x / 2): half-way along the photo is not half-way in the plane.
+    expectMap("trapezoid", {{0, 0}, {2, 0}, {2, 2}, {0, 1}}, 1, 1, {1, 0, 0, 0, 1, 0, 0.5, 0, 1}, {1, 0.75},
+              {2.0 / 3, 0.5});
 }
 
 TEST(PlaneHomography, RefusesWhatMakesNoRectangle) {
@@ -153,10 +137,8 @@ TEST(PlaneMeasure, ArcsOfATiltedDiscMeasureTheTrueCircle) {
         // A disc of radius 40 mm at (130, 80) mm as three arcs through six points,
         // an ellipse in the photo, shown at 200 %.
         std::vector<trace::TraceRow> rows;
-        for (int k = 0; k < 6; ++k) {
-            const double a = (-90 + 60 * k) * std::numbers::pi / 180;
-            rows.push_back(Seen(camera, k % 2 == 0 ? 2 : 1, {130 + 40 * std::cos(a), 80 + 40 * std::sin(a)}));
-        }
+        for (const trace::TraceRow& mm : figpic::CircleRows(130, 80, 40))
+            rows.push_back(Seen(camera, mm.type, {mm.x, mm.y}));
         SampleTable table;
         FillRows(table, rows, 2.0);
         SectionProperties mm;

@@ -4,65 +4,21 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
 
-#include "osmeca/osmeca.h"
+#include "figure_pictures.h"
 
 namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-struct Row {
-    int type;
-    double x;
-    double y;
-};
-using Rows = std::vector<Row>;
-
-const Row kBreak{OS_TYPE_LOOP_BREAK, 0, 0};
-
-struct Section {
-    int32_t ok = 0;
-    int32_t segmentCount = 0;
-    std::vector<SectionSegment> segments = std::vector<SectionSegment>(OS_MAX_SEGMENTS);
-    SectionResults results{};
-    InclinedAxisTable table{};
-    double operator[](int index) const { return results.values[index]; }
-};
-
-// Texts as the edit window stores them, at most 8 characters; a break's blank.
-Section Integrate(const Rows& rows) {
-    std::vector<SectionInputPoint> inputs(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        SectionInputPoint& in = inputs[i];
-        std::memset(&in, 0, sizeof in);
-        in.type = rows[i].type;
-        for (auto [value, field] : {std::pair{rows[i].x, in.xText}, std::pair{rows[i].y, in.yText}}) {
-            char text[32] = "        ";
-            // as many digits as 8 characters hold
-            for (int digits = 8; rows[i].type != OS_TYPE_LOOP_BREAK && digits > 0; --digits)
-                if (std::snprintf(text, sizeof text, "%8.*g", digits, value) <= 8) break;
-            std::memcpy(field, text, 8);
-        }
-    }
-    Section s;
-    s.ok = osSectionIntegrate(inputs.data(), s.segments.data(), int32_t(rows.size()), &s.segmentCount,
-                              &s.results, &s.table);
-    return s;
-}
-
-Rows Join(std::initializer_list<Rows> loops) {
-    Rows rows;
-    for (const Rows& loop : loops) {
-        if (&loop != loops.begin()) rows.push_back(kBreak);
-        rows.insert(rows.end(), loop.begin(), loop.end());
-    }
-    return rows;
-}
+using figpic::Integrated;
+using figpic::Joined;
+using figpic::Section;
+using Rows = std::vector<figpic::TraceRow>;
 
 // The loop the other way round from the same first point; the types keep
 // their places (right for polygons and for circles of quarter arcs).
@@ -85,24 +41,6 @@ Rows Rectangle(double x0, double y0, double x1, double y1) {
 Rows Circle(double cx, double cy, double c, double a, double b) {
     return {{2, cx + c, cy}, {1, cx + a, cy + b}, {2, cx, cy + c}, {1, cx - b, cy + a},
             {2, cx - c, cy}, {1, cx - a, cy - b}, {2, cx, cy - c}, {1, cx + b, cy - a}};
-}
-
-// A rectangle of outside size w x h centred on (cx, cy) with corner arcs of
-// radius r, each arc given by its ends and its middle point.
-Rows RoundedRectangle(double cx, double cy, double w, double h, double r) {
-    Rows rows;
-    const double s = std::sqrt(0.5);
-    // corner centres and the angle each corner's arc starts at, clockwise on the screen
-    const double corners[4][3] = {{cx + w / 2 - r, cy - h / 2 + r, -Pi / 2},
-                                  {cx + w / 2 - r, cy + h / 2 - r, 0},
-                                  {cx - w / 2 + r, cy + h / 2 - r, Pi / 2},
-                                  {cx - w / 2 + r, cy - h / 2 + r, Pi}};
-    for (const auto& [x, y, a] : corners) {
-        rows.push_back({2, x + r * std::cos(a), y + r * std::sin(a)});
-        rows.push_back({1, x + r * (std::cos(a) - std::sin(a)) * s, y + r * (std::sin(a) + std::cos(a)) * s});
-        rows.push_back({1, x + r * std::cos(a + Pi / 2), y + r * std::sin(a + Pi / 2)});
-    }
-    return rows;
 }
 
 // The independent figure: area integrals (of 1, x, y, x^2, y^2, xy) of
@@ -131,7 +69,7 @@ void ExpectNear(double actual, double expected, double relative, const char* wha
 
 // Centroidal moments of parts minus holes, from their integrals.
 void ExpectSection(const Section& s, const Moments& m, double relative) {
-    ASSERT_NE(s.ok, 0);
+    ASSERT_TRUE(s.ok);
     const double xc = m.sx / m.a, yc = m.sy / m.a;
     ExpectNear(s[OS_AREA], m.a, relative, "area");
     ExpectNear(s[OS_CENTROID_X], xc, relative, "xC");
@@ -160,7 +98,7 @@ bool SameBytes(const Section& a, const Section& b) {
 
 TEST(SectionLoops, SquareWithASquareHoleWhicheverWayEachWasClicked) {
     const Rows outer = Rectangle(0, 0, 100, 100), hole = Rectangle(30, 20, 70, 60);
-    const Section s = Integrate(Join({outer, hole}));
+    const Section s = Integrated(Joined({outer, hole}));
     ExpectSection(s, Combined({{1, Box(0, 0, 100, 100)}, {-1, Box(30, 20, 70, 60)}}), 1e-12);
     EXPECT_EQ(s[OS_PERIMETER], 400 + 160);
     EXPECT_NEAR(s[OS_H_LOWER], 100 - s[OS_CENTROID_Y], 1e-12);  // extreme fibres over the outer loop
@@ -172,29 +110,29 @@ TEST(SectionLoops, SquareWithASquareHoleWhicheverWayEachWasClicked) {
     EXPECT_EQ(s.segments[9].x, 30);
 
     // Either loop clicked the other way round: the same bytes.
-    EXPECT_TRUE(SameBytes(s, Integrate(Join({outer, Reversed(hole)}))));
-    EXPECT_TRUE(SameBytes(s, Integrate(Join({Reversed(outer), hole}))));
+    EXPECT_TRUE(SameBytes(s, Integrated(Joined({outer, Reversed(hole)}))));
+    EXPECT_TRUE(SameBytes(s, Integrated(Joined({Reversed(outer), hole}))));
     // The hole first: the same section (another origin, so rounding may differ).
-    ExpectNear(Integrate(Join({hole, outer}))[OS_I_HORIZONTAL], s[OS_I_HORIZONTAL], 1e-12, "I");
+    ExpectNear(Integrated(Joined({hole, outer}))[OS_I_HORIZONTAL], s[OS_I_HORIZONTAL], 1e-12, "I");
 
     // Two loops side by side are two parts: both add, the extents span both.
-    const Section pair = Integrate(Join({Rectangle(0, 0, 10, 40), Reversed(Rectangle(30, 0, 40, 40))}));
+    const Section pair = Integrated(Joined({Rectangle(0, 0, 10, 40), Reversed(Rectangle(30, 0, 40, 40))}));
     ExpectSection(pair, Combined({{1, Box(0, 0, 10, 40)}, {1, Box(30, 0, 40, 40)}}), 1e-12);
     EXPECT_EQ(pair[OS_WIDTH], 40);
     // A loop without area is refused.
-    EXPECT_EQ(Integrate(Join({outer, {{1, 20, 0}, {1, 30, 0}, {1, 40, 0}}})).ok, 0);
+    EXPECT_FALSE(Integrated(Joined({outer, {{1, 20, 0}, {1, 30, 0}, {1, 40, 0}}})).ok);
 }
 
 TEST(SectionLoops, RingAndRingWithACoreInItsHoleAgreeWithTheirFormulas) {
     const Rows outer = Circle(500, 400, 100, 80, 60), hole = Circle(510, 395, 65, 52, 39);
     const Moments ring = Combined({{1, Disc(500, 400, 100)}, {-1, Disc(510, 395, 65)}});
-    const Section s = Integrate(Join({outer, Reversed(hole)}));
+    const Section s = Integrated(Joined({outer, Reversed(hole)}));
     ExpectSection(s, ring, 1e-6);
     ExpectNear(s[OS_PERIMETER], 2 * Pi * 165, 1e-12, "perimeter");
 
     // Three levels: the core inside the hole is solid again.
     const Moments cored = Combined({{1, ring}, {1, Box(495, 380, 525, 410)}});
-    ExpectSection(Integrate(Join({Rectangle(495, 380, 525, 410), Reversed(outer), hole})), cored, 1e-6);
+    ExpectSection(Integrated(Joined({Rectangle(495, 380, 525, 410), Reversed(outer), hole})), cored, 1e-6);
 }
 
 TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
@@ -204,17 +142,17 @@ TEST(SectionLoops, PublishedHollowSectionsToTheirPrintedDigits) {
 
     // Tube 168.3 x 8.
     const double half = std::sqrt(0.5);
-    const Section tube = Integrate(Join({Circle(2000, 2000, 841.5, 841.5 * half, 841.5 * half),
-                                         Circle(2000, 2000, 761.5, 761.5 * half, 761.5 * half)}));
-    ASSERT_NE(tube.ok, 0);
+    const Section tube = Integrated(Joined({Circle(2000, 2000, 841.5, 841.5 * half, 841.5 * half),
+                                            Circle(2000, 2000, 761.5, 761.5 * half, 761.5 * half)}));
+    ASSERT_TRUE(tube.ok);
     EXPECT_EQ(cm2(tube), 40.3);
     EXPECT_EQ(cm4(tube[OS_I_MAX]), 1297);
     EXPECT_EQ(cm4(tube[OS_I_MIN]), 1297);
 
     // Hollow rectangle 200 x 100 x 8, hot finished: corners 12 outside, 8 inside.
-    const Section box = Integrate(Join({RoundedRectangle(3000, 3000, 2000, 1000, 120),
-                                        RoundedRectangle(3000, 3000, 2000 - 160, 1000 - 160, 80)}));
-    ASSERT_NE(box.ok, 0);
+    const Section box = Integrated(Joined({figpic::RoundedRectRows(2000, 2500, 4000, 3500, 120),
+                                           figpic::RoundedRectRows(2080, 2580, 3920, 3420, 80)}));
+    ASSERT_TRUE(box.ok);
     EXPECT_EQ(cm2(box), 44.8);
     EXPECT_EQ(cm4(box[OS_I_MAX]), 2234);
     EXPECT_EQ(cm4(box[OS_I_MIN]), 739);
@@ -230,11 +168,11 @@ TEST(SectionLoops, TenLoopsFillTheWholeTable) {
         for (int i = 0; i < n; ++i)
             loop.push_back(
                 {1, 1000 + k * 300 + 100 * std::cos(2 * Pi * i / n), 1000 + 100 * std::sin(2 * Pi * i / n)});
-        rows = k == 0 ? loop : Join({rows, loop});
+        rows = k == 0 ? loop : Joined({rows, loop});
     }
     ASSERT_EQ(rows.size(), std::size_t(OS_MAX_POINTS));
-    const Section s = Integrate(rows);
-    ASSERT_NE(s.ok, 0);
+    const Section s = Integrated(rows);
+    ASSERT_TRUE(s.ok);
     EXPECT_EQ(s.segmentCount, OS_MAX_SEGMENTS);
     EXPECT_EQ(s.segments[OS_MAX_SEGMENTS - 1].kind, OS_KIND_AUXILIARY);
 }

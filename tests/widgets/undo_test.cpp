@@ -1,7 +1,7 @@
 // Undo and redo as a user works with them: sampling clicks in the viewer
 // taken back and done again with the keys of either window, the edit
 // window's menu items naming the step, a cell typed in and restored before
-// the table is, row commands and a correction's moves taken back.
+// the table is, a correction's moves taken back as one step.
 #include <QApplication>
 #include <QAction>
 #include <QtTest>
