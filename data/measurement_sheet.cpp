@@ -135,6 +135,8 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
     return out;
 }
 
+std::string SheetHeading(const std::string& pictureName) { return Tr(t::SHEET_HEADING) + ("  " + pictureName); }
+
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
                            const std::string& reportDir, const std::string& programDir, Notices* told) {
     if (!CalculatedForPrinting(table, told)) return false;

@@ -13,9 +13,7 @@
 #include <optional>
 
 #include "data/measurement_sheet.h"
-#include "res/texts_print.h"
 #include "res/texts_properties.h"
-#include "res/ui_text.h"
 
 namespace {
 
@@ -84,7 +82,7 @@ bool SheetPrinter::Print(QPrinter& printer) const {
     painter.setFont(SheetFont(12));
     const int headingHeight = QFontMetrics(painter.font(), painter.device()).lineSpacing();
     painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignLeft,
-                     Text(texts_print::SHEET_HEADING) + QStringLiteral("  ") + pictureName_);
+                     QString::fromStdString(SheetHeading(pictureName_.toStdString())));
     painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignRight, date_);
 
     // The picture fills the upper part of the page, its proportions kept.
