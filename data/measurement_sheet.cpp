@@ -42,7 +42,8 @@ std::vector<std::string> MillimetreLines(const PropertiesAtScales& p) {
         {t::SHEET_MM_I_MAX, p.mm.iMax, "mm^4"},       {t::SHEET_MM_I_MIN, p.mm.iMin, "mm^4"},
         {t::SHEET_MM_Z_MAX, p.mm.zMajor(), "mm^3"},   {t::SHEET_MM_Z_MIN, p.mm.zMinor(), "mm^3"},
     };
-    for (const auto& [label, value, unit] : values) lines.push_back(FormatText(t::SHEET_MM_LINE, Tr(label), value, unit));
+    for (const auto& [label, value, unit] : values)
+        lines.push_back(FormatText(t::SHEET_MM_LINE, Tr(label), value, unit));
     return lines;
 }
 
@@ -135,7 +136,9 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
     return out;
 }
 
-std::string SheetHeading(const std::string& pictureName) { return Tr(t::SHEET_HEADING) + ("  " + pictureName); }
+std::string SheetHeading(const std::string& pictureName) {
+    return Tr(t::SHEET_HEADING) + ("  " + pictureName);
+}
 
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,
                            const std::string& reportDir, const std::string& programDir, Notices* told) {

@@ -99,7 +99,8 @@ std::string PropertiesReportText(const PropertiesAtScales& all) {
     if (!all.planeName.empty())
         out += all.planeName + "\r\n";
     else
-        out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot) : std::string(Tr(t::PROP_NO_SCALE));
+        out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot)
+                                    : std::string(Tr(t::PROP_NO_SCALE));
     out += Tr(t::PROP_SIDES);
     out += "\r\n";
     out += Label("") + Column(t::PROP_COLUMN_DOTS) + Column(t::PROP_COLUMN_SOURCE);

@@ -176,16 +176,18 @@ TEST(VeldrioCalc, EnglishLinesWithTheSameJsonCsvAndKeys) {
     TempDir dir;
     dir.Write("r.csv", Rectangle);
     const auto isAscii = [](const std::string& text) {
-        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     };
     std::string json[2], csv[2];
     for (const char* lang : {"ja", "en"}) {
         const bool en = lang[1] == 'n';
         const std::string out = dir.File(std::string("out-") + lang);
         std::filesystem::create_directory(out);
-        Outcome run = Execute(dir, "veldrio-calc",
-                              std::string("--lang ") + lang + " --properties --mm-per-dot 0.5 --out " + out + " " +
-                                  dir.File("r.csv"));
+        const std::string language = std::string("--lang ") + lang;
+        const std::string file = dir.File("r.csv");
+        Outcome run =
+            Execute(dir, "veldrio-calc", language + " --properties --mm-per-dot 0.5 --out " + out + " " + file);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(isAscii(run.out), en) << run.out;
         if (en) {
@@ -194,7 +196,7 @@ TEST(VeldrioCalc, EnglishLinesWithTheSameJsonCsvAndKeys) {
         for (const char* report : {"CalRslt.txt", "InclRslt.txt", "DetailDat.txt", "SectProp.txt"})
             EXPECT_EQ(isAscii(ReadFileBytes(out + "/" + report)), en) << report;
         csv[en] = ReadFileBytes(out + "/Result.csv");
-        Outcome scripted = Execute(dir, "veldrio-calc", std::string("--lang ") + lang + " --json " + dir.File("r.csv"));
+        Outcome scripted = Execute(dir, "veldrio-calc", language + " --json " + file);
         ASSERT_EQ(scripted.status, 0) << scripted.err;
         json[en] = scripted.out;
     }
@@ -212,9 +214,10 @@ TEST(VeldrioCalc, EnglishLinesWithTheSameJsonCsvAndKeys) {
         EXPECT_TRUE(isAscii(refused.err)) << refused.err;
     }
     // The print program too.
-    Outcome missing = Execute(dir, "lurm", "--lang en F=" + dir.File("none.txt") + " --pdf " + dir.File("out.pdf"));
+    const std::string none = dir.File("none.txt");
+    Outcome missing = Execute(dir, "lurm", "--lang en F=" + none + " --pdf " + dir.File("out.pdf"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("lurm: Cannot read the file to print: " + dir.File("none.txt")), std::string::npos)
+    EXPECT_NE(missing.err.find("lurm: Cannot read the file to print: " + none), std::string::npos)
         << missing.err;
-    EXPECT_EQ(Execute(dir, "lurm", "--lang fr F=" + dir.File("none.txt")).status, 2);
+    EXPECT_EQ(Execute(dir, "lurm", "--lang fr F=" + none).status, 2);
 }
