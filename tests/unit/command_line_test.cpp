@@ -186,8 +186,8 @@ TEST(VeldrioCalc, EnglishLinesWithTheSameJsonCsvAndKeys) {
         std::filesystem::create_directory(out);
         const std::string language = std::string("--lang ") + lang;
         const std::string file = dir.File("r.csv");
-        Outcome run =
-            Execute(dir, "veldrio-calc", language + " --properties --mm-per-dot 0.5 --out " + out + " " + file);
+        const std::string options = language + " --properties --mm-per-dot 0.5 --out " + out + " ";
+        Outcome run = Execute(dir, "veldrio-calc", options + file);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(isAscii(run.out), en) << run.out;
         if (en) {
