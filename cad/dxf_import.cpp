@@ -27,7 +27,9 @@ bool Chosen(const std::string& entityLayer, const std::string& layer) {
     return layer.empty() ? !SameName(entityLayer, kLayerAxes) : SameName(entityLayer, layer);
 }
 
-std::string Formatted(const char* format, const std::string& a, const std::string& b = {}) {
+// format in the user's language, with a and b in its %s.
+std::string Formatted(const char* source, const std::string& a, const std::string& b = {}) {
+    const char* format = Tr(source);
     const int size = std::snprintf(nullptr, 0, format, a.c_str(), b.c_str());
     std::string text(std::size_t(std::max(size, 0)), '\0');
     std::snprintf(text.data(), text.size() + 1, format, a.c_str(), b.c_str());
@@ -58,7 +60,7 @@ std::optional<Source> CrossingAt(const std::vector<Row>& rows, const std::vector
 DxfImport Refusal(const char* message, ImportStatus status = ImportStatus::Refused) {
     DxfImport import;
     import.status = status;
-    import.message = message;
+    import.message = Tr(message);
     return import;
 }
 

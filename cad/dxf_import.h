@@ -19,7 +19,7 @@ enum class ImportStatus {
 
 struct DxfImport {
     ImportStatus status = ImportStatus::Refused;
-    std::string message;  // UTF-8, why the drawing was not loaded
+    std::string message;  // UTF-8, why the drawing was not loaded (user's language)
     std::vector<Loop> loops;
     Box box;               // of the loops, drawing units
     double mmPerUnit = 0;  // from $INSUNITS; 0 when the drawing names no length unit

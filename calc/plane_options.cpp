@@ -11,6 +11,7 @@
 #include "calc/number_words.h"
 #include "data/plane_measure.h"
 #include "data/rectified_picture.h"
+#include "res/translation.h"
 
 std::string ReadPlanePoints(const std::string& text, PlaneOptions& options) {
     std::vector<double> numbers;
@@ -53,7 +54,7 @@ int MeasureWithPlane(const PlaneOptions& options, const SampleTable& table, doub
     if (!options.pointsGiven) return 0;
     const Notice refused = SetPrintedScale(state, table, R, 0, options.setting);
     if (refused.empty()) return 0;
-    std::fprintf(stderr, "%s\n", refused.text.c_str());
+    std::fprintf(stderr, "%s\n", Tr(refused.text).c_str());
     return 1;
 }
 
@@ -67,7 +68,7 @@ int RunRectify(const PlaneOptions& options) {
     RectifiedPicture rectified;
     if (const Notice refused = RectifyPhoto(photo, options.setting, options.dotsPerMm, rectified);
         !refused.empty()) {
-        std::fprintf(stderr, "%s\n", refused.text.c_str());
+        std::fprintf(stderr, "%s\n", Tr(refused.text).c_str());
         return 1;
     }
     const CImageData& image = rectified.image;

@@ -30,7 +30,8 @@ std::string ChooseDxfPath(QWidget* owner, const std::string& startFolder, bool s
     request.save = save;
     request.defaultExt = texts_cad::DXF_DEFAULT_EXTENSION;
     request.fileName = save ? texts_cad::DXF_INITIAL_NAME : "";
-    request.filter = std::string(texts_cad::DXF_FILTER) + "|*.dxf|" + texts_cad::ALL_FILTER + "|*.*||";
+    request.filter =
+        std::string(Tr(texts_cad::DXF_FILTER)) + "|*.dxf|" + Tr(texts_cad::ALL_FILTER) + "|*.*||";
     request.initialDir = startFolder;
     request.options = save ? platform::OFN_HIDEREADONLY : platform::OFN_FILEMUSTEXIST;
     const platform::FileDialogResult chosen =

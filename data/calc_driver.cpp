@@ -147,7 +147,7 @@ bool ClearSampleData(SampleTable& table, CalcState& state, const AskUser& ask, N
 
 std::array<std::string, 9> ResultBoxLines(const CalcResults& results, int32_t workState) {
     const ResultValues& v = results.shown;
-    const char* note = (v.A != 0 && workState == WS_MODIFIED) ? texts_data::BOX_OLD_DATA_NOTE : "";
+    const char* note = (v.A != 0 && workState == WS_MODIFIED) ? Tr(texts_data::BOX_OLD_DATA_NOTE) : "";
     return {
         FormatText(texts_data::BOX_R, results.R),
         FormatText(texts_data::BOX_A, v.A, note),

@@ -8,6 +8,7 @@
 #include "data/status_box.h"
 #include "platform/fonts.h"
 #include "res/texts_edit_window.h"
+#include "res/ui_text.h"
 
 namespace {
 
@@ -74,6 +75,6 @@ void PaintStatusBox(QPainter& painter, const QRect& box, int32_t workState) {
     painter.setFont(font);
     painter.setPen(Qt::black);
     const int y = box.top() + box.height() / 2 - painter.fontMetrics().height() / 2;
-    TextAt(painter, box.left() + platform::AverageCharWidth(font), y, QString::fromUtf8(look.text));
+    TextAt(painter, box.left() + platform::AverageCharWidth(font), y, Text(look.text));
     painter.restore();
 }

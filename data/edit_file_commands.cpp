@@ -21,8 +21,8 @@ std::string ChooseCsvPath(QWidget* owner, const std::string& startFolder, bool s
     request.save = save;
     request.defaultExt = texts_data::CSV_DEFAULT_EXTENSION;
     request.fileName = texts_data::CSV_INITIAL_NAME;
-    request.filter = std::string(texts_data::CSV_FILTER_CSV) + "|*.csv|" + texts_data::CSV_FILTER_DAT +
-                     "|*.dat|" + texts_data::CSV_FILTER_ALL + "|*.*||";
+    request.filter = std::string(Tr(texts_data::CSV_FILTER_CSV)) + "|*.csv|" +
+                     Tr(texts_data::CSV_FILTER_DAT) + "|*.dat|" + texts_data::CSV_FILTER_ALL + "|*.*||";
     request.initialDir = startFolder;
     request.options = platform::OFN_HIDEREADONLY;  // an existing file is replaced without asking
     if (!save) return platform::GetOpenFileName(owner, request).value_or(std::string());

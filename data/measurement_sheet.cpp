@@ -29,7 +29,7 @@ std::string Today() {
     std::tm local{};
     localtime_r(&now, &local);
     char text[64];
-    return std::strftime(text, sizeof text, t::SHEET_DATE_FORMAT, &local) > 0 ? text : "";
+    return std::strftime(text, sizeof text, Tr(t::SHEET_DATE_FORMAT), &local) > 0 ? text : "";
 }
 
 // The millimetre lines under the dot results: none without a scale.
@@ -42,7 +42,8 @@ std::vector<std::string> MillimetreLines(const PropertiesAtScales& p) {
         {t::SHEET_MM_I_MAX, p.mm.iMax, "mm^4"},       {t::SHEET_MM_I_MIN, p.mm.iMin, "mm^4"},
         {t::SHEET_MM_Z_MAX, p.mm.zMajor(), "mm^3"},   {t::SHEET_MM_Z_MIN, p.mm.zMinor(), "mm^3"},
     };
-    for (const auto& [label, value, unit] : values) lines.push_back(FormatText(t::SHEET_MM_LINE, label, value, unit));
+    for (const auto& [label, value, unit] : values)
+        lines.push_back(FormatText(t::SHEET_MM_LINE, Tr(label), value, unit));
     return lines;
 }
 
@@ -133,6 +134,10 @@ std::string SheetText(const SheetContent& content, const CalcState& state) {
         out += FormatText(t::SHEET_RESULT, line.c_str());
     for (const std::string& line : MillimetreLines(properties)) out += FormatText(t::SHEET_RESULT, line.c_str());
     return out;
+}
+
+std::string SheetHeading(const std::string& pictureName) {
+    return Tr(t::SHEET_HEADING) + ("  " + pictureName);
 }
 
 bool PrintMeasurementSheet(const SampleTable& table, const CalcState& state, const CImageData& image,

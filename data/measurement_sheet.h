@@ -62,6 +62,10 @@ struct SheetContent {
 // outline's points (a break line between loops), and the result lines.
 std::string SheetText(const SheetContent& content, const CalcState& state);
 
+// The line the print program prints at the top of a sheet: its heading in
+// the user's language and the picture's name.
+std::string SheetHeading(const std::string& pictureName);
+
 // The whole command: refuses unless calculated, writes the crop PNG and the
 // description into reportDir and starts the print program (as for the
 // reports); *told gets the messages of the way. True when started.

@@ -93,7 +93,7 @@ bool ReopenOutline(const std::string& path, double viewerR, SampleTable& table, 
     // Rows without a picture behind them: a crossing or a far arc stops here.
     const osmeca::OutlineFaultAt fault = CheckTableOutline(loaded);
     if (fault.fault != osmeca::OutlineFault::None)
-        return refuse(std::string(texts::OUTLINE_FILE_REFUSED) + "\n" + OutlineFaultText(fault));
+        return refuse(Tr(texts::OUTLINE_FILE_REFUSED) + std::string("\n") + OutlineFaultText(fault));
     if (table.count > 0 && !Ask(ask, {t::MSG_OUTLINE_REPLACE, texts_data::TITLE_CONFIRM, platform::MB_YESNO}))
         return false;
     table.ClearTable();

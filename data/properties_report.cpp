@@ -18,11 +18,12 @@ struct ReportRow {
     bool angle = false;
 };
 
-// The label column: every label padded to the same width in Shift-JIS bytes.
+// The label column: every label, in the user's language, padded to the same
+// width in Shift-JIS bytes.
 constexpr std::size_t LABEL_WIDTH = 22;
 
 std::string Label(const char* text) {
-    std::string label = text;
+    std::string label = Tr(text);
     const std::size_t bytes = platform::Cp932Length(label);
     if (bytes < LABEL_WIDTH) label.append(LABEL_WIDTH - bytes, ' ');
     return label;
@@ -55,7 +56,8 @@ const ReportRow ROWS[] = {
 };
 
 // A column heading right-aligned over its 16-character value column.
-std::string Column(const char* heading) {
+std::string Column(const char* text) {
+    const char* heading = Tr(text);
     const std::size_t bytes = platform::Cp932Length(heading);
     return std::string(bytes < 16 ? 16 - bytes : 1, ' ') + heading;
 }
@@ -97,8 +99,9 @@ std::string PropertiesReportText(const PropertiesAtScales& all) {
     if (!all.planeName.empty())
         out += all.planeName + "\r\n";
     else
-        out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot) : std::string(t::PROP_NO_SCALE);
-    out += t::PROP_SIDES;
+        out += all.HasMillimetres() ? FormatText(t::PROP_SCALE, all.mmPerDot)
+                                    : std::string(Tr(t::PROP_NO_SCALE));
+    out += Tr(t::PROP_SIDES);
     out += "\r\n";
     out += Label("") + Column(t::PROP_COLUMN_DOTS) + Column(t::PROP_COLUMN_SOURCE);
     if (all.HasMillimetres()) out += Column(t::PROP_COLUMN_MM);

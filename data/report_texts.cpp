@@ -42,7 +42,7 @@ std::string CalcReportText(const CalcResults& r) {
 }
 
 std::string InclinedReportText(const InclinedAxisTable& table) {
-    std::string out = texts_data::INCL_HEAD;
+    std::string out = Tr(texts_data::INCL_HEAD);
     out += "\r\n";
     out += InclinedColumnHeading();
     out += std::string(98, '-') + "\r\n";
@@ -55,7 +55,7 @@ std::string InclinedReportText(const InclinedAxisTable& table) {
 }
 
 std::string DetailReportText(const SectionSegment* segments, int32_t segmentCount) {
-    std::string out = texts_data::DETAIL_HEAD;
+    std::string out = Tr(texts_data::DETAIL_HEAD);
     out += "\r\n";
     if (segmentCount > OS_MAX_SEGMENTS) segmentCount = OS_MAX_SEGMENTS;
     // An outline of one loop is listed as it always was, without a loop line.
@@ -73,8 +73,8 @@ std::string DetailReportText(const SectionSegment* segments, int32_t segmentCoun
             out += FormatText(texts_data::DETAIL_ARC, k, s.centreX, s.centreY, s.radius,
                               DegreesFromRadians(s.startAngle), DegreesFromRadians(s.endAngle),
                               DegreesFromRadians(s.sweepAngle),
-                              s.direction == OS_CLOCKWISE ? texts_data::DETAIL_CLOCKWISE
-                                                          : texts_data::DETAIL_COUNTER_CLOCKWISE);
+                              Tr(s.direction == OS_CLOCKWISE ? texts_data::DETAIL_CLOCKWISE
+                                                             : texts_data::DETAIL_COUNTER_CLOCKWISE));
             break;
         case OS_KIND_ARC_MIDDLE:
             out += FormatText(texts_data::DETAIL_ARC_MIDDLE, k, s.x, s.y);

@@ -36,7 +36,7 @@ std::string TraceFaultText(const trace::TraceResult& result) {
     case trace::TraceFault::Geometry: return OutlineFaultText(result.geometry);
     case trace::TraceFault::ArcAwayFromEdge:
         return FormatText(texts::TRACE_ARC_AWAY_FROM_EDGE, result.faultRow + 1);
-    case trace::TraceFault::AreaOffRegion: return texts::TRACE_AREA_OFF_REGION;
+    case trace::TraceFault::AreaOffRegion: return Tr(texts::TRACE_AREA_OFF_REGION);
     case trace::TraceFault::None: break;
     }
     return {};
@@ -53,7 +53,7 @@ TraceVerdict JudgeTrace(const trace::TraceResult& result, const SampleTable& tab
     case trace::TraceStatus::InsideHole:
         return {TraceStep::Refuse, {texts::TRACE_INSIDE_HOLE, texts::TITLE_CONFIRM}};
     case trace::TraceStatus::Unreliable: {
-        std::string text = texts::TRACE_UNRELIABLE;
+        std::string text = Tr(texts::TRACE_UNRELIABLE);
         const std::string why = TraceFaultText(result);
         if (!why.empty()) text += "\n" + why;
         return {TraceStep::Refuse, {text, texts::TITLE_CONFIRM}};

@@ -82,7 +82,7 @@ bool SheetPrinter::Print(QPrinter& printer) const {
     painter.setFont(SheetFont(12));
     const int headingHeight = QFontMetrics(painter.font(), painter.device()).lineSpacing();
     painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignLeft,
-                     QString::fromUtf8(t::SHEET_HEAD) + QStringLiteral("  ") + pictureName_);
+                     QString::fromStdString(SheetHeading(pictureName_.toStdString())));
     painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignRight, date_);
 
     // The picture fills the upper part of the page, its proportions kept.

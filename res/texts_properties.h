@@ -73,6 +73,9 @@ inline constexpr char EDIT_SCALE_LINE[] = QT_TRANSLATE_NOOP("veldrio", "実寸�
 inline constexpr char FILE_SHEET[] = "MeasSheet.txt";
 inline constexpr char FILE_SHEET_PICTURE[] = "MeasSheet.png";
 inline constexpr char SHEET_HEAD[] = "[ 測定シート ]";
+// What the print program prints over the sheet: the same words in the
+// user's language (the file's first line above never changes).
+inline constexpr char SHEET_HEADING[] = QT_TRANSLATE_NOOP("veldrio", "[ 測定シート ]");
 inline constexpr char SHEET_PICTURE_NAME[] = "画像=%s\r\n";
 inline constexpr char SHEET_DATE[] = "日付=%s\r\n";
 inline constexpr char SHEET_CROP_FILE[] = "切出し画像=%s\r\n";

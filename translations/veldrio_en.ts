@@ -1965,5 +1965,25 @@ Give a smaller magnification.</translation>
         <source>現在表示されている％には関係なく、元画像に対して何％になるかを指定ください。また大きな比率を指定すると、ハングアップするかもしれません。</source>
         <translation>Give the percentage relative to the source picture, whatever percentage is shown now. A large ratio may make the program hang.</translation>
     </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>印刷するファイルを読めません: </source>
+        <translation>Cannot read the file to print: </translation>
+    </message>
+    <message>
+        <source>印刷プレビュー - </source>
+        <translation>Print Preview - </translation>
+    </message>
+    <message>
+        <source>印刷できませんでした: </source>
+        <translation>Could not print: </translation>
+    </message>
+    <message>
+        <source>[ 測定シート ]</source>
+        <translation>[ Measurement sheet ]</translation>
+    </message>
 </context>
 </TS>
