@@ -1965,5 +1965,9 @@ Give a smaller magnification.</translation>
         <source>現在表示されている％には関係なく、元画像に対して何％になるかを指定ください。また大きな比率を指定すると、ハングアップするかもしれません。</source>
         <translation>Give the percentage relative to the source picture, whatever percentage is shown now. A large ratio may make the program hang.</translation>
     </message>
+    <message>
+        <source>画像上の平面図形の断面性能を計測します</source>
+        <translation>Measures the section properties of plane figures in pictures</translation>
+    </message>
 </context>
 </TS>
