@@ -51,10 +51,10 @@ WidenedLayout WidenLayout(std::span<const WideningBox> boxes, int clientWidth) {
         box.width += grow[i];
         const int gap = clientWidth - Right(boxes[i]);
         if (extension == 0 || gap < 0 || gap > kRightMarginSlack) continue;
-        const bool last = std::none_of(boxes.begin(), boxes.end(), [&](const WideningBox& other) {
-            return Counts(other) && LeftOf(boxes[i], other);
+        const bool alone = std::none_of(boxes.begin(), boxes.end(), [&](const WideningBox& other) {
+            return Counts(other) && (LeftOf(boxes[i], other) || LeftOf(other, boxes[i]));
         });
-        if (last) box.width = widened.clientWidth - gap - box.x;
+        if (alone) box.width = widened.clientWidth - gap - box.x;
     }
     return widened;
 }

@@ -1,8 +1,9 @@
 // Widening a fixed layout for texts longer than it was drawn for: each
 // control that needs more width grows to the right, the controls right of
 // it (in the rows it spans) move over by as much, and the window grows by
-// the widest such step. Controls that reached the window's right margin
-// keep reaching it, so full-width rows stay full width. Heights and rows
+// the widest such step. A control alone across its rows that reached the
+// window's right margin keeps reaching it, so full-width rows stay full
+// width. Heights and rows
 // never change, so no two controls that did not overlap come to overlap.
 // Plain pixels throughout.
 #pragma once
@@ -25,8 +26,8 @@ struct WidenedLayout {
     int clientWidth = 0;
 };
 
-// A control whose right edge lies within this many pixels of the window's
-// right edge, with nothing right of it, keeps its distance to that edge.
+// A control alone across its rows whose right edge lies within this many
+// pixels of the window's right edge keeps its distance to that edge.
 inline constexpr int kRightMarginSlack = 16;
 
 // The layout widened so that every box is at least as wide as it needs.

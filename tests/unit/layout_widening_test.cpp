@@ -26,25 +26,30 @@ TEST(LayoutWidening, TextsThatFitLeaveTheLayoutAsItIs) {
 TEST(LayoutWidening, AGrowingBoxPushesItsRowsAndTheWindowWidens) {
     // Row 1: a label that needs 30 more, a button, then a tall box spanning
     // rows 1 and 2; row 2: a text left of the tall box and one right of it;
-    // row 3: a full-width list; row 4: a short text far from the right edge.
+    // row 3: a full-width list; row 4: a short text far from the right edge;
+    // row 5: a label that needs 50 more and a button at the right margin.
     const std::vector<WideningBox> boxes = {
-        Box(8, 8, 50, 14, 80),     // 0 grows by 30
-        Box(62, 8, 40, 14, 45),    // 1 moves by 30, grows by 5
-        Box(110, 8, 60, 40),       // 2 moves by 35
-        Box(8, 30, 90, 14),        // 3 stays: nothing grows left of it
-        Box(180, 30, 100, 14),     // 4 moves by 35 through box 2, and keeps the right margin
-        Box(8, 60, 272, 14),       // 5 stretches to keep the right margin
-        Box(8, 80, 100, 14, 120),  // 6 grows by 20, pushes nothing
+        Box(8, 8, 50, 14, 80),      // 0 grows by 30
+        Box(62, 8, 40, 14, 45),     // 1 moves by 30, grows by 5
+        Box(110, 8, 60, 40),        // 2 moves by 35
+        Box(8, 30, 90, 14),         // 3 stays: nothing grows left of it
+        Box(180, 30, 100, 14),      // 4 moves by 35 through box 2
+        Box(8, 60, 272, 14),        // 5 stretches to keep the right margin
+        Box(8, 80, 100, 14, 120),   // 6 grows by 20, pushes nothing
+        Box(8, 100, 100, 14, 150),  // 7 grows by 50
+        Box(262, 100, 20, 14),      // 8 moves by 50, keeps its width
     };
     const WidenedLayout widened = WidenLayout(boxes, 290);
-    EXPECT_EQ(widened.clientWidth, 290 + 35);
+    EXPECT_EQ(widened.clientWidth, 290 + 50);
     EXPECT_EQ(widened.boxes[0], Box(8, 8, 80, 14, 80));
     EXPECT_EQ(widened.boxes[1], Box(92, 8, 45, 14, 45));
     EXPECT_EQ(widened.boxes[2], Box(145, 8, 60, 40));
     EXPECT_EQ(widened.boxes[3], Box(8, 30, 90, 14));
     EXPECT_EQ(widened.boxes[4], Box(215, 30, 100, 14));
-    EXPECT_EQ(widened.boxes[5], Box(8, 60, 307, 14));
+    EXPECT_EQ(widened.boxes[5], Box(8, 60, 322, 14));
     EXPECT_EQ(widened.boxes[6], Box(8, 80, 120, 14, 120));
+    EXPECT_EQ(widened.boxes[7], Box(8, 100, 150, 14, 150));
+    EXPECT_EQ(widened.boxes[8], Box(312, 100, 20, 14));
 }
 
 TEST(LayoutWidening, EveryTextGetsItsWidthAndNothingComesToOverlap) {
