@@ -83,7 +83,9 @@ int PushButtonNeed(const QPushButton& button) {
     const QStyle* style = button.style();
     const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
                         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
-    return WidestLine(button.text(), button.fontMetrics()) + margins + kTextSlack;
+    // An & marks the shortcut letter and takes no room.
+    return WidestLine(QString(button.text()).remove(QLatin1Char('&')), button.fontMetrics()) + margins +
+           kTextSlack;
 }
 
 int GroupBoxNeed(const QGroupBox& group) {
