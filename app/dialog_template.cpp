@@ -13,12 +13,14 @@
 
 #include "app/hint_text.h"
 #include "app/label_box.h"
+#include "app/translated_layout.h"
+#include "res/ui_text.h"
 
 namespace {
 
 QWidget* CreateControl(QWidget& client, const ControlTemplate& control,
                        const std::function<void(int)>& onCommand) {
-    const QString text = QString::fromUtf8(control.text ? control.text : "");
+    const QString text = Text(control.text ? control.text : "");
     switch (control.kind) {
     case ControlKind::LabelBox:
         return new CLabelBox(text, QColor::fromRgb(control.fill), &client);
@@ -71,6 +73,7 @@ void BuildControls(QWidget& client, std::span<const ControlTemplate> controls,
         widget->setGeometry(place);
         widget->setVisible(control.kind != ControlKind::HiddenBox);
     }
+    FitLayoutToTexts(client);
 }
 
 QWidget* FindControl(const QWidget& client, int id) {

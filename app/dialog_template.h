@@ -32,7 +32,10 @@ struct ControlTemplate {
 inline constexpr char kControlIdProperty[] = "controlId";
 
 // Creates the controls as children of client, at their places converted
-// with units, in template order. Buttons call onCommand with their id.
+// with units, in template order, with their texts in the user's language.
+// Buttons call onCommand with their id. Where the texts are translated, the
+// layout and client (sized before) widen until every text fits
+// (FitLayoutToTexts); in Japanese they are the template's.
 void BuildControls(QWidget& client, std::span<const ControlTemplate> controls,
                    platform::DialogBaseUnits units, const std::function<void(int)>& onCommand);
 

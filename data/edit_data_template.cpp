@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/translated_layout.h"
 #include "platform/fonts.h"
 #include "res/ids.h"
 #include "res/texts_edit_window.h"
@@ -61,7 +62,7 @@ void ShareEditWindowPalette(const char* className) {
     QApplication::setPalette(background, className);
 }
 
-void StyleExplanations(const QWidget& client) {
+void StyleExplanations(QWidget& client) {
     const QFont font = platform::MakeFont(platform::kFixedGothic, kExplanationFontPoints);
     for (int id = IDC_EXPLAIN_FIRST; id <= IDC_EXPLAIN_LAST; ++id) {
         auto* label = qobject_cast<QLabel*>(FindControl(client, id));
@@ -72,6 +73,12 @@ void StyleExplanations(const QWidget& client) {
         colours.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(colours);
         label->setAutoFillBackground(true);
+    }
+    // In their own font, translated explanations may need more room across.
+    FitLayoutToTexts(client);
+    for (int id = IDC_EXPLAIN_FIRST; id <= IDC_EXPLAIN_LAST; ++id) {
+        auto* label = qobject_cast<QLabel*>(FindControl(client, id));
+        if (label == nullptr) continue;
         // The text may need more lines in this font than its place holds.
         QRect place = label->geometry();
         place.setHeight(std::max(place.height(), label->heightForWidth(place.width())));

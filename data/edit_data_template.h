@@ -21,5 +21,6 @@ std::span<const ControlTemplate> EditDataControls();
 void ShareEditWindowPalette(const char* className);
 
 // The explanation texts of client in their font and colours, each as high
-// as its text needs.
-void StyleExplanations(const QWidget& client);
+// as its text needs; where the texts are translated, the layout widens
+// first so that they fit across (FitLayoutToTexts).
+void StyleExplanations(QWidget& client);

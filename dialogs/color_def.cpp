@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/translated_layout.h"
 #include "dialogs/colour_table_view.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
@@ -15,6 +16,7 @@
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_colour.h"
+#include "res/ui_text.h"
 
 const std::array<int, CColorDef::FIELD_COUNT> CColorDef::FIELD_IDS = {
     IDC_COLOUR_POINT_MARK, IDC_COLOUR_POINT_NUMBER, IDC_COLOUR_CENTROID,
@@ -53,7 +55,7 @@ constexpr int FIELD_FONT_PIXELS = 14;
 
 CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent), numbers_(numbers) {
     platform::SetUpDialogWindow(*this);
-    setWindowTitle(QString::fromUtf8(texts::COLOUR_DIALOG_TITLE));
+    setWindowTitle(Text(texts::COLOUR_DIALOG_TITLE));
     QFont dialogFont = platform::MakeFont(platform::kDialogFace, 9);
     setFont(dialogFont);
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(dialogFont);
@@ -67,7 +69,7 @@ CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent),
     fieldFont.setPixelSize(FIELD_FONT_PIXELS);
     for (int i = 0; i < FIELD_COUNT; ++i) {
         const FieldPlace& where = FIELD_PLACES[i];
-        auto* label = new QLabel(QString::fromUtf8(where.label), this);
+        auto* label = new QLabel(Text(where.label), this);
         place(label, where.labelX, where.y + 2, LABEL_WIDTH, 10);
         QLineEdit* field = new QLineEdit(QString::number(numbers_[i]), this);
         field->setObjectName(QString::number(FIELD_IDS[i]));
@@ -78,10 +80,10 @@ CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent),
         fields_[i] = field;
     }
 
-    auto* hint = new QLabel(QString::fromUtf8(texts::COLOUR_HINT), this);
+    auto* hint = new QLabel(Text(texts::COLOUR_HINT), this);
     place(hint, 10, 62, 160, 10);
 
-    auto* frame = new QGroupBox(QString::fromUtf8(texts::COLOUR_FRAME), this);
+    auto* frame = new QGroupBox(Text(texts::COLOUR_FRAME), this);
     frame->setObjectName(QString::number(IDC_COLOUR_TABLE_FRAME));
     place(frame, 8, 74, 214, 58);
     auto* frameLayout = new QVBoxLayout(frame);
@@ -89,11 +91,11 @@ CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent),
     tableView_ = new ColourTableView(frame);
     frameLayout->addWidget(tableView_);
 
-    okButton_ = new QPushButton(QString::fromUtf8(texts::COLOUR_BUTTON_OK), this);
+    okButton_ = new QPushButton(Text(texts::COLOUR_BUTTON_OK), this);
     okButton_->setObjectName(QString::number(ID_FRAMEWORK_OK));
     okButton_->setDefault(true);
     place(okButton_, 60, 140, 50, 14);
-    auto* cancelButton = new QPushButton(QString::fromUtf8(texts::COLOUR_BUTTON_CANCEL), this);
+    auto* cancelButton = new QPushButton(Text(texts::COLOUR_BUTTON_CANCEL), this);
     cancelButton->setObjectName(QString::number(ID_FRAMEWORK_CANCEL));
     place(cancelButton, 120, 140, 50, 14);
     connect(okButton_, &QPushButton::clicked, this, [this] { OnCommand(ID_FRAMEWORK_OK, 0); });
@@ -104,6 +106,7 @@ CColorDef::CColorDef(ColourNumbers& numbers, QWidget* parent) : QDialog(parent),
     for (int i = 0; i + 1 < FIELD_COUNT; ++i) setTabOrder(fields_[i], fields_[i + 1]);
     setTabOrder(fields_[FIELD_COUNT - 1], okButton_);
     setTabOrder(okButton_, cancelButton);
+    FitLayoutToTexts(*this);
 }
 
 bool CColorDef::OnCommand(int id, std::intptr_t) {

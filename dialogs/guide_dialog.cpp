@@ -8,6 +8,7 @@
 
 #include "app/dialog_template.h"
 #include "app/label_box.h"
+#include "app/translated_layout.h"
 #include "dialogs/guide_content.h"
 #include "dialogs/hidden_caption.h"
 #include "platform/dialog_units.h"
@@ -15,6 +16,7 @@
 #include "platform/unminimised_dialog.h"
 #include "platform/window_placement.h"
 #include "res/ids.h"
+#include "res/ui_text.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ QRect ToQRect(const GuideRect& rect) {
 }
 
 QLabel* NewText(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(Text(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -44,7 +46,7 @@ QLabel* NewText(const char* text, QWidget* parent) {
 CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
     : QDialog(nullptr), content_(content) {
     platform::SetUpDialogWindow(*this);
-    setWindowTitle(QString::fromUtf8(content.title));
+    setWindowTitle(Text(content.title));
     setFont(platform::MakeFont(platform::kDialogFace, 9));
     const platform::DialogBaseUnits units = platform::BaseUnitsOf(font());
     const auto dluX = [&](int dlu) { return platform::DluToPixelsX(dlu, units); };
@@ -76,7 +78,7 @@ CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
                 hiddenCaptions_.push_back(hidden);
                 box = hidden;
             } else {
-                box = new CLabelBox(QString::fromUtf8(item.text), QColor::fromRgb(item.fill), this);
+                box = new CLabelBox(Text(item.text), QColor::fromRgb(item.fill), this);
             }
         } else {
             QLabel* text = NewText(item.text, this);
@@ -98,13 +100,14 @@ CGuideDialog::CGuideDialog(const GuideContent& content, const QWidget* owner)
         if (labels[i]) labels[i]->setGeometry(ToQRect(places.rows[i].label));
     }
 
-    auto* button = new QPushButton(QString::fromUtf8(content.button), this);
+    auto* button = new QPushButton(Text(content.button), this);
     button->setProperty(kControlIdProperty, ID_FRAMEWORK_OK);
     button->setDefault(true);
     button->setGeometry(ToQRect(places.button));
     connect(button, &QPushButton::clicked, this, [this] { OnCommand(ID_FRAMEWORK_OK); });
 
     setFixedSize(metrics.clientWidth, places.clientHeight);
+    FitLayoutToTexts(*this);
     if (content.besideOwner && owner) PlaceBeside(*owner);
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/translated_layout.h"
 #include "platform/dialog_units.h"
 #include "platform/fonts.h"
 #include "platform/unminimised_dialog.h"
@@ -100,6 +101,7 @@ void CRatioDef::PlaceControls() {
     sourceText_ = label("", 83, 79, 63, 16, Qt::AlignHCenter);
     sourceText_->setObjectName(QStringLiteral("ratioSource"));
     label(texts::RATIO_NOTE, 13, 104, 167, 28, Qt::AlignLeft);
+    FitLayoutToTexts(*this);
 }
 
 bool CRatioDef::OnCommand(int id, std::intptr_t value) {

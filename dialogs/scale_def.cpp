@@ -41,7 +41,7 @@ CScaleDef::CScaleDef(QWidget* parent, double mmPerDot, double measuredDots)
     auto* group = new QGroupBox(Text(t::SCALE_MEASURED_HEADING), this);
     auto* grid = new QGridLayout(group);
     const std::string distance =
-        measuredDots > 0 ? FormatText(t::SCALE_DISTANCE, measuredDots) : std::string(t::SCALE_NO_DISTANCE);
+        measuredDots > 0 ? FormatText(t::SCALE_DISTANCE, measuredDots) : std::string(Tr(t::SCALE_NO_DISTANCE));
     grid->addWidget(new QLabel(QString::fromStdString(distance), group), 0, 0, 1, 2);
     grid->addWidget(new QLabel(Text(t::SCALE_LENGTH), group), 1, 0);
     length_ = new QLineEdit(group);

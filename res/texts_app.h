@@ -64,6 +64,7 @@ inline constexpr char MENU_ABOUT[] = QT_TRANSLATE_NOOP("veldrio", "バージョ�
 // About box (template 100).
 inline constexpr char ABOUT_TITLE[] = QT_TRANSLATE_NOOP("veldrio", "バージョン情報 Veldrio");
 inline constexpr char ABOUT_VERSION[] = "Veldrio Version 1.0";
+inline constexpr char ABOUT_DESCRIPTION[] = QT_TRANSLATE_NOOP("veldrio", "画像上の平面図形の断面性能を計測します");
 
 // Network warning at start-up (title TITLE_WARNING, exclamation icon).
 inline constexpr char NETWORK_WARNING[] = QT_TRANSLATE_NOOP("veldrio", "「ヴェルドリオ」システムがネットワーク上から呼び出されました。"

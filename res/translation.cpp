@@ -1,4 +1,5 @@
 #include "res/translation.h"
+#include "res/translation_state.h"
 
 #include <atomic>
 
@@ -23,3 +24,5 @@ std::string Tr(const std::string& source) {
 }
 
 void SetTranslationLookup(TranslationLookup lookup) { lookup_.store(lookup); }
+
+bool TextsTranslated() { return lookup_.load() != nullptr; }

@@ -1982,6 +1982,10 @@ Give a smaller magnification.</translation>
         <translation>Could not print: </translation>
     </message>
     <message>
+        <source>画像上の平面図形の断面性能を計測します</source>
+        <translation>Measures the section properties of plane figures in pictures</translation>
+    </message>
+    <message>
         <source>[ 測定シート ]</source>
         <translation>[ Measurement sheet ]</translation>
     </message>
