@@ -223,8 +223,8 @@ void CVeldrioDlg::OnFileSearch() {
 bool CVeldrioDlg::TakeCheckedPath(const std::string& path) {
     const std::string extension = ExtensionOf(path);
     if (!IsAcceptedExtension(extension)) {
-        std::string text = texts::EXTENSION_REFUSED;
-        text.replace(text.find("%s"), 2, extension);
+        std::string text = Tr(texts::EXTENSION_REFUSED);
+        if (const auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, extension);
         platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
         return false;
     }

@@ -103,8 +103,10 @@ void WalkMainDialog(ShownTexts& shown) {
         PressButton(dialog->Control(IDC_ZONE_GUIDE));
         QCOMPARE(taker.taken.size(), 3);
     }
-    dialog->OnCommand(ID_SETTINGS_RESET);            // question, then done
-    PressButton(dialog->Control(IDC_FILE_SEARCH));   // the open dialog
+    dialog->OnCommand(ID_SETTINGS_RESET);           // question, then done
+    PressButton(dialog->Control(IDC_FILE_SEARCH));  // the open dialog, cancelled
+    harness.fileDialogs.Choose(harness.Path("notes.txt"));
+    PressButton(dialog->Control(IDC_FILE_SEARCH));   // a file of a kind it cannot open
     PressButton(dialog->Control(IDC_CUT_AND_VIEW));  // no zone yet
     shown.Window(*dialog, QStringLiteral("main"));
     shown.Boxes(harness.boxes, QStringLiteral("main"));
