@@ -9,6 +9,8 @@
 #include "app/veldrio_dlg.h"
 #include "data/edit_data.h"
 #include "data/sample_table.h"
+#include "dialogs/plane_def.h"
+#include "image/view_image.h"
 #include "platform/fonts.h"
 #include "platform/ui_language.h"
 #include "res/ids.h"
@@ -119,6 +121,8 @@ void WalkViewerAndEditWindow(ShownTexts& shown) {
     PairedWindows pair;
     QVERIFY(pair.viewer != nullptr && pair.edit != nullptr);
     platform::FileDialogRecorder fileDialogs;
+    QTemporaryDir dir;
+    App().settingsPath = dir.filePath(QStringLiteral("SetteiKol.bin")).toStdString();
     CGazoView& viewer = *pair.viewer;
     CEditData& edit = *pair.edit;
     viewer.UpdateViewerTitle();
@@ -138,14 +142,27 @@ void WalkViewerAndEditWindow(ShownTexts& shown) {
             edit.OnCommand(id, 0);
         for (int id : {ID_MAGNIFICATION, ID_COLOUR_SETTINGS, ID_REAL_SCALE, ID_CUT_GUIDE})
             viewer.OnCommand(id, 0);
-        // The perspective plane: four corners, then its dialog.
+        // The perspective plane: four corners, then its dialog, answered,
+        // and the corrected picture's dialog.
+        taker.answer = [](QDialog& dialog) {
+            auto* plane = qobject_cast<CPlaneDef*>(&dialog);
+            if (plane == nullptr) return false;
+            plane->widthEdit()->setText(QStringLiteral("160"));
+            plane->heightEdit()->setText(QStringLiteral("120"));
+            plane->OnCommand(ID_FRAMEWORK_OK, 0);
+            return true;
+        };
         viewer.OnCommand(ID_PLANE_SET, 0);
         for (QPoint at : {QPoint(20, 20), QPoint(160, 20), QPoint(160, 120), QPoint(20, 120)})
             QTest::mouseClick(viewer.client(), Qt::LeftButton, {}, at);
         shown.Window(viewer, QStringLiteral("viewer"));
         viewer.OnCommand(ID_PLANE_FINISH, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(taker.taken.size() >= 8, 5000);
+        QVERIFY(viewer.viewImage()->plane.IsSet());
+        shown.Window(edit, QStringLiteral("edit plane"));
+        viewer.OnCommand(ID_PLANE_RECTIFY, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(taker.taken.size() >= 9, 5000);
     }
+    viewer.OnCommand(ID_PLANE_CLEAR, 0);
     viewer.OnCommand(ID_IMAGE_PROPERTIES, 0);
     viewer.OnCommand(ID_WRITE_WINDOW_BMP, 0);
     edit.OnCommand(ID_IMPORT_DXF, 0);

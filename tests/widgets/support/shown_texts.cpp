@@ -176,7 +176,7 @@ ModalDialogTaker::ModalDialogTaker(ShownTexts& shown) : timer_(new QTimer) {
         const QString name = QString::fromLatin1(dialog->metaObject()->className());
         taken << dialog->windowTitle();
         shown.Window(*dialog, QStringLiteral("dialog ") + name);
-        dialog->reject();
+        if (!answer || !answer(*dialog)) dialog->reject();
     });
     timer_->start(10);
 }

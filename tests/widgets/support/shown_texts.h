@@ -13,6 +13,7 @@
 #include "platform/file_dialog_recorder.h"
 #include "platform/message_box_recorder.h"
 
+class QDialog;
 class QTimer;
 class QWidget;
 
@@ -47,7 +48,8 @@ private:
 };
 
 // While alive, takes every modal dialog that opens: its texts go to shown,
-// then the dialog is cancelled.
+// then answer answers it, or when it does not (returns false), the dialog
+// is cancelled.
 class ModalDialogTaker {
 public:
     explicit ModalDialogTaker(ShownTexts& shown);
@@ -55,6 +57,7 @@ public:
     ModalDialogTaker(const ModalDialogTaker&) = delete;
     ModalDialogTaker& operator=(const ModalDialogTaker&) = delete;
 
+    std::function<bool(QDialog&)> answer;
     // Titles of the dialogs taken, in order.
     QStringList taken;
 
