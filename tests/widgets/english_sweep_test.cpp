@@ -11,6 +11,7 @@
 #include "data/sample_table.h"
 #include "dialogs/plane_def.h"
 #include "image/view_image.h"
+#include "platform/clipboard_stub.h"
 #include "platform/fonts.h"
 #include "platform/ui_language.h"
 #include "res/ids.h"
@@ -108,8 +109,13 @@ void WalkMainDialog(ShownTexts& shown) {
     dialog->OnCommand(ID_SETTINGS_RESET);           // question, then done
     PressButton(dialog->Control(IDC_FILE_SEARCH));  // the open dialog, cancelled
     harness.fileDialogs.Choose(harness.Path("notes.txt"));
-    PressButton(dialog->Control(IDC_FILE_SEARCH));   // a file of a kind it cannot open
+    PressButton(dialog->Control(IDC_FILE_SEARCH));  // a file of a kind it cannot open
+    PressButton(dialog->Control(IDC_ZONE_FLASH));
     PressButton(dialog->Control(IDC_CUT_AND_VIEW));  // no zone yet
+    platform::ClipboardStub clipboard;               // no picture, then none to be had
+    PressButton(dialog->Control(IDC_CLIP_VIEW));
+    clipboard.Unreachable();
+    PressButton(dialog->Control(IDC_CLIP_VIEW));
     shown.Window(*dialog, QStringLiteral("main"));
     shown.Boxes(harness.boxes, QStringLiteral("main"));
     shown.FileDialogs(harness.fileDialogs, QStringLiteral("main"));
