@@ -5,6 +5,7 @@
 #include "platform/text_codec.h"
 #include "res/format_text.h"
 #include "res/texts_capture.h"
+#include "res/translation.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ std::string ZoneSearchTitle(const ZoneRect& zone, ZoneCorner corner, std::int32_
         title = FormatText(texts::ZONE_SEARCH_END, zone.left, zone.top, x, y);
         reversed = x < zone.left || y < zone.top;
     }
-    if (reversed) title += texts::ZONE_SEARCH_REVERSED;
+    if (reversed) title += Tr(texts::ZONE_SEARCH_REVERSED);
     return platform::FitCp932Bytes(title, kTitleBytes);
 }
 

@@ -45,6 +45,7 @@
 #include "res/format_text.h"
 #include "res/texts_undo.h"
 #include "res/texts_app.h"
+#include "res/ui_text.h"
 #include "viewer/gazo_view.h"
 
 namespace {
@@ -117,7 +118,7 @@ CVeldrioDlg::CVeldrioDlg(std::string programFilePath, QWidget* parent)
     zone_ = new ZoneCommands(this, qobject_cast<QLabel*>(Control(IDC_ZONE_TEXT)), viewerWindows_);
     recentCombo_ = qobject_cast<QComboBox*>(Control(IDC_RECENT_COMBO));
     connect(recentCombo_, &QComboBox::activated, this, [this] { OnRecentSelectionChange(); });
-    setWindowTitle(QString::fromUtf8(texts::CAPTION));
+    setWindowTitle(Text(texts::CAPTION));
 }
 
 CVeldrioDlg::~CVeldrioDlg() { OnDestroy(); }
@@ -137,7 +138,7 @@ QRect CVeldrioDlg::PreviewBox() const { return Control(IDC_PREVIEW_BOX)->geometr
 bool CVeldrioDlg::OnInitDialog() {
     // The window manager's own menu cannot take items: the about item ends
     // the "表示" popup instead.
-    AppendAboutItem(*viewMenu_, QString::fromUtf8(texts::MENU_ABOUT));
+    AppendAboutItem(*viewMenu_, Text(texts::MENU_ABOUT));
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
@@ -154,7 +155,7 @@ bool CVeldrioDlg::OnInitDialog() {
 }
 
 void CVeldrioDlg::RestoreCaption() {
-    const QString caption = QString::fromUtf8(texts::CAPTION);
+    const QString caption = Text(texts::CAPTION);
     if (windowTitle() != caption) setWindowTitle(caption);
 }
 
@@ -222,8 +223,8 @@ void CVeldrioDlg::OnFileSearch() {
 bool CVeldrioDlg::TakeCheckedPath(const std::string& path) {
     const std::string extension = ExtensionOf(path);
     if (!IsAcceptedExtension(extension)) {
-        std::string text = texts::EXTENSION_REFUSED;
-        text.replace(text.find("%s"), 2, extension);
+        std::string text = Tr(texts::EXTENSION_REFUSED);
+        if (const auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, extension);
         platform::MessageBox(this, text, texts::TITLE_CONFIRM, platform::MB_OK);
         return false;
     }

@@ -12,6 +12,7 @@
 #include "res/ids.h"
 #include "res/texts_app.h"
 #include "res/texts_capture.h"
+#include "res/ui_text.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ void ZoneCommands::CutAndView() {
     // window manager, and without one the dialog would stay in the grab.
     // Hidden, its window is unmapped; the delay lets the screen under it
     // repaint before the grab.
-    dialog_->setWindowTitle(QString::fromUtf8(texts::CAPTION_CAPTURE_PENDING));
+    dialog_->setWindowTitle(Text(texts::CAPTION_CAPTURE_PENDING));
     dialog_->hide();
     captureTimer_.start();
 }

@@ -16,7 +16,9 @@ namespace {
 // "元に戻す: 行の削除", or the bare item without a step.
 QString ItemText(const char* item, const QString& step) {
     if (step.isEmpty()) return Text(item);
-    return Text(FormatText(texts_undo::MENU_NAMED, item, step.toStdString().c_str()).c_str());
+    // The step is named by its source text; the catalog gives it in the
+    // user's language (a name given already translated comes back as it is).
+    return Text(FormatText(texts_undo::MENU_NAMED, Tr(item), Tr(step.toStdString()).c_str()).c_str());
 }
 
 }  // namespace

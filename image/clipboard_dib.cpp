@@ -5,10 +5,11 @@
 #include "res/format_text.h"
 #include "res/texts_app.h"
 #include "res/texts_image.h"
+#include "res/translation.h"
 
 bool LoadClipboardDib(CImageData& image, const std::uint8_t* block, std::size_t blockSize,
                       Notice* notice) {
-    image.SetFileName(texts::CLIP_IMAGE_NAME);
+    image.SetFileName(Tr(texts::CLIP_IMAGE_NAME));
     DecodedBitmap bitmap = DecodeBitmapBlock(block, blockSize);
     if (bitmap.status == BitmapStatus::UnsupportedDepth) {
         Tell(notice, {FormatText(texts::CLIP_DEPTH_TEXT, bitmap.bitsPerPixel), texts::TITLE_CONFIRM});

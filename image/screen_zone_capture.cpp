@@ -10,6 +10,7 @@
 #include "res/texts_app.h"
 #include "res/texts_capture.h"
 #include "res/texts_image.h"
+#include "res/translation.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ bool CaptureScreenZone(CImageData& image, std::int32_t left, std::int32_t top, s
     const std::int64_t height = std::int64_t(bottom) - top + 1;
     if (width <= 0 || height <= 0) return Refuse(notice, texts::ZONE_BAD, texts::TITLE_CONFIRM);
 
-    image.SetFileName(texts::CUT_IMAGE_NAME);
+    image.SetFileName(Tr(texts::CUT_IMAGE_NAME));
     const int depth = screen.depth ? screen.depth() : 0;
     // The zone's size is checked before the screen is read.
     if (!image.SetImageSize(int(std::min<std::int64_t>(width, CImageData::MAX_SIDE + 1)),

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "res/translation.h"
+
 namespace platform {
 namespace {
 
@@ -19,7 +21,23 @@ QStringList QtFilters(const std::string& filter) {
     return joined.isEmpty() ? QStringList{} : joined.split(QStringLiteral(";;"));
 }
 
-FileDialogResult RunDialog(QWidget* owner, const FileDialogRequest& request) {
+// The title and the filter's names in the user's language; the patterns
+// stay as they are.
+FileDialogRequest Translated(FileDialogRequest request) {
+    request.title = Tr(request.title);
+    std::string filter;
+    bool changed = false;
+    for (const auto& [name, patterns] : ParseFileFilter(request.filter)) {
+        const std::string translated = Tr(name);
+        changed = changed || translated != name;
+        filter += translated + "|" + patterns + "|";
+    }
+    if (changed) request.filter = filter + "|";
+    return request;
+}
+
+FileDialogResult RunDialog(QWidget* owner, const FileDialogRequest& given) {
+    const FileDialogRequest request = Translated(given);
     if (Hook()) return Hook()(request);
 
     QFileDialog dialog(owner, QString::fromStdString(request.title));

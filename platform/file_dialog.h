@@ -1,5 +1,7 @@
 // The open and save file dialogs. Tests install a hook that records each
-// request and answers it, so no dialog ever waits for a person.
+// request and answers it, so no dialog ever waits for a person. A request's
+// title and filter names are given as the program's texts are written; the
+// dialog (and the hook) gets them in the user's language.
 #pragma once
 
 #include <functional>

@@ -6,6 +6,7 @@
 #include "platform/shell_execute.h"
 #include "res/texts_app.h"
 #include "res/texts_cutout.h"
+#include "res/translation.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr int kStartedAtLeast = 32;
 bool OpenExternalViewer(const std::string& path) {
     QWidget* focus = QApplication::activeWindow();
     if (platform::ShellExecute(focus, kPictureViewer, {path}) >= kStartedAtLeast) return true;
-    platform::MessageBox(focus, std::string(texts::CUT_VIEWER_FAILED) + texts::CUT_VIEWER_FAILED_REASON,
+    platform::MessageBox(focus, std::string(Tr(texts::CUT_VIEWER_FAILED)) + Tr(texts::CUT_VIEWER_FAILED_REASON),
                          texts::TITLE_CONFIRM, platform::MB_OK);
     return false;
 }

@@ -1,6 +1,10 @@
 # Helpers of the end-to-end scripts, sourced by them and by the sessions they
 # run on the private X server.
 
+# The programs speak Japanese whatever the machine's language: the tests
+# look for their Japanese titles and texts.
+export LANGUAGE=ja LANG=C.UTF-8
+
 # Ends the script with a line saying so when one of the tools is missing.
 e2e_require() {
   local tool
