@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (options.trace) {
         std::string message;
-        if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table, message)) {
+        if (const int status = ReadTracedOutline(options.input, options.seedX, options.seedY, table, message, options.plane.setting)) {
             std::fprintf(stderr, "%s\n", Tr(message).c_str());
             return status;
         }

@@ -34,12 +34,14 @@ std::string RowsJoined(const SampleTable& table, const char* before, const char*
 
 }  // namespace
 
-int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table, std::string& message) {
+int ReadTracedOutline(const std::string& picture, int x, int y, SampleTable& table, std::string& message,
+                      const plane::PlaneSetting& plane) {
     CViewImage view;
     if (!LoadImageFileOfType(ImageFileTypeOf(picture), view.image, picture, nullptr)) {
         message = "veldrio-calc: cannot read the picture " + picture;
         return 2;
     }
+    view.plane = plane;
     const trace::TraceResult result = TraceViewImage(view, x, y);
     // Rows the table holds already are replaced, as a user answering Yes would.
     const TraceVerdict verdict = JudgeTrace(result, table);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "data/plane_trace_map.h"
 #include "data/sample_table.h"
 #include "data/table_outline_check.h"
 #include "image/view_image.h"
@@ -19,8 +20,10 @@ trace::TraceResult TraceViewImage(const CViewImage& view, int x, int y) {
     if (!image.HasPicture() || !(scale > 0)) return {};
     // The picture's dot under the display dot.
     const int seedX = int(std::floor(x / scale)), seedY = int(std::floor(y / scale));
-    trace::TraceResult result =
-        trace::TraceFigure(image.pixels(), image.width(), image.height(), seedX, seedY, SAMPLE_CAPACITY);
+    // With a plane set on the picture, the figure is fitted in that plane.
+    const std::optional<trace::TraceMap> plane = PlaneTraceMap(view.plane);
+    trace::TraceResult result = trace::TraceFigure(image.pixels(), image.width(), image.height(), seedX,
+                                                   seedY, SAMPLE_CAPACITY, plane ? &*plane : nullptr);
     for (trace::TraceRow& row : result.rows) {
         row.x *= scale;
         row.y *= scale;

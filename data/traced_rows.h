@@ -14,7 +14,8 @@ class SampleTable;
 
 // Traces the picture of view from the display dot (x, y): the seed is the
 // picture's dot under it, and the rows come back in display dots (picture
-// dots times the display scale). NoFigure also for a dot beside the picture.
+// dots times the display scale). With a plane set on the picture, the lines
+// and arcs are fitted in that plane. NoFigure also for a dot beside the picture.
 trace::TraceResult TraceViewImage(const CViewImage& view, int x, int y);
 
 // What comes of a trace before its rows may go into table.

@@ -4,6 +4,7 @@
 
 #include "trace/edge_samples.h"
 #include "trace/figure_region.h"
+#include "trace/fit_frame.h"
 #include "trace/grey_levels.h"
 #include "trace/outline_pieces.h"
 #include "trace/outline_rows.h"
@@ -22,7 +23,8 @@ constexpr std::size_t kMinRows = 3;
 
 }  // namespace
 
-TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY, int maxRows) {
+TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY, int maxRows,
+                        const TraceMap* plane) {
     TraceResult result;
     if (rgb == nullptr || width <= 0 || height <= 0) return result;
     const GreyPicture grey(rgb, width, height);
@@ -39,12 +41,14 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
     std::vector<std::vector<Crack>> boundaries = {OuterBoundary(*region)};
     for (std::vector<Crack>& hole : HoleBoundaries(*region, boundaries[0]))
         boundaries.push_back(std::move(hole));
+    // Every loop is fitted and checked in one frame; the rows leave in dots.
+    const FitFrame frame(plane, *region);
     std::vector<TracedLoop> loops;
     for (std::vector<Crack>& boundary : boundaries) {
         const bool outer = loops.empty();
         TracedLoop loop;
         loop.boundary = std::move(boundary);
-        loop.samples = EdgeSamples(grey, *levels, loop.boundary, region->insideLevel);
+        loop.samples = frame.ToFrame(EdgeSamples(grey, *levels, loop.boundary, region->insideLevel));
         const auto pieces = SplitIntoPieces(loop.samples);
         if (pieces) loop.rows = OutlineRows(*pieces, loop.samples);
         // An outer loop that encloses nothing is no figure; a hole too
@@ -58,14 +62,14 @@ TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seed
         loops.push_back(std::move(loop));
     }
     result.loops = int(loops.size());
-    result.rows = JoinedRows(loops);
+    result.rows = frame.ToPicture(JoinedRows(loops));
     if (int(result.rows.size()) > maxRows) {
         result.status = TraceStatus::TooManyRows;
         return result;
     }
     result.status = TraceStatus::Traced;
     // Nothing unchecked leaves the tracer.
-    const TracedOutlineCheck check = CheckTracedOutline(loops, *region, width, height);
+    const TracedOutlineCheck check = CheckTracedOutline(loops, *region, width, height, frame);
     if (check.fault != TraceFault::None) {
         result.status = TraceStatus::Unreliable;
         result.fault = check.fault;

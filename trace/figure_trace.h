@@ -13,10 +13,12 @@
 // (partial-area sums across the edge, with the figure's and background's
 // levels taken along the edge), a coarse polygon (Ramer-Douglas-Peucker)
 // refined into lines and circles fitted without their outlying samples, the
-// rows where neighbouring fits meet, and last the check of the outline
+// rows where neighbouring fits meet (all of it in the plane of the figure
+// when the picture has one, see fit_frame.h), and last the check of the outline
 // found, every loop of it: nothing unchecked is returned.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -76,10 +78,21 @@ struct TraceResult {
     int faultRow = -1;                    // the arc's row (breaks counted) for ArcAwayFromEdge
 };
 
+// The plane the figure lies in, for a photo taken at an angle: projective
+// maps (3 x 3, row major) from picture dots to plane units and back. The
+// plane's units may be any length (millimetres); its circles are circles.
+struct TraceMap {
+    std::array<double, 9> toPlane{};
+    std::array<double, 9> toPhoto{};
+};
+
 // rgb: width x height dots of red, green, blue, rows top-down. A dot covers
 // [x, x + 1) x [y, y + 1) of the picture's plane; the rows are in those
 // coordinates. The picture is read where it is; the tracer copies no more
-// of it than the window around the figure.
-TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY, int maxRows);
+// of it than the window around the figure. With a plane, the outline's
+// lines and arcs are fitted and checked in the plane and the rows mapped back
+// into picture dots: an arc's three rows lie on the plane's true circle.
+TraceResult TraceFigure(const std::uint8_t* rgb, int width, int height, int seedX, int seedY, int maxRows,
+                        const TraceMap* plane = nullptr);
 
 }  // namespace trace

@@ -15,10 +15,12 @@ namespace {
 
 // The figure's box give or take this many dots bounds the outline.
 constexpr double kBoxMargin = 2.0;
-// An arc's middle point lies no farther than this from an edge sample.
+// An arc's middle point lies no farther than this many dots from an edge
+// sample.
 constexpr double kMiddleReach = 2.0;
 // The outline's area may differ from the region's dot count by this share
-// of a dot per crack of the region's boundary, and this many dots more.
+// of a dot per crack of the region's boundary (per unit of its length in
+// the fit's frame), and this many dots more.
 constexpr double kBandPerCrack = 0.5;
 constexpr double kBandDots = 4.0;
 constexpr int kArcType = 2;
@@ -49,7 +51,7 @@ double OutlineRowsArea(const std::vector<TraceRow>& rows) {
 }
 
 TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, const FigureRegion& region,
-                                      int pictureWidth, int pictureHeight) {
+                                      int pictureWidth, int pictureHeight, const FitFrame& frame) {
     TracedOutlineCheck check;
     const std::vector<TraceRow> rows = JoinedRows(loops);
     std::vector<osmeca::CheckRow> checkRows;
@@ -57,10 +59,11 @@ TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, cons
     for (const TraceRow& row : rows)
         checkRows.push_back({row.type, row.x, row.y});
     // A dot covers [x, x + 1): the box's far sides lie one past its last dots.
-    const osmeca::CheckBox box{std::max(0.0, region.minX - kBoxMargin),
-                               std::max(0.0, region.minY - kBoxMargin),
-                               std::min(double(pictureWidth), region.maxX + 1 + kBoxMargin),
-                               std::min(double(pictureHeight), region.maxY + 1 + kBoxMargin)};
+    // In a plane, the image of that box bounds it.
+    const osmeca::CheckBox box =
+        frame.Bounds({std::max(0.0, region.minX - kBoxMargin), std::max(0.0, region.minY - kBoxMargin),
+                      std::min(double(pictureWidth), region.maxX + 1 + kBoxMargin),
+                      std::min(double(pictureHeight), region.maxY + 1 + kBoxMargin)});
     check.geometry = osmeca::CheckOutlineGeometry(checkRows, &box);
     if (check.geometry.fault != osmeca::OutlineFault::None) {
         check.fault = TraceFault::Geometry;
@@ -71,7 +74,8 @@ TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, cons
         const std::vector<TraceRow>& own = loop.rows;
         for (std::size_t k = 0; k + 1 < own.size(); ++k) {
             if (own[k].type != kArcType) continue;
-            if (NearestSample(loop.samples, {own[k + 1].x, own[k + 1].y}) > kMiddleReach) {
+            const Point2 middle{own[k + 1].x, own[k + 1].y};
+            if (NearestSample(loop.samples, middle) > kMiddleReach * frame.DotSpan(middle)) {
                 check.fault = TraceFault::ArcAwayFromEdge;
                 check.row = first + int(k);
                 return check;
@@ -85,8 +89,8 @@ TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, cons
     for (std::size_t k = 0; k < loops.size(); ++k) {
         const double sign = k == 0 ? 1 : -1;
         area += sign * OutlineRowsArea(loops[k].rows);
-        dots += sign * EnclosedDots(loops[k].boundary);
-        band += kBandPerCrack * double(loops[k].boundary.size());
+        dots += sign * frame.EnclosedArea(loops[k].boundary);
+        band += kBandPerCrack * frame.BoundaryLength(loops[k].boundary);
     }
     if (std::abs(area - dots) > band) check.fault = TraceFault::AreaOffRegion;
     return check;

@@ -9,6 +9,7 @@
 
 #include "trace/figure_region.h"
 #include "trace/figure_trace.h"
+#include "trace/fit_frame.h"
 #include "trace/point2.h"
 #include "trace/traced_loop.h"
 
@@ -24,9 +25,12 @@ struct TracedOutlineCheck {
 // dots the outline's area is held to: those within the outer boundary and
 // within none of the holes' (a hole too small to be traced counts as the
 // figure's on both sides). pictureWidth x pictureHeight bounds every point
-// too.
+// too. The loops' samples and rows lie in frame, and the check is made
+// there: the box's image bounds them, the region's area is its boundary's
+// in the frame, and the band grows with the boundary's length there.
 TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, const FigureRegion& region,
-                                      int pictureWidth, int pictureHeight);
+                                      int pictureWidth, int pictureHeight,
+                                      const FitFrame& frame = FitFrame());
 
 // The area an outline's rows enclose: the polygon of its points with each
 // arc's segment added or taken away, whatever the outline's turning sense.

@@ -3,11 +3,14 @@
 // refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numbers>
 #include <string>
 #include <tuple>
 
 #include "figure_pictures.h"
 #include "run_program.h"
+#include "tilted_camera.h"
 
 namespace {
 
@@ -25,6 +28,37 @@ TEST(VeldrioCalcPlane, MillimetresAreMeasuredInThePlane) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("遠近補正: 4点, 50 x 50 mm\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("2.500000e+03\n"), std::string::npos) << run.out;
+}
+
+TEST(VeldrioCalcPlane, TracesAPhotoTakenAtAnAngleInThePlane) {
+    // A disc of radius 50 mm around (60, 60) mm of the plane, seen 40 degrees
+    // tilted; the known rectangle is 100 x 100 mm from the plane's origin.
+    const TiltedCamera camera{40, 400, 900, 60, 60, 320, 240};
+    std::vector<trace::TraceRow> seen;
+    for (const figpic::P& p : figpic::Polygon(figpic::CircleRows(60, 60, 50))) {
+        const plane::Point q = camera.Photo({p.x, p.y});
+        seen.push_back(figpic::Row(1, q.x, q.y));
+    }
+    TempDir dir;
+    const auto jpeg =
+        figpic::Jpeg(figpic::Render(seen, figpic::Damage::BlurNoiseJpeg, 640, 480), 640, 480, 95);
+    dir.Write("tilted.jpg", std::string(jpeg.begin(), jpeg.end()));
+    std::string plane = "--plane-mm 100,100 --plane ";
+    for (auto [x, y] : {std::pair{10.0, 10.0}, {110.0, 10.0}, {110.0, 110.0}, {10.0, 110.0}}) {
+        const plane::Point q = camera.Photo({x, y});
+        plane += std::to_string(q.x) + "," + std::to_string(q.y) + (x == 10 && y == 110 ? "" : ",");
+    }
+    const plane::Point seed = camera.Photo({60, 60});
+    const Outcome run = Execute(dir, "veldrio-calc",
+                                plane + " --json --trace " + dir.File("tilted.jpg") + " " +
+                                    std::to_string(int(seed.x)) + " " + std::to_string(int(seed.y)));
+    ASSERT_EQ(run.status, 0) << run.err;
+    // Fitted in the plane, the ellipse of the photo is one circle: three arcs.
+    EXPECT_EQ(run.out.find("[2, ", run.out.find("\"rows\"")), run.out.find("\"rows\"") + 9) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '['), 1 + 6) << run.out;
+    const std::size_t mm = run.out.find("\"area\": ", run.out.find("\"mm\""));
+    ASSERT_NE(mm, std::string::npos) << run.out;
+    EXPECT_NEAR(std::stod(run.out.substr(mm + 8)) / (std::numbers::pi * 50 * 50), 1, 0.003) << run.out;
 }
 
 TEST(VeldrioCalcPlane, WritesTheCorrectedPicture) {
