@@ -19,6 +19,7 @@
 #include "platform/shell_execute.h"
 #include "platform/text_codec.h"
 #include "platform/ui_language.h"
+#include "print_fixture.h"
 #include "temp_dir.h"
 
 namespace {
@@ -97,16 +98,10 @@ TEST(EnglishOutput, EveryReportIsPlainAsciiAndTheCsvKeepsItsBytes) {
 
 TEST(EnglishOutput, SheetKeepsItsKeysAndPrintsEnglish) {
     TempDir dir;
-    std::vector<std::string> started;
-    platform::SetShellExecuteHook([&](const std::string&, const std::vector<std::string>& args) {
-        started = args;
-        return 42;
-    });
+    ShellRecorder shell;
+    std::vector<std::string>& started = shell.arguments;
     CImageData image;
-    image.SetFileName("part.bmp");
-    ASSERT_TRUE(image.SetImageSize(200, 100));
-    const std::vector<std::uint8_t> grey(200 * 100 * 3, 128);
-    ASSERT_TRUE(image.StorePixels(grey.data(), grey.size(), false));
+    ASSERT_TRUE(MakeGreyPicture(image, "part.bmp", 200, 100));
     SampleTable table;
     CalcState state;
     Calculated(2.0, 0.1, table, state);
@@ -146,7 +141,6 @@ TEST(EnglishOutput, SheetKeepsItsKeysAndPrintsEnglish) {
         EXPECT_NE(std::system(missing.c_str()), 0);
         EXPECT_NE(ReadFileBytes(dir.File("err")).find("Cannot read the file to print"), std::string::npos);
     }
-    platform::SetShellExecuteHook({});
 }
 
 TEST(EnglishOutput, RefusalsMadeInTheLogicComeOutEnglish) {

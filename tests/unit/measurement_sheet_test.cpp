@@ -13,6 +13,7 @@
 #include "platform/message_box_recorder.h"
 #include "platform/shell_execute.h"
 #include "platform/text_codec.h"
+#include "print_fixture.h"
 #include "temp_dir.h"
 
 namespace {
@@ -27,17 +28,11 @@ std::size_t Count(const std::string& text, const std::string& what) {
 
 TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     TempDir dir;
-    std::vector<std::string> started;
-    platform::SetShellExecuteHook([&](const std::string&, const std::vector<std::string>& args) {
-        started = args;
-        return 42;
-    });
+    ShellRecorder shell;
+    std::vector<std::string>& started = shell.arguments;
     // A grey 200 x 100 picture; a rectangle with a round top traced on it at 200 %.
     CImageData image;
-    image.SetFileName("部品.bmp");
-    ASSERT_TRUE(image.SetImageSize(200, 100));
-    const std::vector<std::uint8_t> grey(200 * 100 * 3, 128);
-    ASSERT_TRUE(image.StorePixels(grey.data(), grey.size(), false));
+    ASSERT_TRUE(MakeGreyPicture(image, "部品.bmp", 200, 100));
     SampleTable table;
     CalcState state;
     for (auto [x, y] : {std::pair{100, 60}, {140, 40}, {180, 60}, {180, 140}, {100, 140}}) table.AddPoint(x, y);
@@ -82,7 +77,6 @@ TEST(MeasurementSheet, PrintedToPdfWithThePictureOnOnePage) {
     EXPECT_TRUE(started.empty());
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].title, "確認要求");
-    platform::SetShellExecuteHook({});
 }
 
 TEST(MeasurementSheet, PictureTakesTheLargestPlaceThatKeepsItsProportions) {

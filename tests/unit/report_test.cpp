@@ -15,6 +15,7 @@
 #include "platform/message_box_recorder.h"
 #include "platform/shell_execute.h"
 #include "platform/text_codec.h"
+#include "print_fixture.h"
 #include "temp_dir.h"
 
 using platform::MessageBoxRecorder;
@@ -45,22 +46,6 @@ struct Calculated {
         for (auto [x, y] : {std::pair{10, 20}, {40, 20}, {40, 30}, {10, 30}}) table.AddPoint(x, y);
         EXPECT_TRUE(Calculate(table, state, R, nullptr));
     }
-};
-
-struct ShellRecorder {
-    std::string program;
-    std::vector<std::string> arguments;
-    int calls = 0;
-    int result = 42;
-    ShellRecorder() {
-        platform::SetShellExecuteHook([this](const std::string& p, const std::vector<std::string>& a) {
-            program = p;
-            arguments = a;
-            ++calls;
-            return result;
-        });
-    }
-    ~ShellRecorder() { platform::SetShellExecuteHook({}); }
 };
 
 }  // namespace
