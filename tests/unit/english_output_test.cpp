@@ -62,15 +62,24 @@ const char* const kPart =
 
 }  // namespace
 
-TEST(EnglishOutput, ReportsAreAsciiTheCsvKeepsItsBytesAndRefusalsComeOutEnglish) {
+TEST(EnglishOutput, ReportsAndTheSheetAreAsciiWhileTheCsvAndTheSheetsKeysKeepTheirBytes) {
+    TempDir dir;
+    ShellRecorder shell;
+    CImageData image;
+    ASSERT_TRUE(MakeGreyPicture(image, "part.bmp", 200, 100));
     // R = 1 and R = 2 have their own lines, a scale its own heading.
     for (const auto& [R, mmPerDot] : {std::pair{1.0, 0.0}, {2.0, 0.1}}) {
         SampleTable table;
         CalcState state;
         ASSERT_EQ(Calculated(kPart, R, table, state), "");
         state.mmPerDot = mmPerDot;
+        const auto sheetLines = [&] {
+            EXPECT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path()));
+            return Lines(platform::FromCp932(ReadFileBytes(dir.File("MeasSheet.txt"))));
+        };
         const std::string csv = CsvText(state.results, table);
         const std::vector<std::string> ja = Lines(ReportText(ReportKind::Properties, state));
+        const std::vector<std::string> jaSheet = sheetLines();
         English english;
         for (const ReportKind kind : {ReportKind::Results, ReportKind::InclinedAxes, ReportKind::Details})
             EXPECT_TRUE(IsAscii(ReportText(kind, state))) << ReportText(kind, state);
@@ -85,9 +94,35 @@ TEST(EnglishOutput, ReportsAreAsciiTheCsvKeepsItsBytesAndRefusalsComeOutEnglish)
             EXPECT_TRUE(IsAscii(en[i])) << en[i];
             EXPECT_EQ(en[i].size(), i < 3 ? en[i].size() : platform::Cp932Length(ja[i])) << en[i];
         }
+        // The sheet's first line marks it as a sheet; every other line is a
+        // key the print program looks for and a value it prints or draws.
+        const std::vector<std::string> sheet = sheetLines();
+        ASSERT_EQ(sheet.size(), jaSheet.size());
+        EXPECT_EQ(sheet.at(0), "[ 測定シート ]");
+        for (std::size_t i = 1; i < sheet.size(); ++i) {
+            const std::size_t key = jaSheet[i].find('=') + 1;
+            EXPECT_EQ(sheet[i].substr(0, key), jaSheet[i].substr(0, key));
+            EXPECT_TRUE(key > 0 && IsAscii(sheet[i].substr(key))) << sheet[i];
+        }
     }
-    // Refusals: the calculation's (a formatted message) and a trace's with
-    // its reason below, both made up in the logic.
+
+    // The print program, started with the language handed on in the
+    // environment, lays the English sheet out with its picture and speaks
+    // English.
+    English english;
+    const std::string lurm = std::string(VELDRIO_BIN_DIR) + "/lurm ";
+    const std::string err = " 2>" + dir.File("err");
+    ASSERT_EQ(std::system((lurm + shell.arguments.at(1) + " --pdf " + dir.File("sheet.pdf") + err).c_str()),
+              0);
+    EXPECT_NE(ReadFileBytes(dir.File("sheet.pdf")).find("/Subtype /Image"), std::string::npos);
+    EXPECT_NE(std::system((lurm + "F=" + dir.File("none.txt") + " --pdf x.pdf" + err).c_str()), 0);
+    EXPECT_NE(ReadFileBytes(dir.File("err")).find("Cannot read the file to print"), std::string::npos);
+    EXPECT_EQ(SheetHeading("part.bmp"), "[ Measurement sheet ]  part.bmp");
+}
+
+TEST(EnglishOutput, RefusalsMadeInTheLogicComeOutEnglish) {
+    // The calculation's (a formatted message) and a trace's with its reason
+    // below, both made up in the logic.
     English english;
     SampleTable table;
     CalcState state;
@@ -98,43 +133,4 @@ TEST(EnglishOutput, ReportsAreAsciiTheCsvKeepsItsBytesAndRefusalsComeOutEnglish)
     traced.fault = trace::TraceFault::AreaOffRegion;
     const std::string shown = Shown(JudgeTrace(traced, SampleTable()).notice);
     EXPECT_TRUE(shown.find('\n') != std::string::npos && IsAscii(shown)) << shown;
-}
-
-TEST(EnglishOutput, SheetKeepsItsKeysAndPrintsEnglish) {
-    TempDir dir;
-    ShellRecorder shell;
-    CImageData image;
-    ASSERT_TRUE(MakeGreyPicture(image, "part.bmp", 200, 100));
-    SampleTable table;
-    CalcState state;
-    ASSERT_EQ(Calculated(kPart, 2.0, table, state), "");
-    state.mmPerDot = 0.1;
-    const auto sheetLines = [&] {
-        EXPECT_TRUE(PrintMeasurementSheet(table, state, image, dir.path(), dir.path()));
-        return Lines(platform::FromCp932(ReadFileBytes(dir.File("MeasSheet.txt"))));
-    };
-    const std::vector<std::string> ja = sheetLines();
-    English english;
-    const std::vector<std::string> en = sheetLines();
-    ASSERT_EQ(en.size(), ja.size());
-    // The first line marks the file as a sheet; every other line is a key
-    // the print program looks for and a value it prints or draws.
-    EXPECT_EQ(en.at(0), "[ 測定シート ]");
-    for (std::size_t i = 1; i < en.size(); ++i) {
-        const std::size_t key = ja[i].find('=') + 1;
-        EXPECT_EQ(en[i].substr(0, key), ja[i].substr(0, key));
-        EXPECT_TRUE(key > 0 && IsAscii(en[i].substr(key))) << en[i];
-    }
-    EXPECT_EQ(SheetHeading("part.bmp"), "[ Measurement sheet ]  part.bmp");
-
-    // The print program, started with the language handed on in the
-    // environment, lays the English sheet out with its picture and speaks
-    // English.
-    const std::string lurm = std::string(VELDRIO_BIN_DIR) + "/lurm ";
-    const std::string err = " 2>" + dir.File("err");
-    ASSERT_EQ(std::system((lurm + shell.arguments.at(1) + " --pdf " + dir.File("sheet.pdf") + err).c_str()),
-              0);
-    EXPECT_NE(ReadFileBytes(dir.File("sheet.pdf")).find("/Subtype /Image"), std::string::npos);
-    EXPECT_NE(std::system((lurm + "F=" + dir.File("none.txt") + " --pdf x.pdf" + err).c_str()), 0);
-    EXPECT_NE(ReadFileBytes(dir.File("err")).find("Cannot read the file to print"), std::string::npos);
 }
