@@ -3,8 +3,19 @@
 // open, the message boxes the common mistakes bring up and the file
 // dialogs. No text shown may hold a Japanese character; with Japanese set
 // again the same walk shows the Japanese texts.
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPaintEngine>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
+#include <functional>
+
+#include "app/label_box.h"
 
 #include "app/veldrio_dlg.h"
 #include "data/edit_data.h"
@@ -17,10 +28,111 @@
 #include "res/ids.h"
 #include "support/main_dialog_harness.h"
 #include "support/paired_windows.h"
-#include "support/shown_texts.h"
 #include "viewer/gazo_view.h"
 
 namespace {
+
+// True when text holds a Japanese character (CJK punctuation, kana and
+// ideographs U+3000-U+9FFF, full- and half-width forms U+FF00-U+FFEF).
+bool HasJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF) ||
+               (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
+    });
+}
+
+// A paint engine that keeps the texts drawn and nothing else.
+class TextEngine : public QPaintEngine {
+public:
+    TextEngine() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+    Type type() const override { return User; }
+    QStringList texts;
+};
+
+// An image whose painter only records the texts.
+class TextImage : public QImage {
+public:
+    explicit TextImage(QSize size) : QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable TextEngine engine;
+};
+
+// Every text shown to the user, with where it was seen: titles, painted
+// texts, tooltips, menus (brought up to date as when they open), message
+// boxes and file dialogs.
+struct ShownTexts {
+    std::vector<std::pair<QString, QString>> seen;
+
+    void Add(const QString& where, const QString& text) {
+        if (!text.trimmed().isEmpty()) seen.emplace_back(where, text);
+    }
+    void Window(QWidget& window, const QString& where) {
+        Add(where + QStringLiteral(" title"), window.windowTitle());
+        TextImage image(window.size());
+        window.render(&image);
+        for (const QString& text : image.engine.texts)
+            Add(where, text);
+        for (QWidget* child : window.findChildren<QWidget*>()) {
+            Add(where + QStringLiteral(" tooltip"), child->toolTip());
+            if (!child->isVisibleTo(&window)) continue;
+            if (auto* box = qobject_cast<CLabelBox*>(child))  // drawn as a picture
+                Add(where + QStringLiteral(" label box"), box->text());
+            else if (const QVariant text = child->property("text"); text.typeId() == QMetaType::QString)
+                Add(where + QStringLiteral(" control"), text.toString());
+        }
+        for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+            for (QAction* action : bar->actions())
+                Add(where + QStringLiteral(" menu"), action->text());
+        for (QMenu* menu : window.findChildren<QMenu*>()) {
+            emit menu->aboutToShow();
+            for (QAction* action : menu->actions()) {
+                Add(where + QStringLiteral(" menu"), action->text());
+                if (action->toolTip() != QString(action->text()).remove(QLatin1Char('&')))
+                    Add(where + QStringLiteral(" menu tooltip"), action->toolTip());
+            }
+        }
+    }
+    void Boxes(const platform::MessageBoxRecorder& boxes, const QString& where) {
+        for (const platform::MessageBoxCall& call : boxes.calls) {
+            Add(where + QStringLiteral(" message title"), QString::fromStdString(call.title));
+            Add(where + QStringLiteral(" message"), QString::fromStdString(call.text));
+        }
+    }
+    void FileDialogs(const platform::FileDialogRecorder& dialogs, const QString& where) {
+        for (const platform::FileDialogRequest& request : dialogs.requests) {
+            Add(where + QStringLiteral(" file dialog title"), QString::fromStdString(request.title));
+            Add(where + QStringLiteral(" file dialog filter"), QString::fromStdString(request.filter));
+        }
+    }
+};
+
+// While alive, takes every modal dialog that opens: its texts go to shown,
+// then answer answers it or, when it does not, the dialog is cancelled.
+struct ModalDialogTaker {
+    explicit ModalDialogTaker(ShownTexts& shown) {
+        QObject::connect(&timer, &QTimer::timeout, [this, &shown] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            ++taken;
+            shown.Window(*dialog,
+                         QStringLiteral("dialog ") + QString::fromLatin1(dialog->metaObject()->className()));
+            if (!answer || !answer(*dialog)) dialog->reject();
+        });
+        timer.start(10);
+    }
+    QTimer timer;
+    std::function<bool(QDialog&)> answer;
+    int taken = 0;
+};
 
 void PressButton(QWidget* button) { QTest::mouseClick(qobject_cast<QPushButton*>(button), Qt::LeftButton); }
 
@@ -35,7 +147,7 @@ void WalkMainDialog(ShownTexts& shown) {
         dialog->OnCommand(ID_HOWTO_GUIDE);
         dialog->OnSysCommand(IDM_ABOUTBOX);
         PressButton(dialog->Control(IDC_ZONE_GUIDE));
-        QCOMPARE(taker.taken.size(), 3);
+        QCOMPARE(taker.taken, 3);
     }
     dialog->OnCommand(ID_SETTINGS_RESET);           // question, then done
     PressButton(dialog->Control(IDC_FILE_SEARCH));  // the open dialog, cancelled
@@ -97,7 +209,7 @@ void WalkViewerAndEditWindow(ShownTexts& shown) {
         QVERIFY(viewer.viewImage()->plane.IsSet());
         shown.Window(edit, QStringLiteral("edit plane"));
         viewer.OnCommand(ID_PLANE_RECTIFY, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(taker.taken.size() >= 9, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(taker.taken >= 9, 5000);
     }
     viewer.OnCommand(ID_PLANE_CLEAR, 0);
     viewer.OnCommand(ID_IMAGE_PROPERTIES, 0);
@@ -154,22 +266,22 @@ private slots:
         platform::UseUiLanguage(platform::UiLanguage::English);
         const ShownTexts english = Walk();
         platform::UseUiLanguage(platform::UiLanguage::Japanese);
-        const QStringList found = english.Japanese();
-        if (!found.isEmpty())
-            qWarning().noquote() << "Japanese in English:\n" + found.join(QLatin1Char('\n'));
-        QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + " texts with Japanese"));
+        QStringList found;
+        for (const auto& [where, text] : english.seen)
+            if (HasJapanese(text)) found << where + QStringLiteral(": ") + text;
+        found.removeDuplicates();
+        QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("Japanese in English:\n") + found.join('\n')));
+        QVERIFY(english.seen.size() > 300);
 
         // The same walk in Japanese shows Japanese in every title, menu and message.
-        const ShownTexts japanese = Walk();
-        QVERIFY(english.count() > 300);
-        const QStringList inJapanese = japanese.Places(true);
-        for (const QString& place : english.Places(false)) {
-            if (!place.endsWith(QStringLiteral("title")) && !place.endsWith(QStringLiteral("menu")) &&
-                !place.endsWith(QStringLiteral("message")))
-                continue;
-            QVERIFY2(inJapanese.contains(place), qPrintable(place));
-        }
-        QVERIFY(japanese.Japanese().size() > 200);
+        QSet<QString> japanesePlaces, japaneseTexts;
+        for (const auto& [where, text] : Walk().seen)
+            if (HasJapanese(text)) japanesePlaces << where, japaneseTexts << text;
+        QVERIFY(japaneseTexts.size() > 200);
+        for (const auto& [where, text] : english.seen)
+            if (where.endsWith(QStringLiteral("title")) || where.endsWith(QStringLiteral("menu")) ||
+                where.endsWith(QStringLiteral("message")))
+                QVERIFY2(japanesePlaces.contains(where), qPrintable(where));
     }
 };
 
