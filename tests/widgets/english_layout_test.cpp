@@ -13,10 +13,8 @@
 #include <functional>
 
 #include "app/about_dlg.h"
-#include "app/app_context.h"
 #include "app/hint_text.h"
 #include "app/label_box.h"
-#include "app/text_fit.h"
 #include "app/veldrio_dlg.h"
 #include "data/edit_data.h"
 #include "dialogs/color_def.h"
@@ -85,7 +83,7 @@ QString Places(const QWidget& client) {
 
 int Widest(const QString& text, const QFontMetrics& metrics) {
     int widest = 0;
-    for (const QString& line : QString(text).remove(QLatin1Char('&')).split(QLatin1Char('\n')))
+    for (const QString& line : QString(text).remove('&').split('\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
 }
@@ -118,18 +116,13 @@ bool CheckText(const QWidget& control, QStringList& cut) {
                                                    ? QStyle::SE_CheckBoxContents
                                                    : QStyle::SE_PushButtonContents,
                                                &option, button);
-        need = {Widest(text, metrics), int(text.count(QLatin1Char('\n')) + 1) * metrics.height()};
+        need = {Widest(text, metrics), int(text.count('\n') + 1) * metrics.height()};
     } else if (const auto* group = qobject_cast<const QGroupBox*>(&control)) {
         text = group->title();
         need = {metrics.horizontalAdvance(text), 0};
     }
     if (!text.isEmpty() && (need.width() > room.width() || need.height() > room.height()))
-        cut << QStringLiteral("%1 \"%2\": needs %3x%4 in %5x%6")
-                   .arg(QString::fromLatin1(control.metaObject()->className()), text)
-                   .arg(need.width())
-                   .arg(need.height())
-                   .arg(room.width())
-                   .arg(room.height());
+        cut << control.metaObject()->className() + QStringLiteral(" \"%1\" cut").arg(text);
     return !text.isEmpty();
 }
 
@@ -153,13 +146,11 @@ QStringList Faults(const QWidget& client, int& texted) {
             else
                 shown << child->geometry();
         }
-        for (int i = 0; i < shown.size(); ++i) {
-            if (!parents[p]->rect().contains(shown[i]))
-                faults << QStringLiteral("a control outside its window");
-            for (int j = 0; j < i; ++j)
-                if (shown[i].intersects(shown[j]))
-                    faults << QStringLiteral("controls overlap at %1,%2").arg(shown[i].x()).arg(shown[i].y());
-        }
+        for (int i = 0; i < shown.size(); ++i)
+            if (!parents[p]->rect().contains(shown[i]) ||
+                std::any_of(shown.begin(), shown.begin() + i,
+                            [&](QRect r) { return r.intersects(shown[i]); }))
+                faults << QStringLiteral("overlap or outside at %1,%2").arg(shown[i].x()).arg(shown[i].y());
     }
     return faults;
 }
@@ -186,19 +177,17 @@ private slots:
 
     void englishTextsFitTheirControls() {
         platform::UseUiLanguage(platform::UiLanguage::English);
-        QStringList faults, texts;
+        QStringList faults, titles;
         ForEachWindow([&](QWidget& client) {
-            const QString title = client.window()->windowTitle();
+            titles << client.window()->windowTitle();
             int texted = 0;
             for (const QString& fault : Faults(client, texted))
-                faults << title + QStringLiteral(": ") + fault;
-            QVERIFY2(texted > 0, qPrintable(title));
-            for (const QAbstractButton* button : client.findChildren<QAbstractButton*>())
-                texts << button->text();
+                faults << titles.last() + ": " + fault;
+            QVERIFY2(texted > 0, qPrintable(titles.last()));
         });
         platform::UseUiLanguage(platform::UiLanguage::Japanese);
-        QCOMPARE(faults.join(QLatin1Char('\n')), QString());
-        QVERIFY(texts.contains(QStringLiteral("Calculate")) && texts.contains(QStringLiteral("Browse")));
+        QCOMPARE(faults.join('\n'), QString());
+        QCOMPARE(titles.value(0), QStringLiteral("Veldrio V2.10"));  // the windows were in English
     }
 };
 

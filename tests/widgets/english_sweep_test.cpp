@@ -9,10 +9,10 @@
 #include <QMenuBar>
 #include <QPaintEngine>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
-#include <algorithm>
 #include <functional>
 
 #include "app/label_box.h"
@@ -34,10 +34,8 @@ namespace {
 // True when text holds a Japanese character (CJK punctuation, kana and
 // ideographs U+3000-U+9FFF, full- and half-width forms U+FF00-U+FFEF).
 bool HasJapanese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return (c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF) ||
-               (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
-    });
+    static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    return text.contains(japanese);
 }
 
 // A paint engine that keeps the texts drawn and nothing else.
