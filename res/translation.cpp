@@ -16,12 +16,7 @@ const char* Tr(const char* source) {
     return translated != nullptr ? translated : source;
 }
 
-std::string Tr(const std::string& source) {
-    const TranslationLookup lookup = lookup_.load();
-    if (lookup == nullptr) return source;
-    const char* translated = lookup(source.c_str());
-    return translated != nullptr ? std::string(translated) : source;
-}
+std::string Tr(const std::string& source) { return Tr(source.c_str()); }
 
 void SetTranslationLookup(TranslationLookup lookup) { lookup_.store(lookup); }
 

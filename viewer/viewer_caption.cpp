@@ -21,12 +21,12 @@ constexpr std::size_t kCaptionBytes = 256;
 
 const char* WorkStateCaption(int workState) {
     switch (workState) {
-    case WS_SAMPLING: return Tr(texts::CAPTION_SAMPLING);
-    case WS_CALCULATED: return Tr(texts::CAPTION_CALCULATED);
-    case WS_MODIFIED: return Tr(texts::CAPTION_MODIFIED);
-    case WS_VIEWER_SEARCH: return Tr(texts::CAPTION_VIEWER_SEARCH);
-    case WS_VIEWER_EDIT: return Tr(texts::CAPTION_VIEWER_EDIT);
-    default: return Tr(texts::CAPTION_WAITING);
+    case WS_SAMPLING: return texts::CAPTION_SAMPLING;
+    case WS_CALCULATED: return texts::CAPTION_CALCULATED;
+    case WS_MODIFIED: return texts::CAPTION_MODIFIED;
+    case WS_VIEWER_SEARCH: return texts::CAPTION_VIEWER_SEARCH;
+    case WS_VIEWER_EDIT: return texts::CAPTION_VIEWER_EDIT;
+    default: return texts::CAPTION_WAITING;
     }
 }
 
@@ -39,7 +39,7 @@ std::string ViewerCaption(const ViewerCaptionState& state) {
     if (!state.dataView || state.workState == WS_IDLE)
         return Format(kCaptionBytes, texts::CAPTION_IMAGE, state.slotIndex, state.fileName.c_str(),
                       state.width, state.height, ScalePercent(state.scale));
-    return WorkStateCaption(state.workState);
+    return Tr(WorkStateCaption(state.workState));
 }
 
 std::string ImagePropertiesText(const std::string& fileName, int kind, int width, int height) {
