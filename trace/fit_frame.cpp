@@ -98,28 +98,22 @@ std::vector<TraceRow> FitFrame::ToPicture(std::vector<TraceRow> rows) const {
     return rows;
 }
 
-double FitFrame::EnclosedArea(const std::vector<Crack>& boundary) const {
-    if (picture_) return EnclosedDots(boundary);
-    // Each crack runs from its corner to the next crack's: a straight
-    // side in the plane too.
+BoundaryMeasure FitFrame::Measure(const std::vector<Crack>& boundary) const {
+    if (picture_) return {EnclosedDots(boundary), double(boundary.size())};
+    // Each crack runs from its corner to the next crack's: a straight side
+    // in the plane too.
+    std::vector<Point2> corners;
+    corners.reserve(boundary.size());
+    for (const Crack& crack : boundary)
+        corners.push_back(ToFrame({double(crack.x), double(crack.y)}));
     double twice = 0;
-    for (std::size_t k = 0; k < boundary.size(); ++k) {
-        const Crack& a = boundary[k];
-        const Crack& b = boundary[(k + 1) % boundary.size()];
-        twice += Cross(ToFrame({double(a.x), double(a.y)}), ToFrame({double(b.x), double(b.y)}));
-    }
-    return std::abs(twice) / 2;
-}
-
-double FitFrame::BoundaryLength(const std::vector<Crack>& boundary) const {
-    if (picture_) return double(boundary.size());
     double length = 0;
-    for (std::size_t k = 0; k < boundary.size(); ++k) {
-        const Crack& a = boundary[k];
-        const Crack& b = boundary[(k + 1) % boundary.size()];
-        length += Length(ToFrame({double(b.x), double(b.y)}) - ToFrame({double(a.x), double(a.y)}));
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const Point2 a = corners[k], b = corners[(k + 1) % corners.size()];
+        twice += Cross(a, b);
+        length += Length(b - a);
     }
-    return length;
+    return {std::abs(twice) / 2, length};
 }
 
 osmeca::CheckBox FitFrame::Bounds(const osmeca::CheckBox& box) const {

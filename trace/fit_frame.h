@@ -20,6 +20,11 @@
 
 namespace trace {
 
+struct BoundaryMeasure {
+    double area = 0;
+    double length = 0;
+};
+
 class FitFrame {
 public:
     FitFrame() = default;  // the picture's dots
@@ -38,11 +43,9 @@ public:
     // The rows' points back in picture dots; loop breaks stay as they are.
     std::vector<TraceRow> ToPicture(std::vector<TraceRow> rows) const;
 
-    // The area the boundary's dots cover: its polygon's area (for the
-    // picture EnclosedDots).
-    double EnclosedArea(const std::vector<Crack>& boundary) const;
-    // The boundary's length: one a crack in the picture.
-    double BoundaryLength(const std::vector<Crack>& boundary) const;
+    // The area the boundary's dots cover (its polygon's; for the picture
+    // EnclosedDots) and the boundary's length (one a crack in the picture).
+    BoundaryMeasure Measure(const std::vector<Crack>& boundary) const;
     // The smallest box holding a box of the picture.
     osmeca::CheckBox Bounds(const osmeca::CheckBox& pictureBox) const;
 

@@ -89,8 +89,9 @@ TracedOutlineCheck CheckTracedOutline(const std::vector<TracedLoop>& loops, cons
     for (std::size_t k = 0; k < loops.size(); ++k) {
         const double sign = k == 0 ? 1 : -1;
         area += sign * OutlineRowsArea(loops[k].rows);
-        dots += sign * frame.EnclosedArea(loops[k].boundary);
-        band += kBandPerCrack * frame.BoundaryLength(loops[k].boundary);
+        const BoundaryMeasure measure = frame.Measure(loops[k].boundary);
+        dots += sign * measure.area;
+        band += kBandPerCrack * measure.length;
     }
     if (std::abs(area - dots) > band) check.fault = TraceFault::AreaOffRegion;
     return check;
