@@ -6,6 +6,10 @@
 
 namespace {
 
+// A control alone across its rows whose right edge lies within this many
+// pixels of the window's right edge keeps its distance to that edge.
+constexpr int kRightMarginSlack = 16;
+
 bool Counts(const WideningBox& box) { return box.width > 0 && box.height > 0; }
 
 int Right(const WideningBox& box) { return box.x + box.width; }

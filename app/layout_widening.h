@@ -26,10 +26,6 @@ struct WidenedLayout {
     int clientWidth = 0;
 };
 
-// A control alone across its rows whose right edge lies within this many
-// pixels of the window's right edge keeps its distance to that edge.
-inline constexpr int kRightMarginSlack = 16;
-
 // The layout widened so that every box is at least as wide as it needs.
 // Boxes of zero width or height neither grow nor push others.
 WidenedLayout WidenLayout(std::span<const WideningBox> boxes, int clientWidth);

@@ -95,8 +95,8 @@ int GroupBoxNeed(const QGroupBox& group) {
            kTextSlack;
 }
 
-}  // namespace
-
+// The width control needs to show its whole text at its font (wrapped
+// within its height where it wraps); 0 for a control without text.
 int NeededTextWidth(const QWidget& control) {
     if (const auto* hint = qobject_cast<const CHintText*>(&control)) return HintNeed(*hint);
     if (const auto* label = qobject_cast<const QLabel*>(&control)) return LabelNeed(*label);
@@ -107,6 +107,8 @@ int NeededTextWidth(const QWidget& control) {
     if (const auto* group = qobject_cast<const QGroupBox*>(&control)) return GroupBoxNeed(*group);
     return 0;
 }
+
+}  // namespace
 
 void FitLayoutToTexts(QWidget& client) {
     if (!TextsTranslated() || client.layout() != nullptr) return;

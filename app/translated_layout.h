@@ -10,7 +10,3 @@ class QWidget;
 // that every control shows its whole text, and client with it, when the
 // texts are translated. A client managed by a Qt layout is left to it.
 void FitLayoutToTexts(QWidget& client);
-
-// The width control needs to show its whole text at its font (wrapped
-// within its height where it wraps); 0 for a control without text.
-int NeededTextWidth(const QWidget& control);

@@ -24,6 +24,8 @@ bool IsJapanese(std::string_view language) {
 
 bool IsUnset(std::string_view language) { return language.empty() || language == "C" || language == "POSIX"; }
 
+const char* LanguageCode(UiLanguage language) { return language == UiLanguage::English ? "en" : "ja"; }
+
 std::optional<UiLanguage> FromCode(std::string_view code) {
     if (code == "ja") return UiLanguage::Japanese;
     if (code == "en") return UiLanguage::English;
@@ -121,6 +123,5 @@ void UseUiLanguage(UiLanguage language) {
     setenv("LANGUAGE", LanguageCode(english ? UiLanguage::English : UiLanguage::Japanese), 1);
 }
 
-const char* LanguageCode(UiLanguage language) { return language == UiLanguage::English ? "en" : "ja"; }
 
 }  // namespace platform

@@ -33,7 +33,4 @@ UiLanguage ChooseUiLanguage(const LanguageOption& option);
 // own texts need the application object.
 void UseUiLanguage(UiLanguage language);
 
-// "ja" or "en".
-const char* LanguageCode(UiLanguage language);
-
 }  // namespace platform
