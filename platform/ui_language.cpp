@@ -123,5 +123,4 @@ void UseUiLanguage(UiLanguage language) {
     setenv("LANGUAGE", LanguageCode(english ? UiLanguage::English : UiLanguage::Japanese), 1);
 }
 
-
 }  // namespace platform
