@@ -174,31 +174,14 @@ TEST(VeldrioCalc, PropertiesAndJsonForScripts) {
 
 TEST(VeldrioCalc, FollowsLangWithTheSameJsonAndSoDoesThePrintProgram) {
     TempDir dir;
-    const std::string file = dir.Write("r.csv", Rectangle);
-    const auto isAscii = [](const std::string& text) {
-        return std::all_of(text.begin(), text.end(),
-                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    };
-    std::string json[2];
-    for (const bool en : {false, true}) {
-        const std::string lang = en ? "--lang en " : "--lang ja ";
-        const Outcome run = Execute(dir, "veldrio-calc", lang + "--properties --mm-per-dot 0.5 " + file);
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(isAscii(run.out), en) << run.out;
-        json[en] = Execute(dir, "veldrio-calc", lang + "--json " + file).out;
-    }
-    EXPECT_EQ(json[1], json[0]);
-    EXPECT_NE(json[0], "");
-    // A drawing refused, on standard error.
-    dir.Write("spline.dxf", "0\nSECTION\n2\nENTITIES\n0\nSPLINE\n5\n3C\n8\n0\n0\nENDSEC\n0\nEOF\n");
-    const Outcome refused = Execute(dir, "veldrio-calc", "--lang en " + dir.File("spline.dxf"));
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(!refused.err.empty() && isAscii(refused.err)) << refused.err;
-
-    const std::string none = dir.File("none.txt");
+    const std::string file = dir.Write("r.csv", Rectangle), none = dir.File("none.txt");
+    const Outcome en = Execute(dir, "veldrio-calc", "--lang en --properties --mm-per-dot 0.5 " + file);
+    EXPECT_TRUE(en.status == 0 && !en.out.empty() &&
+                std::ranges::all_of(en.out, [](unsigned char c) { return c < 0x80; }))
+        << en.out;
+    const std::string json = Execute(dir, "veldrio-calc", "--lang ja --json " + file).out;
+    EXPECT_TRUE(!json.empty() && Execute(dir, "veldrio-calc", "--lang en --json " + file).out == json);
     const Outcome missing = Execute(dir, "lurm", "--lang en F=" + none + " --pdf " + dir.File("out.pdf"));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("lurm: Cannot read the file to print: " + none), std::string::npos)
-        << missing.err;
+    EXPECT_NE(missing.err.find("lurm: Cannot read the file to print: " + none), std::string::npos);
     EXPECT_EQ(Execute(dir, "lurm", "--lang fr F=" + none).status, 2);
 }
