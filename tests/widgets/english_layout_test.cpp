@@ -7,6 +7,7 @@
 #include "app/label_box.h"
 #include "app/veldrio_dlg.h"
 #include "data/edit_data.h"
+#include "dialogs/ratio_def.h"
 #include "platform/fonts.h"
 #include "platform/ui_language.h"
 #include "support/main_dialog_harness.h"
@@ -70,7 +71,11 @@ private slots:
         QCOMPARE(main->windowTitle(), QStringLiteral("Veldrio V2.10"));
         ViewerTestWorld world;
         QVERIFY(OpenViewer(world.main, 0, 200, 150));
-        const QStringList faults = Faults(*main->client()) + Faults(*App().registry.editWindow->client());
+        // The about box and the ratio dialog fit only once widened.
+        CAboutDlg about(nullptr);
+        CRatioDef ratio(nullptr, 100, 640, 480);
+        const QStringList faults = Faults(*main->client()) + Faults(*App().registry.editWindow->client()) +
+                                   Faults(about) + Faults(ratio);
         platform::UseUiLanguage(platform::UiLanguage::Japanese);
         QCOMPARE(faults.join('\n'), QString());
     }
