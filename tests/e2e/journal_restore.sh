@@ -33,9 +33,15 @@ for p in "40 60" "60 50" "80 60" "90 80" "80 100" "60 110" "40 100" "30 80"; do
 done
 sleep 0.5
 # The correction: its start (a message), a pick on the first point (a
-# message), three steps right with Ctrl.
-xdotool key alt+z; sleep 0.5; xdotool key s; sleep 1; xdotool key Return; sleep 0.5
-xdotool mousemove $((X + 40)) $((Y + 60)) click 1; sleep 1; xdotool key Return; sleep 0.5
+# message), three steps right with Ctrl. Each message is waited for,
+# answered and gone before the next step, however slow the machine.
+answer() {
+  find_window "$1" 10 >/dev/null || { echo "no message \"$1\"" >"$work/stuck.txt"; exit 1; }
+  xdotool key Return
+  window_gone "$1" 10
+}
+xdotool key alt+z; sleep 0.5; xdotool key s; answer "確認"
+xdotool mousemove $((X + 40)) $((Y + 60)) click 1; answer "修正後、完了メニューをクリックしてください"
 xdotool key ctrl+Right ctrl+Right ctrl+Right
 sleep 2
 cp "$work/veldrio-work.journal" "$work/before.journal" 2>/dev/null
