@@ -44,6 +44,7 @@ public:
         met_ = true;
     }
     bool Met() const { return met_; }
+    double Near() const { return tolerance_.near; }
 
 private:
     std::span<const Point> shared_;
@@ -100,7 +101,11 @@ void ArcArc(const CheckPiece& p, const CheckPiece& q, MeetFinder& finder) {
     const CircularArc &a = p.arc, &b = q.arc;
     Point between = b.centre - a.centre;
     double d = Length(between);
-    if (d > 0) {
+    // Arcs of one circle (a traced circle cut into three arcs) have centres
+    // apart by rounding only: the line between them points anywhere and
+    // their crossings lie anywhere on the circle. They meet where one's end
+    // lies on the other, which the ends show.
+    if (d > finder.Near()) {
         if (d <= a.radius + b.radius && d >= std::fabs(a.radius - b.radius)) {
             double along = (a.radius * a.radius - b.radius * b.radius + d * d) / (2 * d);
             double h = std::sqrt(std::max(0.0, a.radius * a.radius - along * along));

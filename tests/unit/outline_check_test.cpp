@@ -55,6 +55,14 @@ TEST(OutlineCheck, SoundOutlinesPass) {
             {{1, 0, 0}, {2, 10, 0}, {1, 17.0710678118654755, 2.9289321881345245}, {1, 20, 10}, {1, 0, 10}}),
         OutlineFault::None);
     EXPECT_EQ(FaultOf(Join(Square(-1, -1, 12), Circle(5, 5, 5))), OutlineFault::None);
+    // A traced circle: three arcs whose circles differ by rounding only.
+    EXPECT_EQ(FaultOf({{2, 240.36652897496199, 80.207736324087151},
+                       {1, 326.9657513793972, 130.20582069090008},
+                       {2, 326.9657513793972, 230.20198942452595},
+                       {1, 240.36652897496202, 280.20007379133892},
+                       {2, 153.76730657052678, 230.201989424526},
+                       {1, 153.76730657052673, 130.20582069090017}}),
+              OutlineFault::None);
 }
 
 TEST(OutlineCheck, PointsAndArcsOutsideTheBoundsAreFound) {
