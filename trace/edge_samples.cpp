@@ -97,9 +97,47 @@ double EdgeAt(const GreyPicture& picture, const EdgeRun& run, double insideLevel
     return run.figureLow ? from + length : to - length;
 }
 
-// Each run's figure and background levels: in even light insideLevel and
-// the background's; in uneven light those of the clear dots of the runs
-// around it (the planes where they are too few).
+// The level of one side over the 2 kLevelSpan + 1 runs around each run,
+// cyclic: the mean of their clear dots, leaving out the runs whose clear
+// dots lie farthest off either way (a run along an edge at a corner reads
+// partly covered dots) as a quarter of the runs each. Where fewer than
+// kMinClearDots stay, the level is left as it is.
+void SideLevelsAlong(const std::vector<ClearLevels>& clear, bool insideSide, std::vector<double>& level) {
+    const int n = int(clear.size());
+    const int span = std::min(kLevelSpan, (n - 1) / 2);
+    struct RunMean {
+        double mean;
+        double sum;
+        int dots;
+    };
+    std::vector<RunMean> near;
+    near.reserve(std::size_t(2 * span + 1));
+    for (int i = 0; i < n; ++i) {
+        near.clear();
+        for (int j = i - span; j <= i + span; ++j) {
+            const ClearLevels& c = CyclicAt(clear, j);
+            const double sum = insideSide ? c.inside : c.outside;
+            const int dots = insideSide ? c.insideDots : c.outsideDots;
+            if (dots > 0) near.push_back({sum / dots, sum, dots});
+        }
+        std::sort(near.begin(), near.end(),
+                  [](const RunMean& a, const RunMean& b) { return a.mean < b.mean; });
+        const std::size_t cut = near.size() / 4;
+        double sum = 0;
+        int dots = 0;
+        for (std::size_t k = cut; k + cut < near.size(); ++k) {
+            sum += near[k].sum;
+            dots += near[k].dots;
+        }
+        if (dots >= kMinClearDots) level[std::size_t(i)] = sum / dots;
+    }
+}
+
+// Each run's figure and background levels: those of the clear dots of the
+// runs around it (SideLevelsAlong), which follow uneven light and are not
+// pulled by the blurred edge dots that the classes' levels hold; where
+// they are too few, the planes', and in even light the figure's own
+// insideLevel.
 void LevelsAlong(const GreyPicture& picture, const FigureLevels& levels, const std::vector<EdgeRun>& runs,
                  double insideLevel, std::vector<double>& inside, std::vector<double>& outside) {
     const int n = int(runs.size());
@@ -112,29 +150,13 @@ void LevelsAlong(const GreyPicture& picture, const FigureLevels& levels, const s
         outside[std::size_t(i)] = levels.Outside(px, py);
         if (!levels.flat) inside[std::size_t(i)] = levels.Inside(px, py);
     }
-    if (levels.flat || n == 0) return;
+    if (n == 0) return;
     std::vector<ClearLevels> clear;
     clear.reserve(runs.size());
     for (const EdgeRun& run : runs)
         clear.push_back(ClearLevelsOf(picture, run));
-    // A running sum over the 2 kLevelSpan + 1 runs around each, cyclic.
-    const int span = std::min(kLevelSpan, (n - 1) / 2);
-    ClearLevels sum;
-    auto add = [&](int j, int sign) {
-        const ClearLevels& c = CyclicAt(clear, j);
-        sum.inside += sign * c.inside;
-        sum.outside += sign * c.outside;
-        sum.insideDots += sign * c.insideDots;
-        sum.outsideDots += sign * c.outsideDots;
-    };
-    for (int j = -span; j <= span; ++j)
-        add(j, 1);
-    for (int i = 0; i < n; ++i) {
-        if (sum.insideDots >= kMinClearDots) inside[std::size_t(i)] = sum.inside / sum.insideDots;
-        if (sum.outsideDots >= kMinClearDots) outside[std::size_t(i)] = sum.outside / sum.outsideDots;
-        add(i - span, -1);
-        add(i + span + 1, 1);
-    }
+    SideLevelsAlong(clear, true, inside);
+    SideLevelsAlong(clear, false, outside);
 }
 
 }  // namespace

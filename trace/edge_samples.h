@@ -20,9 +20,10 @@ namespace trace {
 // Dots on each side of the boundary that one sample reads.
 constexpr int kEdgeReach = 4;
 
-// levels tell the figure's dots from the background's and give both their
-// levels along the edge; in even light the figure's is insideLevel, that of
-// the region's own dots.
+// levels tell the figure's dots from the background's. Both sides' levels
+// are those of the dots clear of the edge along it; where too few are
+// clear, the background's is its class's and the figure's insideLevel (that
+// of the region's own dots) in even light, its class's in uneven light.
 std::vector<Point2> EdgeSamples(const GreyPicture& picture, const FigureLevels& levels,
                                 const std::vector<Crack>& boundary, double insideLevel);
 

@@ -23,6 +23,9 @@ constexpr int kCutReach = 24;
 constexpr int kCutRounds = 3;
 // A squared distance counts at most this much when a cut is placed.
 constexpr double kCutCap = 1.0;
+// An arc in place of a line must lower the pieces' misfit (in capped
+// squared dots) by this much.
+constexpr double kArcGain = 0.5;
 // A short piece this near to where its neighbours meet is a corner's debris.
 constexpr double kDebrisReach = kEdgeReach + 2;
 // More pieces in the coarse polygon than this make no outline worth fitting.
@@ -313,6 +316,57 @@ public:
         }
     }
 
+    // Rounds of moving the cuts, each piece refitted as its shape after each.
+    void SettleCuts(std::vector<OutlinePiece>& pieces) const {
+        for (int round = 0; round < kCutRounds && pieces.size() > 1; ++round) {
+            PlaceCuts(pieces);
+            for (OutlinePiece& piece : pieces)
+                Refit(piece, piece.shape);
+        }
+    }
+
+    // Every sample's capped squared distance from the fit of its piece.
+    double Misfit(const std::vector<OutlinePiece>& pieces) const {
+        double sum = 0;
+        for (const OutlinePiece& piece : pieces)
+            for (int i = piece.first; i < piece.first + piece.count; ++i)
+                sum += CappedSquare(piece, i);
+        return sum;
+    }
+
+    // A rounded corner whose ends the straight pieces beside it took, in
+    // noise, leaves a short middle that a line explains too: the lines
+    // bend to reach it and meet it at two corners. Each line piece between
+    // two others is tried as an arc that takes back the ends beside it; the
+    // arc stays where it explains the samples clearly better.
+    void RestoreArcs(std::vector<OutlinePiece>& pieces) const {
+        if (pieces.size() < 3) return;
+        double misfit = Misfit(pieces);
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            if (pieces[k].shape != PieceShape::Line || pieces[k].count > 2 * kCutReach) continue;
+            std::vector<OutlinePiece> trial = pieces;
+            const std::size_t m = trial.size();
+            OutlinePiece& before = trial[(k + m - 1) % m];
+            OutlinePiece& arc = trial[k];
+            OutlinePiece& after = trial[(k + 1) % m];
+            const int reach = std::min({kCutReach, before.count / 2, after.count / 2});
+            before.count -= reach;
+            arc.first = CyclicIndex(arc.first - reach, n_);
+            arc.count += 2 * reach;
+            after.first = CyclicIndex(after.first + reach, n_);
+            after.count -= reach;
+            Refit(arc, PieceShape::Arc);
+            Refit(before, before.shape);
+            Refit(after, after.shape);
+            SettleCuts(trial);
+            const double trialMisfit = Misfit(trial);
+            if (trialMisfit < misfit - kArcGain) {
+                pieces = std::move(trial);
+                misfit = trialMisfit;
+            }
+        }
+    }
+
 private:
     const std::vector<Point2>& s_;
     int n_;
@@ -333,11 +387,8 @@ std::optional<std::vector<OutlinePiece>> SplitIntoPieces(const std::vector<Point
     finder.DropCornerDebris(pieces);
     for (OutlinePiece& piece : pieces)
         finder.Refit(piece, std::nullopt);
-    for (int round = 0; round < kCutRounds && pieces.size() > 1; ++round) {
-        finder.PlaceCuts(pieces);
-        for (OutlinePiece& piece : pieces)
-            finder.Refit(piece, piece.shape);
-    }
+    finder.SettleCuts(pieces);
+    finder.RestoreArcs(pieces);
     if (pieces.size() == 1 && pieces[0].shape != PieceShape::Arc) return std::nullopt;
     return pieces;
 }

@@ -41,23 +41,31 @@ struct Limits {
     double areaPercent, centroid, momentPercent;
 };
 
-void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, double scale, Limits limits) {
+// The area's error in percent.
+double ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, double scale, Limits limits,
+                                 unsigned seed = 1) {
     const char* const damages[] = {", clean", ", blurred, noisy, JPEG", ", uneven light", ", grain",
                                    ", blurred, noisy, JPEG 70"};
-    SCOPED_TRACE(figure.name + damages[int(damage)]);
+    SCOPED_TRACE(figure.name + damages[int(damage)] + ", seed " + std::to_string(seed));
     platform::MessageBoxRecorder boxes;
-    const CViewImage view = ViewOf(figpic::Render(figure.rows, damage), figpic::WIDTH, figpic::HEIGHT, scale);
+    const CViewImage view = ViewOf(figpic::Render(figure.rows, damage, figpic::WIDTH, figpic::HEIGHT, seed),
+                                   figpic::WIDTH, figpic::HEIGHT, scale);
     SampleTable table;
     CalcState state;
     FigureTracing tracing;
     tracing.Arm();
-    ASSERT_TRUE(tracing.TraceAt(view, int(figure.seedX * scale), int(figure.seedY * scale), table, nullptr));
+    const bool traced =
+        tracing.TraceAt(view, int(figure.seedX * scale), int(figure.seedY * scale), table, nullptr);
+    EXPECT_TRUE(traced);
+    if (!traced) return 100;
     EXPECT_FALSE(tracing.armed());
     EXPECT_EQ(table.workState, WS_MODIFIED);
     EXPECT_GT(TurnOf(table), 0);
     // The calculation takes the rows as they stand: no arc of 180 degrees
     // or more, no other refusal.
-    ASSERT_TRUE(RunCalculation(table, state, scale, nullptr));
+    const bool calculated = RunCalculation(table, state, scale, nullptr);
+    EXPECT_TRUE(calculated);
+    if (!calculated) return 100;
     EXPECT_TRUE(boxes.calls.empty());
 
     const figpic::Properties want = figpic::PropertiesOf(figure.rows);
@@ -73,6 +81,7 @@ void ExpectTracedAndCalculated(const figpic::Figure& figure, Damage damage, doub
         EXPECT_EQ(pieces.lines, figure.lines);
         EXPECT_EQ(pieces.arcs, figure.arcs);
     }
+    return 100 * std::abs(got.A - want.area) / want.area;
 }
 
 }  // namespace
@@ -89,11 +98,20 @@ TEST(FigureTrace, BlurredNoisyJpegPicturesStayWithinTheirBounds) {
 
 // Low contrast (40 levels), noise and JPEG at quality 70, under light falling
 // off by 85 levels across the picture and on a grained background: the
-// figures keep their pieces and their properties.
+// figures keep their pieces and their properties. The grain under the few
+// dots each edge sample reads moves a figure's area by about 0.1 % one way
+// or the other from one grain to the next: within 0.1 % on the whole.
 TEST(FigureTrace, PhotoLikePicturesUnderUnevenLightAndOnGrainStayWithinTheirBounds) {
-    for (Damage damage : {Damage::Gradient, Damage::Grain})
-        for (const figpic::Figure& figure : figpic::Figures())
-            ExpectTracedAndCalculated(figure, damage, 1.0, {0.1, 0.2, 0.5});
+    for (const figpic::Figure& figure : figpic::Figures())
+        ExpectTracedAndCalculated(figure, Damage::Gradient, 1.0, {0.1, 0.2, 0.5});
+    double sum = 0;
+    int pictures = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed)
+        for (const figpic::Figure& figure : figpic::Figures()) {
+            sum += ExpectTracedAndCalculated(figure, Damage::Grain, 1.0, {0.3, 0.2, 0.5}, seed);
+            ++pictures;
+        }
+    EXPECT_LT(sum / pictures, 0.1);
 }
 
 TEST(FigureTrace, AtFourHundredPercentTheRowsAreInDisplayDots) {
@@ -316,28 +334,29 @@ TEST(FigureTrace, OneClickInAHollowSectionTracesItsHolesToo) {
         ExpectTracedAndCalculated(figure, Damage::None, 1.0, {0.02, 0.05, 0.05});
 }
 
-// Blurred, noisy, JPEG at quality 70: thin walls put many edge dots against
-// little area. Each picture is traced with all its loops, or refused as
-// unsure; never given wrong.
-TEST(FigureTrace, BlurredNoisyJpegHollowSectionsAreTracedOrRefusedNeverWrong) {
+// Blurred, noisy, JPEG at quality 85 and 70: thin walls put many edge dots
+// against little area, so a level a little off or a rounded corner taken
+// for a line would show. Every picture is traced with all its loops and its
+// pieces, within 0.1 % and 0.2 dot.
+TEST(FigureTrace, BlurredNoisyJpegHollowSectionsKeepTheirLoopsWithinATenthOfAPercent) {
     for (const figpic::Figure& figure : figpic::HollowFigures()) {
         const figpic::Properties want = figpic::PropertiesOf(figure.rows);
-        int traced = 0;
-        for (unsigned seed = 1; seed <= 3; ++seed) {
-            SCOPED_TRACE(figure.name + ", noise seed " + std::to_string(seed));
-            const std::vector<std::uint8_t> rgb =
-                figpic::Render(figure.rows, Damage::BlurNoiseJpeg70, figpic::WIDTH, figpic::HEIGHT, seed);
-            const trace::TraceResult found = trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT,
-                                                                figure.seedX, figure.seedY, 200);
-            if (found.status == trace::TraceStatus::Unreliable) continue;
-            ASSERT_EQ(found.status, trace::TraceStatus::Traced);
-            ++traced;
-            EXPECT_EQ(found.loops, figure.loops);
-            const figpic::Properties got = figpic::PropertiesOf(found.rows);
-            ASSERT_TRUE(got.ok);
-            EXPECT_LT(100 * std::abs(got.area - want.area) / want.area, 0.3);
-            EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.25);
-        }
-        EXPECT_GE(traced, 2) << figure.name;
+        for (Damage damage : {Damage::BlurNoiseJpeg, Damage::BlurNoiseJpeg70})
+            for (unsigned seed = 1; seed <= 4; ++seed) {
+                SCOPED_TRACE(figure.name + (damage == Damage::BlurNoiseJpeg ? ", JPEG 85" : ", JPEG 70") +
+                             ", noise seed " + std::to_string(seed));
+                const std::vector<std::uint8_t> rgb =
+                    figpic::Render(figure.rows, damage, figpic::WIDTH, figpic::HEIGHT, seed);
+                const trace::TraceResult found = trace::TraceFigure(rgb.data(), figpic::WIDTH, figpic::HEIGHT,
+                                                                    figure.seedX, figure.seedY, 200);
+                ASSERT_EQ(found.status, trace::TraceStatus::Traced);
+                EXPECT_EQ(found.loops, figure.loops);
+                EXPECT_EQ(found.lines, figure.lines);
+                EXPECT_EQ(found.arcs, figure.arcs);
+                const figpic::Properties got = figpic::PropertiesOf(found.rows);
+                ASSERT_TRUE(got.ok);
+                EXPECT_LT(100 * std::abs(got.area - want.area) / want.area, 0.1);
+                EXPECT_LT(std::hypot(got.xC - want.xC, got.yC - want.yC), 0.2);
+            }
     }
 }
