@@ -113,11 +113,11 @@ double ArcRowsOffCircle(const std::vector<trace::TraceRow>& rows, const plane::H
 }  // namespace
 
 TEST(TiltedPhoto, TracedThroughThePlaneFiguresAndHollowSectionsMeasureTheirTrueMillimetres) {
-    // The tube and the hollow rectangle are left out: seen at some of these
-    // angles the tracer misreads them, in the photo as in the plane.
+    // The tube is left out: seen at 25 degrees, a stretch of its outer edge
+    // gives samples a dot inside, and the tracer refuses it.
     std::vector<figpic::Figure> figures = figpic::Figures();
     for (const figpic::Figure& hollow : figpic::HollowFigures())
-        if (hollow.name != "tube" && hollow.name != "hollow rectangle") figures.push_back(hollow);
+        if (hollow.name != "tube") figures.push_back(hollow);
     for (double tilt : {10.0, 25.0, 40.0}) {
         const TiltedShot shot = ShotAt(tilt);
         for (const figpic::Figure& figure : figures) {
