@@ -6,7 +6,10 @@
 // one circle explains within the samples' own spread are merged, the
 // best-fitting pair first (bottom-up merging); each cut between two pieces
 // then moves to where the two fits explain the samples best (the least sum
-// of capped squared residuals over the cut's reach).
+// of capped squared residuals over the cut's reach). Last, a short line
+// between two pieces becomes an arc where one explains its samples and
+// those next to it clearly better (what is left of a rounded corner whose
+// ends the straight pieces took).
 #pragma once
 
 #include <optional>
