@@ -32,8 +32,6 @@ public:
     // null or the region's box reaches the plane's vanishing line.
     FitFrame(const TraceMap* map, const FigureRegion& region);
 
-    bool IsPicture() const { return picture_; }
-
     Point2 ToFrame(Point2 p) const;
     Point2 ToPicture(Point2 q) const;
     // How long a step of one picture dot is at the frame's point q, at
